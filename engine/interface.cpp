@@ -1,0 +1,107 @@
+#include "engine/interface.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+#include "platform/cp1250.h"
+#include "platform/folders.h"
+#include "platform/message_box.h"
+
+namespace rufo {
+namespace {
+
+Interface* g_current = nullptr;
+
+// A start-up step that cannot be done without; Init turns it into a fatal error.
+class InitError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+}  // namespace
+
+Platform Platform::Real() {
+  Platform platform;
+  platform.clock = std::make_unique<platform::RealClock>();
+  platform.window = platform::CreateSdlWindow();
+  platform.video = std::make_unique<platform::VideoDevice>();
+  return platform;
+}
+
+Platform Platform::Headless() {
+  Platform platform;
+  platform.clock = std::make_unique<platform::VirtualClock>();
+  platform.window = std::make_unique<platform::HeadlessWindow>();
+  platform.video = std::make_unique<platform::VideoDevice>();
+  platform.headless = true;
+  return platform;
+}
+
+Interface& Engine() { return *g_current; }
+
+Interface::Interface(Platform platform, RunOptions options)
+    : platform_(std::move(platform)), options_(options) {
+  g_current = this;
+  platform::SetMessageBoxMode(platform_.headless ? platform::MessageBoxMode::kStandardError
+                                                 : platform::MessageBoxMode::kDialog);
+}
+
+Interface::~Interface() {
+  Shutdown();
+  if (g_current == this) g_current = nullptr;
+}
+
+bool Interface::Init(const InterfaceProperties* properties) {
+  if (!properties) Fatal("Bad properties", -1);
+  OpenAppKey(properties->appName, properties->title);
+  props_ = *properties;
+  props_.title[sizeof props_.title - 1] = '\0';
+  props_.appName[sizeof props_.appName - 1] = '\0';
+  if (!props_.canFullScreen && props_.startFullScreen) Fatal("Bad properties", -1);
+
+  if (!props_.allowSecondInstance && !instanceLock_.Acquire(props_.title)) {
+    Shutdown();
+    std::exit(0);
+  }
+
+  ReadPaths();
+  log_ = OpenDataFile("Debug.log", "wtc", kRuntimeRoot, false);
+  Log("CD=" + roots_[kDataRoot]);
+  Log("HD=" + roots_[kRuntimeRoot]);
+
+  try {
+    platform_.window->Open(platform::Cp1250ToUtf8(props_.title), props_.width, props_.height);
+    if (platform_.video->Step(platform::VideoStep::kCreateDevice) != platform::kDdOk) {
+      throw InitError(platform::Utf8ToCp1250("Chyba při inicializaci Direct draw"));
+    }
+    initialised_ = true;
+    if (props_.canFullScreen && props_.startFullScreen) {
+      SetDisplay(true);
+      platform_.window->ShowSystemCursor(false);
+      ownCursor_ = true;
+    } else {
+      SetDisplay(false);
+    }
+  } catch (const InitError& error) {
+    Fatal(error.what(), -1);
+  }
+
+  Log("Interface::Init () OK");
+  return true;
+}
+
+void Interface::Shutdown() {
+  ReleaseDisplay();
+  if (initialised_ && platform_.video->LiveSurfaceCount() != 0) {
+    Log(std::to_string(platform_.video->LiveSurfaceCount()) + " surfaces not released");
+  }
+  initialised_ = false;
+  if (log_) std::fclose(log_);
+  log_ = nullptr;
+  if (platform_.window && platform_.window->IsOpen()) platform_.window->Close();
+  CloseAppKey();
+  instanceLock_.Release();
+}
+
+}  // namespace rufo

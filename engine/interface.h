@@ -1,0 +1,177 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/interface_properties.h"
+#include "engine/run_options.h"
+#include "platform/clock.h"
+#include "platform/dd_result.h"
+#include "platform/instance_lock.h"
+#include "platform/registry_store.h"
+#include "platform/surface.h"
+#include "platform/video_device.h"
+#include "platform/window.h"
+
+namespace rufo {
+
+class Control;
+
+// The game's four callbacks into the engine.
+using ScreenLoader = void (*)();
+using ControlEventHandler = void (*)(Control* control, int32_t event, bool flag);
+using TickHandler = void (*)();
+using MessageHook = void (*)(int32_t message, intptr_t param, bool* unconsumed);
+
+// Root selectors for MakeDataPath and OpenDataFile.
+enum RootSelector : int { kDataRoot = 0, kRuntimeRoot = 1, kThirdRoot = 2, kNoRoot = 3 };
+
+// The platform pieces the engine runs on: real ones for play, headless ones for tests.
+struct Platform {
+  std::unique_ptr<platform::Clock> clock;
+  std::unique_ptr<platform::Window> window;
+  std::unique_ptr<platform::VideoDevice> video;
+  bool headless = false;
+
+  static Platform Real();
+  static Platform Headless();
+};
+
+// The engine: window, display, input, sound, configuration, the main loop and the screen stack.
+// There is one at a time; Engine() returns it.
+class Interface {
+ public:
+  static constexpr int kScreenStackSize = 16;
+  static constexpr int kRootSize = 264;
+  static constexpr int kIniLineLimit = 254;
+
+  explicit Interface(Platform platform, RunOptions options = {});
+  ~Interface();
+  Interface(const Interface&) = delete;
+  Interface& operator=(const Interface&) = delete;
+
+  // Start-up and shutdown.
+  bool Init(const InterfaceProperties* properties);
+  void Shutdown();
+
+  // Display.
+  bool SetDisplay(bool fullScreen);
+  void ReleaseDisplay();
+  void SwitchMode();
+  uint32_t ColorToPixel(uint32_t color) const;
+  // Creates a picture surface in the display's format: video memory first when asked, else or on
+  // failure system memory.
+  platform::DdResult CreatePictureSurface(int width, int height, bool videoMemory,
+                                          std::unique_ptr<platform::Surface>* out);
+  void ComposeFrame();
+
+  // Main loop and screens.
+  void SetGameCallbacks(ScreenLoader loader, ControlEventHandler eventHandler, TickHandler tick,
+                        MessageHook hook);
+  int Run();
+  void RequestQuit() { quit_ = true; }
+  bool QuitRequested() const { return quit_; }
+  void ChangeScreen(int32_t id, int32_t reserved, bool push);
+  void PopScreens(int count);
+  int32_t CurrentScreen() const { return screenStack_[depth_]; }
+  int32_t PreviousScreen() const { return previousScreen_; }
+  int Depth() const { return depth_; }
+  bool ScreenChangePending() const { return changePending_; }
+  int32_t TickNumber() const { return tickNumber_; }
+  // Runs one tick of the loop (screen change, tick handler, controls).
+  void RunTick();
+  // Offers a message to the game's message hook (the dispatcher's last receiver).
+  void CallMessageHook(int32_t message, intptr_t param, bool* unconsumed);
+  void NotifyGameEvent(Control* control, int32_t event, bool flag);
+
+  // Window procedure: turns window messages into engine state and game messages.
+  void WindowProc(const platform::WindowMessage& message);
+  void PumpWindowMessages();
+
+  // Configuration, data paths and the registry.
+  void ReadPaths();
+  void ReadPathsFromIni(std::FILE* ini);
+  std::string MakeDataPath(const std::string& name, int selector) const;
+  std::FILE* OpenDataFile(const std::string& name, const char* mode, int selector, bool fallback);
+  const std::string& Root(int selector) const { return roots_[selector]; }
+  bool OpenAppKey(const char* appName, const char* title);
+  void CloseAppKey();
+  bool RegGetDword(const std::string& path, uint32_t* value);
+  bool RegGetString(const std::string& path, char* buffer, uint32_t* size);
+  bool RegGetBytes(const std::string& path, void* buffer, uint32_t* size);
+  bool RegSetDword(const std::string& path, uint32_t value);
+  bool RegSetString(const std::string& path, const std::string& text);
+  bool RegSetBytes(const std::string& path, const void* buffer, uint32_t length);
+
+  // Reporting.
+  void Log(const std::string& text, bool withTime = false);
+  [[noreturn]] void Fatal(const std::string& text, int32_t exitCode);
+
+  // State other parts of the engine and the game read.
+  const InterfaceProperties& Properties() const { return props_; }
+  const RunOptions& Options() const { return options_; }
+  platform::Clock& Clock() { return *platform_.clock; }
+  platform::Window& Window() { return *platform_.window; }
+  platform::VideoDevice& Video() { return *platform_.video; }
+  platform::Surface* Primary() { return primary_.get(); }
+  platform::Surface* BackBuffer() { return backBuffer_.get(); }
+  bool FullScreen() const { return fullScreen_; }
+  bool Minimized() const { return minimized_; }
+  bool Active() const { return active_; }
+  bool OwnCursor() const { return ownCursor_; }
+  bool Headless() const { return platform_.headless; }
+
+ private:
+  bool ReadRegistryString(const std::string& path, std::string* out);
+  bool SplitValuePath(const std::string& path, std::string* key, std::string* value) const;
+  bool RegGet(const std::string& path, platform::RegistryType type, std::string* data);
+  bool RegSet(const std::string& path, platform::RegistryType type, std::string data);
+  platform::PixelFormat DisplayFormat(bool fullScreen) const;
+  void Present();
+  void FatalDisplay(const char* step, platform::DdResult result);
+
+  Platform platform_;
+  RunOptions options_;
+  InterfaceProperties props_;
+  bool initialised_ = false;
+
+  // Display.
+  std::unique_ptr<platform::Surface> primary_;
+  std::unique_ptr<platform::Surface> backBuffer_;
+  bool fullScreen_ = false;
+  bool minimized_ = false;
+  bool active_ = true;
+  bool ownCursor_ = false;
+
+  // Main loop and screens.
+  ScreenLoader loader_ = nullptr;
+  ControlEventHandler eventHandler_ = nullptr;
+  TickHandler tickHandler_ = nullptr;
+  MessageHook messageHook_ = nullptr;
+  std::array<int32_t, kScreenStackSize> screenStack_{};
+  int depth_ = 0;
+  int32_t previousScreen_ = -1;
+  bool changePending_ = false;
+  int32_t changeCounter_ = 0;
+  bool quit_ = false;
+  bool loopStarted_ = false;
+  uint32_t loopStart_ = 0;
+  int32_t tickNumber_ = 0;
+
+  // Configuration.
+  std::array<std::string, 3> roots_;
+  std::optional<platform::RegistryStore> registry_;
+  std::string appKey_;
+
+  std::FILE* log_ = nullptr;
+  platform::InstanceLock instanceLock_;
+};
+
+// The running engine.
+Interface& Engine();
+
+}  // namespace rufo

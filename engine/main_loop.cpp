@@ -1,0 +1,73 @@
+#include "engine/interface.h"
+
+namespace rufo {
+
+void Interface::SetGameCallbacks(ScreenLoader loader, ControlEventHandler eventHandler,
+                                 TickHandler tick, MessageHook hook) {
+  loader_ = loader;
+  eventHandler_ = eventHandler;
+  tickHandler_ = tick;
+  messageHook_ = hook;
+}
+
+int Interface::Run() {
+  platform::Clock& clock = *platform_.clock;
+  const int32_t period = props_.tickMs > 0 ? props_.tickMs : 1;
+  if (!loopStarted_) {
+    loopStarted_ = true;
+    loopStart_ = clock.NowMs();
+  }
+  for (;;) {
+    PumpWindowMessages();
+    const uint32_t now = clock.NowMs();
+    const auto elapsed = static_cast<int32_t>(now - loopStart_);
+    if (elapsed - tickNumber_ * period > period) {
+      tickNumber_ = elapsed / period;
+      if (!minimized_) {
+        RunTick();
+        ComposeFrame();
+      }
+    } else {
+      clock.SleepMs(10);
+    }
+    if (options_.runMs && static_cast<uint32_t>(clock.NowMs() - loopStart_) >= *options_.runMs) {
+      quit_ = true;
+    }
+    if (quit_) return 0;
+  }
+}
+
+void Interface::RunTick() {
+  if (changePending_) {
+    if (++changeCounter_ > 10) {
+      changePending_ = false;
+      changeCounter_ = 0;
+      if (loader_) loader_();
+      return;
+    }
+  }
+  if (tickHandler_) tickHandler_();
+}
+
+void Interface::ChangeScreen(int32_t id, int32_t /*reserved*/, bool push) {
+  previousScreen_ = CurrentScreen();
+  if (push && depth_ >= kScreenStackSize - 1) push = false;
+  if (push) ++depth_;
+  screenStack_[depth_] = id;
+  changePending_ = true;
+}
+
+void Interface::PopScreens(int count) {
+  if (count > 0) depth_ -= std::min(count, depth_);
+  changePending_ = true;
+}
+
+void Interface::CallMessageHook(int32_t message, intptr_t param, bool* unconsumed) {
+  if (messageHook_) messageHook_(message, param, unconsumed);
+}
+
+void Interface::NotifyGameEvent(Control* control, int32_t event, bool flag) {
+  if (eventHandler_) eventHandler_(control, event, flag);
+}
+
+}  // namespace rufo

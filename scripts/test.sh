@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test. Tests that need a real window run under Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+build=${RUFO_BUILD_DIR:-build}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --build "$build"
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$build" --output-on-failure -j2

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/support/headless_engine.h"
+
+namespace rufo {
+namespace {
+
+// What the game's callbacks saw, in order.
+struct Trace {
+  std::vector<std::string> calls;
+  std::vector<int32_t> loadedIds;
+};
+Trace* g_trace = nullptr;
+
+void Loader() {
+  g_trace->calls.push_back("load");
+  g_trace->loadedIds.push_back(Engine().CurrentScreen());
+}
+void Tick() { g_trace->calls.push_back("tick"); }
+void Hook(int32_t message, intptr_t, bool*) {
+  g_trace->calls.push_back("hook " + std::to_string(message));
+}
+
+class MainLoopTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_trace = &trace_;
+    engine_.Start();
+    Engine().SetGameCallbacks(Loader, nullptr, Tick, Hook);
+  }
+  void TearDown() override { g_trace = nullptr; }
+
+  int CountCalls(const std::string& what) const {
+    return static_cast<int>(std::count(trace_.calls.begin(), trace_.calls.end(), what));
+  }
+
+  Trace trace_;
+  test::HeadlessEngine engine_;
+};
+
+TEST_F(MainLoopTest, LoaderRunsAloneOnTheEleventhTickAfterARequest) {
+  Interface& e = Engine();
+  e.ChangeScreen(0x201, 0, false);
+  for (int i = 0; i < 10; ++i) e.RunTick();
+  EXPECT_EQ(CountCalls("load"), 0);
+  EXPECT_EQ(CountCalls("tick"), 10);
+  EXPECT_TRUE(e.ScreenChangePending());
+
+  e.RunTick();
+  ASSERT_EQ(trace_.calls.back(), "load");
+  EXPECT_EQ(CountCalls("tick"), 10) << "the loader's tick runs nothing else";
+  EXPECT_EQ(trace_.loadedIds, std::vector<int32_t>{0x201});
+  EXPECT_FALSE(e.ScreenChangePending());
+}
+
+TEST_F(MainLoopTest, SecondRequestDuringTheWaitReplacesTheIdWithoutRestartingTheCount) {
+  Interface& e = Engine();
+  e.ChangeScreen(0x201, 0, false);
+  for (int i = 0; i < 3; ++i) e.RunTick();
+  e.ChangeScreen(0x301, 0, false);
+  for (int i = 0; i < 7; ++i) e.RunTick();
+  EXPECT_EQ(CountCalls("load"), 0);
+  e.RunTick();
+  EXPECT_EQ(trace_.loadedIds, std::vector<int32_t>{0x301});
+  EXPECT_EQ(e.PreviousScreen(), 0x201);
+}
+
+TEST_F(MainLoopTest, ChangeRequestedByTheLoaderWaitsItsOwnElevenTicks) {
+  Interface& e = Engine();
+  static bool chained;
+  chained = false;
+  e.SetGameCallbacks(
+      [] {
+        Loader();
+        if (!chained) {
+          chained = true;
+          Engine().ChangeScreen(0x005, 0, false);
+        }
+      },
+      nullptr, Tick, Hook);
+  e.ChangeScreen(0x004, 0, false);
+  for (int i = 0; i < 11; ++i) e.RunTick();
+  ASSERT_EQ(trace_.loadedIds.size(), 1u);
+  for (int i = 0; i < 10; ++i) e.RunTick();
+  EXPECT_EQ(trace_.loadedIds.size(), 1u);
+  e.RunTick();
+  EXPECT_EQ(trace_.loadedIds, (std::vector<int32_t>{0x004, 0x005}));
+}
+
+TEST_F(MainLoopTest, ScreenStackPushesUpToSixteenAndPopsNoFurtherThanTheBottom) {
+  Interface& e = Engine();
+  for (int i = 1; i <= 20; ++i) e.ChangeScreen(i, 0, true);
+  EXPECT_EQ(e.Depth(), 15);
+  EXPECT_EQ(e.CurrentScreen(), 20) << "a push at depth 15 overwrites the top entry";
+  e.PopScreens(1);
+  EXPECT_EQ(e.CurrentScreen(), 14);
+  EXPECT_EQ(e.PreviousScreen(), 19) << "popping leaves the previous id alone";
+
+  e.PopScreens(13);
+  e.ChangeScreen(7, 0, true);
+  e.ChangeScreen(8, 0, true);
+  e.PopScreens(5);
+  EXPECT_EQ(e.Depth(), 0);
+  EXPECT_EQ(e.CurrentScreen(), 0);
+}
+
+TEST_F(MainLoopTest, RunTicksOnTheVirtualClockAndStopsAtTheQuitFlag) {
+  Interface& e = Engine();
+  e.SetGameCallbacks(Loader, nullptr,
+                     [] {
+                       Tick();
+                       if (Engine().TickNumber() >= 100) Engine().RequestQuit();
+                     },
+                     Hook);
+  const uint32_t start = engine_.Clock().NowMs();
+  const int presentsBefore = engine_.Window().PresentCount();
+  EXPECT_EQ(e.Run(), 0);
+  const int ticks = CountCalls("tick");
+  EXPECT_GT(ticks, 5);
+  EXPECT_EQ(engine_.Window().PresentCount() - presentsBefore, ticks)
+      << "every tick composes one frame, even the one that set the quit flag";
+  EXPECT_GE(engine_.Clock().NowMs() - start, 100u);
+}
+
+TEST_F(MainLoopTest, MinimizedWindowRunsNoTicksAndCatchesUpWithOneTick) {
+  Interface& e = Engine();
+  auto& window = engine_.Window();
+  window.PostMessage({platform::kWmActivate, platform::MakeActivateParam(false, true), 0});
+  e.SetGameCallbacks(Loader, nullptr,
+                     [] {
+                       Tick();
+                       Engine().RequestQuit();
+                     },
+                     Hook);
+  // Let a second of virtual time pass while minimized; the tick handler would quit at once.
+  static test::HeadlessEngine* self;
+  self = &engine_;
+  int observer = engine_.Clock().AddObserver([](uint32_t, uint32_t to) {
+    if (to >= 1000) {
+      self->Window().PostMessage(
+          {platform::kWmActivate, platform::MakeActivateParam(true, false), 0});
+    }
+  });
+  EXPECT_EQ(e.Run(), 0);
+  engine_.Clock().RemoveObserver(observer);
+  EXPECT_EQ(CountCalls("tick"), 1);
+  EXPECT_GE(engine_.Clock().NowMs(), 1000u);
+  EXPECT_GE(e.TickNumber(), 1000);
+  EXPECT_EQ(CountCalls("hook 260"), 1);
+  EXPECT_EQ(CountCalls("hook 261"), 1);
+}
+
+}  // namespace
+}  // namespace rufo

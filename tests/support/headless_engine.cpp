@@ -1,0 +1,42 @@
+#include "tests/support/headless_engine.h"
+
+#include <filesystem>
+
+namespace rufo::test {
+
+HeadlessEngine::HeadlessEngine()
+    : configDir_("RUFO_CONFIG_DIR", folder_.Root() + "config"),
+      runtimeDir_("XDG_RUNTIME_DIR", folder_.Root()) {
+  std::filesystem::create_directories(folder_.Path() / "data");
+  std::filesystem::create_directories(folder_.Path() / "runtime");
+  engine_ = std::make_unique<Interface>(Platform::Headless());
+}
+
+HeadlessEngine::~HeadlessEngine() { engine_.reset(); }
+
+void HeadlessEngine::WriteIni() const {
+  folder_.Write("config/rufo.ini", "[Rufo I]\nCD=" + DataRoot() + "\nHD=" + RuntimeRoot() + "\n");
+}
+
+InterfaceProperties HeadlessEngine::Properties(bool fullScreen) {
+  InterfaceProperties properties;
+  properties.startFullScreen = fullScreen;
+  return properties;
+}
+
+Interface& HeadlessEngine::Start(bool fullScreen) {
+  WriteIni();
+  const InterfaceProperties properties = Properties(fullScreen);
+  engine_->Init(&properties);
+  return *engine_;
+}
+
+platform::VirtualClock& HeadlessEngine::Clock() {
+  return static_cast<platform::VirtualClock&>(engine_->Clock());
+}
+
+platform::HeadlessWindow& HeadlessEngine::Window() {
+  return static_cast<platform::HeadlessWindow&>(engine_->Window());
+}
+
+}  // namespace rufo::test

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "engine/interface.h"
+#include "tests/support/temp_folder.h"
+
+namespace rufo::test {
+
+// An engine on the headless platform with its own configuration folder, data root and runtime
+// root in a temporary folder. Init is left to the test, so it can change the INI or properties.
+class HeadlessEngine {
+ public:
+  HeadlessEngine();
+  ~HeadlessEngine();
+
+  // Writes rufo.ini pointing CD= at data/ and HD= at runtime/ of the temporary folder.
+  void WriteIni() const;
+  // Windowed 32-bit display unless full screen is asked for.
+  static InterfaceProperties Properties(bool fullScreen = false);
+  // WriteIni, then Init with Properties(fullScreen).
+  Interface& Start(bool fullScreen = false);
+
+  Interface& Engine() { return *engine_; }
+  platform::VirtualClock& Clock();
+  platform::HeadlessWindow& Window();
+  const TempFolder& Folder() const { return folder_; }
+  std::string DataRoot() const { return folder_.Root() + "data/"; }
+  std::string RuntimeRoot() const { return folder_.Root() + "runtime/"; }
+  std::string LogText() const { return folder_.Read("runtime/Debug.log"); }
+
+ private:
+  TempFolder folder_;
+  ScopedEnv configDir_;
+  ScopedEnv runtimeDir_;
+  std::unique_ptr<Interface> engine_;
+};
+
+}  // namespace rufo::test
