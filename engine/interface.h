@@ -84,7 +84,10 @@ class Interface {
   int32_t TickNumber() const { return tickNumber_; }
   // Runs one tick of the loop (screen change, tick handler, controls).
   void RunTick();
-  // Offers a message to the game's message hook (the dispatcher's last receiver).
+  // The dispatcher: offers an input message to the controls and then to the game's hook;
+  // dropped while a screen change is pending.
+  void PostGameMessage(int32_t message, intptr_t param);
+  // Calls the game's message hook directly (messages that bypass the controls).
   void CallMessageHook(int32_t message, intptr_t param, bool* unconsumed);
   void NotifyGameEvent(Control* control, int32_t event, bool flag);
 

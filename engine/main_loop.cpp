@@ -62,6 +62,13 @@ void Interface::PopScreens(int count) {
   changePending_ = true;
 }
 
+void Interface::PostGameMessage(int32_t message, intptr_t param) {
+  if (changePending_) return;
+  bool unconsumed = true;
+  const int32_t screen = CurrentScreen();
+  if (CurrentScreen() == screen) CallMessageHook(message, param, &unconsumed);
+}
+
 void Interface::CallMessageHook(int32_t message, intptr_t param, bool* unconsumed) {
   if (messageHook_) messageHook_(message, param, unconsumed);
 }
