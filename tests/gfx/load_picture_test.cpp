@@ -101,6 +101,12 @@ TEST_F(LoadPictureTest, SizesOptionsAndBadArguments) {
   EXPECT_EQ(surface->Height(), 50);
   EXPECT_EQ(surface->Format(), engine_.Engine().Primary()->Format());
   EXPECT_FALSE(LoadPicture(&surface, nullptr, &width, nullptr, kLoadEmpty, false));
+  for (const auto& [w, h] : {std::pair{0, 10}, {10, -1}, {100000, 100000}, {20000, 1}}) {
+    width = w;
+    height = h;
+    EXPECT_FALSE(LoadPicture(&surface, nullptr, &width, &height, kLoadEmpty, false))
+        << w << "x" << h;
+  }
   EXPECT_EQ(surface, nullptr) << "the old surface is dropped first";
 
   EXPECT_FALSE(LoadPicture(nullptr, "pic", nullptr, nullptr, 0, false));
