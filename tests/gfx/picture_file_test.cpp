@@ -196,12 +196,13 @@ TEST_F(PictureFileTest, DamagedOrHugePicturesFailWithoutASurface) {
 
   const std::vector<uint8_t> bmp = test::ReadBytes(Make("good.bmp", "", false, "BMP3:"));
   const std::vector<uint8_t> badBmps[] = {
-      Patched(bmp, 30, {}),               // cut in the header
-      Patched(bmp, 21, {0x7F}),           // width of about 2^31
-      Patched(bmp, 22, {0, 0, 0, 0x80}),  // height of -2^31
-      Patched(bmp, 14, {7}),              // unknown information header
-      Patched(bmp, 28, {13}),             // 13 bits per pixel
-      Patched(bmp, 13, {0x70})};          // pixels far past the end of the file
+      Patched(bmp, 30, {}),                                              // cut in the header
+      Patched(bmp, 21, {0x7F}),                                          // width of about 2^31
+      Patched(bmp, 22, {0, 0, 0, 0x80}),                                 // height of -2^31
+      Patched(bmp, 14, {12, 0, 0, 0, 0x0A, 0x21, 0xFF, 0xFF, 1, 0, 1}),  // core header, 65535 high
+      Patched(bmp, 14, {7}),      // unknown information header
+      Patched(bmp, 28, {13}),     // 13 bits per pixel
+      Patched(bmp, 13, {0x70})};  // pixels far past the end of the file
   for (const std::vector<uint8_t>& bytes : badBmps) {
     test::WriteBytes(Path("bad.bmp"), bytes);
     std::unique_ptr<Surface> surface;
