@@ -13,16 +13,14 @@ AcmStream::~AcmStream() = default;
 bool AcmStream::Open(const WaveFormat& source, std::span<const uint8_t> extra,
                      const WaveFormat& output) {
   Close();
-  const bool outputFits = output.formatTag == kWaveFormatPcm &&
-                          output.channels == source.channels &&
-                          output.samplesPerSec == source.samplesPerSec &&
-                          (output.bitsPerSample == 8 || output.bitsPerSample == 16);
+  const bool outputFits =
+      output.formatTag == kWaveFormatPcm && output.channels == source.channels &&
+      output.samplesPerSec == source.samplesPerSec && output.bitsPerSample == 16;
   if (!outputFits) return false;
   decoder_ = MakeAdpcmDecoder(source, extra);
   if (!decoder_) return false;
   blockAlign_ = source.blockAlign;
-  outputEightBit_ = output.bitsPerSample == 8;
-  outputFrameBytes_ = output.bitsPerSample / 8 * output.channels;
+  outputFrameBytes_ = 2 * output.channels;
   return true;
 }
 
@@ -75,14 +73,9 @@ bool AcmStream::Convert(Header* header, unsigned flags) const {
     if (frames > 0 && !decoder_->Decode(header->source + used, piece, samples.data())) return false;
     uint8_t* out = header->output + produced;
     const size_t count = size_t(frames) * decoder_->Channels();
-    if (outputEightBit_) {
-      for (size_t i = 0; i < count; ++i)
-        out[i] = static_cast<uint8_t>((samples[i] >> 8) + 128);
-    } else {
-      for (size_t i = 0; i < count; ++i) {
-        out[2 * i] = static_cast<uint8_t>(samples[i]);
-        out[2 * i + 1] = static_cast<uint8_t>(samples[i] >> 8);
-      }
+    for (size_t i = 0; i < count; ++i) {
+      out[2 * i] = static_cast<uint8_t>(samples[i]);
+      out[2 * i + 1] = static_cast<uint8_t>(samples[i] >> 8);
     }
     used += piece;
     produced += outBytes;

@@ -13,7 +13,7 @@ class BlockDecoder;
 // Converts compressed sound to PCM in whole blocks, the way the WAV reader drives it: open a
 // stream between two formats, ask for buffer sizes, prepare one header with the two buffers,
 // then convert piece after piece. Decodes IMA ADPCM (tag 0x11) and Microsoft ADPCM (tag 0x02)
-// to 8- or 16-bit PCM with the source's channels and rate.
+// to 16-bit PCM with the source's channels and rate.
 class AcmStream {
  public:
   // One conversion's buffers and results.
@@ -61,7 +61,6 @@ class AcmStream {
   std::unique_ptr<BlockDecoder> decoder_;
   uint32_t blockAlign_ = 0;
   uint32_t outputFrameBytes_ = 0;
-  bool outputEightBit_ = false;
 };
 
 }  // namespace rufo::platform
