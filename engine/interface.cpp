@@ -43,7 +43,9 @@ Platform Platform::Headless() {
   return platform;
 }
 
-Interface& Engine() { return *g_current; }
+Interface& Engine() {
+  return *g_current;
+}
 
 Interface* EngineIfAny() { return g_current; }
 

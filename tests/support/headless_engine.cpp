@@ -12,7 +12,9 @@ HeadlessEngine::HeadlessEngine(RunOptions options, Platform platform)
   engine_ = std::make_unique<Interface>(std::move(platform), std::move(options));
 }
 
-HeadlessEngine::~HeadlessEngine() { engine_.reset(); }
+HeadlessEngine::~HeadlessEngine() {
+  engine_.reset();
+}
 
 void HeadlessEngine::WriteIni() const {
   folder_.Write("config/rufo.ini", "[Rufo I]\nCD=" + DataRoot() + "\nHD=" + RuntimeRoot() + "\n");
