@@ -26,12 +26,17 @@ Platform Platform::Real() {
   platform.clock = std::make_unique<platform::RealClock>();
   platform.window = platform::CreateSdlWindow();
   platform.video = std::make_unique<platform::VideoDevice>();
+  platform.openSound = [](const RunOptions&) { return platform::OpenSdlSoundDevice(); };
   return platform;
 }
 
 Platform Platform::Headless() {
   Platform platform;
-  platform.clock = std::make_unique<platform::VirtualClock>();
+  auto clock = std::make_unique<platform::VirtualClock>();
+  platform.openSound = [clock = clock.get()](const RunOptions& options) {
+    return std::make_unique<platform::HeadlessSoundDevice>(*clock, options.audioOut);
+  };
+  platform.clock = std::move(clock);
   platform.window = std::make_unique<platform::HeadlessWindow>();
   platform.video = std::make_unique<platform::VideoDevice>();
   platform.headless = true;
@@ -40,6 +45,10 @@ Platform Platform::Headless() {
 
 Interface& Engine() {
   return *g_current;
+}
+
+Interface* EngineIfAny() {
+  return g_current;
 }
 
 Interface::Interface(Platform platform, RunOptions options)
@@ -88,12 +97,14 @@ bool Interface::Init(const InterfaceProperties* properties) {
   } catch (const InitError& error) {
     Fatal(error.what(), -1);
   }
+  if (props_.soundOn) InitSound();
 
   Log("Interface::Init () OK");
   return true;
 }
 
 void Interface::Shutdown() {
+  sound_.reset();
   hitMap_.Free();
   ReleaseDisplay();
   if (initialised_ && platform_.video->LiveSurfaceCount() != 0) {

@@ -19,6 +19,7 @@ int Interface::Run() {
   }
   for (;;) {
     PumpWindowMessages();
+    PumpWaitables();
     const uint32_t now = clock.NowMs();
     const auto elapsed = static_cast<int32_t>(now - loopStart_);
     if (elapsed - tickNumber_ * period > period) {

@@ -25,6 +25,7 @@ RunOptions RunOptionsFromEnvironment() {
   options.headless = headless && *headless && std::strcmp(headless, "0") != 0;
   options.runMs = NumberVariable("RUFO_RUN_MS");
   options.seed = NumberVariable("RUFO_SEED");
+  if (const char* audioOut = std::getenv("RUFO_AUDIO_OUT")) options.audioOut = audioOut;
   return options;
 }
 

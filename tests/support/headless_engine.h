@@ -12,7 +12,7 @@ namespace rufo::test {
 // root in a temporary folder. Init is left to the test, so it can change the INI or properties.
 class HeadlessEngine {
  public:
-  HeadlessEngine();
+  explicit HeadlessEngine(RunOptions options = {}, Platform platform = Platform::Headless());
   ~HeadlessEngine();
 
   // Writes rufo.ini pointing CD= at data/ and HD= at runtime/ of the temporary folder.
