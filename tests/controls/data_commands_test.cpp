@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/cp1250.h"
+#include "tests/support/temp_folder.h"
+
+namespace rufo {
+namespace {
+
+// Runs rufo-data with the arguments; its standard output, and the exit code in *code.
+std::string RufoData(const std::string& arguments, int* code) {
+  const std::string command =
+      std::string(RUFO_BINARY_DIR) + "/rufo-data " + arguments + " 2>/dev/null";
+  std::FILE* pipe = popen(command.c_str(), "r");
+  std::string out;
+  char buffer[4096];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    out.append(buffer, n);
+  const int status = pclose(pipe);
+  *code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return out;
+}
+
+TEST(ScreenCommandTest, PrintsTheEntriesOfTheExampleLines) {
+  test::TempFolder folder;
+  const std::string path =
+      folder
+          .Write("screen.dat",
+                 platform::Utf8ToCp1250("EMPTY\r\n"
+                                        "BG=Bitmaps\\bg,POZADI\r\n"
+                                        "ANI=0,0,KOČKA\r\n"
+                                        "BITMAP=10,20,pic,A,flags=CF_HIDDEN,CF_HIDDEN\r\n"
+                                        "BITMAP=10,20,pic,A,flags=X,CF_HIDDEN\r\n"
+                                        "BITMAP=120,40,pic,LO\tGO,flags=CF_HIDDEN\r\n"
+                                        "PATH_AX=anim\\\r\n"
+                                        "ANIMAL=100,50,DOG\r\n"
+                                        "ANI=100,50,DOG,flags=HD_PATH\r\n"
+                                        "ANI=0,0,source,dog,PES,flags=CLK_PLAY\r\n"
+                                        "ABITMAP=5,6,faces,FACE,8\r\n"
+                                        "BUTTON=1,2,ok,OK,0\r\n"))
+          .string();
+  int code = -1;
+  EXPECT_EQ(RufoData("screen '" + path + "'", &code),
+            "index\ttype\tat\tname\tpath\tnumber\tflags\tcontrol\thit\n"
+            "0\tEMPTY\t0,0\t\t\t0\t0x0\t-\t255\n"
+            "1\tBG\t0,0\tPOZADI\tBitmaps\\bg\t0\t0x0\t-\t255\n"
+            "2\tANI\t0,0\tKOČKA\tKOČKA\t0\t0x8000\t0xFF02\t1\n"
+            "3\tBITMAP\t10,20\tA\tpic\t0\t0x80\t0xFF03\t255\n"
+            "4\tBITMAP\t10,20\tA\tpic\t0\t0x0\t0xFF04\t255\n"
+            "5\tBITMAP\t120,40\tLOGO\tpic\t0\t0x80\t0xFF05\t255\n"
+            "6\tANI\t100,50\tDOG\tanim\\DOG\t0\t0x8000\t0xFF06\t5\n"
+            "7\tANI\t100,50\tDOG\tDOG\t0\t0x8000\t0xFF07\t6\n"
+            "8\tANI\t0,0\tPES\tanim\\dog\t0\t0xC000\t0xFF08\t7\n"
+            "9\tABITMAP\t5,6\tFACE\tfaces\t8\t0x0\t0xFF09\t255\n"
+            "10\tBUTTON\t1,2\tOK\tok\t0\t0x0\t0xFF0A\t255\n");
+  EXPECT_EQ(code, 0);
+
+  const std::string first = folder.Write("first.dat", "ANI=3,4,PRVNI\n").string();
+  EXPECT_EQ(RufoData("screen '" + first + "'", &code),
+            "index\ttype\tat\tname\tpath\tnumber\tflags\tcontrol\thit\n"
+            "0\tANI\t3,4\tPRVNI\tPRVNI\t0\t0x8000\t0xFF00\t255\n");
+  RufoData("screen '" + path + ".missing'", &code);
+  EXPECT_EQ(code, 1);
+  RufoData("screen", &code);
+  EXPECT_EQ(code, 2);
+}
+
+}  // namespace
+}  // namespace rufo
