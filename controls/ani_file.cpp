@@ -1,6 +1,7 @@
 #include "controls/ani_file.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace rufo {
@@ -11,10 +12,6 @@ bool ReadU32(std::FILE* file, uint32_t* value) {
   if (std::fread(bytes, 1, 4, file) != 4) return false;
   *value = bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
   return true;
-}
-
-uint16_t WordAt(const uint8_t* data, size_t word) {
-  return static_cast<uint16_t>(data[2 * word] | (data[2 * word + 1] << 8));
 }
 
 // Pixel writers for each destination layout: Put writes one pixel, Fill a run of one pixel.
@@ -55,25 +52,26 @@ struct WriteBytes {
 };
 
 template <typename Writer>
-void Decode(std::span<const uint8_t> data, uint32_t marker, int width, int height, uint8_t* row,
+void Decode(std::span<const uint16_t> data, uint32_t marker, int width, int height, uint8_t* row,
             int pitch) {
-  const uint8_t* bytes = data.data();
-  const size_t words = data.size() / 2;
+  const uint16_t* words = data.data();
+  const size_t count = data.size();
   size_t at = 0;
   for (int y = 0; y < height; ++y, row += pitch) {
     int x = 0;
     while (x < width) {
-      if (at >= words) return;
-      const uint16_t word = WordAt(bytes, at++);
-      if (word != marker) {
-        Writer::Put(row, x++, word);
+      if (at >= count) return;
+      if (words[at] != marker) {
+        const size_t end = at + std::min<size_t>(width - x, count - at);
+        while (at < end && words[at] != marker)
+          Writer::Put(row, x++, words[at++]);
         continue;
       }
-      if (words - at < 2) return;
-      const int count = std::min<int>(WordAt(bytes, at), width - x);
-      Writer::Fill(row, x, count, WordAt(bytes, at + 1));
-      x += count;
-      at += 2;
+      if (count - at < 3) return;
+      const int run = std::min<int>(words[at + 1], width - x);
+      Writer::Fill(row, x, run, words[at + 2]);
+      x += run;
+      at += 3;
     }
   }
 }
@@ -140,19 +138,25 @@ bool AniFile::LoadFrame(int index) {
       !ReadU32(file_, &size) || offset + 6 + size > static_cast<uint64_t>(fileSize_)) {
     return false;
   }
-  std::vector<uint8_t> data(size);
-  if (std::fread(data.data(), 1, size, file_) != size) return false;
-  frame.data = std::move(data);
+  // Read as bytes into the words, then put each word in the machine's order.
+  std::vector<uint16_t> words((size + 1) / 2);
+  if (std::fread(words.data(), 1, size, file_) != size) return false;
+  words.resize(size / 2);
+  if constexpr (std::endian::native == std::endian::big) {
+    for (uint16_t& word : words)
+      word = static_cast<uint16_t>((word >> 8) | (word << 8));
+  }
+  frame.words = std::move(words);
   frame.loaded = true;
   return true;
 }
 
-const std::vector<uint8_t>* AniFile::CachedFrame(int index) const {
+const std::vector<uint16_t>* AniFile::CachedFrame(int index) const {
   if (index < 0 || index >= FrameCount() || !cache_[index].loaded) return nullptr;
-  return &cache_[index].data;
+  return &cache_[index].words;
 }
 
-void DecodeAniFrame(std::span<const uint8_t> data, uint32_t runMarker, int width, int height,
+void DecodeAniFrame(std::span<const uint16_t> data, uint32_t runMarker, int width, int height,
                     uint8_t* pixels, int pitch, platform::PixelLayout layout) {
   using platform::PixelLayout;
   switch (layout) {

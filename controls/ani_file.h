@@ -46,13 +46,13 @@ class AniFile {
   // record cannot be read (no "AF", or an offset or byte count beyond the end of the file); the
   // frame then stays uncached and the other frames are not affected.
   bool LoadFrame(int index);
-  // The compressed data of a cached frame, or nullptr.
-  const std::vector<uint8_t>* CachedFrame(int index) const;
+  // The compressed words of a cached frame, or nullptr. A last odd byte is dropped.
+  const std::vector<uint16_t>* CachedFrame(int index) const;
 
  private:
   struct Frame {
     bool loaded = false;
-    std::vector<uint8_t> data;
+    std::vector<uint16_t> words;
   };
 
   std::FILE* file_ = nullptr;
@@ -62,10 +62,10 @@ class AniFile {
   std::vector<Frame> cache_;
 };
 
-// Decodes a frame's run-length data into `height` rows of `width` pixels starting at `pixels`,
+// Decodes a frame's run-length words into `height` rows of `width` pixels starting at `pixels`,
 // rows `pitch` bytes apart, in the given layout. A run that would cross the end of a row stops
 // there; when the data runs out, the rest of the destination keeps what it held.
-void DecodeAniFrame(std::span<const uint8_t> data, uint32_t runMarker, int width, int height,
+void DecodeAniFrame(std::span<const uint16_t> words, uint32_t runMarker, int width, int height,
                     uint8_t* pixels, int pitch, platform::PixelLayout layout);
 
 }  // namespace rufo

@@ -22,15 +22,6 @@ void PutU32(std::string& bytes, size_t at, uint32_t value) {
     bytes[at + i] = static_cast<char>(value >> (8 * i));
 }
 
-std::vector<uint8_t> Words(std::initializer_list<uint16_t> words) {
-  std::vector<uint8_t> bytes;
-  for (uint16_t w : words) {
-    bytes.push_back(static_cast<uint8_t>(w));
-    bytes.push_back(static_cast<uint8_t>(w >> 8));
-  }
-  return bytes;
-}
-
 // A 4 x 2 animation of three frames, with a run in every row.
 assetkit::Animation ThreeFrames() {
   assetkit::Animation animation;
@@ -150,24 +141,24 @@ INSTANTIATE_TEST_SUITE_P(Layouts, AniDecodeTest,
 TEST(AniRunTest, RunsStopAtTheRowEndAndShortDataLeavesTheRest) {
   constexpr uint16_t kMarker = 0xABCD;
   std::vector<uint16_t> pixels(3 * 2, 7);
-  const auto decode = [&](const std::vector<uint8_t>& data, uint32_t marker) {
+  const auto decode = [&](const std::vector<uint16_t>& data, uint32_t marker) {
     std::fill(pixels.begin(), pixels.end(), 7);
     DecodeAniFrame(data, marker, 3, 2, reinterpret_cast<uint8_t*>(pixels.data()), 6,
                    PixelLayout::kRgb565);
   };
 
   // A run of 5 in a row of 3 fills the row only; the next row starts with the next word.
-  decode(Words({1, kMarker, 5, 9, 2, 3, 4}), kMarker);
+  decode({1, kMarker, 5, 9, 2, 3, 4}, kMarker);
   EXPECT_EQ(pixels, (std::vector<uint16_t>{1, 9, 9, 2, 3, 4}));
 
   // The data ends inside the second row, then inside a run's count and pixel.
-  decode(Words({1, 2, 3, 4}), kMarker);
+  decode({1, 2, 3, 4}, kMarker);
   EXPECT_EQ(pixels, (std::vector<uint16_t>{1, 2, 3, 4, 7, 7}));
-  decode(Words({kMarker, 3, 5, kMarker, 2}), kMarker);
+  decode({kMarker, 3, 5, kMarker, 2}, kMarker);
   EXPECT_EQ(pixels, (std::vector<uint16_t>{5, 5, 5, 7, 7, 7}));
 
   // A marker above 0xFFFF never matches a word: every word is a pixel.
-  decode(Words({0xABCD, 3, 5, 1, 2, 3}), 0x1ABCD);
+  decode({0xABCD, 3, 5, 1, 2, 3}, 0x1ABCD);
   EXPECT_EQ(pixels, (std::vector<uint16_t>{0xABCD, 3, 5, 1, 2, 3}));
 }
 
