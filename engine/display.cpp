@@ -102,12 +102,6 @@ DdResult Interface::CreatePictureSurface(int width, int height, bool videoMemory
   return r;
 }
 
-void Interface::ComposeFrame() {
-  if (!backBuffer_ || !primary_) return;
-  backBuffer_->Fill(nullptr, 0);
-  Present();
-}
-
 void Interface::Present() {
   const platform::Rect game{0, 0, props_.width, props_.height};
   if (fullScreen_ && props_.pageFlip) {

@@ -1,5 +1,7 @@
 #include "tests/support/headless_engine.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 
 namespace rufo::test {
@@ -12,7 +14,9 @@ HeadlessEngine::HeadlessEngine()
   engine_ = std::make_unique<Interface>(Platform::Headless());
 }
 
-HeadlessEngine::~HeadlessEngine() { engine_.reset(); }
+HeadlessEngine::~HeadlessEngine() {
+  engine_.reset();
+}
 
 void HeadlessEngine::WriteIni() const {
   folder_.Write("config/rufo.ini", "[Rufo I]\nCD=" + DataRoot() + "\nHD=" + RuntimeRoot() + "\n");
@@ -29,6 +33,14 @@ Interface& HeadlessEngine::Start(bool fullScreen) {
   const InterfaceProperties properties = Properties(fullScreen);
   engine_->Init(&properties);
   return *engine_;
+}
+
+void HeadlessEngine::Play(const std::string& script) {
+  InputScript input;
+  std::string error;
+  ASSERT_TRUE(input.Parse(script, &error)) << error;
+  input.Deliver(UINT32_MAX, Window(), engine_->Input());
+  engine_->PumpInput();
 }
 
 platform::VirtualClock& HeadlessEngine::Clock() {

@@ -22,6 +22,9 @@ class HeadlessEngine {
   // WriteIni, then Init with Properties(fullScreen).
   Interface& Start(bool fullScreen = false);
 
+  // Delivers input script lines at once (their times are ignored), then runs one input pump.
+  void Play(const std::string& script);
+
   Interface& Engine() { return *engine_; }
   platform::VirtualClock& Clock();
   platform::HeadlessWindow& Window();
