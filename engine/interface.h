@@ -13,6 +13,7 @@
 #include "engine/input_script.h"
 #include "engine/interface_properties.h"
 #include "engine/run_options.h"
+#include "gfx/hit_map.h"
 #include "platform/clock.h"
 #include "platform/dd_result.h"
 #include "platform/input_device.h"
@@ -166,6 +167,8 @@ class Interface {
   bool Active() const { return active_; }
   bool OwnCursor() const { return ownCursor_; }
   bool Headless() const { return platform_.headless; }
+  // The current screen's hit map (LoadHitMap, HitMapValue).
+  gfx::HitMap& HitMap() { return hitMap_; }
 
  private:
   bool ReadRegistryString(const std::string& path, std::string* out);
@@ -281,6 +284,7 @@ class Interface {
   std::optional<platform::RegistryStore> registry_;
   std::string appKey_;
 
+  gfx::HitMap hitMap_;
   std::FILE* log_ = nullptr;
   platform::InstanceLock instanceLock_;
 };
