@@ -1,6 +1,7 @@
 #include "controls/control.h"
 
 #include "controls/control_list.h"
+#include "engine/graphics.h"
 #include "engine/interface.h"
 #include "engine/messages.h"
 
@@ -71,7 +72,7 @@ void Control::SetBackColor(uint32_t color) {
 
 void Control::SetColorKey(uint32_t color) {
   colorKey_ = color;
-  if (surface_) surface_->SetColorKey(Engine().ColorToPixel(color));
+  SetSourceColorKey(surface_.get(), color);
   Refresh();
 }
 
@@ -99,10 +100,37 @@ bool Control::CreateSurface() {
   surface_.reset();
   Interface& engine = Engine();
   engine.CreatePictureSurface(rect_.right, rect_.bottom, flags_ & kCfVideoMemory, &surface_);
-  if (surface_ && (flags_ & kCfTransparent)) {
-    surface_->SetColorKey(engine.ColorToPixel(colorKey_));
-  }
+  if (surface_ && (flags_ & kCfTransparent)) SetSourceColorKey(surface_.get(), colorKey_);
   return surface_ != nullptr;
+}
+
+void Control::DrawFrame() {
+  if (!surface_) return;
+  platform::DeviceContext dc(*surface_);
+  if (!dc.Valid()) return;
+  const Interface& engine = Engine();
+  auto frame = [&](int inset) {
+    const int w = rect_.right - inset;
+    const int h = rect_.bottom - inset;
+    dc.SelectPen(engine.WhitePen());
+    dc.MoveTo(inset, h - 1);
+    dc.LineTo(inset, inset);
+    dc.LineTo(w - 1, inset);
+    dc.SelectPen(engine.GreyPen());
+    dc.LineTo(w - 1, h - 1);
+    dc.LineTo(inset, h - 1);
+  };
+  frame(0);
+  if (HasFocus()) frame(1);
+  if (IsDisabled()) {
+    const int w = rect_.right;
+    const int h = rect_.bottom;
+    dc.SelectPen(engine.GreyPen());
+    dc.MoveTo(1, 1);
+    dc.LineTo(w - 2, h - 2);
+    dc.MoveTo(w - 2, 1);
+    dc.LineTo(1, h - 2);
+  }
 }
 
 void Control::FillBack() {
@@ -183,7 +211,7 @@ void Control::HandleInput(int32_t message, intptr_t param, bool* pass) {
       if (flags_ & kCfHitMap) {
         if (hitIndex_ == 255) return;
         const Interface& engine = Engine();
-        inside = engine.HitMapValue(engine.MouseX(), engine.MouseY()) == hitIndex_;
+        inside = HitMapValue(engine.MouseX(), engine.MouseY()) == hitIndex_;
       } else {
         inside = MouseInside(HitRect());
       }

@@ -16,6 +16,7 @@
 #include "gfx/hit_map.h"
 #include "platform/clock.h"
 #include "platform/dd_result.h"
+#include "platform/device_context.h"
 #include "platform/input_device.h"
 #include "platform/instance_lock.h"
 #include "platform/registry_store.h"
@@ -90,7 +91,9 @@ class Interface {
   int FramesPerSecond() const { return framesPerSecond_; }
   // The hint being shown or waited for: the control's id, or -1.
   int32_t HintControl() const { return hint_.controlId; }
-  uint8_t HitMapValue(int x, int y) const;
+  // Solid one-pixel pens: grey (160, 160, 160), white, and the hint frame's.
+  const platform::Pen& GreyPen() const { return greyPen_; }
+  const platform::Pen& WhitePen() const { return whitePen_; }
   // The one-pixel outline of a control in layout mode.
   void DrawLayoutOutline(int x, int y, int w, int h);
 
@@ -180,12 +183,13 @@ class Interface {
   void LoadInputScript();
   void AwaitScreen();
   void ReleaseCursors();
-  void LoadCursorLine(const CursorLine& line);
+  bool LoadCursorLine(const CursorLine& line);
   void DrawHint();
   void PlaceHint(const std::string& text);
   void DrawCursor();
   void CountFrame();
   void DrawDiagnostics();
+  void CreatePens();
   void HandleKeyDown(int code);
   void HandleLeftButtonDown();
   // Dispatches unless layout mode or input suppression is on.
@@ -267,6 +271,9 @@ class Interface {
     uint32_t frameColor = 0;
     uint32_t delayMs = 1000;
   };
+  platform::Pen greyPen_;
+  platform::Pen whitePen_;
+  platform::Pen framePen_;
   std::unique_ptr<platform::Surface> background_;
   std::string backgroundName_;
   std::vector<Cursor> cursors_;
@@ -291,7 +298,5 @@ class Interface {
 
 // The running engine.
 Interface& Engine();
-
-bool BlendMasked(platform::Surface*, int, int, platform::Surface*, const platform::Rect*, const uint8_t*);
 
 }  // namespace rufo

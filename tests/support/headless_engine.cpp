@@ -1,5 +1,7 @@
 #include "tests/support/headless_engine.h"
 
+#include "tests/support/test_cursors.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,11 +13,16 @@ HeadlessEngine::HeadlessEngine()
       runtimeDir_("XDG_RUNTIME_DIR", folder_.Root()) {
   std::filesystem::create_directories(folder_.Path() / "data");
   std::filesystem::create_directories(folder_.Path() / "runtime");
+  WriteTestCursors(folder_, "data/");
+  WriteTestCursors(folder_, "runtime/");
+  previousDirectory_ = std::filesystem::current_path();
+  std::filesystem::current_path(folder_.Path() / "runtime");
   engine_ = std::make_unique<Interface>(Platform::Headless());
 }
 
 HeadlessEngine::~HeadlessEngine() {
   engine_.reset();
+  std::filesystem::current_path(previousDirectory_);
 }
 
 void HeadlessEngine::WriteIni() const {
