@@ -15,7 +15,7 @@ namespace rufo::test {
 // while the engine lives, so roots left empty resolve there too.
 class HeadlessEngine {
  public:
-  HeadlessEngine();
+  explicit HeadlessEngine(RunOptions options = {}, Platform platform = Platform::Headless());
   ~HeadlessEngine();
 
   // Writes rufo.ini pointing CD= at data/ and HD= at runtime/ of the temporary folder.
