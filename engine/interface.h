@@ -117,6 +117,9 @@ class Interface {
   void SetGameCallbacks(ScreenLoader loader, ControlEventHandler eventHandler, TickHandler tick,
                         MessageHook hook);
   int Run();
+  // Receives every frame the loop composes, with the game time it was composed at.
+  using FrameSink = std::function<void(uint32_t gameMs, const platform::Surface& frame)>;
+  void SetFrameSink(FrameSink sink) { frameSink_ = std::move(sink); }
   void RequestQuit() { quit_ = true; }
   bool QuitRequested() const { return quit_; }
   void ChangeScreen(int32_t id, int32_t reserved, bool push);
@@ -252,6 +255,7 @@ class Interface {
   bool loopStarted_ = false;
   uint32_t loopStart_ = 0;
   int32_t tickNumber_ = 0;
+  FrameSink frameSink_;
 
   // Input.
   std::array<uint8_t, 512> keyState_{};

@@ -27,6 +27,7 @@ int Interface::Run() {
       if (!minimized_) {
         RunTick();
         ComposeFrame();
+        if (frameSink_ && primary_) frameSink_(now - loopStart_, *primary_);
       }
     } else {
       clock.SleepMs(10);

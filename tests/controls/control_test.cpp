@@ -139,7 +139,8 @@ TEST_F(ControlTest, ListKeepsOrderAndCapacityAndDestroysAllButPersistentControls
   EXPECT_EQ(FindControl(2), b);
   EXPECT_EQ(FindControl(99), nullptr);
 
-  for (int i = 3; i < ControlList::kCapacity; ++i) EXPECT_TRUE(AddControl(new Control(100 + i)));
+  for (int i = 3; i < ControlList::kCapacity; ++i)
+    EXPECT_TRUE(AddControl(new Control(100 + i)));
   auto* extra = new Control(999);
   EXPECT_FALSE(AddControl(extra));
   EXPECT_FALSE(AddControl(nullptr));
