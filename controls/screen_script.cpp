@@ -2,15 +2,12 @@
 
 #include <algorithm>
 
+#include "controls/control.h"
 #include "controls/text_number.h"
 #include "engine/interface.h"
 
 namespace rufo {
 namespace {
-
-constexpr uint32_t kHiddenFlag = 0x80;
-constexpr uint32_t kClickPlaysFlag = 0x4000;
-constexpr uint32_t kHideAtEndFlag = 0x8000;
 
 bool IsSeparator(char c) {
   return c == '=' || c == ',' || c == '"' || c == '\r' || c == '\n' || c == '\0';
@@ -108,7 +105,7 @@ bool ScreenScript::ParseLine(std::string_view line) {
     if (!Begins(Field(line, first - 1), "flags", 5)) return flags;
     std::string word;
     for (int n = first; GetField(line, &word, n) && Begins(word, "CF_HIDDEN", 9); ++n)
-      flags |= kHiddenFlag;
+      flags |= kCfHidden;
     return flags;
   };
 
@@ -141,14 +138,14 @@ bool ScreenScript::ParseAnimation(std::string_view line) {
   const int flagsField = fromSource ? 6 : 4;
   std::string name = Field(line, fromSource ? 5 : 3);
   std::string path = animationPrefix_ + Field(line, fromSource ? 4 : 3);
-  uint32_t flags = kHideAtEndFlag;
+  uint32_t flags = kCfHideAtEnd;
   if (Begins(Field(line, flagsField), "flags", 5)) {
     std::string word;
     for (int n = flagsField + 1; GetField(line, &word, n); ++n) {
       if (Begins(word, "CLK_PLAY", 6)) {
-        flags |= kClickPlaysFlag;
+        flags |= kCfClickPlays;
       } else if (Begins(word, "END_PLAY_NH", 11)) {
-        flags &= ~kHideAtEndFlag;
+        flags &= ~kCfHideAtEnd;
       } else if (!fromSource && Begins(word, "HD_PATH", 7)) {
         path = name;
       } else {
