@@ -9,7 +9,7 @@
 #include "engine/interface.h"
 #include "platform/message_box.h"
 #include "sound/sound_object.h"
-#include "tests/controls/animation_assets.h"
+#include "tests/controls/control_assets.h"
 #include "tests/support/headless_engine.h"
 
 namespace rufo {

@@ -10,6 +10,12 @@
 
 namespace rufo::test {
 
+// Writes a PNG picture of width x height made of `bands` equal bands coloured FrameColor(0),
+// FrameColor(1) and so on: side by side (frames of a strip) or, with `stacked`, one above the
+// other (state rows).
+void WriteBands(const TempFolder& folder, const std::string& path, int width, int height,
+                int bands, bool stacked);
+
 // An animation of `frames` frames of 4 x 2 pixels, frame f filled with FrameColor(f).
 assetkit::Animation PlainFrames(int frames);
 // The GDI colour of a frame of PlainFrames; exact in 5-6-5.

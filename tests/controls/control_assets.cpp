@@ -1,7 +1,8 @@
-#include "tests/controls/animation_assets.h"
+#include "tests/controls/control_assets.h"
 
 #include <cmath>
 
+#include "tools/assetkit/png_writer.h"
 #include "tools/assetkit/wav_writer.h"
 
 namespace rufo::test {
@@ -24,6 +25,21 @@ assetkit::Animation PlainFrames(int frames) {
     animation.frames.emplace_back(8, assetkit::Rgb565(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
   }
   return animation;
+}
+
+void WriteBands(const TempFolder& folder, const std::string& path, int width, int height, int bands,
+                bool stacked) {
+  assetkit::PngPicture picture{width, height, assetkit::PngColor::kRgb, {}};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const uint32_t c = FrameColor(stacked ? y * bands / height : x * bands / width);
+      picture.pixels.insert(
+          picture.pixels.end(),
+          {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c >> 16)});
+    }
+  }
+  const std::vector<uint8_t> png = assetkit::EncodePng(picture);
+  folder.Write(path, std::string(png.begin(), png.end()));
 }
 
 void WriteAnimation(const TempFolder& folder, const std::string& path,
