@@ -15,8 +15,9 @@ HeadlessEngine::HeadlessEngine(RunOptions options, Platform platform)
   std::filesystem::create_directories(folder_.Path() / "runtime");
   WriteTestCursors(folder_, "data/");
   WriteTestCursors(folder_, "runtime/");
+  WriteTestCursors(folder_, "work/");
   previousDirectory_ = std::filesystem::current_path();
-  std::filesystem::current_path(folder_.Path() / "runtime");
+  std::filesystem::current_path(folder_.Path() / "work");
   engine_ = std::make_unique<Interface>(std::move(platform), std::move(options));
 }
 

@@ -11,8 +11,8 @@ namespace rufo::test {
 
 // An engine on the headless platform with its own configuration folder, data root and runtime
 // root in a temporary folder. Init is left to the test, so it can change the INI or properties.
-// Both roots hold the test cursor set (WriteTestCursors); the runtime root is the working directory
-// while the engine lives, so roots left empty resolve there too.
+// Both roots hold the test cursor set (WriteTestCursors), and so does the folder work/, the working
+// directory while the engine lives, where roots left empty resolve.
 class HeadlessEngine {
  public:
   explicit HeadlessEngine(RunOptions options = {}, Platform platform = Platform::Headless());
