@@ -40,12 +40,8 @@ const std::string& PicturePath() {
 }
 
 void LoadInto565(benchmark::State& state) {
-  const rufo::gfx::SurfaceFactory create = [](int w, int h, std::unique_ptr<Surface>* out) {
-    *out = std::make_unique<Surface>(w, h,
-                                     rufo::platform::FormatOf(rufo::platform::PixelLayout::kRgb565),
-                                     rufo::platform::SurfaceMemory::kSystem, nullptr);
-    return rufo::platform::kDdOk;
-  };
+  const rufo::gfx::SurfaceFactory create =
+      rufo::gfx::FixedLayoutFactory(rufo::platform::PixelLayout::kRgb565);
   for (auto _ : state) {
     std::unique_ptr<Surface> surface;
     if (!rufo::gfx::LoadPngPicture(PicturePath(), create, &surface))

@@ -7,12 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using rufo::platform::Surface;
-  const rufo::gfx::SurfaceFactory create = [](int w, int h, std::unique_ptr<Surface>* out) {
-    *out = std::make_unique<Surface>(w, h,
-                                     rufo::platform::FormatOf(rufo::platform::PixelLayout::kBgr24),
-                                     rufo::platform::SurfaceMemory::kSystem, nullptr);
-    return rufo::platform::kDdOk;
-  };
+  const rufo::gfx::SurfaceFactory create =
+      rufo::gfx::FixedLayoutFactory(rufo::platform::PixelLayout::kBgr24);
   if (std::FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "rb")) {
     std::unique_ptr<Surface> surface;
     rufo::gfx::ReadBmpPicture(file, create, &surface);
