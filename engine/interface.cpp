@@ -49,7 +49,9 @@ Interface& Engine() {
   return *g_current;
 }
 
-Interface* EngineIfAny() { return g_current; }
+Interface* EngineIfAny() {
+  return g_current;
+}
 
 Interface::Interface(Platform platform, RunOptions options)
     : platform_(std::move(platform)), options_(options) {

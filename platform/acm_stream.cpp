@@ -1,5 +1,6 @@
 #include "platform/acm_stream.h"
 
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -73,9 +74,13 @@ bool AcmStream::Convert(Header* header, unsigned flags) const {
     if (frames > 0 && !decoder_->Decode(header->source + used, piece, samples.data())) return false;
     uint8_t* out = header->output + produced;
     const size_t count = size_t(frames) * decoder_->Channels();
-    for (size_t i = 0; i < count; ++i) {
-      out[2 * i] = static_cast<uint8_t>(samples[i]);
-      out[2 * i + 1] = static_cast<uint8_t>(samples[i] >> 8);
+    if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(out, samples.data(), count * 2);
+    } else {
+      for (size_t i = 0; i < count; ++i) {
+        out[2 * i] = static_cast<uint8_t>(samples[i]);
+        out[2 * i + 1] = static_cast<uint8_t>(samples[i] >> 8);
+      }
     }
     used += piece;
     produced += outBytes;

@@ -18,14 +18,13 @@ int16_t ReadI16(const uint8_t* p) {
 // of four bytes per channel holding eight codes each, low nibble first.
 class ImaDecoder final : public BlockDecoder {
  public:
-  ImaDecoder(int channels, uint32_t blockAlign)
-      : BlockDecoder(channels),
-        framesPerBlock_(static_cast<uint32_t>(ImaSamplesPerBlock(blockAlign, channels))) {}
+  explicit ImaDecoder(int channels) : BlockDecoder(channels) {}
 
+  // The header sample and eight per whole group of four bytes per channel.
   uint32_t FramesIn(uint32_t bytes) const override {
     const uint32_t header = 4 * channels_;
     if (bytes < header) return 0;
-    return std::min(framesPerBlock_, (bytes - header) / header * 8 + 1);
+    return (bytes - header) / header * 8 + 1;
   }
 
   bool Decode(const uint8_t* block, uint32_t bytes, int16_t* out) const override {
@@ -39,20 +38,18 @@ class ImaDecoder final : public BlockDecoder {
     }
     const uint8_t* data = block + 4 * channels_;
     for (uint32_t first = 1; first < frames; first += 8) {
-      const uint32_t count = std::min<uint32_t>(8, frames - first);
       for (int c = 0; c < channels_; ++c, data += 4) {
         int16_t* target = out + first * channels_ + c;
-        for (uint32_t k = 0; k < count; ++k, target += channels_) {
-          const uint8_t byte = data[k / 2];
-          *target = state[c].Expand(k % 2 ? byte >> 4 : byte & 15);
+        for (int byte = 0; byte < 4; ++byte) {
+          *target = state[c].Expand(data[byte] & 15);
+          target += channels_;
+          *target = state[c].Expand(data[byte] >> 4);
+          target += channels_;
         }
       }
     }
     return true;
   }
-
- private:
-  uint32_t framesPerBlock_;
 };
 
 // Microsoft ADPCM: per channel a predictor index byte, then per channel the step, the second
@@ -126,7 +123,7 @@ std::unique_ptr<BlockDecoder> MakeAdpcmDecoder(const WaveFormat& format,
   switch (format.formatTag) {
     case kWaveFormatImaAdpcm:
       if (format.blockAlign <= 4 * format.channels) return nullptr;
-      return std::make_unique<ImaDecoder>(format.channels, format.blockAlign);
+      return std::make_unique<ImaDecoder>(format.channels);
     case kWaveFormatMsAdpcm:
       return MakeMsAdpcm(format, extra);
     default:

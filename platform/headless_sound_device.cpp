@@ -45,11 +45,7 @@ void HeadlessSoundDevice::Advance(uint32_t fromMs, uint32_t toMs) {
     const auto frames = static_cast<uint32_t>(std::min(stepFrames, target - mixedFrames_));
     step_.resize(size_t(frames) * primary.channels);
     mixer_->Mix(step_.data(), frames);
-    if (file_) {
-      file_->Append(step_);
-    } else {
-      mixed_.insert(mixed_.end(), step_.begin(), step_.end());
-    }
+    if (file_) file_->Append(step_);
     mixedFrames_ += frames;
     mixer_->WaitForHandshakes(kHandshakeLimit);
   }

@@ -109,17 +109,14 @@ class SoundDevice {
 // The system's sound output through SDL; nullptr when there is no audio device at all.
 std::unique_ptr<SoundDevice> OpenSdlSoundDevice();
 
-// A device without sound hardware: mixes as virtual time passes, into memory or, when a path is
-// given, into a WAV file of the primary format.
+// A device without sound hardware: mixes as virtual time passes and, when a path is given, writes
+// the mix to a WAV file of the primary format.
 class HeadlessSoundDevice final : public SoundDevice {
  public:
   HeadlessSoundDevice(VirtualClock& clock, std::string outputPath);
   ~HeadlessSoundDevice() override;
 
   bool SetPrimaryFormat(const WaveFormat& format) override;
-  // Everything mixed so far when no output file was given (interleaved samples).
-  const std::vector<int16_t>& Mixed() const { return mixed_; }
-  uint64_t MixedFrames() const { return mixedFrames_; }
 
  private:
   void Advance(uint32_t fromMs, uint32_t toMs);
@@ -128,7 +125,6 @@ class HeadlessSoundDevice final : public SoundDevice {
   std::string outputPath_;
   int observer_ = 0;
   std::unique_ptr<class PcmWavFile> file_;
-  std::vector<int16_t> mixed_;
   std::vector<int16_t> step_;
   uint64_t elapsedMs_ = 0;
   uint64_t mixedFrames_ = 0;

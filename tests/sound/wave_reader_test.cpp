@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -74,6 +75,31 @@ TEST_F(WaveReaderTest, SoxEncodedAdpcmDecodesSampleForSampleAsSoxDecodesIt) {
     EXPECT_TRUE(decoded == expected)
         << "first difference at byte "
         << std::mismatch(decoded.begin(), decoded.end(), expected.begin()).first - decoded.begin();
+  }
+}
+
+TEST_F(WaveReaderTest, AssetKitImaFilesDecodeAlikeInSoxAndStayCloseToTheirSource) {
+  if (std::system("sox --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "sox is not installed";
+  for (int channels : {1, 2}) {
+    SCOPED_TRACE("channels " + std::to_string(channels));
+    const assetkit::PcmSound sound = test::TestSound(channels, 22050, 22050 + 333);
+    WriteData("kit.wav", test::AsString(assetkit::ImaAdpcmWav(sound)));
+    ASSERT_TRUE(RunSox(DataPath("kit.wav") + " -t raw -e signed -b 16 " + DataPath("sox.raw")));
+    WaveReader reader;
+    ASSERT_TRUE(reader.Open("kit.wav"));
+    const std::string decoded = ReadAll(reader, 4096);
+    EXPECT_TRUE(decoded == ReadData("sox.raw"));
+
+    // The short last block ends with the group that holds the last sample.
+    ASSERT_GE(decoded.size() / 2, sound.samples.size());
+    EXPECT_LT(decoded.size() / 2 - sound.samples.size(), size_t(8 * channels));
+    const auto* samples = reinterpret_cast<const int16_t*>(decoded.data());
+    double error = 0, signal = 0;
+    for (size_t i = 0; i < sound.samples.size(); ++i) {
+      error += std::pow(samples[i] - sound.samples[i], 2);
+      signal += std::pow(sound.samples[i], 2);
+    }
+    EXPECT_GT(10 * std::log10(signal / error), 20.0) << "signal to noise ratio in dB";
   }
 }
 

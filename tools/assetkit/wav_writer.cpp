@@ -1,87 +1,59 @@
 #include "tools/assetkit/wav_writer.h"
 
 #include <fstream>
-#include <string_view>
 #include <system_error>
 
 #include "platform/ima_adpcm.h"
+#include "platform/riff_writer.h"
 #include "tools/assetkit/ima_adpcm_encoder.h"
 
 namespace rufo::assetkit {
 namespace {
 
-constexpr uint16_t kFormatPcm = 1;
-constexpr uint16_t kFormatImaAdpcm = 0x11;
+using platform::RiffWriter;
 
-class RiffBuilder {
- public:
-  RiffBuilder() { Tag("RIFF").U32(0).Tag("WAVE"); }
-
-  RiffBuilder& Tag(std::string_view tag) {
-    bytes_.insert(bytes_.end(), tag.begin(), tag.end());
-    return *this;
-  }
-  RiffBuilder& U16(uint16_t value) {
-    bytes_.push_back(value & 0xFF);
-    bytes_.push_back(value >> 8);
-    return *this;
-  }
-  RiffBuilder& U32(uint32_t value) { return U16(value & 0xFFFF).U16(value >> 16); }
-  RiffBuilder& Bytes(std::span<const uint8_t> data) {
-    bytes_.insert(bytes_.end(), data.begin(), data.end());
-    return *this;
-  }
-  // The format chunk's 18 leading bytes less the extra count, which only compressed formats have.
-  RiffBuilder& Format(uint16_t tag, int channels, int rate, int blockAlign, int bits,
-                      uint32_t chunkSize) {
-    const auto avgBytes = static_cast<uint32_t>(
-        tag == kFormatPcm
-            ? rate * blockAlign
-            : uint64_t(rate) * blockAlign / platform::ImaSamplesPerBlock(blockAlign, channels));
-    return Tag("fmt ")
-        .U32(chunkSize)
-        .U16(tag)
-        .U16(channels)
-        .U32(rate)
-        .U32(avgBytes)
-        .U16(blockAlign)
-        .U16(bits);
-  }
-  std::vector<uint8_t> Finish() {
-    const auto riffSize = static_cast<uint32_t>(bytes_.size() - 8);
-    for (int i = 0; i < 4; ++i)
-      bytes_[4 + i] = static_cast<uint8_t>(riffSize >> (8 * i));
-    return std::move(bytes_);
-  }
-
- private:
-  std::vector<uint8_t> bytes_;
-};
+// Fills in the RIFF size once everything is written.
+std::vector<uint8_t> Finish(RiffWriter& riff) {
+  std::vector<uint8_t>& bytes = riff.Data();
+  const auto riffSize = static_cast<uint32_t>(bytes.size() - 8);
+  for (int i = 0; i < 4; ++i)
+    bytes[4 + i] = static_cast<uint8_t>(riffSize >> (8 * i));
+  return std::move(bytes);
+}
 
 }  // namespace
 
 std::vector<uint8_t> PcmWav(const PcmSound& sound) {
-  const int blockAlign = 2 * sound.channels;
-  const auto dataBytes = static_cast<uint32_t>(sound.Frames() * blockAlign);
-  RiffBuilder riff;
-  riff.Format(kFormatPcm, sound.channels, sound.sampleRate, blockAlign, 16, 16);
-  riff.Tag("data").U32(dataBytes);
-  for (size_t i = 0; i < sound.Frames() * sound.channels; ++i) {
+  const platform::WaveFormat format = platform::PcmFormat(
+      static_cast<uint16_t>(sound.channels), static_cast<uint32_t>(sound.sampleRate), 16);
+  const size_t samples = sound.Frames() * sound.channels;
+  RiffWriter riff;
+  riff.Tag("RIFF").U32(0).Tag("WAVE").Format(format);
+  riff.Tag("data").U32(static_cast<uint32_t>(samples * 2));
+  for (size_t i = 0; i < samples; ++i)
     riff.U16(static_cast<uint16_t>(sound.samples[i]));
-  }
-  return riff.Finish();
+  return Finish(riff);
 }
 
 std::vector<uint8_t> ImaAdpcmWav(const PcmSound& sound, int blockAlign) {
   if (blockAlign == 0) blockAlign = DefaultImaBlockAlign(sound.sampleRate, sound.channels);
   const std::vector<uint8_t> data = EncodeImaAdpcm(
       std::span(sound.samples).first(sound.Frames() * sound.channels), sound.channels, blockAlign);
-  RiffBuilder riff;
-  riff.Format(kFormatImaAdpcm, sound.channels, sound.sampleRate, blockAlign, 4, 20);
-  riff.U16(2).U16(static_cast<uint16_t>(platform::ImaSamplesPerBlock(blockAlign, sound.channels)));
+  const int samplesPerBlock = platform::ImaSamplesPerBlock(blockAlign, sound.channels);
+  platform::WaveFormat format;
+  format.formatTag = platform::kWaveFormatImaAdpcm;
+  format.channels = static_cast<uint16_t>(sound.channels);
+  format.samplesPerSec = static_cast<uint32_t>(sound.sampleRate);
+  format.avgBytesPerSec = static_cast<uint32_t>(
+      samplesPerBlock ? uint64_t(sound.sampleRate) * blockAlign / samplesPerBlock : 0);
+  format.blockAlign = static_cast<uint16_t>(blockAlign);
+  format.bitsPerSample = 4;
+  format.extraSize = 2;
+  RiffWriter riff;
+  riff.Tag("RIFF").U32(0).Tag("WAVE").Format(format).U16(static_cast<uint16_t>(samplesPerBlock));
   riff.Tag("fact").U32(4).U32(static_cast<uint32_t>(sound.Frames()));
   riff.Tag("data").U32(static_cast<uint32_t>(data.size())).Bytes(data);
-  return riff.Finish();
+  return Finish(riff);
 }
 
 bool WriteFileBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
