@@ -66,7 +66,9 @@ assetkit::PngPicture Canvas::Keyed(int threshold) const {
   return picture;
 }
 
-assetkit::PngPicture Canvas::Keyed() const { return Keyed(128); }
+assetkit::PngPicture Canvas::Keyed() const {
+  return Keyed(128);
+}
 
 std::vector<uint16_t> Canvas::Keyed565() const {
   const assetkit::PngPicture picture = Keyed(128);
@@ -79,7 +81,9 @@ std::vector<uint16_t> Canvas::Keyed565() const {
   return pixels;
 }
 
-assetkit::PngPicture Canvas::CursorPicture() const { return Keyed(1); }
+assetkit::PngPicture Canvas::CursorPicture() const {
+  return Keyed(1);
+}
 
 assetkit::PngPicture Canvas::CursorMask() const {
   cairo_surface_flush(surface_);

@@ -153,8 +153,8 @@ void DrawRufo(cairo_t* cr, double x, double y, double s, int mouth, double lift,
 }
 
 void Rufo(cairo_t* cr, const PaintArgs& a) {
-  DrawRufo(cr, a.Number(0), a.Number(1), a.NumberOr("scale", 1), static_cast<int>(a.NumberOr("mouth", 0)),
-           0, 0, a.NumberOr("wave", 0));
+  DrawRufo(cr, a.Number(0), a.Number(1), a.NumberOr("scale", 1),
+           static_cast<int>(a.NumberOr("mouth", 0)), 0, 0, a.NumberOr("wave", 0));
 }
 
 // The talking animation: frame n shows mouth shape n.
@@ -167,8 +167,8 @@ void RufoJump(cairo_t* cr, const PaintArgs& a) {
   const double lift[] = {0, 0, 30, 62, 80, 86, 78, 56, 24, 0, 0};
   const double squash[] = {0, 0.12, -0.06, -0.04, 0, 0, 0, -0.03, -0.05, 0.12, 0};
   const int f = a.frame % 11;
-  DrawRufo(cr, a.Number(0), a.Number(1), a.NumberOr("scale", 1), f >= 3 && f <= 6 ? 3 : 0,
-           lift[f], squash[f], f >= 2 && f <= 8 ? 1 : 0);
+  DrawRufo(cr, a.Number(0), a.Number(1), a.NumberOr("scale", 1), f >= 3 && f <= 6 ? 3 : 0, lift[f],
+           squash[f], f >= 2 && f <= 8 ? 1 : 0);
 }
 
 // Waving with a big smile.
@@ -237,13 +237,15 @@ void DrawKid(cairo_t* cr, double cx, double cy, double r, int index) {
         cairo_line_to(cr, px, cy - r * (i % 2 ? 1.25 : 0.85));
       }
       cairo_line_to(cr, cx + r * 0.9, cy - r * 0.2);
-      cairo_curve_to(cr, cx + r * 0.6, cy - r * 0.55, cx - r * 0.6, cy - r * 0.55,
-                     cx - r * 0.9, cy - r * 0.2);
+      cairo_curve_to(cr, cx + r * 0.6, cy - r * 0.55, cx - r * 0.6, cy - r * 0.55, cx - r * 0.9,
+                     cy - r * 0.2);
       break;
     case 5:
       cairo_move_to(cr, cx - r * 0.92, cy - r * 0.05);
-      cairo_curve_to(cr, cx - r, cy - r * 1.25, cx + r, cy - r * 1.25, cx + r * 0.92, cy - r * 0.05);
-      cairo_curve_to(cr, cx + r * 0.5, cy - r * 0.45, cx, cy - r * 0.25, cx - r * 0.2, cy - r * 0.5);
+      cairo_curve_to(cr, cx - r, cy - r * 1.25, cx + r, cy - r * 1.25, cx + r * 0.92,
+                     cy - r * 0.05);
+      cairo_curve_to(cr, cx + r * 0.5, cy - r * 0.45, cx, cy - r * 0.25, cx - r * 0.2,
+                     cy - r * 0.5);
       cairo_curve_to(cr, cx - r * 0.5, cy - r * 0.3, cx - r * 0.8, cy - r * 0.3, cx - r * 0.92,
                      cy - r * 0.05);
       break;

@@ -75,8 +75,8 @@ const std::string& Statement::Word(size_t index) const {
     if (!token.key.empty() || token.quoted) continue;
     if (seen++ == index) return token.value;
   }
-  throw DescriptionError(where, keyword + " needs at least " + std::to_string(index + 1) +
-                                    " plain values");
+  throw DescriptionError(
+      where, keyword + " needs at least " + std::to_string(index + 1) + " plain values");
 }
 
 int Statement::Int(size_t index) const {

@@ -8,11 +8,11 @@ namespace rufo::demogen {
 
 Color ParseColor(const std::string& text) {
   static const std::map<std::string, Color> kNamed = {
-      {"red", {0.93, 0.16, 0.16}},   {"orange", {1.0, 0.55, 0.1}},  {"yellow", {1.0, 0.87, 0.1}},
-      {"green", {0.25, 0.72, 0.2}},  {"blue", {0.15, 0.45, 0.95}},  {"purple", {0.6, 0.3, 0.85}},
-      {"pink", {1.0, 0.5, 0.75}},    {"white", {1, 1, 1}},          {"brown", {0.55, 0.33, 0.15}},
-      {"sky", {0.45, 0.75, 1.0}},    {"black", {0.1, 0.1, 0.1}},    {"grey", {0.6, 0.6, 0.6}},
-      {"cyan", {0.2, 0.8, 0.9}},     {"gold", {1.0, 0.78, 0.15}},   {"lime", {0.6, 0.9, 0.2}},
+      {"red", {0.93, 0.16, 0.16}},  {"orange", {1.0, 0.55, 0.1}}, {"yellow", {1.0, 0.87, 0.1}},
+      {"green", {0.25, 0.72, 0.2}}, {"blue", {0.15, 0.45, 0.95}}, {"purple", {0.6, 0.3, 0.85}},
+      {"pink", {1.0, 0.5, 0.75}},   {"white", {1, 1, 1}},         {"brown", {0.55, 0.33, 0.15}},
+      {"sky", {0.45, 0.75, 1.0}},   {"black", {0.1, 0.1, 0.1}},   {"grey", {0.6, 0.6, 0.6}},
+      {"cyan", {0.2, 0.8, 0.9}},    {"gold", {1.0, 0.78, 0.15}},  {"lime", {0.6, 0.9, 0.2}},
   };
   if (auto it = kNamed.find(text); it != kNamed.end()) return it->second;
   if (text.size() == 7 && text[0] == '#') {
@@ -25,10 +25,16 @@ Color ParseColor(const std::string& text) {
 Color Mix(Color a, Color b, double t) {
   return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
-Color Lighter(Color c, double t) { return Mix(c, {1, 1, 1}, t); }
-Color Darker(Color c, double t) { return Mix(c, {0, 0, 0}, t); }
+Color Lighter(Color c, double t) {
+  return Mix(c, {1, 1, 1}, t);
+}
+Color Darker(Color c, double t) {
+  return Mix(c, {0, 0, 0}, t);
+}
 
-void SetColor(cairo_t* cr, Color c) { cairo_set_source_rgb(cr, c.r, c.g, c.b); }
+void SetColor(cairo_t* cr, Color c) {
+  cairo_set_source_rgb(cr, c.r, c.g, c.b);
+}
 
 void FillInk(cairo_t* cr, Color fill, double line) {
   SetColor(cr, fill);
@@ -81,8 +87,8 @@ void HeartPath(cairo_t* cr, double cx, double cy, double s) {
   cairo_close_path(cr);
 }
 
-void CentredText(cairo_t* cr, const std::string& text, double cx, double y, double size,
-                 Color fill, Color outline, double outlineWidth) {
+void CentredText(cairo_t* cr, const std::string& text, double cx, double y, double size, Color fill,
+                 Color outline, double outlineWidth) {
   cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
   cairo_set_font_size(cr, size);
   cairo_text_extents_t extents;

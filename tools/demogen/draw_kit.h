@@ -32,7 +32,7 @@ void HeartPath(cairo_t* cr, double cx, double cy, double size);
 
 // Bold text centred on (cx, baseline y), filled with `fill` inside an outline of `outline`
 // (outline width 0 for none). UTF-8.
-void CentredText(cairo_t* cr, const std::string& text, double cx, double y, double size,
-                 Color fill, Color outline, double outlineWidth);
+void CentredText(cairo_t* cr, const std::string& text, double cx, double y, double size, Color fill,
+                 Color outline, double outlineWidth);
 
 }  // namespace rufo::demogen

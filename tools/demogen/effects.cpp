@@ -28,8 +28,10 @@ assetkit::PcmSound FromWave(const std::vector<double>& wave) {
   assetkit::PcmSound sound;
   sound.sampleRate = kSpeechRate;
   double peak = 1e-9;
-  for (double v : wave) peak = std::max(peak, std::fabs(v));
-  for (double v : wave) sound.samples.push_back(static_cast<int16_t>(std::lround(v / peak * 24000)));
+  for (double v : wave)
+    peak = std::max(peak, std::fabs(v));
+  for (double v : wave)
+    sound.samples.push_back(static_cast<int16_t>(std::lround(v / peak * 24000)));
   return sound;
 }
 
@@ -41,15 +43,17 @@ void Bell(std::vector<double>& wave, double start, double freq, double length) {
   for (size_t i = 0; i < count; ++i) {
     const double t = i / kRate;
     const double decay = std::exp(-t * 5);
-    wave[first + i] += decay * (std::sin(2 * M_PI * freq * t) + 0.4 * std::sin(4 * M_PI * freq * t) +
-                                0.2 * std::sin(6.01 * M_PI * freq * t));
+    wave[first + i] +=
+        decay * (std::sin(2 * M_PI * freq * t) + 0.4 * std::sin(4 * M_PI * freq * t) +
+                 0.2 * std::sin(6.01 * M_PI * freq * t));
   }
 }
 
 std::vector<double> Chime() {
   std::vector<double> wave;
   const double notes[] = {1046.5, 1318.5, 1568.0, 2093.0};
-  for (int i = 0; i < 4; ++i) Bell(wave, i * 0.09, notes[i], 0.9);
+  for (int i = 0; i < 4; ++i)
+    Bell(wave, i * 0.09, notes[i], 0.9);
   return wave;
 }
 
@@ -94,8 +98,8 @@ std::vector<double> Chirp() {
 
 std::vector<double> Fanfare() {
   std::vector<double> wave;
-  const double notes[][2] = {{523.3, 0}, {659.3, 0.15}, {784.0, 0.3}, {1046.5, 0.45},
-                             {784.0, 0.75}, {1046.5, 0.9}};
+  const double notes[][2] = {{523.3, 0},     {659.3, 0.15}, {784.0, 0.3},
+                             {1046.5, 0.45}, {784.0, 0.75}, {1046.5, 0.9}};
   for (const auto& n : notes) {
     const size_t first = static_cast<size_t>(n[1] * kRate);
     const size_t count = static_cast<size_t>(0.4 * kRate);
@@ -104,7 +108,8 @@ std::vector<double> Fanfare() {
       const double t = i / kRate;
       const double envelope = std::min(1.0, t * 40) * std::exp(-t * 4);
       double v = 0;
-      for (int h = 1; h <= 5; ++h) v += std::sin(2 * M_PI * n[0] * h * t) / h;
+      for (int h = 1; h <= 5; ++h)
+        v += std::sin(2 * M_PI * n[0] * h * t) / h;
       wave[first + i] += envelope * v;
     }
   }

@@ -62,7 +62,8 @@ void Generator::Run(const Statement& s) {
     if (voice != "rufo" && voice != "narrator") {
       throw DescriptionError(s.where, "speech voice must be rufo or narrator");
     }
-    speeches_.push_back({s.Word(1), {voice == "rufo" ? Voice::kRufo : Voice::kNarrator, s.Quoted()}});
+    speeches_.push_back(
+        {s.Word(1), {voice == "rufo" ? Voice::kRufo : Voice::kNarrator, s.Quoted()}});
     return;
   }
   if (k == "screen") {
@@ -130,14 +131,14 @@ void Generator::DrawAll(cairo_t* cr, const std::vector<Statement>& lines, int fr
       PaintArgs args;
       args.frame = frame;
       args.frames = frames;
-      for (size_t i = 0; i < line.Words().size(); ++i) args.numbers.push_back(line.Real(i));
+      for (size_t i = 0; i < line.Words().size(); ++i)
+        args.numbers.push_back(line.Real(i));
       for (const Token& token : line.tokens) {
         if (!token.key.empty()) args.options[token.key] = token.value;
         if (token.quoted) args.text = token.value;
       }
       if (static_cast<int>(args.numbers.size()) < painter->second.numbers) {
-        throw DescriptionError(line.where,
-                               line.keyword + " needs: " + painter->second.help);
+        throw DescriptionError(line.where, line.keyword + " needs: " + painter->second.help);
       }
       try {
         painter->second.paint(cr, args);
@@ -211,7 +212,8 @@ void Generator::HitMap(const Statement& s) {
   }
   assetkit::PngPicture picture = canvas.Opaque();
   assetkit::PngPicture grey{640, 480, assetkit::PngColor::kGrey, {}};
-  for (size_t i = 0; i < picture.pixels.size(); i += 3) grey.pixels.push_back(picture.pixels[i]);
+  for (size_t i = 0; i < picture.pixels.size(); i += 3)
+    grey.pixels.push_back(picture.pixels[i]);
   const fs::path path = FilePath(s.Word(0), ".png");
   fs::create_directories(path.parent_path());
   if (!assetkit::WritePng(path.string(), grey)) {
@@ -257,7 +259,8 @@ void Generator::FrameScript(const Statement& s) {
     const size_t colon = words[i].find(':');
     try {
       if (colon == std::string::npos) throw std::invalid_argument(words[i]);
-      steps.push_back({std::stoi(words[i].substr(0, colon)), std::stod(words[i].substr(colon + 1))});
+      steps.push_back(
+          {std::stoi(words[i].substr(0, colon)), std::stod(words[i].substr(colon + 1))});
     } catch (const std::logic_error&) {
       throw DescriptionError(s.where, "a frame step is FRAME:SECONDS, not " + words[i]);
     }
@@ -273,7 +276,8 @@ void Generator::Effect(const Statement& s) {
 
 void Generator::Finish() {
   std::vector<Utterance> utterances;
-  for (const Speech& speech : speeches_) utterances.push_back(speech.utterance);
+  for (const Speech& speech : speeches_)
+    utterances.push_back(speech.utterance);
   const fs::path work = out_.parent_path() / (out_.filename().string() + ".speech");
   const std::vector<assetkit::PcmSound> sounds = Synthesise(utterances, work);
   fs::remove_all(work);

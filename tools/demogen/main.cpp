@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
   if (!PrepareOutput(out)) return 1;
   try {
     rufo::demogen::Generator generator(out);
-    for (const fs::path& file : files) generator.Add(rufo::demogen::ReadDescriptionFile(file));
+    for (const fs::path& file : files)
+      generator.Add(rufo::demogen::ReadDescriptionFile(file));
     generator.Finish();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "rufo-demogen: %s\n", e.what());

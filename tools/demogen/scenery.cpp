@@ -53,7 +53,8 @@ void Sun(cairo_t* cr, const PaintArgs& a) {
 void Cloud(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), s = a.Number(2);
   const double bumps[][3] = {{0, 0, 22}, {24, -12, 26}, {52, -4, 22}, {70, 6, 16}, {-18, 8, 15}};
-  for (const auto& b : bumps) EllipsePath(cr, x + b[0] * s, y + b[1] * s, b[2] * s, b[2] * s);
+  for (const auto& b : bumps)
+    EllipsePath(cr, x + b[0] * s, y + b[1] * s, b[2] * s, b[2] * s);
   EllipsePath(cr, x + 26 * s, y + 10 * s, 48 * s, 14 * s);
   FillOnly(cr, {1, 1, 1});
 }
@@ -110,7 +111,8 @@ void Flower(cairo_t* cr, const PaintArgs& a) {
   cairo_curve_to(cr, x - 0.2 * s, y + stem * 0.4, x + 0.2 * s, y + stem * 0.7, x, y + stem);
   cairo_stroke(cr);
   cairo_move_to(cr, x, y + stem * 0.7);
-  cairo_curve_to(cr, x + 0.5 * s, y + stem * 0.45, x + 0.9 * s, y + stem * 0.5, x + s, y + stem * 0.4);
+  cairo_curve_to(cr, x + 0.5 * s, y + stem * 0.45, x + 0.9 * s, y + stem * 0.5, x + s,
+                 y + stem * 0.4);
   cairo_curve_to(cr, x + 0.7 * s, y + stem * 0.75, x + 0.3 * s, y + stem * 0.75, x, y + stem * 0.7);
   FillInk(cr, {0.35, 0.75, 0.25}, 0.06 * s);
   for (int i = 0; i < 6; ++i) {
@@ -137,9 +139,10 @@ void Tree(cairo_t* cr, const PaintArgs& a) {
   cairo_curve_to(cr, x + 10 * s, y - 70 * s, x + 8 * s, y - 40 * s, x + 12 * s, y);
   cairo_close_path(cr);
   FillInk(cr, {0.55, 0.35, 0.18}, 2.5 * s);
-  const double crown[][3] = {{0, -140, 50}, {-42, -115, 38}, {42, -115, 38}, {-25, -170, 35},
-                             {25, -170, 35}};
-  for (const auto& c : crown) EllipsePath(cr, x + c[0] * s, y + c[1] * s, c[2] * s, c[2] * s);
+  const double crown[][3] = {
+      {0, -140, 50}, {-42, -115, 38}, {42, -115, 38}, {-25, -170, 35}, {25, -170, 35}};
+  for (const auto& c : crown)
+    EllipsePath(cr, x + c[0] * s, y + c[1] * s, c[2] * s, c[2] * s);
   FillInk(cr, {0.3, 0.68, 0.22}, 2.5 * s);
   for (const auto& c : crown) {
     EllipsePath(cr, x + c[0] * s, y + c[1] * s, c[2] * s, c[2] * s);
@@ -157,7 +160,8 @@ void Tree(cairo_t* cr, const PaintArgs& a) {
 void Bush(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), s = a.Number(2);
   const double parts[][3] = {{-30, -18, 24}, {0, -28, 30}, {30, -18, 24}};
-  for (const auto& p : parts) EllipsePath(cr, x + p[0] * s, y + p[1] * s, p[2] * s, p[2] * s);
+  for (const auto& p : parts)
+    EllipsePath(cr, x + p[0] * s, y + p[1] * s, p[2] * s, p[2] * s);
   FillInk(cr, {0.24, 0.6, 0.2}, 2 * s);
   for (const auto& p : parts) {
     EllipsePath(cr, x + p[0] * s, y + p[1] * s, p[2] * s, p[2] * s);
@@ -186,23 +190,22 @@ void Fence(cairo_t* cr, const PaintArgs& a) {
 }
 
 void Text(cairo_t* cr, const PaintArgs& a) {
-  CentredText(cr, a.text, a.Number(0), a.Number(1), a.Number(2),
-              a.ColorOr("color", {1, 1, 1}), a.ColorOr("outline", kInk),
-              a.NumberOr("line", a.Number(2) / 8));
+  CentredText(cr, a.text, a.Number(0), a.Number(1), a.Number(2), a.ColorOr("color", {1, 1, 1}),
+              a.ColorOr("outline", kInk), a.NumberOr("line", a.Number(2) / 8));
 }
 
 // Big letters, each in its own colour, for titles.
 void RainbowText(cairo_t* cr, const PaintArgs& a) {
-  const Color colors[] = {ParseColor("red"), ParseColor("orange"), ParseColor("yellow"),
-                          ParseColor("green"), ParseColor("blue"), ParseColor("purple")};
+  const Color colors[] = {ParseColor("red"),   ParseColor("orange"), ParseColor("yellow"),
+                          ParseColor("green"), ParseColor("blue"),   ParseColor("purple")};
   const double size = a.Number(2);
   const std::string& text = a.text;
   const double step = size * 0.72;
   double x = a.Number(0) - step * (text.size() - 1) / 2;
   for (size_t i = 0; i < text.size(); ++i, x += step) {
     const double lift = (i % 2 ? -1 : 1) * size * 0.05;
-    CentredText(cr, std::string(1, text[i]), x, a.Number(1) + lift, size, colors[i % 6],
-                {1, 1, 1}, size * 0.16);
+    CentredText(cr, std::string(1, text[i]), x, a.Number(1) + lift, size, colors[i % 6], {1, 1, 1},
+                size * 0.16);
     CentredText(cr, std::string(1, text[i]), x, a.Number(1) + lift, size, colors[i % 6], kInk,
                 size * 0.05);
   }
@@ -214,8 +217,7 @@ void Panel(cairo_t* cr, const PaintArgs& a) {
 }
 
 void Star(cairo_t* cr, const PaintArgs& a) {
-  StarPath(cr, a.Number(0), a.Number(1), a.Number(2), a.Number(2) * 0.45, 5,
-           a.NumberOr("turn", 0));
+  StarPath(cr, a.Number(0), a.Number(1), a.Number(2), a.Number(2) * 0.45, 5, a.NumberOr("turn", 0));
   FillInk(cr, a.ColorOr("color", ParseColor("gold")), a.Number(2) * 0.08);
 }
 
@@ -278,7 +280,7 @@ void Bunting(cairo_t* cr, const PaintArgs& a) {
   cairo_move_to(cr, x1, y1);
   cairo_curve_to(cr, x1 + (x2 - x1) / 3, y1 + sag, x1 + 2 * (x2 - x1) / 3, y2 + sag, x2, y2);
   cairo_stroke(cr);
-  const Color colors[] = {ParseColor("red"), ParseColor("yellow"), ParseColor("blue"),
+  const Color colors[] = {ParseColor("red"),   ParseColor("yellow"), ParseColor("blue"),
                           ParseColor("green"), ParseColor("orange"), ParseColor("pink")};
   const int count = static_cast<int>(std::abs(x2 - x1) / 34);
   for (int i = 1; i < count; ++i) {
@@ -286,8 +288,8 @@ void Bunting(cairo_t* cr, const PaintArgs& a) {
     const double u = 1 - t;
     const double px = u * u * u * x1 + 3 * u * u * t * (x1 + (x2 - x1) / 3) +
                       3 * u * t * t * (x1 + 2 * (x2 - x1) / 3) + t * t * t * x2;
-    const double py = u * u * u * y1 + 3 * u * u * t * (y1 + sag) + 3 * u * t * t * (y2 + sag) +
-                      t * t * t * y2;
+    const double py =
+        u * u * u * y1 + 3 * u * u * t * (y1 + sag) + 3 * u * t * t * (y2 + sag) + t * t * t * y2;
     cairo_move_to(cr, px - 11, py);
     cairo_line_to(cr, px + 11, py);
     cairo_line_to(cr, px, py + 26);

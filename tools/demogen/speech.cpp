@@ -92,9 +92,11 @@ assetkit::PcmSound ReadRaw(const fs::path& path) {
 // Louder speech for small speakers, the same peak for every sentence.
 void Normalise(assetkit::PcmSound& sound) {
   int peak = 1;
-  for (int16_t s : sound.samples) peak = std::max(peak, std::abs(int{s}));
+  for (int16_t s : sound.samples)
+    peak = std::max(peak, std::abs(int{s}));
   const double gain = 26000.0 / peak;
-  for (int16_t& s : sound.samples) s = static_cast<int16_t>(std::lround(s * gain));
+  for (int16_t& s : sound.samples)
+    s = static_cast<int16_t>(std::lround(s * gain));
 }
 
 }  // namespace
@@ -104,12 +106,13 @@ std::vector<assetkit::PcmSound> Synthesise(const std::vector<Utterance>& utteran
   fs::create_directories(work);
   // Two batches of about equal text, each sorted by voice so that it loads each voice once.
   std::vector<size_t> order(utterances.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-    return utterances[a].voice < utterances[b].voice;
-  });
+  for (size_t i = 0; i < order.size(); ++i)
+    order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return utterances[a].voice < utterances[b].voice; });
   size_t total = 0;
-  for (const Utterance& u : utterances) total += u.text.size();
+  for (const Utterance& u : utterances)
+    total += u.text.size();
   Batch batches[2];
   size_t sum = 0;
   for (size_t index : order) {
@@ -153,7 +156,8 @@ std::vector<assetkit::FrameStep> MouthFrames(const assetkit::PcmSound& sound) {
   for (size_t start = 0; start < sound.samples.size(); start += window) {
     const size_t end = std::min(sound.samples.size(), start + window);
     double energy = 0;
-    for (size_t i = start; i < end; ++i) energy += double(sound.samples[i]) * sound.samples[i];
+    for (size_t i = start; i < end; ++i)
+      energy += double(sound.samples[i]) * sound.samples[i];
     levels.push_back(std::sqrt(energy / double(end - start)));
   }
   const double loudest = std::max(1.0, *std::max_element(levels.begin(), levels.end()));

@@ -280,10 +280,10 @@ using StickerPicture = void (*)(cairo_t*);
 constexpr StickerPicture kStickers[14] = {
     Ladybird, Caterpillar, Bee,         Parrot, Sunflower, Woodpecker,  Nest,
     Frog,     RedFlower,   WateringCan, Snail,  Rainbow,   Wheelbarrow, Spade};
-const Color kBadges[14] = {{1.0, 0.95, 0.6}, {0.8, 0.95, 1.0}, {0.75, 0.9, 1.0}, {1.0, 0.9, 0.7},
-                           {0.7, 0.85, 1.0}, {0.85, 1.0, 0.8}, {0.8, 0.95, 1.0}, {1.0, 0.9, 0.8},
-                           {0.85, 1.0, 0.85}, {1.0, 0.95, 0.7}, {0.85, 0.95, 1.0},
-                           {0.8, 0.9, 1.0}, {1.0, 0.92, 0.75}, {0.9, 1.0, 0.8}};
+const Color kBadges[14] = {{1.0, 0.95, 0.6},  {0.8, 0.95, 1.0}, {0.75, 0.9, 1.0},  {1.0, 0.9, 0.7},
+                           {0.7, 0.85, 1.0},  {0.85, 1.0, 0.8}, {0.8, 0.95, 1.0},  {1.0, 0.9, 0.8},
+                           {0.85, 1.0, 0.85}, {1.0, 0.95, 0.7}, {0.85, 0.95, 1.0}, {0.8, 0.9, 1.0},
+                           {1.0, 0.92, 0.75}, {0.9, 1.0, 0.8}};
 
 // A round badge with a zigzag edge around one of the pictures, centred at (cx, cy).
 void DrawSticker(cairo_t* cr, double cx, double cy, double r, int kind, double turn) {

@@ -9,7 +9,7 @@ namespace rufo::data_tool {
 // Registration; main() dispatches on the first argument.
 struct Command {
   const char* name;
-  const char* usage;  // the arguments after the name, for the help text
+  const char* usage;                  // the arguments after the name, for the help text
   int (*run)(std::span<char*> args);  // args after the name; returns the exit code
 };
 

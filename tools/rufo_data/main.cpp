@@ -22,7 +22,9 @@ int Usage() {
 
 }  // namespace
 
-Registration::Registration(const Command& command) { Commands().push_back(command); }
+Registration::Registration(const Command& command) {
+  Commands().push_back(command);
+}
 
 }  // namespace rufo::data_tool
 
