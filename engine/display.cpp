@@ -46,7 +46,8 @@ bool Interface::SetDisplay(bool fullScreen) {
   const platform::PixelFormat format = DisplayFormat(fullScreen);
   DdResult r = video.Step(VideoStep::kPrimarySurface);
   if (r == kDdOk) {
-    r = video.CreateSurface(props_.width, props_.height, format, platform::SurfaceMemory::kVideo,
+    // The primary is the screen itself: it never competes for off-screen video memory.
+    r = video.CreateSurface(props_.width, props_.height, format, platform::SurfaceMemory::kSystem,
                             &primary_);
   }
   if (r != kDdOk) FatalDisplay("PCreateSurface", r);
@@ -97,7 +98,8 @@ DdResult Interface::CreatePictureSurface(int width, int height, bool videoMemory
     r = platform_.video->CreateSurface(width, height, format, platform::SurfaceMemory::kVideo, out);
   }
   if (r != kDdOk) {
-    r = platform_.video->CreateSurface(width, height, format, platform::SurfaceMemory::kSystem, out);
+    r = platform_.video->CreateSurface(width, height, format, platform::SurfaceMemory::kSystem,
+                                       out);
   }
   return r;
 }

@@ -38,7 +38,9 @@ Platform Platform::Headless() {
   return platform;
 }
 
-Interface& Engine() { return *g_current; }
+Interface& Engine() {
+  return *g_current;
+}
 
 Interface::Interface(Platform platform, RunOptions options)
     : platform_(std::move(platform)), options_(options) {

@@ -89,8 +89,7 @@ bool Interface::RegSetString(const std::string& path, const std::string& text) {
 }
 
 bool Interface::RegSetBytes(const std::string& path, const void* buffer, uint32_t length) {
-  return RegSet(path, RegistryType::kBinary,
-                std::string(static_cast<const char*>(buffer), length));
+  return RegSet(path, RegistryType::kBinary, std::string(static_cast<const char*>(buffer), length));
 }
 
 }  // namespace rufo

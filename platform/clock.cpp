@@ -16,16 +16,21 @@ int64_t MonotonicNs() {
 
 RealClock::RealClock() : originNs_(MonotonicNs()) {}
 
-uint32_t RealClock::NowMs() { return static_cast<uint32_t>((MonotonicNs() - originNs_) / 1000000); }
+uint32_t RealClock::NowMs() {
+  return static_cast<uint32_t>((MonotonicNs() - originNs_) / 1000000);
+}
 
-void RealClock::SleepMs(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void RealClock::SleepMs(uint32_t ms) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 void VirtualClock::Advance(uint32_t ms) {
   uint32_t from = nowMs_;
   nowMs_ += ms;
   // Copy: an observer may add or remove observers while it runs.
   auto observers = observers_;
-  for (auto& [handle, observer] : observers) observer(from, nowMs_);
+  for (auto& [handle, observer] : observers)
+    observer(from, nowMs_);
 }
 
 int VirtualClock::AddObserver(Observer observer) {

@@ -2,23 +2,52 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace rufo::platform {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The entry of folder whose name equals name ignoring case; empty when there is none.
-std::string FindCaseInsensitive(const fs::path& folder, const std::string& name) {
+// Entries of folder whose names equal name ignoring case, an exact match first.
+std::vector<std::string> CaseInsensitiveMatches(const fs::path& folder, const std::string& name) {
+  std::vector<std::string> matches;
   std::error_code error;
   for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end;
        !error && it != end; it.increment(error)) {
     const std::string entry = it->path().filename().string();
-    if (strcasecmp(entry.c_str(), name.c_str()) == 0) return entry;
+    if (strcasecmp(entry.c_str(), name.c_str()) != 0) continue;
+    if (entry == name) {
+      matches.insert(matches.begin(), entry);
+    } else {
+      matches.push_back(entry);
+    }
   }
-  return {};
+  return matches;
+}
+
+// Finds an existing path for components[index...] below resolved, trying every spelling of
+// each component (folders may exist in several spellings); false when none exists.
+bool ResolveExisting(const fs::path& resolved, const std::vector<std::string>& components,
+                     size_t index, int depthBudget, fs::path* out) {
+  if (index == components.size()) {
+    *out = resolved;
+    return true;
+  }
+  if (depthBudget <= 0) return false;
+  const std::string& component = components[index];
+  if (component == "." || component == "..") {
+    return ResolveExisting(resolved / component, components, index + 1, depthBudget - 1, out);
+  }
+  for (const std::string& match : CaseInsensitiveMatches(resolved, component)) {
+    if (ResolveExisting(resolved / match, components, index + 1, depthBudget - 1, out)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -31,22 +60,26 @@ std::string ResolveDataPath(const std::string& path) {
   std::error_code error;
   if (slashed.empty() || fs::exists(slashed, error)) return slashed;
 
-  fs::path resolved = slashed[0] == '/' ? fs::path("/") : fs::path();
-  size_t start = slashed[0] == '/' ? 1 : 0;
-  while (start <= slashed.size()) {
-    size_t end = slashed.find('/', start);
-    if (end == std::string::npos) end = slashed.size();
-    const std::string component = slashed.substr(start, end - start);
+  const bool absolute = slashed[0] == '/';
+  std::vector<std::string> components;
+  for (size_t start = 0; start <= slashed.size();) {
+    size_t end = std::min(slashed.find('/', start), slashed.size());
+    if (end > start) components.push_back(slashed.substr(start, end - start));
     start = end + 1;
-    if (component.empty()) continue;
-    fs::path exact = resolved / component;
-    if (component == "." || component == ".." || fs::exists(exact, error)) {
-      resolved = exact;
-      continue;
-    }
-    const std::string match = FindCaseInsensitive(resolved, component);
-    resolved /= match.empty() ? component : match;
   }
+  const fs::path base = absolute ? fs::path("/") : fs::path();
+  fs::path found;
+  constexpr int kMaxDepth = 64;
+  if (ResolveExisting(base, components, 0, kMaxDepth, &found)) return found.string();
+
+  // No such file: find the folder it would go in (to write a new file there) and keep the
+  // spelling of the last component.
+  const std::vector<std::string> folders(components.begin(), components.end() - 1);
+  fs::path resolved;
+  if (components.empty() || !ResolveExisting(base, folders, 0, kMaxDepth, &resolved)) {
+    return slashed;
+  }
+  resolved /= components.back();
   return resolved.string();
 }
 

@@ -20,6 +20,8 @@ std::filesystem::path ConfigFolder() {
   return FromEnvironment("XDG_CONFIG_HOME", ".config");
 }
 
-std::filesystem::path UserDataFolder() { return FromEnvironment("XDG_DATA_HOME", ".local/share"); }
+std::filesystem::path UserDataFolder() {
+  return FromEnvironment("XDG_DATA_HOME", ".local/share");
+}
 
 }  // namespace rufo::platform

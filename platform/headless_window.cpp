@@ -64,7 +64,8 @@ std::vector<uint32_t> HeadlessWindow::LastFrame() const {
   if (!lastFrame_) return pixels;
   pixels.reserve(static_cast<size_t>(lastFrame_->Width()) * lastFrame_->Height());
   for (int y = 0; y < lastFrame_->Height(); ++y) {
-    for (int x = 0; x < lastFrame_->Width(); ++x) pixels.push_back(PixelToRgb(*lastFrame_, x, y));
+    for (int x = 0; x < lastFrame_->Width(); ++x)
+      pixels.push_back(PixelToRgb(*lastFrame_, x, y));
   }
   return pixels;
 }

@@ -17,7 +17,8 @@ std::filesystem::path LockPath(const std::string& title) {
   std::filesystem::path folder =
       runtime && *runtime ? std::filesystem::path(runtime) : std::filesystem::temp_directory_path();
   std::string name;
-  for (unsigned char c : title) name += std::isalnum(c) ? static_cast<char>(c) : '_';
+  for (unsigned char c : title)
+    name += std::isalnum(c) ? static_cast<char>(c) : '_';
   return folder / (name + ".lock");
 }
 

@@ -36,7 +36,9 @@ PixelFormat FormatOf(PixelLayout layout) {
   return {};
 }
 
-int BytesPerPixel(const PixelFormat& format) { return (format.bits + 7) / 8; }
+int BytesPerPixel(const PixelFormat& format) {
+  return (format.bits + 7) / 8;
+}
 
 uint32_t GdiColorToPixel(uint32_t c, const PixelFormat& format) {
   switch (format.bits) {

@@ -16,12 +16,12 @@ struct PixelFormat {
 
 // The RGB layouts the graphics code recognises, from the bit count and the red mask only.
 enum class PixelLayout {
-  kRgb565,    // 16 bits, red mask 0xF800
-  kRgb555,    // 16 bits, any other red mask; bit 15 stays 0
-  kBgr24,     // 24 bits, red mask 0xFF0000: bytes B, G, R
-  kRgb24,     // 24 bits, any other red mask: bytes R, G, B
-  kBgrx32,    // 32 bits, red mask 0xFF0000: bytes B, G, R, unused
-  kRgbx32,    // 32 bits, any other red mask: bytes R, G, B, unused
+  kRgb565,  // 16 bits, red mask 0xF800
+  kRgb555,  // 16 bits, any other red mask; bit 15 stays 0
+  kBgr24,   // 24 bits, red mask 0xFF0000: bytes B, G, R
+  kRgb24,   // 24 bits, any other red mask: bytes R, G, B
+  kBgrx32,  // 32 bits, red mask 0xFF0000: bytes B, G, R, unused
+  kRgbx32,  // 32 bits, any other red mask: bytes R, G, B, unused
   kUnsupported,
 };
 

@@ -12,13 +12,16 @@ constexpr size_t kMaxLineBytes = 1 << 20;
 
 std::string Lower(std::string_view text) {
   std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : out)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return out;
 }
 
 std::string TrimKey(std::string_view key) {
-  while (!key.empty() && key.front() == '\\') key.remove_prefix(1);
-  while (!key.empty() && key.back() == '\\') key.remove_suffix(1);
+  while (!key.empty() && key.front() == '\\')
+    key.remove_prefix(1);
+  while (!key.empty() && key.back() == '\\')
+    key.remove_suffix(1);
   return std::string(key);
 }
 
@@ -93,7 +96,8 @@ std::optional<RegistryValue> ParseData(std::string_view data) {
       number = number * 16 + static_cast<uint32_t>(digit);
     }
     value.type = RegistryType::kDword;
-    for (int i = 0; i < 4; ++i) value.data += static_cast<char>(number >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+      value.data += static_cast<char>(number >> (8 * i));
   } else if (data.starts_with("hex:")) {
     data.remove_prefix(4);
     value.type = RegistryType::kBinary;
@@ -160,7 +164,7 @@ void RegistryStore::LoadFromText(std::string_view text) {
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.size() > kMaxLineBytes) continue;
-    if (line.starts_with("[") && line.ends_with("]") && line.size() > 2) {
+    if (line.starts_with("[") && line.ends_with("]") && line.size() >= 2) {
       std::string name = TrimKey(line.substr(1, line.size() - 2));
       if (name.empty()) {
         current = nullptr;
@@ -212,8 +216,7 @@ bool RegistryStore::KeyExists(std::string_view key) const {
   return keys_.contains(Lower(TrimKey(key)));
 }
 
-std::optional<RegistryValue> RegistryStore::Get(std::string_view key,
-                                                std::string_view name) const {
+std::optional<RegistryValue> RegistryStore::Get(std::string_view key, std::string_view name) const {
   auto found = keys_.find(Lower(TrimKey(key)));
   if (found == keys_.end()) return std::nullopt;
   auto value = found->second.values.find(std::string(name));

@@ -120,7 +120,8 @@ constexpr std::pair<SDL_Scancode, int> kTable[] = {
 
 constexpr auto kLookup = [] {
   std::array<int, SDL_NUM_SCANCODES> lookup{};
-  for (const auto& [sdl, set1] : kTable) lookup[sdl] = set1;
+  for (const auto& [sdl, set1] : kTable)
+    lookup[sdl] = set1;
   return lookup;
 }();
 

@@ -69,7 +69,24 @@ class SdlWindow final : public Window {
 
   void SetFullScreen(bool fullScreen) override {
     if (!window_) return;
-    SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (fullScreen) {
+      // Cover the desktop as a borderless window first, so that the window is full screen even
+      // where no window manager handles the full-screen request.
+      SDL_Rect bounds;
+      int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+      if (SDL_GetDisplayBounds(display, &bounds) == 0) {
+        SDL_SetWindowBordered(window_, SDL_FALSE);
+        SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+        SDL_SetWindowSize(window_, bounds.w, bounds.h);
+      }
+      SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+      SDL_SetWindowFullscreen(window_, 0);
+      SDL_SetWindowBordered(window_, SDL_TRUE);
+      const int scale = WindowedScale();
+      SDL_SetWindowSize(window_, width_ * scale, height_ * scale);
+      SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
   }
 
   bool PeekMessage(WindowMessage* message) override {
@@ -88,10 +105,11 @@ class SdlWindow final : public Window {
     const Rect r = Intersect(area, surface.Bounds());
     if (r.Empty()) return;
     const Uint32 format = SdlPixelFormat(surface.Layout());
-    if (!texture_ || textureFormat_ != format || textureW_ != r.Width() || textureH_ != r.Height()) {
+    if (!texture_ || textureFormat_ != format || textureW_ != r.Width() ||
+        textureH_ != r.Height()) {
       if (texture_) SDL_DestroyTexture(texture_);
-      texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, r.Width(),
-                                   r.Height());
+      texture_ =
+          SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, r.Width(), r.Height());
       textureFormat_ = format;
       textureW_ = r.Width();
       textureH_ = r.Height();
@@ -151,7 +169,8 @@ class SdlWindow final : public Window {
         if (code == 0) break;
         bool alt = (SDL_GetModState() & KMOD_ALT) != 0 || code == 0x38 || code == 0x138;
         bool down = event.type == SDL_KEYDOWN;
-        uint32_t message = down ? (alt ? kWmSysKeyDown : kWmKeyDown) : (alt ? kWmSysKeyUp : kWmKeyUp);
+        uint32_t message =
+            down ? (alt ? kWmSysKeyDown : kWmKeyDown) : (alt ? kWmSysKeyUp : kWmKeyUp);
         Post(message, 0, MakeKeyParam(code, event.key.repeat != 0));
         break;
       }
@@ -221,6 +240,8 @@ class SdlWindow final : public Window {
 
 }  // namespace
 
-std::unique_ptr<Window> CreateSdlWindow() { return std::make_unique<SdlWindow>(); }
+std::unique_ptr<Window> CreateSdlWindow() {
+  return std::make_unique<SdlWindow>();
+}
 
 }  // namespace rufo::platform

@@ -94,10 +94,12 @@ DdResult Surface::Fill(const Rect* rect, uint32_t pixel) {
   if (lost_) return kDdErrSurfaceLost;
   Rect r = rect ? Intersect(*rect, Bounds()) : Bounds();
   if (r.Empty()) return kDdOk;
-  for (int x = r.left; x < r.right; ++x) SetPixel(x, r.top, pixel);
+  for (int x = r.left; x < r.right; ++x)
+    SetPixel(x, r.top, pixel);
   const size_t offset = static_cast<size_t>(r.left) * bytesPerPixel_;
   const size_t bytes = static_cast<size_t>(r.Width()) * bytesPerPixel_;
-  for (int y = r.top + 1; y < r.bottom; ++y) std::memcpy(Row(y) + offset, Row(r.top) + offset, bytes);
+  for (int y = r.top + 1; y < r.bottom; ++y)
+    std::memcpy(Row(y) + offset, Row(r.top) + offset, bytes);
   return kDdOk;
 }
 
@@ -117,7 +119,8 @@ uint32_t Surface::PixelAt(int x, int y) const {
 
 void Surface::SetPixel(int x, int y, uint32_t pixel) {
   uint8_t* p = Row(y) + static_cast<size_t>(x) * bytesPerPixel_;
-  for (int i = 0; i < bytesPerPixel_; ++i) p[i] = static_cast<uint8_t>(pixel >> (8 * i));
+  for (int i = 0; i < bytesPerPixel_; ++i)
+    p[i] = static_cast<uint8_t>(pixel >> (8 * i));
 }
 
 DdResult Surface::Restore() {

@@ -30,14 +30,18 @@ void VideoDevice::SetDisplayMode(int width, int height, int bits) {
   displayMode_ = Mode{width, height, bits};
 }
 
-int VideoDevice::LiveSurfaceCount() const { return static_cast<int>(stats_->Snapshot().size()); }
+int VideoDevice::LiveSurfaceCount() const {
+  return static_cast<int>(stats_->Snapshot().size());
+}
 
 void VideoDevice::LoseAllSurfaces() {
-  for (Surface* surface : stats_->Snapshot()) surface->MarkLost();
+  for (Surface* surface : stats_->Snapshot())
+    surface->MarkLost();
 }
 
 DdResult VideoDevice::RestoreAllSurfaces() {
-  for (Surface* surface : stats_->Snapshot()) surface->Restore();
+  for (Surface* surface : stats_->Snapshot())
+    surface->Restore();
   return kDdOk;
 }
 

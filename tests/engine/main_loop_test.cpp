@@ -18,7 +18,9 @@ void Loader() {
   g_trace->calls.push_back("load");
   g_trace->loadedIds.push_back(Engine().CurrentScreen());
 }
-void Tick() { g_trace->calls.push_back("tick"); }
+void Tick() {
+  g_trace->calls.push_back("tick");
+}
 void Hook(int32_t message, intptr_t, bool*) {
   g_trace->calls.push_back("hook " + std::to_string(message));
 }
@@ -43,7 +45,8 @@ class MainLoopTest : public ::testing::Test {
 TEST_F(MainLoopTest, LoaderRunsAloneOnTheEleventhTickAfterARequest) {
   Interface& e = Engine();
   e.ChangeScreen(0x201, 0, false);
-  for (int i = 0; i < 10; ++i) e.RunTick();
+  for (int i = 0; i < 10; ++i)
+    e.RunTick();
   EXPECT_EQ(CountCalls("load"), 0);
   EXPECT_EQ(CountCalls("tick"), 10);
   EXPECT_TRUE(e.ScreenChangePending());
@@ -58,9 +61,11 @@ TEST_F(MainLoopTest, LoaderRunsAloneOnTheEleventhTickAfterARequest) {
 TEST_F(MainLoopTest, SecondRequestDuringTheWaitReplacesTheIdWithoutRestartingTheCount) {
   Interface& e = Engine();
   e.ChangeScreen(0x201, 0, false);
-  for (int i = 0; i < 3; ++i) e.RunTick();
+  for (int i = 0; i < 3; ++i)
+    e.RunTick();
   e.ChangeScreen(0x301, 0, false);
-  for (int i = 0; i < 7; ++i) e.RunTick();
+  for (int i = 0; i < 7; ++i)
+    e.RunTick();
   EXPECT_EQ(CountCalls("load"), 0);
   e.RunTick();
   EXPECT_EQ(trace_.loadedIds, std::vector<int32_t>{0x301});
@@ -81,9 +86,11 @@ TEST_F(MainLoopTest, ChangeRequestedByTheLoaderWaitsItsOwnElevenTicks) {
       },
       nullptr, Tick, Hook);
   e.ChangeScreen(0x004, 0, false);
-  for (int i = 0; i < 11; ++i) e.RunTick();
+  for (int i = 0; i < 11; ++i)
+    e.RunTick();
   ASSERT_EQ(trace_.loadedIds.size(), 1u);
-  for (int i = 0; i < 10; ++i) e.RunTick();
+  for (int i = 0; i < 10; ++i)
+    e.RunTick();
   EXPECT_EQ(trace_.loadedIds.size(), 1u);
   e.RunTick();
   EXPECT_EQ(trace_.loadedIds, (std::vector<int32_t>{0x004, 0x005}));
@@ -91,7 +98,8 @@ TEST_F(MainLoopTest, ChangeRequestedByTheLoaderWaitsItsOwnElevenTicks) {
 
 TEST_F(MainLoopTest, ScreenStackPushesUpToSixteenAndPopsNoFurtherThanTheBottom) {
   Interface& e = Engine();
-  for (int i = 1; i <= 20; ++i) e.ChangeScreen(i, 0, true);
+  for (int i = 1; i <= 20; ++i)
+    e.ChangeScreen(i, 0, true);
   EXPECT_EQ(e.Depth(), 15);
   EXPECT_EQ(e.CurrentScreen(), 20) << "a push at depth 15 overwrites the top entry";
   e.PopScreens(1);
@@ -108,12 +116,13 @@ TEST_F(MainLoopTest, ScreenStackPushesUpToSixteenAndPopsNoFurtherThanTheBottom) 
 
 TEST_F(MainLoopTest, RunTicksOnTheVirtualClockAndStopsAtTheQuitFlag) {
   Interface& e = Engine();
-  e.SetGameCallbacks(Loader, nullptr,
-                     [] {
-                       Tick();
-                       if (Engine().TickNumber() >= 100) Engine().RequestQuit();
-                     },
-                     Hook);
+  e.SetGameCallbacks(
+      Loader, nullptr,
+      [] {
+        Tick();
+        if (Engine().TickNumber() >= 100) Engine().RequestQuit();
+      },
+      Hook);
   const uint32_t start = engine_.Clock().NowMs();
   const int presentsBefore = engine_.Window().PresentCount();
   EXPECT_EQ(e.Run(), 0);
@@ -128,12 +137,13 @@ TEST_F(MainLoopTest, MinimizedWindowRunsNoTicksAndCatchesUpWithOneTick) {
   Interface& e = Engine();
   auto& window = engine_.Window();
   window.PostMessage({platform::kWmActivate, platform::MakeActivateParam(false, true), 0});
-  e.SetGameCallbacks(Loader, nullptr,
-                     [] {
-                       Tick();
-                       Engine().RequestQuit();
-                     },
-                     Hook);
+  e.SetGameCallbacks(
+      Loader, nullptr,
+      [] {
+        Tick();
+        Engine().RequestQuit();
+      },
+      Hook);
   // Let a second of virtual time pass while minimized; the tick handler would quit at once.
   static test::HeadlessEngine* self;
   self = &engine_;

@@ -12,7 +12,9 @@ HeadlessEngine::HeadlessEngine()
   engine_ = std::make_unique<Interface>(Platform::Headless());
 }
 
-HeadlessEngine::~HeadlessEngine() { engine_.reset(); }
+HeadlessEngine::~HeadlessEngine() {
+  engine_.reset();
+}
 
 void HeadlessEngine::WriteIni() const {
   folder_.Write("config/rufo.ini", "[Rufo I]\nCD=" + DataRoot() + "\nHD=" + RuntimeRoot() + "\n");

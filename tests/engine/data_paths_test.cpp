@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "tests/support/headless_engine.h"
+
+namespace rufo {
+namespace {
+
+class DataPathsTest : public ::testing::Test {
+ protected:
+  // Writes the INI text, starts the engine and returns it.
+  Interface& StartWithIni(const std::string& ini) {
+    engine_.Folder().Write("config/rufo.ini", ini);
+    const InterfaceProperties properties = test::HeadlessEngine::Properties();
+    engine_.Engine().Init(&properties);
+    return engine_.Engine();
+  }
+
+  test::HeadlessEngine engine_;
+};
+
+TEST_F(DataPathsTest, RootsComeFromTheSectionAndStopAtTheNextSection) {
+  Interface& e = StartWithIni(
+      "CD=/before/section/\n"
+      "[Rufo I]\n"
+      "HD=" +
+      engine_.RuntimeRoot() +
+      "\n"
+      "CD=/first/\n"
+      "CD=/data/root/ \n"
+      "cd=/lower/case/\n"
+      "Third Path=/wrong/case/\n"
+      "; comment\n"
+      "[Other]\n"
+      "Third path=/too/late/\n");
+  EXPECT_EQ(e.Root(kDataRoot), "/data/root/ ") << "the last line wins and keeps its blank";
+  EXPECT_EQ(e.Root(kRuntimeRoot), engine_.RuntimeRoot());
+  EXPECT_EQ(e.Root(kThirdRoot), "");
+  EXPECT_EQ(e.MakeDataPath("Data\\x.dat", kDataRoot), "/data/root/ Data\\x.dat");
+  EXPECT_EQ(e.MakeDataPath("x.dat", kNoRoot), "x.dat");
+  EXPECT_EQ(engine_.LogText(),
+            "CD=/data/root/ \nHD=" + engine_.RuntimeRoot() + "\nInterface::Init () OK\n");
+}
+
+TEST_F(DataPathsTest, HeaderIsRecognisedByItsSecondToSeventhCharactersAndCrlfIsText) {
+  Interface& e = StartWithIni("<Rufo I> anything\r\nThird path=/third/\r\nCD=/d/\r\n");
+  EXPECT_EQ(e.Root(kThirdRoot), "/third/");
+  EXPECT_EQ(e.Root(kDataRoot), "/d/");
+}
+
+TEST_F(DataPathsTest, MissingFileOrSectionLeavesRootsEmptyAndSaysNothing) {
+  Interface& e = StartWithIni("[Rufa I]\nCD=/x/\n");
+  EXPECT_EQ(e.Root(kDataRoot), "");
+  EXPECT_EQ(e.Root(kRuntimeRoot), "");
+
+  test::HeadlessEngine other;
+  const InterfaceProperties properties = test::HeadlessEngine::Properties();
+  other.Engine().Init(&properties);
+  EXPECT_EQ(other.Engine().Root(kDataRoot), "");
+}
+
+TEST_F(DataPathsTest, OverlongLinesAreCutAndTheirRestIsNotTakenForALine) {
+  // The overflow of the long line would read as an "HD=" line if it were split.
+  const std::string longRoot = "/" + std::string(300, 'a');
+  Interface& e = StartWithIni("[Rufo I]\nCD=" + longRoot.substr(0, 251) + "HD=/evil/" + longRoot +
+                              "\nThird path=/t/\n");
+  EXPECT_EQ(e.Root(kDataRoot).size(), 251u);
+  EXPECT_EQ(e.Root(kRuntimeRoot), "");
+  EXPECT_EQ(e.Root(kThirdRoot), "/t/");
+}
+
+TEST_F(DataPathsTest, OpenDataFileFallsBackBetweenTheMainRootsAndLogsTheSecondPath) {
+  Interface& e = engine_.Start();
+  engine_.Folder().Write("runtime/Cursors.dat", "runtime");
+  engine_.Folder().Write("data/Data/Start/screen.dat", "data");
+
+  std::FILE* f = e.OpenDataFile("Cursors.dat", "rt", kDataRoot, true);
+  ASSERT_NE(f, nullptr);
+  std::fclose(f);
+  f = e.OpenDataFile("data\\start\\SCREEN.DAT", "rb", kRuntimeRoot, true);
+  ASSERT_NE(f, nullptr) << "backslashes and letter case are resolved";
+  std::fclose(f);
+
+  EXPECT_EQ(e.OpenDataFile("missing.dat", "rb", kDataRoot, false), nullptr);
+  EXPECT_EQ(e.OpenDataFile("missing.dat", "rb", kThirdRoot, true), nullptr);
+  EXPECT_EQ(e.OpenDataFile("missing.dat", "rb", kDataRoot, true), nullptr);
+  const std::string log = engine_.LogText();
+  EXPECT_NE(log.find("Cannot load file \"" + engine_.RuntimeRoot() + "missing.dat\"\n"),
+            std::string::npos);
+  EXPECT_EQ(log.find("Cannot load file \"" + engine_.DataRoot()), std::string::npos)
+      << "only the fallback attempt is reported, once";
+}
+
+TEST_F(DataPathsTest, UnwritableRuntimeRootRunsWithoutALog) {
+  engine_.Folder().Write("config/rufo.ini",
+                         "[Rufo I]\nCD=" + engine_.DataRoot() + "\nHD=/proc/no-such/\n");
+  const InterfaceProperties properties = test::HeadlessEngine::Properties();
+  EXPECT_TRUE(engine_.Engine().Init(&properties));
+  engine_.Engine().Log("nobody reads this");
+  EXPECT_FALSE(std::filesystem::exists("/proc/no-such/Debug.log"));
+}
+
+TEST_F(DataPathsTest, SecondRunReplacesTheLog) {
+  engine_.Folder().Write("runtime/Debug.log", "old line that must go\n");
+  engine_.Start();
+  EXPECT_EQ(engine_.LogText().find("old line"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace rufo

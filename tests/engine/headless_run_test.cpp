@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "tests/support/process.h"
+#include "tests/support/temp_folder.h"
+
+namespace rufo {
+namespace {
+
+class HeadlessRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_.Write("config/rufo.ini",
+                  "[Rufo I]\nCD=" + folder_.Root() + "data/\nHD=" + folder_.Root() + "rt/\n");
+    std::filesystem::create_directories(folder_.Path() / "rt");
+  }
+
+  std::map<std::string, std::string> Env(const std::string& runMs) const {
+    std::map<std::string, std::string> env{{"RUFO_HEADLESS", "1"},
+                                           {"RUFO_CONFIG_DIR", folder_.Root() + "config"},
+                                           {"XDG_RUNTIME_DIR", folder_.Root()}};
+    if (!runMs.empty()) env["RUFO_RUN_MS"] = runMs;
+    return env;
+  }
+
+  test::TempFolder folder_;
+};
+
+TEST_F(HeadlessRunTest, RunsTheGivenGameTimeFastAndLogsItsStart) {
+  test::Process rufo(test::BuiltProgram("rufo"), {}, Env("3000"));
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(rufo.Start());
+  EXPECT_EQ(rufo.Wait(), 0) << rufo.StandardError();
+  const auto wall = std::chrono::steady_clock::now() - start;
+  // Three seconds of virtual time; a generous bound that only catches real-time waiting.
+  EXPECT_LT(wall, std::chrono::milliseconds(2500));
+  const std::string log = folder_.Read("rt/Debug.log");
+  EXPECT_EQ(log.rfind("CD=" + folder_.Root() + "data/\nHD=" + folder_.Root() + "rt/\n", 0), 0u)
+      << log;
+  EXPECT_NE(log.find("Interface::Init () OK\n"), std::string::npos);
+}
+
+TEST_F(HeadlessRunTest, SecondCopyExitsAtOnceAndLeavesTheFirstRunning) {
+  test::Process first(test::BuiltProgram("rufo"), {}, Env(""));
+  ASSERT_TRUE(first.Start());
+  // The first copy holds the lock before it opens its log; wait (bounded) for the log.
+  for (int i = 0; i < 500 && folder_.Read("rt/Debug.log").find("OK") == std::string::npos; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_NE(folder_.Read("rt/Debug.log").find("Interface::Init () OK"), std::string::npos);
+
+  test::Process second(test::BuiltProgram("rufo"), {}, Env(""));
+  ASSERT_TRUE(second.Start());
+  EXPECT_EQ(second.Wait(), 0);
+  EXPECT_EQ(second.StandardError(), "");
+  EXPECT_TRUE(first.Running());
+  EXPECT_NE(folder_.Read("rt/Debug.log").find("Interface::Init () OK"), std::string::npos)
+      << "the second copy must not replace the first one's log";
+  first.Kill();
+}
+
+}  // namespace
+}  // namespace rufo

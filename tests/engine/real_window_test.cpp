@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "tests/support/temp_folder.h"
+
+#include "engine/interface.h"
+
+namespace rufo {
+namespace {
+
+// Counts the pixels of one colour in a screenshot of the whole X display.
+int CountScreenPixels(const test::TempFolder& folder, uint32_t rgb) {
+  const std::string shot = folder.Root() + "shot.png";
+  if (std::system(("import -window root " + shot + " 2>/dev/null").c_str()) != 0) return -1;
+  char colour[16];
+  std::snprintf(colour, sizeof colour, "#%06X", rgb);
+  // Paint the colour white and everything else black; the mean then counts the colour. A little
+  // fuzz allows for the rounding of a 16-bit display.
+  const std::string command = "convert " + shot + " -fuzz 2% -fill black +opaque '" + colour +
+                              "' -fill white -opaque '" + colour +
+                              "' -format '%[fx:round(mean*w*h)]' info:";
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  double count = -1;  // large counts come in exponent notation
+  if (!pipe || std::fscanf(pipe.get(), "%lf", &count) != 1) return -1;
+  return static_cast<int>(count);
+}
+
+class RealWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    folder_.Write("config/rufo.ini", "[Rufo I]\nHD=" + folder_.Root() + "\n");
+  }
+  test::TempFolder folder_;
+  test::ScopedEnv config_{"RUFO_CONFIG_DIR", folder_.Root() + "config"};
+  test::ScopedEnv runtime_{"XDG_RUNTIME_DIR", folder_.Root()};
+};
+
+TEST_F(RealWindowTest, PresentedFrameReachesTheScreenInBothModes) {
+  Interface engine(Platform::Real());
+  InterfaceProperties properties;
+  properties.startFullScreen = false;
+  ASSERT_TRUE(engine.Init(&properties));
+  ASSERT_TRUE(engine.Window().IsOpen());
+
+  const uint32_t green = 0x20A060;  // 0x00RRGGBB on screen
+  auto show = [&] {
+    engine.BackBuffer()->Fill(nullptr, engine.ColorToPixel(platform::Rgb(0x20, 0xA0, 0x60)));
+    engine.PumpWindowMessages();
+    platform::Surface& back = *engine.BackBuffer();
+    engine.Primary()->Blit(0, 0, back, nullptr, false);
+    // A mode change takes effect with the window system's next events: present until it has.
+    for (int i = 0; i < 3; ++i) {
+      engine.Window().Present(*engine.Primary(), back.Bounds());
+      engine.PumpWindowMessages();
+    }
+  };
+  show();
+  EXPECT_GE(CountScreenPixels(folder_, green), 640 * 480) << "the scaled game area shows it";
+
+  engine.SwitchMode();
+  ASSERT_TRUE(engine.FullScreen());
+  EXPECT_EQ(engine.BackBuffer()->Width(), 640);
+  EXPECT_EQ(engine.BackBuffer()->Height(), 480);
+  EXPECT_EQ(engine.BackBuffer()->Layout(), platform::PixelLayout::kRgb565);
+  show();
+  EXPECT_GE(CountScreenPixels(folder_, green), 1280 * 960) << "scaled by two on 1280 x 1024";
+  engine.RequestQuit();
+  engine.Shutdown();
+}
+
+}  // namespace
+}  // namespace rufo

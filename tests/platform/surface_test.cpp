@@ -1,0 +1,82 @@
+#include "platform/surface.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/video_device.h"
+
+namespace rufo::platform {
+namespace {
+
+class SurfaceTest : public ::testing::TestWithParam<PixelLayout> {
+ protected:
+  std::unique_ptr<Surface> Make(int w, int h) {
+    std::unique_ptr<Surface> surface;
+    EXPECT_EQ(device_.CreateSurface(w, h, FormatOf(GetParam()), SurfaceMemory::kSystem, &surface),
+              kDdOk);
+    return surface;
+  }
+  VideoDevice device_;
+};
+
+TEST_P(SurfaceTest, KeyedBlitSkipsKeyPixelsAndClipsAtEveryEdge) {
+  auto dst = Make(8, 6);
+  auto src = Make(4, 4);
+  const uint32_t key = GdiColorToPixel(Rgb(255, 0, 255), src->Format());
+  const uint32_t red = GdiColorToPixel(Rgb(255, 0, 0), src->Format());
+  const uint32_t blue = GdiColorToPixel(Rgb(0, 0, 255), src->Format());
+  dst->Fill(nullptr, blue);
+  src->Fill(nullptr, red);
+  src->SetPixel(1, 1, key);
+  src->SetColorKey(key);
+
+  ASSERT_EQ(dst->Blit(-2, 4, *src, nullptr, true), kDdOk);
+  // Rows 4 and 5 of dst get source rows 0 and 1, columns 0 and 1 get source columns 2 and 3.
+  EXPECT_EQ(dst->PixelAt(0, 4), red);
+  EXPECT_EQ(dst->PixelAt(1, 5), red);
+  EXPECT_EQ(dst->PixelAt(2, 4), blue);
+  EXPECT_EQ(dst->PixelAt(0, 3), blue);
+
+  ASSERT_EQ(dst->Blit(6, -1, *src, nullptr, true), kDdOk);
+  EXPECT_EQ(dst->PixelAt(7, 0), blue) << "source (1, 1) is the key colour";
+  EXPECT_EQ(dst->PixelAt(6, 0), red);
+
+  Rect part{1, 1, 3, 3};
+  ASSERT_EQ(dst->Blit(3, 0, *src, &part, false), kDdOk);
+  EXPECT_EQ(dst->PixelAt(3, 0), key) << "without the key flag the key colour is copied";
+  EXPECT_EQ(dst->Blit(100, 100, *src, nullptr, false), kDdOk);
+}
+
+TEST_P(SurfaceTest, LostSurfacesRefuseWorkUntilRestored) {
+  auto dst = Make(4, 4);
+  auto src = Make(4, 4);
+  device_.LoseAllSurfaces();
+  EXPECT_EQ(dst->Blit(0, 0, *src, nullptr, false), kDdErrSurfaceLost);
+  EXPECT_EQ(dst->Fill(nullptr, 0), kDdErrSurfaceLost);
+  EXPECT_EQ(dst->Lock(nullptr), nullptr);
+  device_.RestoreAllSurfaces();
+  EXPECT_EQ(dst->Blit(0, 0, *src, nullptr, false), kDdOk);
+  EXPECT_EQ(device_.LiveSurfaceCount(), 2);
+  dst.reset();
+  EXPECT_EQ(device_.LiveSurfaceCount(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, SurfaceTest,
+                         ::testing::Values(PixelLayout::kRgb565, PixelLayout::kRgb555,
+                                           PixelLayout::kBgr24, PixelLayout::kRgb24,
+                                           PixelLayout::kBgrx32, PixelLayout::kRgbx32));
+
+TEST(SurfaceFormatTest, BlitBetweenFormatsIsRefusedAndVideoMemoryCanRunOut) {
+  VideoDevice device;
+  std::unique_ptr<Surface> a, b;
+  device.CreateSurface(2, 2, FormatOf(PixelLayout::kRgb565), SurfaceMemory::kVideo, &a);
+  device.CreateSurface(2, 2, FormatOf(PixelLayout::kBgrx32), SurfaceMemory::kSystem, &b);
+  EXPECT_EQ(a->Blit(0, 0, *b, nullptr, false), kDdErrInvalidParams);
+  device.SetVideoMemoryAvailable(false);
+  const PixelFormat format = a->Format();
+  EXPECT_EQ(device.CreateSurface(2, 2, format, SurfaceMemory::kVideo, &a), kDdErrOutOfVideoMemory);
+  EXPECT_EQ(a, nullptr);
+  EXPECT_EQ(device.CreateSurface(0, 2, format, SurfaceMemory::kSystem, &a), kDdErrInvalidParams);
+}
+
+}  // namespace
+}  // namespace rufo::platform
