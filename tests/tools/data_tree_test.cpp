@@ -16,7 +16,7 @@
 #include "tests/support/temp_folder.h"
 #include "tools/assetkit/ani_file.h"
 #include "tools/assetkit/png_writer.h"
-#include "tools/rufo_data/screen_entries.h"
+#include "tools/assetkit/screen_entries.h"
 
 namespace rufo {
 namespace {
@@ -175,7 +175,7 @@ TEST_F(DataTree, ScreenScriptsNameUniqueEntries) {
   for (const fs::path& file : FilesEndingIn(".dat")) {
     if (file.filename() != "screen.dat") continue;
     std::map<std::string, int> seen;
-    for (const auto& entry : data_tool::ReadScreenEntries(ReadAll(file))) {
+    for (const auto& entry : assetkit::ReadScreenEntries(ReadAll(file))) {
       if (entry.keyword != "EMPTY") {
         EXPECT_EQ(++seen[entry.name], 1) << file << " " << entry.name;
       }

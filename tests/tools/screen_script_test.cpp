@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/rufo_data/screen_entries.h"
+#include "tools/assetkit/screen_entries.h"
 
 namespace rufo::assetkit {
 namespace {
-
-using data_tool::ReadScreenEntries;
 
 TEST(ScreenScriptWriter, EntriesReadBackInOrderWithTheirFiles) {
   ScreenScriptWriter script;

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "platform/data_file.h"
+#include "tools/assetkit/screen_entries.h"
 #include "tools/rufo_data/command.h"
 #include "tools/rufo_data/required_data.h"
-#include "tools/rufo_data/screen_entries.h"
 
 namespace rufo::data_tool {
 namespace {
@@ -75,7 +75,7 @@ class Checker {
         FindEntry(r.in, name);
         break;
       case Need::kEntrySpeech:
-        if (const ScreenEntryName* entry = FindEntry(r.in, name)) {
+        if (const assetkit::ScreenEntryName* entry = FindEntry(r.in, name)) {
           NeedFile(WithoutExtension(entry->path) + ".dat", "frame script of entry " + name);
         }
         break;
@@ -128,23 +128,24 @@ class Checker {
     }
   }
 
-  const std::vector<ScreenEntryName>* Entries(const std::string& script) {
+  const std::vector<assetkit::ScreenEntryName>* Entries(const std::string& script) {
     auto it = scripts_.find(script);
     if (it == scripts_.end()) {
-      std::optional<std::vector<ScreenEntryName>> entries;
-      if (std::optional<std::string> text = Read(script)) entries = ReadScreenEntries(*text);
+      std::optional<std::vector<assetkit::ScreenEntryName>> entries;
+      if (std::optional<std::string> text = Read(script))
+        entries = assetkit::ReadScreenEntries(*text);
       it = scripts_.emplace(script, std::move(entries)).first;
     }
     return it->second ? &*it->second : nullptr;
   }
 
   void CheckScript(const std::string& script) {
-    const std::vector<ScreenEntryName>* entries = Entries(script);
+    const std::vector<assetkit::ScreenEntryName>* entries = Entries(script);
     if (!entries) {
       missing_.push_back("screen script: " + script);
       return;
     }
-    for (const ScreenEntryName& entry : *entries) {
+    for (const assetkit::ScreenEntryName& entry : *entries) {
       if (entry.keyword == "EMPTY") continue;
       if (entry.keyword == "ANI") {
         const std::string file =
@@ -156,10 +157,10 @@ class Checker {
     }
   }
 
-  const ScreenEntryName* FindEntry(const char* script, const std::string& name) {
-    const std::vector<ScreenEntryName>* entries = Entries(script);
+  const assetkit::ScreenEntryName* FindEntry(const char* script, const std::string& name) {
+    const std::vector<assetkit::ScreenEntryName>* entries = Entries(script);
     if (entries) {
-      for (const ScreenEntryName& entry : *entries) {
+      for (const assetkit::ScreenEntryName& entry : *entries) {
         if (entry.name == name) return &entry;
       }
     }
@@ -210,7 +211,7 @@ class Checker {
 
   fs::path root_;
   std::vector<std::string> missing_;
-  std::map<std::string, std::optional<std::vector<ScreenEntryName>>> scripts_;
+  std::map<std::string, std::optional<std::vector<assetkit::ScreenEntryName>>> scripts_;
   std::map<std::string, std::optional<std::set<int>>> hitMaps_;
   bool cursorsRead_ = false;
   std::optional<std::vector<std::string>> cursors_;

@@ -1,8 +1,8 @@
-#include "tools/rufo_data/screen_entries.h"
+#include "tools/assetkit/screen_entries.h"
 
 #include <sstream>
 
-namespace rufo::data_tool {
+namespace rufo::assetkit {
 namespace {
 
 constexpr size_t kLineLimit = 254;
@@ -90,4 +90,4 @@ std::vector<ScreenEntryName> ReadScreenEntries(const std::string& text) {
   return entries;
 }
 
-}  // namespace rufo::data_tool
+}  // namespace rufo::assetkit

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace rufo::data_tool {
+namespace rufo::assetkit {
 
 // An entry of a "screen.dat" as the game reads it: its keyword, name and the file it names
 // (for an animation: the folder prefix and name, without ".ani").
@@ -17,4 +17,4 @@ struct ScreenEntryName {
 // The entries of a screen script's text in file order, following the game's line rules.
 std::vector<ScreenEntryName> ReadScreenEntries(const std::string& text);
 
-}  // namespace rufo::data_tool
+}  // namespace rufo::assetkit
