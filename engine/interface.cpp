@@ -26,6 +26,7 @@ Platform Platform::Real() {
   platform.clock = std::make_unique<platform::RealClock>();
   platform.window = platform::CreateSdlWindow();
   platform.video = std::make_unique<platform::VideoDevice>();
+  platform.input = platform::CreateSdlInputSystem();
   return platform;
 }
 
@@ -34,6 +35,7 @@ Platform Platform::Headless() {
   platform.clock = std::make_unique<platform::VirtualClock>();
   platform.window = std::make_unique<platform::HeadlessWindow>();
   platform.video = std::make_unique<platform::VideoDevice>();
+  platform.input = std::make_unique<platform::InputSystem>();
   platform.headless = true;
   return platform;
 }
@@ -72,8 +74,12 @@ bool Interface::Init(const InterfaceProperties* properties) {
   Log("CD=" + roots_[kDataRoot]);
   Log("HD=" + roots_[kRuntimeRoot]);
 
+  platform_.window->Open(platform::Cp1250ToUtf8(props_.title), props_.width, props_.height);
+  keyState_.fill(0);
+  InitInput();
+  LoadInputScript();
+
   try {
-    platform_.window->Open(platform::Cp1250ToUtf8(props_.title), props_.width, props_.height);
     if (platform_.video->Step(platform::VideoStep::kCreateDevice) != platform::kDdOk) {
       throw InitError(platform::Utf8ToCp1250("Chyba při inicializaci Direct draw"));
     }
@@ -94,6 +100,8 @@ bool Interface::Init(const InterfaceProperties* properties) {
 }
 
 void Interface::Shutdown() {
+  controls_.Destroy(true);
+  hitMap_.Free();
   ReleaseDisplay();
   if (initialised_ && platform_.video->LiveSurfaceCount() != 0) {
     Log(std::to_string(platform_.video->LiveSurfaceCount()) + " surfaces not released");

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_cursors.h"
 
 #include "engine/interface.h"
 
@@ -33,6 +34,7 @@ class RealWindowTest : public ::testing::Test {
   void SetUp() override {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
     folder_.Write("config/rufo.ini", "[Rufo I]\nHD=" + folder_.Root() + "\n");
+    test::WriteTestCursors(folder_, "");
   }
   test::TempFolder folder_;
   test::ScopedEnv config_{"RUFO_CONFIG_DIR", folder_.Root() + "config"};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+namespace rufo::gfx {
+
+// The per-screen map of regions: one byte per screen pixel, row after row from the top, read
+// from the red samples of a greyscale picture of exactly the screen's size.
+class HitMap {
+ public:
+  static constexpr uint8_t kNoRegion = 255;
+
+  // Reads a PNG map of exactly width × height pixels from the stream. On any failure (not a
+  // PNG, damaged, another size) the map keeps what it held before.
+  bool Load(std::FILE* file, int width, int height);
+  void Free();
+  bool Loaded() const { return !bytes_.empty(); }
+  // kNoRegion without a map or outside it.
+  uint8_t Value(int x, int y) const;
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<uint8_t> bytes_;
+  std::vector<uint8_t> next_;  // the map being read; becomes bytes_ once complete
+};
+
+}  // namespace rufo::gfx

@@ -1,0 +1,87 @@
+#include "platform/device_context.h"
+
+#include <SDL_ttf.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/cp1250.h"
+
+namespace rufo::platform {
+
+DeviceContext::DeviceContext(Surface& surface)
+    : surface_(surface), pixels_(surface.Lock(nullptr)), font_(Font::Default()) {
+  surface_.Unlock();
+}
+
+bool DeviceContext::TextExtent(std::string_view text, TextSize* size) const {
+  if (!Valid() || !font_ || !size) return false;
+  int width = 0;
+  const std::string utf8 = Cp1250ToUtf8(text);
+  if (!utf8.empty() && TTF_SizeUTF8(font_->Handle(), utf8.c_str(), &width, nullptr) != 0) {
+    return false;
+  }
+  size->width = width;
+  size->height = font_->CellHeight();
+  return true;
+}
+
+bool DeviceContext::TextOut(int x, int y, std::string_view text) {
+  TextSize size;
+  if (!TextExtent(text, &size)) return false;
+  const Rect cell = Intersect({x, y, x + size.width, y + size.height}, surface_.Bounds());
+  if (!transparent_ && !cell.Empty()) {
+    surface_.Fill(&cell, GdiColorToPixel(backgroundColor_, surface_.Format()));
+  }
+  if (size.width == 0) return true;
+  const std::string utf8 = Cp1250ToUtf8(text);
+  // Solid rendering gives one byte per pixel: 0 for the background, anything else for ink, and
+  // no smoothing, as the classic bitmap fonts drew.
+  SDL_Surface* glyphs =
+      TTF_RenderUTF8_Solid(font_->Handle(), utf8.c_str(), SDL_Color{255, 255, 255, 255});
+  if (!glyphs) return false;
+  const uint32_t ink = GdiColorToPixel(textColor_, surface_.Format());
+  const auto* rows = static_cast<const uint8_t*>(glyphs->pixels);
+  // The glyph cell is centred in the font's cell when the point size did not fill it exactly.
+  const int top = y + (size.height - glyphs->h) / 2;
+  for (int gy = 0; gy < glyphs->h; ++gy) {
+    for (int gx = 0; gx < glyphs->w && gx < size.width; ++gx) {
+      if (rows[gy * glyphs->pitch + gx] != 0) PlotClipped(x + gx, top + gy, ink);
+    }
+  }
+  SDL_FreeSurface(glyphs);
+  return true;
+}
+
+void DeviceContext::MoveTo(int x, int y) {
+  penX_ = x;
+  penY_ = y;
+}
+
+void DeviceContext::LineTo(int x, int y) {
+  if (Valid()) {
+    const uint32_t pixel = GdiColorToPixel(pen_.color, surface_.Format());
+    const int dx = std::abs(x - penX_), dy = -std::abs(y - penY_);
+    const int sx = penX_ < x ? 1 : -1, sy = penY_ < y ? 1 : -1;
+    int px = penX_, py = penY_, error = dx + dy;
+    while (px != x || py != y) {
+      PlotClipped(px, py, pixel);
+      const int twice = 2 * error;
+      if (twice >= dy) {
+        error += dy;
+        px += sx;
+      }
+      if (twice <= dx) {
+        error += dx;
+        py += sy;
+      }
+    }
+  }
+  MoveTo(x, y);
+}
+
+void DeviceContext::PlotClipped(int x, int y, uint32_t pixel) {
+  if (surface_.Bounds().Contains(x, y)) surface_.SetPixel(x, y, pixel);
+}
+
+}  // namespace rufo::platform

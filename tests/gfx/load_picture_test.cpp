@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "engine/graphics.h"
+#include "tests/gfx/image_magick.h"
+#include "tests/support/headless_engine.h"
+#include "tools/assetkit/png_writer.h"
+
+namespace rufo {
+namespace {
+
+using platform::Surface;
+
+constexpr uint32_t kRed565 = 0xF800;
+constexpr uint32_t kGreen565 = 0x07E0;
+
+// A full-screen 5-6-5 engine whose data and runtime roots get small solid pictures.
+class LoadPictureTest : public ::testing::Test {
+ protected:
+  LoadPictureTest() { engine_.Start(true); }
+
+  std::string Place(const std::string& relative) const {
+    const std::filesystem::path path = engine_.Folder().Path() / relative;
+    std::filesystem::create_directories(path.parent_path());
+    return path.string();
+  }
+  // A green 4 × 3 PNG.
+  void Png(const std::string& relative) const {
+    assetkit::PngPicture picture{4, 3, assetkit::PngColor::kRgb, {}};
+    for (int i = 0; i < 12; ++i)
+      picture.pixels.insert(picture.pixels.end(), {0, 255, 0});
+    ASSERT_TRUE(assetkit::WritePng(Place(relative), picture));
+  }
+  // A red 5 × 2 BMP.
+  void Bmp(const std::string& relative) const {
+    ASSERT_TRUE(test::RunConvert("-size 5x2 xc:'rgb(255,0,0)' BMP3:'" + Place(relative) + "'"));
+  }
+
+  // The colour of the top-left pixel of the loaded picture, or 1 when nothing loaded.
+  uint32_t Loaded(const char* name, uint32_t options = 0, bool fallback = true) {
+    std::unique_ptr<Surface> surface;
+    if (!LoadPicture(&surface, name, nullptr, nullptr, options, fallback)) return 1;
+    return surface->PixelAt(0, 0);
+  }
+
+  test::HeadlessEngine engine_;
+};
+
+TEST_F(LoadPictureTest, TheNameDecidesWhichFormatIsTriedFirst) {
+  Png("data/both.png");
+  Bmp("data/both.bmp");
+  EXPECT_EQ(Loaded("both"), kRed565);
+  EXPECT_EQ(Loaded("both.png"), kGreen565);
+  EXPECT_EQ(Loaded("both.PNG"), kRed565) << "only a lower-case .png puts PNG first";
+  EXPECT_EQ(Loaded("both.gif"), kRed565);
+  EXPECT_EQ(Loaded("both.x.bmp"), 1u) << "only the last extension is replaced";
+
+  Png("data/only_png.png");
+  EXPECT_EQ(Loaded("only_png.bmp"), kGreen565);
+  EXPECT_EQ(Loaded("only_png"), kGreen565);
+  // A dot inside a folder name is not an extension: the formats' extensions are appended.
+  Png("data/folder.v2/pic.png");
+  EXPECT_EQ(Loaded("folder.v2\\pic"), kGreen565);
+  // The file itself, under its own extension, is never tried.
+  Png("data/odd.gif");
+  EXPECT_EQ(Loaded("odd.gif"), 1u);
+}
+
+TEST_F(LoadPictureTest, TheOtherMainRootIsTriedOnlyWithTheFallback) {
+  Png("runtime/late.png");
+  Bmp("data/early.bmp");
+  EXPECT_EQ(Loaded("late", kDataRoot, true), kGreen565);
+  EXPECT_EQ(Loaded("late", kDataRoot, false), 1u);
+  EXPECT_EQ(Loaded("late", kRuntimeRoot, false), kGreen565);
+  EXPECT_EQ(Loaded("early", kRuntimeRoot, true), kRed565);
+  EXPECT_EQ(Loaded("late", kThirdRoot, true), 1u);
+  EXPECT_EQ(Loaded(Place("runtime/late.png").c_str(), kNoRoot, true), kGreen565);
+}
+
+TEST_F(LoadPictureTest, SizesOptionsAndBadArguments) {
+  Bmp("data/pic.bmp");
+  std::unique_ptr<Surface> surface;
+  int width = 0, height = 0;
+  ASSERT_TRUE(LoadPicture(&surface, "pic", &width, &height, 0, false));
+  EXPECT_EQ(width, 5);
+  EXPECT_EQ(height, 2);
+  EXPECT_EQ(surface->Memory(), platform::SurfaceMemory::kSystem);
+  ASSERT_TRUE(LoadPicture(&surface, "pic", nullptr, nullptr, kLoadVideoMemory, false));
+  EXPECT_EQ(surface->Memory(), platform::SurfaceMemory::kVideo);
+  engine_.Engine().Video().SetVideoMemoryAvailable(false);
+  ASSERT_TRUE(LoadPicture(&surface, "pic", nullptr, nullptr, kLoadVideoMemory, false));
+  EXPECT_EQ(surface->Memory(), platform::SurfaceMemory::kSystem);
+
+  // An empty surface of the given size; no file is looked at.
+  width = 100;
+  height = 50;
+  ASSERT_TRUE(LoadPicture(&surface, "no such file", &width, &height, kLoadEmpty, false));
+  EXPECT_EQ(surface->Width(), 100);
+  EXPECT_EQ(surface->Height(), 50);
+  EXPECT_EQ(surface->Format(), engine_.Engine().Primary()->Format());
+  EXPECT_FALSE(LoadPicture(&surface, nullptr, &width, nullptr, kLoadEmpty, false));
+  EXPECT_EQ(surface, nullptr) << "the old surface is dropped first";
+
+  EXPECT_FALSE(LoadPicture(nullptr, "pic", nullptr, nullptr, 0, false));
+  EXPECT_FALSE(LoadPicture(&surface, nullptr, nullptr, nullptr, 0, false));
+  // Names longer than the game's name buffers are refused even when the file exists.
+  std::string folders;
+  for (int i = 0; i < 24; ++i)
+    folders += "abcdefghi\\";
+  const std::string longest = folders + std::string(kMaxPictureName - folders.size(), 'p');
+  const std::string tooLong = folders + std::string(kMaxPictureName + 1 - folders.size(), 'q');
+  for (const std::string& name : {longest, tooLong}) {
+    std::string relative = "data/" + name + ".bmp";
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    Bmp(relative);
+  }
+  EXPECT_TRUE(LoadPicture(&surface, longest.c_str(), nullptr, nullptr, 0, false));
+  EXPECT_FALSE(LoadPicture(&surface, tooLong.c_str(), nullptr, nullptr, 0, false));
+  EXPECT_EQ(surface, nullptr);
+}
+
+TEST_F(LoadPictureTest, ColourKeysAreSetInTheDisplaysFormat) {
+  std::unique_ptr<Surface> surface;
+  int side = 8;
+  ASSERT_TRUE(LoadPicture(&surface, nullptr, &side, &side, kLoadEmpty, false));
+  SetSourceColorKey(surface.get(), platform::Rgb(255, 0, 255));
+  EXPECT_EQ(surface->ColorKey(), 0xF81Fu);
+  SetSourceColorKey(nullptr, 0);
+
+  test::HeadlessEngine engine555;
+  engine555.WriteIni();
+  InterfaceProperties properties = test::HeadlessEngine::Properties(true);
+  properties.bitsPerPixel = 15;
+  properties.allowSecondInstance = true;
+  engine555.Engine().Init(&properties);
+  ASSERT_TRUE(LoadPicture(&surface, nullptr, &side, &side, kLoadEmpty, false));
+  SetSourceColorKey(surface.get(), platform::Rgb(255, 0, 255));
+  EXPECT_EQ(surface->ColorKey(), 0x7C1Fu);
+}
+
+// A 640 × 480 map whose red samples are (x / 8 + y) & 0xFF and whose green samples differ.
+assetkit::PngPicture MapPicture(int width, int height, int shift) {
+  assetkit::PngPicture picture{width, height, assetkit::PngColor::kRgb, {}};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      picture.pixels.insert(picture.pixels.end(), {static_cast<uint8_t>(x / 8 + y + shift), 7, 9});
+    }
+  }
+  return picture;
+}
+
+TEST_F(LoadPictureTest, TheHitMapHoldsRedSamplesAndSurvivesBadReplacements) {
+  EXPECT_EQ(HitMapValue(0, 0), 255) << "no map yet";
+  ASSERT_TRUE(assetkit::WritePng(Place("data/Scene/bg_mask.png"), MapPicture(640, 480, 0)));
+  ASSERT_TRUE(LoadHitMap("scene\\BG_MASK.png"));
+  EXPECT_EQ(HitMapValue(0, 0), 0);
+  EXPECT_EQ(HitMapValue(639, 10), (639 / 8 + 10) & 0xFF);
+  EXPECT_EQ(HitMapValue(17, 479), (17 / 8 + 479) & 0xFF);
+  EXPECT_EQ(HitMapValue(640, 0), 255);
+  EXPECT_EQ(HitMapValue(-1, 5), 255);
+  EXPECT_EQ(HitMapValue(5, 480), 255);
+
+  // A map of another size, a damaged map and a missing one all leave the old map in force.
+  ASSERT_TRUE(assetkit::WritePng(Place("data/small.png"), MapPicture(320, 240, 1)));
+  EXPECT_FALSE(LoadHitMap("small.png"));
+  std::vector<uint8_t> damaged = assetkit::EncodePng(MapPicture(640, 480, 1));
+  damaged.resize(damaged.size() * 2 / 3);
+  test::WriteBytes(Place("data/damaged.png"), damaged);
+  EXPECT_FALSE(LoadHitMap("damaged.png"));
+  EXPECT_FALSE(LoadHitMap("missing.png"));
+  EXPECT_NE(engine_.LogText().find("Cannot load file \"" + engine_.RuntimeRoot() + "missing.png\""),
+            std::string::npos);
+  EXPECT_EQ(HitMapValue(639, 10), (639 / 8 + 10) & 0xFF);
+  EXPECT_EQ(HitMapValue(0, 479), 479 & 0xFF);
+
+  // A later map from the runtime root replaces it; no name drops it.
+  ASSERT_TRUE(assetkit::WritePng(Place("runtime/next.png"), MapPicture(640, 480, 1)));
+  ASSERT_TRUE(LoadHitMap("next.png"));
+  EXPECT_EQ(HitMapValue(0, 0), 1);
+  EXPECT_TRUE(LoadHitMap(""));
+  EXPECT_EQ(HitMapValue(0, 0), 255);
+  ASSERT_TRUE(LoadHitMap("next.png"));
+  EXPECT_TRUE(LoadHitMap(nullptr));
+  EXPECT_FALSE(engine_.Engine().HitMap().Loaded());
+  ASSERT_TRUE(LoadHitMap("next.png"));
+  engine_.Engine().Shutdown();
+  EXPECT_FALSE(engine_.Engine().HitMap().Loaded());
+}
+
+}  // namespace
+}  // namespace rufo
