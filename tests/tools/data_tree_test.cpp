@@ -83,7 +83,7 @@ TEST_F(DataTree, CheckNamesWhatWasTakenAway) {
   std::string end = ReadAll(kTree / "Data/End/screen.dat");
   end = std::regex_replace(end, std::regex("ANI=[^\r]*SKOLNIK[^\r]*\r\n"), "");
   std::string cursors = ReadAll(kTree / "Cursors.dat");
-  cursors = std::regex_replace(cursors, std::regex("SelArrow:[^\r]*\r\n"), "");
+  cursors = std::regex_replace(cursors, std::regex("SelArrow:[^\n]*\n"), "");
   assetkit::PngPicture mask{640, 480, assetkit::PngColor::kGrey,
                             std::vector<uint8_t>(640 * 480, 255)};
   for (int v : {20, 21, 23, 26, 27, 28, 29})

@@ -223,7 +223,8 @@ void Generator::HitMap(const Statement& s) {
 
 void Generator::CursorPicture(const Statement& s) {
   // cursor NAME PICTURE MASK HOTX HOTY static|loop [DELAY] size=N frames=N
-  Cursor cursor{s.Word(0), s.Word(1), s.Word(2), s.Int(3), s.Int(4), s.Word(5) == "loop", 0};
+  assetkit::CursorEntry cursor{s.Word(0), s.Word(1),           s.Word(2), s.Int(3),
+                               s.Int(4),  s.Word(5) == "loop", 0};
   if (!cursor.loop && s.Word(5) != "static") {
     throw DescriptionError(s.where, "a cursor is static or loop");
   }
@@ -290,7 +291,9 @@ void Generator::Finish() {
   for (const auto& [path, script] : scripts_) {
     WriteBytes(FilePath(path, ""), script.Text());
   }
-  WriteCursorFile();
+  if (!assetkit::WriteCursorFile((out_ / "Cursors.dat").string(), cursors_)) {
+    throw std::runtime_error("cannot write Cursors.dat");
+  }
 }
 
 }  // namespace rufo::demogen

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/assetkit/cursor_file.h"
 #include "tools/assetkit/screen_script.h"
 #include "tools/demogen/description.h"
 #include "tools/demogen/speech.h"
@@ -29,12 +30,6 @@ class Generator {
   std::filesystem::path FilePath(const std::string& gamePath, const std::string& extension) const;
 
  private:
-  struct Cursor {
-    std::string name, picture, mask;
-    int hotX = 0, hotY = 0;
-    bool loop = false;
-    int delay = 0;
-  };
   struct Speech {
     std::string base;
     Utterance utterance;
@@ -51,13 +46,12 @@ class Generator {
   void DrawAll(cairo_t* cr, const std::vector<Statement>& lines, int frame, int frames,
                int depth) const;
   void WriteBytes(const std::filesystem::path& path, const std::string& bytes) const;
-  void WriteCursorFile() const;
 
   std::filesystem::path out_;
   std::map<std::string, std::vector<Statement>> scenes_;
   std::map<std::string, assetkit::ScreenScriptWriter> scripts_;
   std::vector<Speech> speeches_;
-  std::vector<Cursor> cursors_;
+  std::vector<assetkit::CursorEntry> cursors_;
 };
 
 }  // namespace rufo::demogen

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/cursor_file.h"
 #include "platform/data_file.h"
 #include "tools/assetkit/screen_entries.h"
 #include "tools/rufo_data/command.h"
@@ -192,6 +193,7 @@ class Checker {
     return it->second ? &*it->second : nullptr;
   }
 
+  // The cursor names, read with the game's own line parser; a malformed line is reported.
   const std::vector<std::string>* Cursors() {
     if (!cursorsRead_) {
       cursorsRead_ = true;
@@ -199,10 +201,15 @@ class Checker {
         cursors_.emplace();
         std::istringstream lines(*text);
         std::string line;
-        while (std::getline(lines, line)) {
-          if (line.empty() || line[0] == ';' || line[0] == '\r') continue;
-          const size_t colon = line.find(':');
-          if (colon != std::string::npos) cursors_->push_back(line.substr(0, colon).substr(0, 50));
+        for (int number = 1; std::getline(lines, line); ++number) {
+          CursorLine cursor;
+          const std::string_view cut = std::string_view(line).substr(0, kCursorLineLimit);
+          const CursorLineKind kind = ParseCursorLine(cut, &cursor);
+          if (kind == CursorLineKind::kCursor) cursors_->push_back(cursor.name);
+          if (kind == CursorLineKind::kError) {
+            missing_.push_back("cursor: line " + std::to_string(number) +
+                               " of Cursors.dat cannot be read");
+          }
         }
       }
     }
