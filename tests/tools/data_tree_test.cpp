@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -168,6 +169,35 @@ TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
       ++counted;
     }
     EXPECT_GT(counted, 0) << file;
+  }
+}
+
+uint32_t U32(const std::string& b, size_t at) {
+  return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
+         static_cast<uint8_t>(b[at + 2]) << 16 |
+         static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
+}
+
+// The layout the game's WAV reader accepts (the format chunk right after "WAVE", its size
+// 18 + extra bytes, chunks skipped up to "data"), IMA ADPCM, and sox decodes every file.
+TEST_F(DataTree, SoundsAreImaAdpcmThatDecodes) {
+  const bool haveSox = std::system("sox --version > /dev/null 2>&1") == 0;
+  for (const fs::path& file : FilesEndingIn(".wav")) {
+    const std::string b = ReadAll(file);
+    ASSERT_GE(b.size(), 60u) << file;
+    EXPECT_EQ(b.compare(0, 4, "RIFF"), 0) << file;
+    EXPECT_EQ(b.compare(8, 8, "WAVEfmt "), 0) << file;
+    EXPECT_EQ(b[20] | b[21] << 8, 0x11) << file;
+    const size_t extra = static_cast<uint8_t>(b[36]) | static_cast<uint8_t>(b[37]) << 8;
+    EXPECT_EQ(U32(b, 16), 18 + extra) << file;
+    size_t at = 38 + extra;
+    while (at + 8 <= b.size() && b.compare(at, 4, "data") != 0)
+      at += 8 + U32(b, at + 4);
+    ASSERT_LE(at + 8, b.size()) << file << " has no data chunk";
+    EXPECT_EQ(at + 8 + U32(b, at + 4), b.size()) << file;
+    if (haveSox) {
+      EXPECT_EQ(std::system(("sox '" + file.string() + "' -n 2> /dev/null").c_str()), 0) << file;
+    }
   }
 }
 
