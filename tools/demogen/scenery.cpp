@@ -1,6 +1,7 @@
 // Landscape and decoration drawings: sky, sun, clouds, hills, grass, flowers, trees, frames.
 #include <cmath>
 #include <cstdint>
+#include <span>
 
 #include "tools/demogen/painter.h"
 
@@ -131,6 +132,21 @@ void Flower(cairo_t* cr, const PaintArgs& a) {
   FillInk(cr, {1.0, 0.85, 0.15}, 0.07 * s);
 }
 
+struct Circle {
+  double dx, dy, r;
+};
+
+// Overlapping circles around (x, y), scaled by s, with one outline around all of them.
+void Foliage(cairo_t* cr, double x, double y, double s, std::span<const Circle> circles,
+             Color leaves, double line) {
+  for (const Circle& c : circles)
+    EllipsePath(cr, x + c.dx * s, y + c.dy * s, c.r * s, c.r * s);
+  FillInk(cr, leaves, line);
+  for (const Circle& c : circles)
+    EllipsePath(cr, x + c.dx * s, y + c.dy * s, c.r * s, c.r * s);
+  FillOnly(cr, leaves);
+}
+
 void Tree(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), s = a.Number(2);
   cairo_move_to(cr, x - 12 * s, y);
@@ -139,15 +155,9 @@ void Tree(cairo_t* cr, const PaintArgs& a) {
   cairo_curve_to(cr, x + 10 * s, y - 70 * s, x + 8 * s, y - 40 * s, x + 12 * s, y);
   cairo_close_path(cr);
   FillInk(cr, {0.55, 0.35, 0.18}, 2.5 * s);
-  const double crown[][3] = {
+  const Circle crown[] = {
       {0, -140, 50}, {-42, -115, 38}, {42, -115, 38}, {-25, -170, 35}, {25, -170, 35}};
-  for (const auto& c : crown)
-    EllipsePath(cr, x + c[0] * s, y + c[1] * s, c[2] * s, c[2] * s);
-  FillInk(cr, {0.3, 0.68, 0.22}, 2.5 * s);
-  for (const auto& c : crown) {
-    EllipsePath(cr, x + c[0] * s, y + c[1] * s, c[2] * s, c[2] * s);
-    FillOnly(cr, {0.3, 0.68, 0.22});
-  }
+  Foliage(cr, x, y, s, crown, {0.3, 0.68, 0.22}, 2.5 * s);
   if (a.TextOr("apples", "yes") == "yes") {
     const double apples[][2] = {{-30, -120}, {20, -150}, {35, -105}, {-10, -165}, {0, -125}};
     for (const auto& p : apples) {
@@ -159,14 +169,8 @@ void Tree(cairo_t* cr, const PaintArgs& a) {
 
 void Bush(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), s = a.Number(2);
-  const double parts[][3] = {{-30, -18, 24}, {0, -28, 30}, {30, -18, 24}};
-  for (const auto& p : parts)
-    EllipsePath(cr, x + p[0] * s, y + p[1] * s, p[2] * s, p[2] * s);
-  FillInk(cr, {0.24, 0.6, 0.2}, 2 * s);
-  for (const auto& p : parts) {
-    EllipsePath(cr, x + p[0] * s, y + p[1] * s, p[2] * s, p[2] * s);
-    FillOnly(cr, {0.24, 0.6, 0.2});
-  }
+  const Circle parts[] = {{-30, -18, 24}, {0, -28, 30}, {30, -18, 24}};
+  Foliage(cr, x, y, s, parts, {0.24, 0.6, 0.2}, 2 * s);
   cairo_rectangle(cr, x - 56 * s, y - 14 * s, 112 * s, 14 * s);
   FillOnly(cr, {0.24, 0.6, 0.2});
 }
