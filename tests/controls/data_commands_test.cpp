@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <string>
 
+#include "gfx/png_reader.h"
 #include "platform/cp1250.h"
 #include "tests/support/temp_folder.h"
+#include "tools/assetkit/ani_file.h"
 
 namespace rufo {
 namespace {
@@ -23,6 +25,71 @@ std::string RufoData(const std::string& arguments, int* code) {
   const int status = pclose(pipe);
   *code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return out;
+}
+
+// A PNG as 0x00RRGGBB pixels; empty when it cannot be read.
+std::vector<uint32_t> ReadRgb(const std::string& path) {
+  std::vector<uint32_t> pixels;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return pixels;
+  gfx::PngReader reader(file);
+  if (reader.ReadHeader()) {
+    reader.ReadRows([&](int, const uint8_t* rgb) {
+      for (int x = 0; x < reader.Width(); ++x)
+        pixels.push_back((rgb[3 * x] << 16) | (rgb[3 * x + 1] << 8) | rgb[3 * x + 2]);
+    });
+  }
+  std::fclose(file);
+  return pixels;
+}
+
+uint32_t Widened(uint16_t p) {
+  return ((p & 0xF800) << 8) | ((p & 0x7E0) << 5) | ((p & 0x1F) << 3);
+}
+
+TEST(AniCommandTest, PrintsTheHeaderAndWritesEveryFrame) {
+  test::TempFolder folder;
+  assetkit::Animation animation;
+  animation.width = 5;
+  animation.height = 3;
+  animation.frameSeconds = 0.25f;
+  animation.colorKey = 0xF800F8;
+  for (int f = 0; f < 2; ++f) {
+    assetkit::AniFrame frame;
+    for (int i = 0; i < 15; ++i)
+      frame.push_back(i < 6 ? assetkit::Rgb565(255, 0, 255)
+                            : assetkit::Rgb565(i * 16, f * 200, 255 - i * 8));
+    animation.frames.push_back(frame);
+  }
+  std::string bytes = assetkit::EncodeAni(animation);
+  const std::string in = folder.Write("pes.ani", bytes).string();
+  int code = -1;
+  const std::string out = RufoData("ani '" + in + "' '" + folder.Root() + "frames'", &code);
+  EXPECT_EQ(code, 0);
+  EXPECT_NE(out.find("size 5 x 3, 16 bits per pixel"), std::string::npos) << out;
+  EXPECT_NE(out.find("colour key 0xF800F8"), std::string::npos) << out;
+  EXPECT_NE(out.find("2 frames, 0.25 s each"), std::string::npos) << out;
+  for (int f = 0; f < 2; ++f) {
+    const std::vector<uint32_t> pixels =
+        ReadRgb(folder.Root() + "frames/frame00" + std::to_string(f) + ".png");
+    ASSERT_EQ(pixels.size(), 15u);
+    for (int i = 0; i < 15; ++i)
+      EXPECT_EQ(pixels[i], Widened(animation.frames[f][i])) << "frame " << f << " pixel " << i;
+  }
+
+  // A damaged frame is reported; the others are still written.
+  const uint32_t second = static_cast<uint8_t>(bytes[36]) | (static_cast<uint8_t>(bytes[37]) << 8);
+  bytes[second] = 'X';
+  const std::string damaged = folder.Write("damaged.ani", bytes).string();
+  RufoData("ani '" + damaged + "' '" + folder.Root() + "damaged'", &code);
+  EXPECT_EQ(code, 1);
+  EXPECT_EQ(ReadRgb(folder.Root() + "damaged/frame000.png").size(), 15u);
+  EXPECT_TRUE(ReadRgb(folder.Root() + "damaged/frame001.png").empty());
+
+  RufoData("ani '" + folder.Root() + "pes.ani.missing' '" + folder.Root() + "x'", &code);
+  EXPECT_EQ(code, 1);
+  RufoData("ani '" + in + "'", &code);
+  EXPECT_EQ(code, 2);
 }
 
 TEST(ScreenCommandTest, PrintsTheEntriesOfTheExampleLines) {
