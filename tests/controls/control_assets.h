@@ -13,8 +13,8 @@ namespace rufo::test {
 // Writes a PNG picture of width x height made of `bands` equal bands coloured FrameColor(0),
 // FrameColor(1) and so on: side by side (frames of a strip) or, with `stacked`, one above the
 // other (state rows).
-void WriteBands(const TempFolder& folder, const std::string& path, int width, int height,
-                int bands, bool stacked);
+void WriteBands(const TempFolder& folder, const std::string& path, int width, int height, int bands,
+                bool stacked);
 
 // An animation of `frames` frames of 4 x 2 pixels, frame f filled with FrameColor(f).
 assetkit::Animation PlainFrames(int frames);
@@ -28,5 +28,8 @@ void WriteAnimation(const TempFolder& folder, const std::string& path,
 // of the given length when it is above zero.
 void WriteSpeech(const TempFolder& folder, const std::string& base,
                  const std::vector<assetkit::FrameStep>& steps, int soundMs);
+
+// A PNG file as 0x00RRGGBB pixels, rows one after another; empty when it cannot be read.
+std::vector<uint32_t> ReadRgb(const std::string& path);
 
 }  // namespace rufo::test

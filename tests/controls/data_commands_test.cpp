@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "gfx/png_reader.h"
 #include "platform/cp1250.h"
+#include "tests/controls/control_assets.h"
 #include "tests/support/temp_folder.h"
 #include "tools/assetkit/ani_file.h"
 
@@ -25,22 +25,6 @@ std::string RufoData(const std::string& arguments, int* code) {
   const int status = pclose(pipe);
   *code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return out;
-}
-
-// A PNG as 0x00RRGGBB pixels; empty when it cannot be read.
-std::vector<uint32_t> ReadRgb(const std::string& path) {
-  std::vector<uint32_t> pixels;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return pixels;
-  gfx::PngReader reader(file);
-  if (reader.ReadHeader()) {
-    reader.ReadRows([&](int, const uint8_t* rgb) {
-      for (int x = 0; x < reader.Width(); ++x)
-        pixels.push_back((rgb[3 * x] << 16) | (rgb[3 * x + 1] << 8) | rgb[3 * x + 2]);
-    });
-  }
-  std::fclose(file);
-  return pixels;
 }
 
 uint32_t Widened(uint16_t p) {
@@ -71,7 +55,7 @@ TEST(AniCommandTest, PrintsTheHeaderAndWritesEveryFrame) {
   EXPECT_NE(out.find("2 frames, 0.25 s each"), std::string::npos) << out;
   for (int f = 0; f < 2; ++f) {
     const std::vector<uint32_t> pixels =
-        ReadRgb(folder.Root() + "frames/frame00" + std::to_string(f) + ".png");
+        test::ReadRgb(folder.Root() + "frames/frame00" + std::to_string(f) + ".png");
     ASSERT_EQ(pixels.size(), 15u);
     for (int i = 0; i < 15; ++i)
       EXPECT_EQ(pixels[i], Widened(animation.frames[f][i])) << "frame " << f << " pixel " << i;
@@ -83,8 +67,8 @@ TEST(AniCommandTest, PrintsTheHeaderAndWritesEveryFrame) {
   const std::string damaged = folder.Write("damaged.ani", bytes).string();
   RufoData("ani '" + damaged + "' '" + folder.Root() + "damaged'", &code);
   EXPECT_EQ(code, 1);
-  EXPECT_EQ(ReadRgb(folder.Root() + "damaged/frame000.png").size(), 15u);
-  EXPECT_TRUE(ReadRgb(folder.Root() + "damaged/frame001.png").empty());
+  EXPECT_EQ(test::ReadRgb(folder.Root() + "damaged/frame000.png").size(), 15u);
+  EXPECT_TRUE(test::ReadRgb(folder.Root() + "damaged/frame001.png").empty());
 
   RufoData("ani '" + folder.Root() + "pes.ani.missing' '" + folder.Root() + "x'", &code);
   EXPECT_EQ(code, 1);
