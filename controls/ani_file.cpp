@@ -1,5 +1,7 @@
 #include "controls/ani_file.h"
 
+#include "platform/picture_limits.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -108,7 +110,7 @@ bool AniFile::Open(std::FILE* file) {
                           ReadU32(file_, &header_.frameCount) && ReadU32(file_, &seconds);
   // The offset table must lie within the file; a longer one could only end in a short read.
   if (!headerRead || std::memcmp(magic, "RA10", 4) != 0 || header_.bitsPerPixel != 16 ||
-      header_.width > kMaxSide || header_.height > kMaxSide ||
+      !platform::PictureSizeAllowed(header_.width, header_.height) ||
       header_.frameCount > (static_cast<uint64_t>(fileSize_) - kHeaderSize) / 4) {
     Close();
     return false;

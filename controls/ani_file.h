@@ -25,8 +25,6 @@ struct AniHeader {
 class AniFile {
  public:
   static constexpr size_t kHeaderSize = 32;
-  // Larger sides are refused: no picture surface of the game could hold them.
-  static constexpr uint32_t kMaxSide = 8192;
 
   AniFile() = default;
   ~AniFile();
@@ -34,8 +32,8 @@ class AniFile {
   AniFile& operator=(const AniFile&) = delete;
 
   // Takes the file and reads its header and offset table. A short header or table, a magic other
-  // than "RA10", a pixel size other than 16 or a side above kMaxSide closes the file and returns
-  // false.
+  // than "RA10", a pixel size other than 16 or a size no picture of the game may have
+  // (platform/picture_limits.h) closes the file and returns false.
   bool Open(std::FILE* file);
   void Close();
   bool IsOpen() const { return file_ != nullptr; }

@@ -1,6 +1,8 @@
 #include "controls/animation_control.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 #include "engine/interface.h"
 
@@ -21,7 +23,8 @@ bool AnimationControl::Open(int x, int y, const std::string& path, int preload, 
 
   const AniHeader& header = file_.Header();
   SetColorKey(header.colorKey);
-  frameTimeMs_ = static_cast<int>(header.frameSeconds * 1000);
+  const double frameMs = std::trunc(static_cast<double>(header.frameSeconds * 1000.0f));
+  frameTimeMs_ = std::fabs(frameMs) < INT32_MAX ? static_cast<int>(frameMs) : 0;
   shownFrame_ = 0;
   currentFrame_ = 0;
   for (int i = 0; i < std::min(preload, file_.FrameCount()); ++i)

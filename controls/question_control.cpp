@@ -99,7 +99,9 @@ void QuestionControl::Update() {
   // An answer without a frame time stands still on its first frame.
   const uint32_t elapsed = Engine().Clock().NowMs() - activeSince_;
   const int frame =
-      answer.frameMs >= 1 ? static_cast<int>(elapsed / answer.frameMs) % answer.frames : 0;
+      answer.frameMs >= 1
+          ? static_cast<int>(static_cast<int64_t>(elapsed / answer.frameMs) % answer.frames)
+          : 0;
   if (frame == activeFrame_) return;
   activeFrame_ = frame;
   Paint();

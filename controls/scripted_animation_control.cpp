@@ -1,5 +1,8 @@
 #include "controls/scripted_animation_control.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "controls/control_list.h"
 #include "controls/game_state.h"
 #include "engine/graphics.h"
@@ -89,8 +92,9 @@ void ScriptedAnimationControl::StopSpeaking() {
 void ScriptedAnimationControl::Update() {
   if (!playing_) return;
   const uint32_t elapsed = Engine().Clock().NowMs() - startTime_;
+  // The first entry whose end time in whole milliseconds is not before now.
   const auto due = std::find_if(sequence_.begin(), sequence_.end(), [elapsed](const auto& entry) {
-    return static_cast<int64_t>(entry.endTime * 1000) >= static_cast<int64_t>(elapsed);
+    return std::trunc(static_cast<double>(entry.endTime * 1000.0f)) >= elapsed;
   });
   if (looping_ && !soundName_.empty() && sound_ && !sound_->IsPlaying()) sound_->Play();
   if (due == sequence_.end()) {

@@ -80,6 +80,9 @@ TEST(AniFileTest, RefusesMalformedHeaders) {
   std::string huge = good;
   PutU32(huge, 24, 0x40000000);
   EXPECT_FALSE(opens(huge)) << "an offset table longer than the file";
+  std::string wide = good;
+  PutU32(wide, 4, 20000);
+  EXPECT_FALSE(opens(wide)) << "wider than any picture of the game";
   EXPECT_TRUE(opens(good));
 }
 
