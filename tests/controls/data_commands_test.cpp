@@ -76,12 +76,13 @@ TEST(AniCommandTest, PrintsTheHeaderAndWritesEveryFrame) {
   EXPECT_EQ(code, 2);
 }
 
-TEST(ScreenCommandTest, PrintsTheEntriesOfTheExampleLines) {
+TEST(ScreenCommandTest, PrintsTheTableOfKeywordAndFlagRules) {
   test::TempFolder folder;
   const std::string path =
       folder
           .Write("screen.dat",
-                 platform::Utf8ToCp1250("EMPTY\r\n"
+                 platform::Utf8ToCp1250("; a comment, then a blank line\r\n\r\n"
+                                        "EMPTY\r\n"
                                         "BG=Bitmaps\\bg,POZADI\r\n"
                                         "ANI=0,0,KOČKA\r\n"
                                         "BITMAP=10,20,pic,A,flags=CF_HIDDEN,CF_HIDDEN\r\n"
@@ -91,8 +92,13 @@ TEST(ScreenCommandTest, PrintsTheEntriesOfTheExampleLines) {
                                         "ANIMAL=100,50,DOG\r\n"
                                         "ANI=100,50,DOG,flags=HD_PATH\r\n"
                                         "ANI=0,0,source,dog,PES,flags=CLK_PLAY\r\n"
-                                        "ABITMAP=5,6,faces,FACE,8\r\n"
-                                        "BUTTON=1,2,ok,OK,0\r\n"))
+                                        "ANI=0,0,sourcery,x,Y,flags=CLK_PL,END_PLAY_NH\r\n"
+                                        "ANI=0,0,source,cat,KOCKA,flags=HD_PATH,CLK_PLAY\r\n"
+                                        "ANI=0,0,KRTEK,flags=END_PLAY_NH,BOGUS,CLK_PLAY\r\n"
+                                        "ABITMAX=-3, 4,faces,FACE,8,flags=CF_HIDDEN\r\n"
+                                        "BUTTONS=1,2,ok,OK,17\r\n"
+                                        "ani=1,1,lower\r\n"
+                                        "BITMA=1,1,short"))
           .string();
   int code = -1;
   EXPECT_EQ(RufoData("screen '" + path + "'", &code),
@@ -106,8 +112,11 @@ TEST(ScreenCommandTest, PrintsTheEntriesOfTheExampleLines) {
             "6\tANI\t100,50\tDOG\tanim\\DOG\t0\t0x8000\t0xFF06\t5\n"
             "7\tANI\t100,50\tDOG\tDOG\t0\t0x8000\t0xFF07\t6\n"
             "8\tANI\t0,0\tPES\tanim\\dog\t0\t0xC000\t0xFF08\t7\n"
-            "9\tABITMAP\t5,6\tFACE\tfaces\t8\t0x0\t0xFF09\t255\n"
-            "10\tBUTTON\t1,2\tOK\tok\t0\t0x0\t0xFF0A\t255\n");
+            "9\tANI\t0,0\tY\tanim\\x\t0\t0x4000\t0xFF09\t8\n"
+            "10\tANI\t0,0\tKOCKA\tanim\\cat\t0\t0x8000\t0xFF0A\t9\n"
+            "11\tANI\t0,0\tKRTEK\tanim\\KRTEK\t0\t0x0\t0xFF0B\t10\n"
+            "12\tABITMAP\t-3,4\tFACE\tfaces\t8\t0x80\t0xFF0C\t255\n"
+            "13\tBUTTON\t1,2\tOK\tok\t0\t0x0\t0xFF0D\t255\n");
   EXPECT_EQ(code, 0);
 
   const std::string first = folder.Write("first.dat", "ANI=3,4,PRVNI\n").string();

@@ -38,84 +38,6 @@ TEST(ScreenScriptTest, GetFieldSplitsAtEverySeparator) {
   EXPECT_FALSE(ScreenScript::GetField("", &field, 1));
 }
 
-TEST(ScreenScriptTest, KeywordsAreRecognisedByTheirFirstCharacters) {
-  const ScreenScript script = Parsed(
-      "; a comment line\r\n"
-      "\r\n"
-      "EMPTYISH\r\n"
-      "BGX=Bitmaps\\bg,POZADI\r\n"
-      "BUTTONS=5,6,Bitmaps\\ok,OK,17\r\n"
-      "ABITMAX=1,2,Bitmaps\\faces,FACES,8\r\n"
-      "PATH_AX=anim\\\r\n"
-      "ANIMAL=100,50,DOG\r\n"
-      "ani=1,1,lower\r\n"
-      "BITMA=1,1,short\r\n");
-  ASSERT_EQ(script.Count(), 5);
-  EXPECT_EQ(script.Entry(0).type, kEntryEmpty);
-  EXPECT_EQ(script.Entry(1).type, kEntryBackground);
-  EXPECT_EQ(script.Entry(1).path, "Bitmaps\\bg");
-  EXPECT_EQ(script.Entry(1).name, "POZADI");
-  EXPECT_EQ(script.Entry(2).type, kEntryButton);
-  EXPECT_EQ(script.Entry(2).x, 5);
-  EXPECT_EQ(script.Entry(2).y, 6);
-  EXPECT_EQ(script.Entry(2).number, 0) << "the button's last field is not read";
-  EXPECT_EQ(script.Entry(3).type, kEntryAnimatedBitmap);
-  EXPECT_EQ(script.Entry(3).number, 8);
-  EXPECT_EQ(script.Entry(4).type, kEntryAnimation);
-  EXPECT_EQ(script.Entry(4).path, "anim\\DOG");
-  EXPECT_EQ(script.Entry(4).flags, 0x8000u);
-}
-
-TEST(ScreenScriptTest, BitmapFlagListsEndAtTheFirstOtherWord) {
-  const ScreenScript script = Parsed(
-      "BITMAP=10,20,pic,A,flags=CF_HIDDEN,CF_HIDDEN\n"
-      "BITMAP=10,20,pic,B,flags=X,CF_HIDDEN\n"
-      "BITMAP=10,20,pic,C,CF_HIDDEN\n"
-      "BITMAP=120,40,pic,LOGO,flags=CF_HIDDENX\n"
-      "ABITMAP=-3, 4,pic,D,3,flags=CF_HIDDEN\n"
-      "ABITMAP=1,2,pic,E,flags=CF_HIDDEN\n");
-  ASSERT_EQ(script.Count(), 6);
-  EXPECT_EQ(script.Entry(0).flags, 0x80u);
-  EXPECT_EQ(script.Entry(1).flags, 0u);
-  EXPECT_EQ(script.Entry(2).flags, 0u) << "flag words need the word flags before them";
-  EXPECT_EQ(script.Entry(3).flags, 0x80u) << "nine characters are compared";
-  EXPECT_EQ(script.Entry(4).flags, 0x80u);
-  EXPECT_EQ(script.Entry(4).x, -3);
-  EXPECT_EQ(script.Entry(4).y, 4);
-  EXPECT_EQ(script.Entry(5).number, 0) << "the frame count field reads flags as 0";
-  EXPECT_EQ(script.Entry(5).flags, 0u);
-}
-
-TEST(ScreenScriptTest, AnimationPathsNamesAndFlags) {
-  const ScreenScript script = Parsed(
-      "ANI=1,1,NOPREFIX\n"
-      "PATH_ANI=anim\\\n"
-      "ANI=100,50,DOG\n"
-      "ANI=100,50,DOG,flags=HD_PATH\n"
-      "ANI=0,0,source,dog,PES,flags=CLK_PLAY\n"
-      "ANI=0,0,sourcery,x,Y,flags=CLK_PL,END_PLAY_NH\n"
-      "ANI=0,0,source,cat,KOCKA,flags=HD_PATH,CLK_PLAY\n"
-      "ANI=0,0,KRTEK,flags=END_PLAY_NH,BOGUS,CLK_PLAY\n"
-      "PATH_ANI=other\\\n"
-      "ANI=0,0,MYS\n");
-  ASSERT_EQ(script.Count(), 8);
-  EXPECT_EQ(script.Entry(0).path, "NOPREFIX") << "the prefix starts empty";
-  EXPECT_EQ(script.Entry(1).path, "anim\\DOG");
-  EXPECT_EQ(script.Entry(1).name, "DOG");
-  EXPECT_EQ(script.Entry(1).x, 100);
-  EXPECT_EQ(script.Entry(1).y, 50);
-  EXPECT_EQ(script.Entry(2).path, "DOG");
-  EXPECT_EQ(script.Entry(3).path, "anim\\dog");
-  EXPECT_EQ(script.Entry(3).name, "PES");
-  EXPECT_EQ(script.Entry(3).flags, 0xC000u);
-  EXPECT_EQ(script.Entry(4).path, "anim\\x") << "five characters of \"source\" are compared";
-  EXPECT_EQ(script.Entry(4).flags, 0x4000u);
-  EXPECT_EQ(script.Entry(5).path, "anim\\cat") << "HD_PATH ends the list after a source";
-  EXPECT_EQ(script.Entry(5).flags, 0x8000u);
-  EXPECT_EQ(script.Entry(6).flags, 0u) << "an unknown word ends the list";
-  EXPECT_EQ(script.Entry(7).path, "other\\MYS");
-}
-
 TEST(ScreenScriptTest, LinesAreCleanedCutAndBounded) {
   const std::string longName(300, 'N');
   std::string text = "BITMAP=1,2,pi\tc,MY S\tNAME\r\n";
@@ -149,18 +71,6 @@ TEST(ScreenScriptTest, LookupsCompareNamesExactly) {
   EXPECT_EQ(script.MatchEvent(second, 256, "MLUVI", 256), -1);
 }
 
-TEST(ScreenScriptTest, ParseReadsFromTheDataRootThenTheRuntimeRoot) {
-  test::HeadlessEngine headless;
-  headless.Start();
-  headless.Folder().Write("runtime/Data/Start/screen.dat", "EMPTY\nBG=pozadi,POZADI\n");
-  ScreenScript script;
-  ASSERT_TRUE(script.Parse("Data\\Start\\screen.dat"));
-  EXPECT_EQ(script.Count(), 2);
-  EXPECT_FALSE(script.Parse("Data\\Missing\\screen.dat"));
-  EXPECT_EQ(script.Count(), 0);
-  EXPECT_NE(headless.LogText().find("Cannot load file"), std::string::npos);
-}
-
 TEST(ScreenScriptLoadTest, CreatesAControlForEachEntryWithItsIdAndHitIndex) {
   test::HeadlessEngine headless;
   headless.Start();
@@ -170,7 +80,7 @@ TEST(ScreenScriptLoadTest, CreatesAControlForEachEntryWithItsIdAndHitIndex) {
   test::WriteBands(folder, "data/Bitmaps/faces.png", 300, 50, 3, false);
   test::WriteBands(folder, "data/Bitmaps/ok.png", 80, 160, 4, true);
   test::WriteAnimation(folder, "data/Anim/mluvi.ani", test::PlainFrames(2));
-  folder.Write("data/Data/Test/screen.dat",
+  folder.Write("runtime/Data/Test/screen.dat",
                "EMPTY\r\n"
                "BG=Bitmaps\\pozadi,POZADI\r\n"
                "PATH_ANI=Anim\\\r\n"
@@ -181,7 +91,9 @@ TEST(ScreenScriptLoadTest, CreatesAControlForEachEntryWithItsIdAndHitIndex) {
                "ANI=0,0,CHYBI\r\n");
   platform::TakeRecordedMessageBoxes();
   ScreenScript script;
-  ASSERT_TRUE(script.Load("Data\\Test\\screen.dat"));
+  EXPECT_FALSE(script.Parse("Data\\Chybi\\screen.dat"));
+  EXPECT_NE(headless.LogText().find("Cannot load file"), std::string::npos);
+  ASSERT_TRUE(script.Load("Data\\Test\\screen.dat")) << "found in the runtime root";
   ASSERT_EQ(script.Count(), 7);
   EXPECT_EQ(platform::TakeRecordedMessageBoxes(),
             std::vector<std::string>{"Chyba pri vytvareni kontrolu: CHYBI"});
