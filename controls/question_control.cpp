@@ -2,6 +2,7 @@
 
 #include "controls/control_list.h"
 #include "controls/game_state.h"
+#include "controls/picture_load.h"
 #include "engine/graphics.h"
 #include "engine/interface.h"
 #include "engine/messages.h"
@@ -9,10 +10,6 @@
 
 namespace rufo {
 namespace {
-
-uint32_t PictureOptions(uint32_t flags) {
-  return (flags & kCfLocationMask) | ((flags & kCfVideoMemory) ? kLoadVideoMemory : 0);
-}
 
 bool Playing(const SoundObject* sound) {
   return sound && sound->IsPlaying();
@@ -28,7 +25,7 @@ bool QuestionControl::Init(int x, int y, const char* path, uint32_t flags) {
   SetPosition(x, y);
   SetFlags(flags | kCfTransparent);
   int width = 0, height = 0;
-  if (!LoadPicture(&bubble_, path, &width, &height, PictureOptions(flags), true)) return false;
+  if (!LoadPicture(&bubble_, path, &width, &height, PictureLoadOptions(flags), true)) return false;
   path_ = std::string(path).substr(0, kPathChars);
   SetSize(width, height);
   return true;
@@ -40,7 +37,7 @@ bool QuestionControl::AddAnswer(int x, int y, const char* path, int frames, floa
   if (answerCount_ >= kMaxAnswers || frames < 1) return false;
   Answer& answer = answers_[answerCount_];
   int width = 0, height = 0;
-  if (!LoadPicture(&answer.strip, path, &width, &height, PictureOptions(GetFlags()), true)) {
+  if (!LoadPicture(&answer.strip, path, &width, &height, PictureLoadOptions(GetFlags()), true)) {
     return false;
   }
   SetSourceColorKey(answer.strip.get(), colorKey_);
@@ -77,17 +74,11 @@ void QuestionControl::Paint() {
 
 bool QuestionControl::Restore() {
   if (!CreateSurface()) return false;
-  int width = rect_.right, height = rect_.bottom;
-  bool restored = path_.empty()
-                      ? LoadPicture(&bubble_, nullptr, &width, &height, kLoadEmpty, false)
-                      : LoadPicture(&bubble_, path_.c_str(), nullptr, nullptr, kDataRoot, true);
+  bool restored = ReloadPicture(&bubble_, path_, rect_.right, rect_.bottom);
   for (int i = 0; i < answerCount_; ++i) {
     Answer& answer = answers_[i];
-    int stripWidth = answer.rect.Width() * answer.frames, stripHeight = answer.rect.Height();
-    restored &=
-        answer.path.empty()
-            ? LoadPicture(&answer.strip, nullptr, &stripWidth, &stripHeight, kLoadEmpty, false)
-            : LoadPicture(&answer.strip, answer.path.c_str(), nullptr, nullptr, kDataRoot, true);
+    restored &= ReloadPicture(&answer.strip, answer.path, answer.rect.Width() * answer.frames,
+                              answer.rect.Height());
     SetSourceColorKey(answer.strip.get(), colorKey_);
   }
   return restored;

@@ -2,6 +2,7 @@
 
 #include "controls/control_list.h"
 #include "controls/game_state.h"
+#include "controls/picture_load.h"
 #include "engine/graphics.h"
 #include "engine/interface.h"
 #include "engine/messages.h"
@@ -17,10 +18,6 @@ constexpr int kArrowCursor = 0;
 // Shared by every toolbar: two sliding at once accelerate each other.
 float g_slideSpeed = kStartSpeed;
 
-uint32_t PictureOptions(uint32_t flags) {
-  return (flags & kCfLocationMask) | ((flags & kCfVideoMemory) ? kLoadVideoMemory : 0);
-}
-
 }  // namespace
 
 bool ToolbarControl::Init(int x, int openY, int retractedY, const char* path, uint32_t flags) {
@@ -28,7 +25,7 @@ bool ToolbarControl::Init(int x, int openY, int retractedY, const char* path, ui
   SetFlags(flags | kCfTransparent);
   path_ = std::string(path).substr(0, kPathChars);
   int width = 0, height = 0;
-  if (!LoadPicture(&picture_, path, &width, &height, PictureOptions(flags), true)) return false;
+  if (!LoadPicture(&picture_, path, &width, &height, PictureLoadOptions(flags), true)) return false;
   SetSize(width, height);
   openY_ = openY;
   retractedY_ = retractedY;
@@ -41,7 +38,7 @@ bool ToolbarControl::AddItem(int x, int y, const char* name) {
   if (!name || !*name || itemCount_ >= kMaxItems) return false;
   Item& item = items_[itemCount_];
   int width = 0, height = 0;
-  if (!LoadPicture(&item.picture, name, &width, &height, PictureOptions(GetFlags()), true)) {
+  if (!LoadPicture(&item.picture, name, &width, &height, PictureLoadOptions(GetFlags()), true)) {
     return false;
   }
   SetSourceColorKey(item.picture.get(), colorKey_);
@@ -80,17 +77,11 @@ void ToolbarControl::Paint() {
 
 bool ToolbarControl::Restore() {
   if (!CreateSurface()) return false;
-  int width = rect_.right, height = rect_.bottom;
-  bool restored = path_.empty()
-                      ? LoadPicture(&picture_, nullptr, &width, &height, kLoadEmpty, false)
-                      : LoadPicture(&picture_, path_.c_str(), nullptr, nullptr, kDataRoot, true);
+  bool restored = ReloadPicture(&picture_, path_, rect_.right, rect_.bottom);
   for (int i = 0; i < itemCount_; ++i) {
     Item& item = items_[i];
-    int stripWidth = item.rect.Width(), stripHeight = item.rect.Height() * kItemRows;
     restored &=
-        item.name.empty()
-            ? LoadPicture(&item.picture, nullptr, &stripWidth, &stripHeight, kLoadEmpty, false)
-            : LoadPicture(&item.picture, item.name.c_str(), nullptr, nullptr, kDataRoot, true);
+        ReloadPicture(&item.picture, item.name, item.rect.Width(), item.rect.Height() * kItemRows);
     SetSourceColorKey(item.picture.get(), colorKey_);
   }
   return restored;

@@ -90,6 +90,9 @@ TEST_F(AnimationControlTest, SetFrameHoldsToTheFramesAndBadFramesAreReported) {
   control->SetFrame(99);
   EXPECT_EQ(control->GetCurrentFrame(), 3);
   EXPECT_EQ(Shown(control), Frame(3));
+  Engine().SwitchMode();
+  EXPECT_EQ(control->Surface()->Format().bits, 16);
+  EXPECT_EQ(Shown(control), Frame(3)) << "decoded again after the mode switch";
 
   test::WriteSpeech(engine_.Folder(), "data/Anim/spatne", {{9, 0.5}}, 0);
   control->Speak("Anim\\spatne", false);

@@ -129,6 +129,10 @@ TEST_F(QuestionControlTest, ActiveAnswerAnimatesByItsFrameTime) {
   engine_.Clock().Advance(600);
   Engine().RunTick();
   EXPECT_EQ(shown(), Engine().ColorToPixel(test::FrameColor(0))) << "850 ms: frame 8 is 0 again";
+  Engine().SwitchMode();
+  engine_.Clock().Advance(100);
+  Engine().RunTick();
+  EXPECT_EQ(shown(), Engine().ColorToPixel(test::FrameColor(1))) << "pictures reloaded";
 }
 
 TEST_F(QuestionControlTest, ClickWithoutClosingSoundReportsAtOnce) {

@@ -172,6 +172,8 @@ TEST_F(ToolbarControlTest, ItemsArePointedPressedAndChosenOnRelease) {
   MoveTo(kX + 300, top);
   EXPECT_EQ(toolbar->GetItemState(2), ToolbarControl::kItemNormal);
   EXPECT_EQ(Engine().CurrentCursor(), 0);
+  Engine().SwitchMode();
+  EXPECT_EQ(ItemPixel(toolbar, 60), Row(0)) << "pictures reloaded after the mode switch";
 }
 
 TEST_F(ToolbarControlTest, RefusesAnEleventhItemAndEmptyNames) {
