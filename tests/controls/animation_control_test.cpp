@@ -132,6 +132,12 @@ TEST_F(AnimationControlTest, ScriptTimesDecideTheFramesAndTheEndReports512) {
   EXPECT_TRUE(control->IsPlaying());
   TickAfter(1);
   EXPECT_EQ(Shown(control), Frame(1)) << "the sequence started again";
+  // A sequence the game plays itself loops as it is, not as the last script.
+  const SequenceEntry blink[] = {{3, 0.1f}};
+  control->PlaySequence(blink, true);
+  TickAfter(101);
+  TickAfter(1);
+  EXPECT_EQ(Shown(control), Frame(3));
   control->StopSpeaking();
   EXPECT_FALSE(control->IsPlaying());
   EXPECT_FALSE(control->IsHidden()) << "stopping does not hide";
