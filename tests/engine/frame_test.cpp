@@ -224,6 +224,10 @@ TEST_F(FrameTest, BackgroundIsKeptByNameAndComesBackAfterLostSurfaces) {
   e.ComposeFrame();
   EXPECT_EQ(Pixel(320, 240), 0x000000u);
   EXPECT_TRUE(e.SetBackground(nullptr, false)) << "nothing to remove";
+
+  e.Video().LoseAllSurfaces();
+  e.ComposeFrame();
+  EXPECT_FALSE(e.BackBuffer()->IsLost()) << "a screen without a background comes back too";
 }
 
 TEST_F(FrameTest, FrameRateCountsWholeSeconds) {
