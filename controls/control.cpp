@@ -167,7 +167,7 @@ void Control::Draw() {
   const bool keyed = flags_ & kCfTransparent;
   back->Blit(x, y, *surface_, clipped ? &source : nullptr, keyed);
   if (engine.LayoutMode())
-    engine.DrawLayoutOutline(position_.x, position_.y, rect_.right, rect_.bottom);
+    engine.DrawLayoutOutline(x, y, rect_.right, rect_.bottom);
 }
 
 void Control::HandleInput(int32_t message, intptr_t param, bool* pass) {

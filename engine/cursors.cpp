@@ -48,6 +48,8 @@ bool Interface::LoadCursors() {
     }
   }
   std::fclose(file);
+  // The selection survives a reload; a shorter set cannot keep an index past its end.
+  if (currentCursor_ >= CursorCount()) currentCursor_ = -1;
   return true;
 }
 

@@ -8,9 +8,12 @@ namespace rufo {
 void Interface::ComposeFrame() {
   if (!backBuffer_ || !primary_) return;
   const platform::Rect game{0, 0, props_.width, props_.height};
-  if (!background_) {
-    backBuffer_->Fill(nullptr, ColorToPixel(0));
-  } else if (backBuffer_->Blit(0, 0, *background_, &game, false) == platform::kDdErrSurfaceLost) {
+  // Lost surfaces show first here. The plain fill notices them too, so that a screen without a
+  // background picture comes back as well.
+  const platform::DdResult result = background_
+                                        ? backBuffer_->Blit(0, 0, *background_, &game, false)
+                                        : backBuffer_->Fill(nullptr, ColorToPixel(0));
+  if (result == platform::kDdErrSurfaceLost) {
     platform_.video->RestoreAllSurfaces();
     SetBackground(backgroundName_.c_str(), true);
     LoadCursors();

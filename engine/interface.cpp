@@ -117,6 +117,10 @@ void Interface::Shutdown() {
   if (initialised_ && platform_.video->LiveSurfaceCount() != 0) {
     Log(std::to_string(platform_.video->LiveSurfaceCount()) + " surfaces not released");
   }
+  if (platform_.input) {
+    platform_.input->Mouse().Unacquire();
+    platform_.input->Keyboard().Unacquire();
+  }
   initialised_ = false;
   if (log_) std::fclose(log_);
   log_ = nullptr;

@@ -334,4 +334,21 @@ Interface& Engine();
 // The running engine, or nullptr before it is made and after it is gone.
 Interface* EngineIfAny();
 
+// The engine's input state and cursor, as the controls and the game read them.
+inline bool IsKeyDown(int code) {
+  return Engine().IsKeyDown(code);
+}
+inline int MouseX() {
+  return Engine().MouseX();
+}
+inline int MouseY() {
+  return Engine().MouseY();
+}
+inline bool MouseInRect(const platform::Rect& rect, const platform::Point* offset) {
+  return Engine().MouseInRect(rect, offset);
+}
+inline int CurrentCursor() {
+  return Engine().CurrentCursor();
+}
+
 }  // namespace rufo

@@ -9,7 +9,7 @@
 #include "engine/messages.h"
 #include "platform/window.h"
 #include "tests/support/headless_engine.h"
-#include "tools/assetkit/png_writer.h"
+#include "tests/support/pictures.h"
 
 namespace rufo {
 namespace {
@@ -24,19 +24,9 @@ void OnControlEvent(Control* control, int32_t event, bool) {
 void WriteBands(const test::TempFolder& folder, const std::string& name, int bandW, int bandH,
                 const std::vector<uint32_t>& colors, bool stacked) {
   const int count = static_cast<int>(colors.size());
-  assetkit::PngPicture picture{stacked ? bandW : bandW * count,
-                               stacked ? bandH * count : bandH,
-                               assetkit::PngColor::kRgb,
-                               {}};
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) {
-      const uint32_t c = colors[static_cast<size_t>(stacked ? y / bandH : x / bandW)];
-      picture.pixels.insert(
-          picture.pixels.end(),
-          {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c)});
-    }
-  }
-  ASSERT_TRUE(assetkit::WritePng((folder.Path() / "data" / name).string(), picture));
+  ASSERT_TRUE(test::WritePicture(
+      folder, "data/" + name, stacked ? bandW : bandW * count, stacked ? bandH * count : bandH,
+      [&](int x, int y) { return colors[static_cast<size_t>(stacked ? y / bandH : x / bandW)]; }));
 }
 
 class BitmapButtonTest : public ::testing::Test {

@@ -186,5 +186,19 @@ TEST_F(ControlTest, DrawClipsAtTheGameAreaEdgesAndHonoursTheColourKey) {
   EXPECT_EQ(engine_.Window().LastFrame()[475 * 640], 0x000000u);
 }
 
+TEST_F(ControlTest, LayoutModeOutlinesEveryControlWhiteAboveAndLeftGreyBelowAndRight) {
+  Add(1, {100, 100, 120, 110});
+  engine_.Play("0 key ScrollLock down");
+  Engine().ComposeFrame();
+  const std::vector<uint32_t> frame = engine_.Window().LastFrame();
+  auto at = [&](int x, int y) { return frame[static_cast<size_t>(y) * 640 + x]; };
+  EXPECT_EQ(at(100, 100), 0xFFFFFFu);
+  EXPECT_EQ(at(118, 100), 0xFFFFFFu);
+  EXPECT_EQ(at(100, 108), 0xFFFFFFu);
+  EXPECT_EQ(at(119, 109), 0xA0A0A0u);
+  EXPECT_EQ(at(101, 109), 0xA0A0A0u);
+  EXPECT_EQ(at(110, 105), 0x000000u) << "the inside is the control's own (empty) surface";
+}
+
 }  // namespace
 }  // namespace rufo

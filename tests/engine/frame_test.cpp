@@ -8,8 +8,7 @@
 #include "controls/control_list.h"
 #include "engine/cursor_file.h"
 #include "tests/support/headless_engine.h"
-#include "tools/assetkit/cursor_file.h"
-#include "tools/assetkit/png_writer.h"
+#include "tests/support/pictures.h"
 
 namespace rufo {
 namespace {
@@ -18,14 +17,7 @@ constexpr uint32_t kHintBack = 0x00FFFF;  // the hint's background as 0x00RRGGBB
 
 void WriteSolid(const test::TempFolder& folder, const std::string& name, int w, int h,
                 uint32_t rgb) {
-  assetkit::PngPicture picture{w, h, assetkit::PngColor::kRgb, {}};
-  for (int i = 0; i < w * h; ++i) {
-    picture.pixels.insert(picture.pixels.end(),
-                          {static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8),
-                           static_cast<uint8_t>(rgb)});
-  }
-  folder.Write(name, "");
-  ASSERT_TRUE(assetkit::WritePng((folder.Path() / name).string(), picture));
+  ASSERT_TRUE(test::WritePicture(folder, name, w, h, [rgb](int, int) { return rgb; }));
 }
 
 TEST(CursorLineTest, FieldsKindsAndMalformedLines) {
@@ -134,12 +126,8 @@ TEST_F(FrameTest, CommentsBlanksAndLongCommentsDoNotCountTowardsTheLimit) {
 
 TEST_F(FrameTest, CursorIsClippedAtTheEdgesAndBlendedThroughItsMask) {
   // Mask: left half transparent, right half opaque.
-  assetkit::PngPicture mask{40, 40, assetkit::PngColor::kRgb, {}};
-  for (int i = 0; i < 40 * 40; ++i) {
-    const uint8_t v = (i % 40) < 20 ? 0 : 255;
-    mask.pixels.insert(mask.pixels.end(), {v, v, v});
-  }
-  ASSERT_TRUE(assetkit::WritePng((engine_.Folder().Path() / "data/mask.png").string(), mask));
+  ASSERT_TRUE(test::WritePicture(engine_.Folder(), "data/mask.png", 40, 40,
+                                 [](int x, int) { return x < 20 ? 0u : 0xFFFFFFu; }));
   Interface& e = StartWithCursors("Box:box.png:mask.png,30,30,static\n");
   e.SetCursor(0);
 
@@ -236,6 +224,10 @@ TEST_F(FrameTest, BackgroundIsKeptByNameAndComesBackAfterLostSurfaces) {
   e.ComposeFrame();
   EXPECT_EQ(Pixel(320, 240), 0x000000u);
   EXPECT_TRUE(e.SetBackground(nullptr, false)) << "nothing to remove";
+
+  e.Video().LoseAllSurfaces();
+  e.ComposeFrame();
+  EXPECT_FALSE(e.BackBuffer()->IsLost()) << "a screen without a background comes back too";
 }
 
 TEST_F(FrameTest, FrameRateCountsWholeSeconds) {

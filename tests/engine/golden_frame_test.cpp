@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <vector>
 
 #include "controls/bitmap_control.h"
 #include "controls/button_control.h"
 #include "controls/control_list.h"
-#include "gfx/png_reader.h"
 #include "platform/cp1250.h"
 #include "tests/support/headless_engine.h"
+#include "tests/support/pictures.h"
 #include "tools/assetkit/frame_capture.h"
 #include "tools/assetkit/png_writer.h"
 
@@ -18,20 +17,9 @@ namespace {
 
 const char* const kGoldenPath = RUFO_SOURCE_DIR "/tests/data/golden_frame.png";
 
-using Painter = std::function<uint32_t(int x, int y)>;  // 0x00RRGGBB
-
-void WritePicture(const test::TempFolder& folder, const std::string& name, int w, int h,
-                  const Painter& paint) {
-  assetkit::PngPicture picture{w, h, assetkit::PngColor::kRgb, {}};
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      const uint32_t c = paint(x, y);
-      picture.pixels.insert(
-          picture.pixels.end(),
-          {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c)});
-    }
-  }
-  ASSERT_TRUE(assetkit::WritePng((folder.Path() / "data" / name).string(), picture));
+void WriteDataPicture(const test::TempFolder& folder, const std::string& name, int w, int h,
+                      const test::Painter& paint) {
+  ASSERT_TRUE(test::WritePicture(folder, "data/" + name, w, h, paint));
 }
 
 bool InCircle(int x, int y, int cx, int cy, int r) {
@@ -40,36 +28,20 @@ bool InCircle(int x, int y, int cx, int cy, int r) {
 
 // The pictures of the scene, drawn from formulas so that the test needs no data files.
 void WriteScenePictures(const test::TempFolder& folder) {
-  WritePicture(folder, "bg.png", 640, 480, [](int x, int y) {
+  WriteDataPicture(folder, "bg.png", 640, 480, [](int x, int y) {
     return static_cast<uint32_t>((x * 255 / 639) << 16 | (y * 255 / 479) << 8 | 0x80);
   });
   static const uint32_t kFrames[] = {0xE03030, 0x30C040, 0x3050E0};
-  WritePicture(folder, "strip.png", 180, 60, [](int x, int y) {
+  WriteDataPicture(folder, "strip.png", 180, 60, [](int x, int y) {
     return InCircle(x % 60, y, 30, 30, 24) ? kFrames[x / 60] : 0xF0F0D0;
   });
-  WritePicture(folder, "ball.png", 60, 60,
-               [](int x, int y) { return InCircle(x, y, 30, 30, 20) ? 0xFFD800u : 0xFF00FFu; });
+  WriteDataPicture(folder, "ball.png", 60, 60,
+                   [](int x, int y) { return InCircle(x, y, 30, 30, 20) ? 0xFFD800u : 0xFF00FFu; });
   static const uint32_t kStates[] = {0x4060C0, 0x60A0F0, 0x203060, 0x808080};
-  WritePicture(folder, "button.png", 100, 120, [](int x, int y) {
+  WriteDataPicture(folder, "button.png", 100, 120, [](int x, int y) {
     const bool stripe = (y % 30) >= 12 && (y % 30) < 18 && x >= 10 && x < 90;
     return stripe ? 0xFFFFFFu : kStates[y / 30];
   });
-}
-
-std::vector<uint32_t> ReadRgb(const std::string& path) {
-  std::vector<uint32_t> pixels;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return pixels;
-  gfx::PngReader reader(file);
-  if (reader.ReadHeader()) {
-    reader.ReadRows([&](int, const uint8_t* rgb) {
-      for (int x = 0; x < reader.Width(); ++x) {
-        pixels.push_back((rgb[3 * x] << 16) | (rgb[3 * x + 1] << 8) | rgb[3 * x + 2]);
-      }
-    });
-  }
-  std::fclose(file);
-  return pixels;
 }
 
 // Background, two bitmaps (one keyed and framed), a button in each state, a text button with the
@@ -119,7 +91,7 @@ TEST(GoldenFrameTest, FixedSceneComposesToTheStoredFrame) {
     ASSERT_TRUE(assetkit::WritePng(kGoldenPath, assetkit::PictureOfSurface(*frame)));
     GTEST_SKIP() << "stored a new golden frame";
   }
-  const std::vector<uint32_t> expected = ReadRgb(kGoldenPath);
+  const std::vector<uint32_t> expected = test::ReadPicture(kGoldenPath);
   const std::vector<uint32_t> actual = engine.Window().LastFrame();
   ASSERT_EQ(expected.size(), actual.size()) << "cannot read " << kGoldenPath;
   int differing = 0;

@@ -2,31 +2,13 @@
 
 #include <vector>
 
-#include "gfx/png_reader.h"
+#include "tests/support/pictures.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_cursors.h"
 
 namespace rufo {
 namespace {
-
-// Decodes a PNG into 0x00RRGGBB pixels; empty when it cannot be read.
-std::vector<uint32_t> ReadRgb(const std::string& path, int* width) {
-  std::vector<uint32_t> pixels;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return pixels;
-  gfx::PngReader reader(file);
-  if (reader.ReadHeader()) {
-    *width = reader.Width();
-    reader.ReadRows([&](int, const uint8_t* rgb) {
-      for (int x = 0; x < reader.Width(); ++x) {
-        pixels.push_back((rgb[3 * x] << 16) | (rgb[3 * x + 1] << 8) | rgb[3 * x + 2]);
-      }
-    });
-  }
-  std::fclose(file);
-  return pixels;
-}
 
 // The program driven from outside: a script of input and frames captured at given game times.
 TEST(HeadlessInputTest, ScriptedMouseMovesTheCursorInCapturedFrames) {
@@ -52,13 +34,12 @@ TEST(HeadlessInputTest, ScriptedMouseMovesTheCursorInCapturedFrames) {
   ASSERT_TRUE(rufo.Start());
   ASSERT_EQ(rufo.Wait(), 0) << rufo.StandardError();
 
-  int width = 0;
-  const std::vector<uint32_t> first = ReadRgb(early, &width);
+  const std::vector<uint32_t> first = test::ReadPicture(early);
   ASSERT_EQ(first.size(), 640u * 480u);
   // The test cursor is a white arrow with a black outline, its tip on the mouse.
   EXPECT_EQ(first[62 * 640 + 51], 0xFFFFFFu);
   EXPECT_EQ(first[102 * 640 + 201], 0x000000u);
-  const std::vector<uint32_t> second = ReadRgb(late, &width);
+  const std::vector<uint32_t> second = test::ReadPicture(late);
   ASSERT_EQ(second.size(), 640u * 480u);
   EXPECT_EQ(second[62 * 640 + 51], 0x000000u);
   EXPECT_EQ(second[102 * 640 + 201], 0xFFFFFFu);

@@ -39,6 +39,14 @@ class InputTest : public ::testing::Test {
     }
     return out;
   }
+  // Starts another engine with other properties, its hook feeding the same record.
+  void StartSecond(test::HeadlessEngine& other, InterfaceProperties properties) {
+    other.WriteIni();
+    properties.allowSecondInstance = true;
+    other.Engine().Init(&properties);
+    other.Engine().SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
+    hooked_.clear();
+  }
   std::vector<std::string> HookedCodes() const {
     std::vector<std::string> codes;
     for (const std::string& m : hooked_)
@@ -152,13 +160,9 @@ TEST_F(InputTest, F12QuitsWithoutAKeyMessageOnlyWhenAllowed) {
   EXPECT_TRUE(Hooked(kMsgKeyDown).empty());
 
   test::HeadlessEngine other;
-  other.WriteIni();
   InterfaceProperties properties = test::HeadlessEngine::Properties();
   properties.f12Quits = false;
-  properties.allowSecondInstance = true;
-  other.Engine().Init(&properties);
-  other.Engine().SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
-  hooked_.clear();
+  StartSecond(other, properties);
   other.Play("0 key F12 down");
   EXPECT_FALSE(other.Engine().QuitRequested());
   EXPECT_EQ(Hooked(kMsgKeyDown), std::vector<std::string>{"13 88"});
@@ -172,13 +176,9 @@ TEST_F(InputTest, AltEnterSwitchesModeOnlyWhenFullScreenIsAllowed) {
   EXPECT_EQ(Hooked(kMsgKeyDown), std::vector<std::string>{"13 56"}) << "only Alt itself";
 
   test::HeadlessEngine windowOnly;
-  windowOnly.WriteIni();
   InterfaceProperties properties = test::HeadlessEngine::Properties();
   properties.canFullScreen = false;
-  properties.allowSecondInstance = true;
-  windowOnly.Engine().Init(&properties);
-  windowOnly.Engine().SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
-  hooked_.clear();
+  StartSecond(windowOnly, properties);
   windowOnly.Play("0 key RAlt down\n0 key Enter down");
   EXPECT_FALSE(windowOnly.Engine().FullScreen());
   EXPECT_EQ(Hooked(kMsgKeyDown), (std::vector<std::string>{"13 312", "13 28"}));

@@ -91,15 +91,21 @@ class RealMouseTest : public ::testing::Test {
       return std::any_of(seen_.begin(), seen_.end(),
                          [](const Seen& s) { return s.message == kMsgLeftUp; });
     }));
-    std::vector<int32_t> window;
+    std::vector<int32_t> window, device;
     for (const Seen& s : seen_) {
       if (s.message == kMsgLeftDown || s.message == kMsgLeftUp) {
         window.push_back(s.message);
         EXPECT_EQ(s.x, gx);
         EXPECT_EQ(s.y, gy);
       }
+      // Clicks in quick succession make the device's press a double (5).
+      if (s.message >= kMsgDeviceLeftDown && s.message <= kMsgDeviceLeftDouble) {
+        device.push_back(s.message == kMsgDeviceLeftDouble ? kMsgDeviceLeftDown : s.message);
+      }
     }
     EXPECT_EQ(window, (std::vector<int32_t>{kMsgLeftDown, kMsgLeftUp}));
+    EXPECT_EQ(device, (std::vector<int32_t>{kMsgDeviceLeftDown, kMsgDeviceLeftUp}))
+        << "the buffered mouse sees the same click";
   }
 
   std::vector<Seen> seen_;

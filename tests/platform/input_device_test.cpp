@@ -15,7 +15,8 @@ TEST(InputDeviceTest, BufferHoldsSixteenEventsAndOnlyWhileAcquiredInTheForegroun
   EXPECT_FALSE(mouse.ReadBuffered(events, &count)) << "not acquired yet";
 
   ASSERT_TRUE(mouse.Acquire());
-  for (int i = 0; i < 20; ++i) mouse.PushMouseMove(1, 0, i);
+  for (int i = 0; i < 20; ++i)
+    mouse.PushMouseMove(1, 0, i);
   count = 32;
   ASSERT_TRUE(mouse.ReadBuffered(events, &count));
   EXPECT_EQ(count, 16) << "later events are dropped until the buffer is read";
