@@ -5,6 +5,7 @@
 #include "engine/interface.h"
 #include "gfx/picture_file.h"
 #include "gfx/picture_name.h"
+#include "platform/picture_limits.h"
 
 namespace rufo {
 
@@ -15,7 +16,8 @@ bool LoadPicture(std::unique_ptr<platform::Surface>* out, const char* name, int*
   Interface& engine = Engine();
   const bool videoMemory = (options & kLoadVideoMemory) != 0;
   if (options & kLoadEmpty) {
-    if (!width || !height) return false;
+    // Sizes come from screen scripts, so they are bounded like those read from picture files.
+    if (!width || !height || !platform::PictureSizeAllowed(*width, *height)) return false;
     return engine.CreatePictureSurface(*width, *height, videoMemory, out) == platform::kDdOk;
   }
   if (!name || std::strlen(name) > kMaxPictureName) return false;

@@ -40,6 +40,14 @@ uint8_t* CreateLocked(const SurfaceFactory& create, int width, int height,
 
 }  // namespace
 
+SurfaceFactory FixedLayoutFactory(platform::PixelLayout layout) {
+  return [layout](int width, int height, std::unique_ptr<Surface>* out) {
+    *out = std::make_unique<Surface>(width, height, platform::FormatOf(layout),
+                                     platform::SurfaceMemory::kSystem, nullptr);
+    return platform::kDdOk;
+  };
+}
+
 bool ReadPngPicture(std::FILE* file, const SurfaceFactory& create, std::unique_ptr<Surface>* out) {
   out->reset();
   PngReader reader(file);

@@ -15,6 +15,9 @@ namespace rufo::gfx {
 using SurfaceFactory = std::function<platform::DdResult(int width, int height,
                                                         std::unique_ptr<platform::Surface>* out)>;
 
+// Surfaces of one layout in system memory, apart from any display (tools and tests).
+SurfaceFactory FixedLayoutFactory(platform::PixelLayout layout);
+
 // Decode a PNG or BMP picture into a new surface. On failure *out is empty, nothing stays
 // allocated and false is returned. The path forms open the file as the data tree names it.
 bool ReadPngPicture(std::FILE* file, const SurfaceFactory& create,

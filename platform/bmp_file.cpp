@@ -15,8 +15,8 @@ int32_t ReadI32(const uint8_t* p) {
                               (static_cast<uint32_t>(p[3]) << 24));
 }
 
-int ReadI16(const uint8_t* p) {
-  return static_cast<int16_t>(p[0] | (p[1] << 8));
+int ReadU16(const uint8_t* p) {
+  return p[0] | (p[1] << 8);
 }
 
 // Checks the file and information headers before SDL sees them, so a declared size outside the
@@ -29,9 +29,9 @@ bool HeaderAllowed(std::FILE* file) {
   if (header[0] != 'B' || header[1] != 'M') return false;
   const int32_t infoSize = ReadI32(header + 14);
   long long width = 0, height = 0;
-  if (infoSize == 12) {
-    width = ReadI16(header + 18);
-    height = ReadI16(header + 20);
+  if (infoSize == 12) {  // the old core header: unsigned 16-bit sizes, always bottom-up
+    width = ReadU16(header + 18);
+    height = ReadU16(header + 20);
   } else if (infoSize >= 40) {
     width = ReadI32(header + 18);
     height = ReadI32(header + 22);

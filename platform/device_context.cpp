@@ -10,7 +10,7 @@
 namespace rufo::platform {
 
 DeviceContext::DeviceContext(Surface& surface)
-    : surface_(surface), pixels_(surface.Lock(nullptr)), font_(Font::Default()) {
+    : surface_(surface), valid_(surface.Lock(nullptr) != nullptr), font_(Font::Default()) {
   surface_.Unlock();
 }
 

@@ -27,7 +27,7 @@ class DeviceContext {
   explicit DeviceContext(Surface& surface);
 
   // False when the surface refuses a context (it is lost); nothing else works then.
-  bool Valid() const { return pixels_ != nullptr; }
+  bool Valid() const { return valid_; }
 
   // nullptr selects the default font again.
   void SelectFont(const Font* font) { font_ = font ? font : Font::Default(); }
@@ -50,7 +50,7 @@ class DeviceContext {
   void PlotClipped(int x, int y, uint32_t pixel);
 
   Surface& surface_;
-  uint8_t* pixels_;
+  bool valid_;
   const Font* font_;
   Pen pen_;
   uint32_t textColor_ = 0x000000;

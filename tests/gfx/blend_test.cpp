@@ -33,22 +33,21 @@ std::vector<uint32_t> Pixels(const Surface& surface) {
 }
 
 TEST(BlendMaskedTest, HalfWhiteOverBlackIsSlightlyDarkerThanGrey) {
-  auto white = Filled(PixelLayout::kRgb565, 1, 1, 0xFFFF);
-  auto black = Filled(PixelLayout::kRgb565, 1, 1, 0x0000);
   const uint8_t half = 128;
   const Rect one{0, 0, 1, 1};
-  ASSERT_TRUE(BlendMasked(black.get(), 0, 0, white.get(), &one, &half));
-  EXPECT_EQ(black->PixelAt(0, 0), 0x7BEFu);  // red 15, green 31, blue 15
-
-  auto white555 = Filled(PixelLayout::kRgb555, 1, 1, 0x7FFF);
-  auto black555 = Filled(PixelLayout::kRgb555, 1, 1, 0x8000);  // a stray top bit is dropped
-  ASSERT_TRUE(BlendMasked(black555.get(), 0, 0, white555.get(), &one, &half));
-  EXPECT_EQ(black555->PixelAt(0, 0), 0x3DEFu);
-
-  auto white32 = Filled(PixelLayout::kBgrx32, 1, 1, 0xAAFFFFFF);
-  auto black32 = Filled(PixelLayout::kBgrx32, 1, 1, 0x55000000);
-  ASSERT_TRUE(BlendMasked(black32.get(), 0, 0, white32.get(), &one, &half));
-  EXPECT_EQ(black32->PixelAt(0, 0), 0x557F7F7Fu) << "the fourth byte stays";
+  // Per layout: white, a black with stray bits outside the colour fields, and the result.
+  const struct {
+    PixelLayout layout;
+    uint32_t white, black, mixed;
+  } cases[] = {{PixelLayout::kRgb565, 0xFFFF, 0x0000, 0x7BEF},  // red 15, green 31, blue 15
+               {PixelLayout::kRgb555, 0x7FFF, 0x8000, 0x3DEF},  // bit 15 becomes 0
+               {PixelLayout::kBgrx32, 0xAAFFFFFF, 0x55000000, 0x557F7F7F}};  // fourth byte stays
+  for (const auto& c : cases) {
+    auto white = Filled(c.layout, 1, 1, c.white);
+    auto black = Filled(c.layout, 1, 1, c.black);
+    ASSERT_TRUE(BlendMasked(black.get(), 0, 0, white.get(), &one, &half));
+    EXPECT_EQ(black->PixelAt(0, 0), c.mixed);
+  }
 }
 
 TEST(BlendMaskedTest, EachFieldIsMixedOnItsOwnInEveryLayout) {

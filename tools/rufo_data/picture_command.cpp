@@ -37,12 +37,7 @@ bool ParseLayout(const char* name, PixelLayout* layout) {
 // The picture through the game's loaders, in the layout, widened back to 8-bit RGB as a
 // display of that layout shows it.
 bool LoadAsShown(const std::string& path, PixelLayout layout, assetkit::PngPicture* out) {
-  const gfx::SurfaceFactory create = [layout](int w, int h,
-                                              std::unique_ptr<platform::Surface>* surface) {
-    *surface = std::make_unique<platform::Surface>(w, h, platform::FormatOf(layout),
-                                                   platform::SurfaceMemory::kSystem, nullptr);
-    return platform::kDdOk;
-  };
+  const gfx::SurfaceFactory create = gfx::FixedLayoutFactory(layout);
   std::unique_ptr<platform::Surface> surface;
   const bool pngFirst = path.size() >= 4 && path.compare(path.size() - 4, 4, ".png") == 0;
   const bool loaded = pngFirst ? gfx::LoadPngPicture(path, create, &surface) ||
