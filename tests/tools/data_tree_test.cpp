@@ -94,6 +94,8 @@ TEST_F(DataTree, CheckNamesWhatWasTakenAway) {
       {"Sounds/GB_UNI/BAD_2/21.wav", "", "missing sound: Sounds\\GB_UNI\\BAD_2\\21.wav"},
       {"Sounds/GB_UNI/GOOD/0.dat", "", "missing frame script: Sounds\\GB_UNI\\GOOD\\0.dat"},
       {"face3.png", "", "missing picture: face3.png"},
+      {"Bitmaps/Cursors/hand_m.png", "",
+       "missing picture: Bitmaps\\Cursors\\hand_m.png (named by Cursors.dat)"},
       {"Bitmaps/Start/Ani/kv_z_b.dat", "", "missing frame script: Bitmaps\\Start\\Ani\\kv_z_b"},
       {"Bitmaps/Album/Ani/S13.ani", "", "missing animation: Bitmaps\\Album\\Ani\\S13.ani"},
       {"Data/End/screen.dat", end, "missing entry: SKOLNIK in Data\\End\\screen.dat"},

@@ -205,7 +205,11 @@ class Checker {
           CursorLine cursor;
           const std::string_view cut = std::string_view(line).substr(0, kCursorLineLimit);
           const CursorLineKind kind = ParseCursorLine(cut, &cursor);
-          if (kind == CursorLineKind::kCursor) cursors_->push_back(cursor.name);
+          if (kind == CursorLineKind::kCursor) {
+            cursors_->push_back(cursor.name);
+            NeedPicture(cursor.picture, " (named by Cursors.dat)");
+            if (!cursor.mask.empty()) NeedPicture(cursor.mask, " (named by Cursors.dat)");
+          }
           if (kind == CursorLineKind::kError) {
             missing_.push_back("cursor: line " + std::to_string(number) +
                                " of Cursors.dat cannot be read");
