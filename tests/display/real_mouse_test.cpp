@@ -118,6 +118,7 @@ TEST_F(RealMouseTest, ClicksArriveAtGameCoordinatesInAWindowAndInScaledFullScree
   Interface engine(Platform::Real());
   InterfaceProperties properties;
   properties.startFullScreen = false;
+  std::snprintf(properties.title, sizeof properties.title, "Rufo mouse test");
   ASSERT_TRUE(engine.Init(&properties));
   engine.SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
   engine.ComposeFrame();
