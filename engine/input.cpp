@@ -66,6 +66,7 @@ void Interface::PumpInput() {
                          *platform_.input);
   }
   PumpWindowMessages();
+  PumpWaitables();
   PumpKeyboard();
   PumpMouse();
   PollCursor();

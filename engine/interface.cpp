@@ -27,12 +27,17 @@ Platform Platform::Real() {
   platform.window = platform::CreateSdlWindow();
   platform.video = std::make_unique<platform::VideoDevice>();
   platform.input = platform::CreateSdlInputSystem();
+  platform.openSound = [](const RunOptions&) { return platform::OpenSdlSoundDevice(); };
   return platform;
 }
 
 Platform Platform::Headless() {
   Platform platform;
-  platform.clock = std::make_unique<platform::VirtualClock>();
+  auto clock = std::make_unique<platform::VirtualClock>();
+  platform.openSound = [clock = clock.get()](const RunOptions& options) {
+    return std::make_unique<platform::HeadlessSoundDevice>(*clock, options.audioOut);
+  };
+  platform.clock = std::move(clock);
   platform.window = std::make_unique<platform::HeadlessWindow>();
   platform.video = std::make_unique<platform::VideoDevice>();
   platform.input = std::make_unique<platform::InputSystem>();
@@ -42,6 +47,10 @@ Platform Platform::Headless() {
 
 Interface& Engine() {
   return *g_current;
+}
+
+Interface* EngineIfAny() {
+  return g_current;
 }
 
 Interface::Interface(Platform platform, RunOptions options)
@@ -94,6 +103,7 @@ bool Interface::Init(const InterfaceProperties* properties) {
   } catch (const InitError& error) {
     Fatal(error.what(), -1);
   }
+  if (props_.soundOn) InitSound();
 
   Log("Interface::Init () OK");
   return true;
@@ -101,6 +111,7 @@ bool Interface::Init(const InterfaceProperties* properties) {
 
 void Interface::Shutdown() {
   controls_.Destroy(true);
+  sound_.reset();
   hitMap_.Free();
   ReleaseDisplay();
   if (initialised_ && platform_.video->LiveSurfaceCount() != 0) {

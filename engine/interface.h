@@ -21,11 +21,26 @@
 #include "platform/input_device.h"
 #include "platform/instance_lock.h"
 #include "platform/registry_store.h"
+#include "platform/sound_device.h"
 #include "platform/surface.h"
 #include "platform/video_device.h"
 #include "platform/window.h"
 
 namespace rufo {
+
+class Control;
+
+namespace platform {
+class Event;
+}
+
+// An event that the input pump turns into message 258, and the user data that goes with it;
+// the message's parameter points to the record of the signalled one.
+struct Waitable {
+  platform::Event* event = nullptr;
+  intptr_t userData = 0;
+};
+inline constexpr int32_t kMessageWaitable = 258;
 
 // The game's four callbacks into the engine.
 using ScreenLoader = void (*)();
@@ -42,6 +57,8 @@ struct Platform {
   std::unique_ptr<platform::Window> window;
   std::unique_ptr<platform::VideoDevice> video;
   std::unique_ptr<platform::InputSystem> input;
+  // Opens the sound device at start-up; nullptr when there is none.
+  std::function<std::unique_ptr<platform::SoundDevice>(const RunOptions& options)> openSound;
   bool headless = false;
 
   static Platform Real();
@@ -141,6 +158,11 @@ class Interface {
   bool InputSuppressed() const { return suppressInput_; }
   platform::InputSystem& Input() { return *platform_.input; }
   ControlList& Controls() { return controls_; }
+  // Waitable events: each signal of a registered event becomes one message 258 in the pump.
+  static constexpr int kMaxWaitables = 32;
+  bool RegisterWaitable(platform::Event* event, intptr_t userData);
+  bool UnregisterWaitable(platform::Event* event);
+  void PumpWaitables();
 
   // Configuration, data paths and the registry.
   void ReadPaths();
@@ -167,6 +189,8 @@ class Interface {
   platform::Clock& Clock() { return *platform_.clock; }
   platform::Window& Window() { return *platform_.window; }
   platform::VideoDevice& Video() { return *platform_.video; }
+  // The sound device, or nullptr when sound is off or no device could be opened.
+  platform::SoundDevice* Sound() { return sound_.get(); }
   platform::Surface* Primary() { return primary_.get(); }
   platform::Surface* BackBuffer() { return backBuffer_.get(); }
   bool FullScreen() const { return fullScreen_; }
@@ -204,6 +228,7 @@ class Interface {
   void ReportLayoutMove(Control* control);
   void Present();
   void FatalDisplay(const char* step, platform::DdResult result);
+  void InitSound();
 
   Platform platform_;
   RunOptions options_;
@@ -291,6 +316,12 @@ class Interface {
   bool secondStarted_ = false;
   std::string debugText_;
 
+  // Sound and the waitable events.
+  std::unique_ptr<platform::SoundDevice> sound_;
+  std::array<Waitable, kMaxWaitables> waitables_{};
+  int waitableCount_ = 0;
+  Waitable signalled_;
+
   // Configuration.
   std::array<std::string, 3> roots_;
   std::optional<platform::RegistryStore> registry_;
@@ -303,6 +334,8 @@ class Interface {
 
 // The running engine.
 Interface& Engine();
+// The running engine, or nullptr before it is made and after it is gone.
+Interface* EngineIfAny();
 
 // The engine's input state and cursor, as the controls and the game read them.
 inline bool IsKeyDown(int code) {

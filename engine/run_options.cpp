@@ -51,6 +51,7 @@ RunOptions RunOptionsFromEnvironment() {
     std::fprintf(stderr, "RUFO_CAPTURE: expected MS:FILE.png[,MS:FILE.png...]\n");
     options.captures.clear();
   }
+  if (const char* audioOut = std::getenv("RUFO_AUDIO_OUT")) options.audioOut = audioOut;
   return options;
 }
 

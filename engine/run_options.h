@@ -13,6 +13,7 @@ namespace rufo {
 //   RUFO_SEED=N       fixed seed for the game's random draws
 //   RUFO_INPUT=FILE   headless: a script of timed input (engine/input_script.h)
 //   RUFO_CAPTURE=MS:FILE.png[,MS:FILE.png...]  headless: write the frame composed at those times
+//   RUFO_AUDIO_OUT=F  headless: write the sound mix to the WAV file F
 struct RunOptions {
   struct Capture {
     uint32_t timeMs = 0;
@@ -24,6 +25,7 @@ struct RunOptions {
   std::optional<uint32_t> seed;
   std::string inputScript;
   std::vector<Capture> captures;
+  std::string audioOut;
 };
 
 // Parses "MS:FILE[,MS:FILE...]"; false for a malformed list.

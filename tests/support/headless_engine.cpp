@@ -8,7 +8,7 @@
 
 namespace rufo::test {
 
-HeadlessEngine::HeadlessEngine()
+HeadlessEngine::HeadlessEngine(RunOptions options, Platform platform)
     : configDir_("RUFO_CONFIG_DIR", folder_.Root() + "config"),
       runtimeDir_("XDG_RUNTIME_DIR", folder_.Root()) {
   std::filesystem::create_directories(folder_.Path() / "data");
@@ -18,7 +18,7 @@ HeadlessEngine::HeadlessEngine()
   WriteTestCursors(folder_, "work/");
   previousDirectory_ = std::filesystem::current_path();
   std::filesystem::current_path(folder_.Path() / "work");
-  engine_ = std::make_unique<Interface>(Platform::Headless());
+  engine_ = std::make_unique<Interface>(std::move(platform), std::move(options));
 }
 
 HeadlessEngine::~HeadlessEngine() {

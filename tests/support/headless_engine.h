@@ -15,7 +15,7 @@ namespace rufo::test {
 // directory while the engine lives, where roots left empty resolve.
 class HeadlessEngine {
  public:
-  HeadlessEngine();
+  explicit HeadlessEngine(RunOptions options = {}, Platform platform = Platform::Headless());
   ~HeadlessEngine();
 
   // Writes rufo.ini pointing CD= at data/ and HD= at runtime/ of the temporary folder.

@@ -1,0 +1,21 @@
+#include "engine/interface.h"
+#include "platform/cp1250.h"
+
+namespace rufo {
+
+// Opens the sound device and sets its primary format: PCM, stereo, at the properties' rate and
+// sample width. Without it the game runs silently.
+void Interface::InitSound() {
+  std::unique_ptr<platform::SoundDevice> device;
+  if (platform_.openSound) device = platform_.openSound(options_);
+  const bool formatValid = props_.sampleRate > 0 && props_.sampleBits > 0;
+  if (!device || !formatValid ||
+      !device->SetPrimaryFormat(platform::PcmFormat(2, static_cast<uint32_t>(props_.sampleRate),
+                                                    static_cast<uint16_t>(props_.sampleBits)))) {
+    Log(platform::Utf8ToCp1250("Chyba při inicializaci Direct sound"));
+    return;
+  }
+  sound_ = std::move(device);
+}
+
+}  // namespace rufo

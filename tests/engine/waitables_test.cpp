@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "platform/event.h"
+#include "tests/support/headless_engine.h"
+
+namespace rufo {
+namespace {
+
+std::vector<Waitable>* g_received = nullptr;
+platform::Event* g_unregisterOnFirst = nullptr;
+
+void Hook(int32_t message, intptr_t param, bool*) {
+  if (message != kMessageWaitable) return;
+  g_received->push_back(*reinterpret_cast<const Waitable*>(param));
+  if (g_unregisterOnFirst) {
+    Engine().UnregisterWaitable(g_unregisterOnFirst);
+    g_unregisterOnFirst = nullptr;
+  }
+}
+
+class WaitablesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_received = &received_;
+    engine_.Start();
+    Engine().SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
+  }
+  void TearDown() override {
+    g_received = nullptr;
+    g_unregisterOnFirst = nullptr;
+  }
+
+  std::vector<intptr_t> ReceivedData() const {
+    std::vector<intptr_t> data;
+    for (const Waitable& w : received_)
+      data.push_back(w.userData);
+    return data;
+  }
+
+  std::vector<Waitable> received_;
+  std::array<platform::Event, 33> events_;
+  test::HeadlessEngine engine_;
+};
+
+TEST_F(WaitablesTest, TableHoldsThirtyTwoAndUnregisterKeepsTheOrder) {
+  Interface& e = Engine();
+  EXPECT_FALSE(e.RegisterWaitable(nullptr, 1));
+  for (int i = 0; i < 32; ++i)
+    ASSERT_TRUE(e.RegisterWaitable(&events_[i], 100 + i));
+  EXPECT_FALSE(e.RegisterWaitable(&events_[32], 132));
+
+  EXPECT_TRUE(e.UnregisterWaitable(&events_[5]));
+  EXPECT_FALSE(e.UnregisterWaitable(&events_[5]));
+  EXPECT_FALSE(e.UnregisterWaitable(&events_[32]));
+  EXPECT_TRUE(e.RegisterWaitable(&events_[32], 132)) << "the freed entry is usable again";
+
+  events_[32].Set();
+  events_[7].Set();
+  events_[5].Set();
+  events_[6].Set();
+  e.PumpWaitables();
+  // Table order: 0..4, 6..31, 32; event 5 is no longer listed.
+  EXPECT_EQ(ReceivedData(), (std::vector<intptr_t>{106, 107, 132}));
+  EXPECT_EQ(received_[0].event, &events_[6]);
+  e.PumpWaitables();
+  EXPECT_EQ(received_.size(), 3u) << "each signal gives one message";
+}
+
+TEST_F(WaitablesTest, ReceiverMayUnregisterAnEventThatIsStillSignalled) {
+  Interface& e = Engine();
+  e.RegisterWaitable(&events_[0], 10);
+  e.RegisterWaitable(&events_[1], 11);
+  events_[0].Set();
+  events_[1].Set();
+  g_unregisterOnFirst = &events_[1];
+  e.PumpWaitables();
+  EXPECT_EQ(ReceivedData(), std::vector<intptr_t>{10});
+}
+
+TEST_F(WaitablesTest, MainLoopPumpsSignalledEventsBeforeTheTick) {
+  Interface& e = Engine();
+  e.RegisterWaitable(&events_[0], 42);
+  events_[0].Set();
+  static std::vector<Waitable>* seenAtTick;
+  static size_t countAtTick;
+  seenAtTick = &received_;
+  e.SetGameCallbacks(
+      nullptr, nullptr,
+      [] {
+        countAtTick = seenAtTick->size();
+        Engine().RequestQuit();
+      },
+      Hook);
+  e.Run();
+  EXPECT_EQ(ReceivedData(), std::vector<intptr_t>{42});
+  EXPECT_EQ(countAtTick, 1u);
+}
+
+}  // namespace
+}  // namespace rufo

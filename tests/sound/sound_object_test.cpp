@@ -1,0 +1,255 @@
+#include "sound/sound_object.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "platform/cp1250.h"
+#include "tests/sound/test_sound.h"
+#include "tests/support/headless_engine.h"
+
+namespace rufo {
+namespace {
+
+constexpr uint32_t kRate = 44100;
+// 3/16 s of the primary format, in frames.
+constexpr uint32_t kChunkFrames = 33072 / 4;
+
+// The messages 258 the game's hook received: (user data, virtual time).
+std::vector<std::pair<intptr_t, uint32_t>>* g_ends = nullptr;
+
+void Hook(int32_t message, intptr_t param, bool*) {
+  if (message != kMessageWaitable) return;
+  const auto* record = reinterpret_cast<const Waitable*>(param);
+  g_ends->emplace_back(record->userData, Engine().Clock().NowMs());
+}
+
+RunOptions MixOptions(const test::TempFolder& folder) {
+  RunOptions options;
+  options.audioOut = folder.Root() + "mix.wav";
+  return options;
+}
+
+uint64_t FrameAt(uint32_t ms) {
+  return uint64_t(ms) * kRate / 1000;
+}
+
+class SoundObjectTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_ends = &ends_;
+    engine_.Start();
+    Engine().SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
+  }
+  void TearDown() override { g_ends = nullptr; }
+
+  // Writes an IMA ADPCM file and returns the reader's decoding of it.
+  std::vector<int16_t> WriteSound(const std::string& name, const assetkit::PcmSound& sound) {
+    engine_.Folder().Write("data/" + name, test::AsString(assetkit::ImaAdpcmWav(sound)));
+    WaveReader reader;
+    EXPECT_TRUE(reader.Open(name));
+    std::vector<int16_t> samples(reader.OutputSize() / 2);
+    uint32_t count = reader.OutputSize();
+    EXPECT_TRUE(reader.Read(reinterpret_cast<uint8_t*>(samples.data()), &count));
+    return samples;
+  }
+  // Lets virtual time pass as the main loop does: sleep 10 ms, then pump the waitables.
+  void Pass(uint32_t ms) {
+    for (uint32_t t = 0; t < ms; t += 10) {
+      engine_.Clock().Advance(10);
+      Engine().PumpWaitables();
+    }
+  }
+  uint32_t Now() { return engine_.Clock().NowMs(); }
+  // The mix written to RUFO_AUDIO_OUT, as interleaved stereo samples; ends the engine.
+  std::vector<int16_t> FinishMix() {
+    Engine().Shutdown();
+    const std::string file = out_.Read("mix.wav");
+    EXPECT_EQ(file.substr(0, 4), "RIFF");
+    EXPECT_EQ(file.substr(36, 4), "data");
+    std::vector<int16_t> samples((file.size() - 44) / 2);
+    std::memcpy(samples.data(), file.data() + 44, samples.size() * 2);
+    return samples;
+  }
+  static bool Silent(const std::vector<int16_t>& mix, uint64_t fromFrame, uint64_t toFrame) {
+    return std::all_of(mix.begin() + 2 * fromFrame, mix.begin() + 2 * toFrame,
+                       [](int16_t s) { return s == 0; });
+  }
+  static bool SameAt(const std::vector<int16_t>& mix, uint64_t frame,
+                     const std::vector<int16_t>& sound, size_t samples) {
+    return std::equal(sound.begin(), sound.begin() + samples, mix.begin() + 2 * frame);
+  }
+
+  std::vector<std::pair<intptr_t, uint32_t>> ends_;
+  test::TempFolder out_;
+  test::HeadlessEngine engine_{MixOptions(out_)};
+};
+
+TEST_F(SoundObjectTest, LongSoundStreamsIntoTheMixAndEndsWithMessage258) {
+  const std::vector<int16_t> decoded =
+      WriteSound("Sounds/Talk.wav", test::TestSound(2, kRate, 10 * kRate));
+  SoundObject sound;
+  ASSERT_TRUE(sound.Load("Sounds\\talk"));
+  Pass(50);
+  const uint32_t start = Now();
+  sound.Play();
+  EXPECT_TRUE(sound.IsPlaying());
+  while (ends_.empty() && Now() < start + 12000)
+    Pass(10);
+  ASSERT_EQ(ends_.size(), 1u);
+  EXPECT_EQ(ends_[0].first, sound.UserData());
+  EXPECT_FALSE(sound.IsPlaying());
+  Pass(300);
+  EXPECT_EQ(ends_.size(), 1u);
+
+  const std::vector<int16_t> mix = FinishMix();
+  const uint64_t first = FrameAt(start);
+  const uint64_t last = first + decoded.size() / 2;
+  ASSERT_GE(mix.size(), 2 * last);
+  EXPECT_TRUE(Silent(mix, 0, first));
+  EXPECT_TRUE(SameAt(mix, first, decoded, decoded.size()));
+  EXPECT_TRUE(Silent(mix, last, mix.size() / 2));
+  const uint64_t endFrame = FrameAt(ends_[0].second);
+  EXPECT_GE(endFrame, last) << "message 258 comes after the sound";
+  // The buffer stops at the first notification after the sound; the device mixes in 10 ms steps.
+  EXPECT_LT(endFrame - last, kChunkFrames + FrameAt(10));
+}
+
+TEST_F(SoundObjectTest, ShortMonoSoundIsResampledToBothChannelsAndEnds) {
+  WriteSound("beep.wav", test::TestSound(1, 22050, 22050));
+  SoundObject sound;
+  ASSERT_TRUE(sound.Load("beep"));
+  const uint32_t start = Now();
+  sound.Play();
+  Pass(1500);
+  ASSERT_EQ(ends_.size(), 1u);
+  const std::vector<int16_t> mix = FinishMix();
+  const uint64_t first = FrameAt(start);
+  uint64_t lastSound = first;
+  for (uint64_t frame = first; frame < mix.size() / 2; ++frame) {
+    ASSERT_EQ(mix[2 * frame], mix[2 * frame + 1]) << "frame " << frame;
+    if (mix[2 * frame] != 0) lastSound = frame;
+  }
+  EXPECT_NE(mix[2 * first], 0);
+  EXPECT_NEAR(double(lastSound - first), double(kRate), 64.0) << "one second of sound";
+  EXPECT_GE(FrameAt(ends_[0].second), lastSound);
+  EXPECT_LT(FrameAt(ends_[0].second) - lastSound, kChunkFrames + FrameAt(10));
+}
+
+TEST_F(SoundObjectTest, StopSendsMessage258AtOnceAndPlayRestartsFromTheFirstByte) {
+  const std::vector<int16_t> decoded = WriteSound("s.wav", test::TestSound(2, kRate, 5 * kRate));
+  SoundObject sound;
+  ASSERT_TRUE(sound.Load("s.wav"));
+  const uint32_t firstStart = Now();
+  sound.Play();
+  Pass(3500);
+  EXPECT_TRUE(ends_.empty());
+  sound.Stop();
+  const uint32_t stopped = Now();
+  Engine().PumpWaitables();
+  ASSERT_EQ(ends_.size(), 1u);
+  EXPECT_EQ(ends_[0], std::make_pair(sound.UserData(), stopped));
+  Pass(200);
+
+  const uint32_t secondStart = Now();
+  sound.Play();
+  Pass(1000);
+  // Restarting a playing sound is not an end.
+  const uint32_t thirdStart = Now();
+  sound.Play();
+  Pass(500);
+  EXPECT_EQ(ends_.size(), 1u);
+
+  const std::vector<int16_t> mix = FinishMix();
+  const size_t played = 2 * (FrameAt(stopped) - FrameAt(firstStart));
+  EXPECT_TRUE(SameAt(mix, FrameAt(firstStart), decoded, played));
+  EXPECT_TRUE(Silent(mix, FrameAt(stopped), FrameAt(secondStart)));
+  EXPECT_TRUE(
+      SameAt(mix, FrameAt(secondStart), decoded, 2 * (FrameAt(thirdStart) - FrameAt(secondStart))));
+  EXPECT_TRUE(SameAt(mix, FrameAt(thirdStart), decoded, 2 * FrameAt(500)));
+}
+
+TEST_F(SoundObjectTest, PlayRangePlaysThePartAndTwoSoundsMixWithSaturation) {
+  assetkit::PcmSound loud;
+  loud.channels = 2;
+  loud.sampleRate = kRate;
+  loud.samples.assign(2 * kRate, 30000);
+  engine_.Folder().Write("data/loud.wav", test::AsString(assetkit::PcmWav(loud)));
+  const std::vector<int16_t> decoded = WriteSound("s.wav", test::TestSound(2, kRate, kRate));
+  SoundObject a, b;
+  ASSERT_TRUE(a.Load("loud"));
+  ASSERT_TRUE(b.Load("s"));
+  const uint32_t start = Now();
+  a.Play();
+  // Bytes 4000 to 8000: samples 2000 to 4000.
+  b.PlayRange(4000, 8000);
+  Pass(600);
+  ASSERT_EQ(ends_.size(), 1u);
+  EXPECT_EQ(ends_[0].first, b.UserData());
+
+  const std::vector<int16_t> mix = FinishMix();
+  const uint64_t first = FrameAt(start);
+  ASSERT_GT(*std::max_element(decoded.begin() + 2000, decoded.begin() + 4000), 2767);
+  for (size_t i = 0; i < 2000; ++i) {
+    ASSERT_EQ(mix[2 * first + i], std::min(32767, 30000 + decoded[2000 + i])) << "sample " << i;
+  }
+  EXPECT_EQ(mix[2 * first + 2000], 30000);
+}
+
+TEST_F(SoundObjectTest, DestroyingAPlayingSoundSendsNothing) {
+  WriteSound("s.wav", test::TestSound(2, kRate, 4 * kRate));
+  auto sound = std::make_unique<SoundObject>();
+  ASSERT_TRUE(sound->Load("s"));
+  sound->Play();
+  Pass(700);
+  sound->Stop();
+  sound.reset();
+  Pass(100);
+  EXPECT_TRUE(ends_.empty()) << "the end event left the table with its object";
+
+  SoundObject other;
+  ASSERT_TRUE(other.Load("s"));
+  other.Play();
+  Pass(200);
+  ASSERT_TRUE(other.Load("s")) << "loading again unloads a playing sound silently";
+  Pass(200);
+  EXPECT_TRUE(ends_.empty());
+}
+
+TEST_F(SoundObjectTest, MissingSoundLoadsNothingAndPlaysNothing) {
+  SoundObject sound;
+  EXPECT_FALSE(sound.Load("Sounds\\none"));
+  const std::string log = engine_.LogText();
+  const size_t fileLine = log.find("Cannot load file \"");
+  const size_t soundLine = log.find("Cannot open sound \"Sounds\\none\"\n");
+  EXPECT_NE(fileLine, std::string::npos);
+  EXPECT_NE(soundLine, std::string::npos);
+  EXPECT_LT(fileLine, soundLine);
+  sound.Play();
+  sound.Stop();
+  EXPECT_FALSE(sound.IsPlaying());
+  Pass(100);
+  EXPECT_TRUE(ends_.empty());
+  EXPECT_TRUE(Silent(FinishMix(), 0, FrameAt(100)));
+}
+
+TEST(SoundDeviceSetupTest, WithoutADeviceTheGameRunsSilently) {
+  Platform platform = Platform::Headless();
+  platform.openSound = [](const RunOptions&) { return nullptr; };
+  test::HeadlessEngine engine({}, std::move(platform));
+  Interface& e = engine.Start();
+  EXPECT_EQ(e.Sound(), nullptr);
+  EXPECT_NE(engine.LogText().find(platform::Utf8ToCp1250("Chyba při inicializaci Direct sound\n")),
+            std::string::npos);
+  engine.Folder().Write("data/s.wav",
+                        test::AsString(assetkit::ImaAdpcmWav(test::TestSound(1, 22050, 100))));
+  SoundObject sound;
+  EXPECT_FALSE(sound.Load("s"));
+  sound.Play();
+  EXPECT_FALSE(sound.IsPlaying());
+}
+
+}  // namespace
+}  // namespace rufo

@@ -1,0 +1,226 @@
+#include "sound/wave_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "tests/sound/test_sound.h"
+#include "tests/support/headless_engine.h"
+#include "tools/assetkit/wav_writer.h"
+
+namespace rufo {
+namespace {
+
+class WaveReaderTest : public ::testing::Test {
+ protected:
+  void SetUp() override { engine_.Start(); }
+
+  std::string DataPath(const std::string& name) const { return engine_.DataRoot() + name; }
+  void WriteData(const std::string& name, const std::string& content) {
+    engine_.Folder().Write("data/" + name, content);
+  }
+  std::string ReadData(const std::string& name) const {
+    return engine_.Folder().Read("data/" + name);
+  }
+  // Everything the reader yields, read in pieces of `piece` bytes.
+  static std::string ReadAll(WaveReader& reader, uint32_t piece) {
+    std::string out;
+    std::vector<uint8_t> buffer(piece);
+    for (;;) {
+      uint32_t count = piece;
+      if (!reader.Read(buffer.data(), &count)) break;
+      out.append(buffer.begin(), buffer.begin() + count);
+      if (count < piece) break;
+    }
+    return out;
+  }
+  static bool RunSox(const std::string& arguments) {
+    return std::system(("sox -q " + arguments + " 2>/dev/null").c_str()) == 0;
+  }
+
+  test::HeadlessEngine engine_;
+};
+
+TEST_F(WaveReaderTest, SoxEncodedAdpcmDecodesSampleForSampleAsSoxDecodesIt) {
+  if (std::system("sox --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "sox is not installed";
+  struct Case {
+    const char* encoding;
+    int channels;
+    int rate;
+  };
+  for (const Case& c : {Case{"ima-adpcm", 1, 22050}, Case{"ima-adpcm", 2, 44100},
+                        Case{"ms-adpcm", 1, 22050}, Case{"ms-adpcm", 2, 11025}}) {
+    SCOPED_TRACE(std::string(c.encoding) + " channels " + std::to_string(c.channels));
+    // An odd length leaves a short last block.
+    WriteData(
+        "in.wav",
+        test::AsString(assetkit::PcmWav(test::TestSound(c.channels, c.rate, 3 * c.rate + 777))));
+    ASSERT_TRUE(RunSox(DataPath("in.wav") + " -e " + c.encoding + " " + DataPath("coded.wav")));
+    ASSERT_TRUE(RunSox(DataPath("coded.wav") + " -t raw -e signed -b 16 " + DataPath("sox.raw")));
+    const std::string expected = ReadData("sox.raw");
+
+    WaveReader reader;
+    ASSERT_TRUE(reader.Open("coded.wav"));
+    EXPECT_EQ(reader.OutputFormat().formatTag, 1);
+    EXPECT_EQ(reader.OutputFormat().channels, c.channels);
+    EXPECT_EQ(reader.OutputFormat().samplesPerSec, uint32_t(c.rate));
+    EXPECT_EQ(reader.OutputFormat().bitsPerSample, 16);
+    EXPECT_EQ(reader.OutputBufferSize(), 65536u);
+    EXPECT_EQ(reader.OutputSize(), expected.size());
+    const std::string decoded = ReadAll(reader, 10000);
+    ASSERT_EQ(decoded.size(), expected.size());
+    EXPECT_TRUE(decoded == expected)
+        << "first difference at byte "
+        << std::mismatch(decoded.begin(), decoded.end(), expected.begin()).first - decoded.begin();
+  }
+}
+
+TEST_F(WaveReaderTest, AssetKitImaFilesDecodeAlikeInSoxAndStayCloseToTheirSource) {
+  if (std::system("sox --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "sox is not installed";
+  for (int channels : {1, 2}) {
+    SCOPED_TRACE("channels " + std::to_string(channels));
+    const assetkit::PcmSound sound = test::TestSound(channels, 22050, 22050 + 333);
+    WriteData("kit.wav", test::AsString(assetkit::ImaAdpcmWav(sound)));
+    ASSERT_TRUE(RunSox(DataPath("kit.wav") + " -t raw -e signed -b 16 " + DataPath("sox.raw")));
+    WaveReader reader;
+    ASSERT_TRUE(reader.Open("kit.wav"));
+    const std::string decoded = ReadAll(reader, 4096);
+    EXPECT_TRUE(decoded == ReadData("sox.raw"));
+
+    // The short last block ends with the group that holds the last sample.
+    ASSERT_GE(decoded.size() / 2, sound.samples.size());
+    EXPECT_LT(decoded.size() / 2 - sound.samples.size(), size_t(8 * channels));
+    const auto* samples = reinterpret_cast<const int16_t*>(decoded.data());
+    double error = 0, signal = 0;
+    for (size_t i = 0; i < sound.samples.size(); ++i) {
+      error += std::pow(samples[i] - sound.samples[i], 2);
+      signal += std::pow(sound.samples[i], 2);
+    }
+    EXPECT_GT(10 * std::log10(signal / error), 20.0) << "signal to noise ratio in dB";
+  }
+}
+
+// Replaces the 4 bytes at offset with a little-endian number.
+void Put32(std::string& file, size_t offset, uint32_t value) {
+  for (int i = 0; i < 4; ++i)
+    file[offset + i] = static_cast<char>(value >> (8 * i));
+}
+
+TEST_F(WaveReaderTest, PcmPassesThroughAndSkipsChunksBeforeTheData) {
+  const assetkit::PcmSound sound = test::TestSound(2, 22050, 5000);
+  std::string file = test::AsString(assetkit::PcmWav(sound));
+  // A "LIST" chunk with an odd size between the format chunk and "data".
+  file.insert(36, std::string("LIST\x05\0\0\0abcde", 13));
+  Put32(file, 4, static_cast<uint32_t>(file.size() - 8));
+  WriteData("pcm.wav", file);
+  const std::string data = file.substr(file.size() - 20000);
+
+  WaveReader reader;
+  ASSERT_TRUE(reader.Open("pcm.wav"));
+  EXPECT_EQ(reader.OutputFormat().channels, 2);
+  EXPECT_EQ(reader.OutputFormat().samplesPerSec, 22050u);
+  EXPECT_EQ(reader.OutputSize(), 20000u);
+  uint32_t count = 0;
+  EXPECT_TRUE(reader.Read(nullptr, &count));
+  EXPECT_EQ(ReadAll(reader, 3000), data);
+
+  reader.Seek(19990);
+  uint8_t tail[64];
+  count = sizeof tail;
+  ASSERT_TRUE(reader.Read(tail, &count));
+  EXPECT_EQ(std::string(tail, tail + count), data.substr(19990));
+  reader.Seek(30000);
+  count = sizeof tail;
+  EXPECT_TRUE(reader.Read(tail, &count));
+  EXPECT_EQ(count, 0u) << "past the end nothing is left";
+}
+
+TEST_F(WaveReaderTest, CompressedReadsAndSeeksAgreeWithOneWholeDecoding) {
+  // Stereo at 44100 Hz: a piece of output is 64 KB, so reads and seeks cross pieces.
+  WriteData("ima.wav",
+            test::AsString(assetkit::ImaAdpcmWav(test::TestSound(2, 44100, 3 * 44100 + 5))));
+  WaveReader reader;
+  ASSERT_TRUE(reader.Open("ima.wav"));
+  const std::string whole = ReadAll(reader, reader.OutputSize() + 1);
+  ASSERT_EQ(whole.size(), reader.OutputSize());
+
+  reader.Seek(0);
+  EXPECT_EQ(ReadAll(reader, 777), whole) << "odd pieces take the surplus from the carry";
+  for (uint32_t offset : {1000u, 65530u, 200000u}) {
+    reader.Seek(offset);
+    uint8_t bytes[100];
+    uint32_t count = sizeof bytes;
+    ASSERT_TRUE(reader.Read(bytes, &count));
+    ASSERT_EQ(count, 100u);
+    EXPECT_EQ(std::string(bytes, bytes + 100), whole.substr(offset, 100)) << "at " << offset;
+  }
+}
+
+TEST_F(WaveReaderTest, MalformedFilesFailWithoutReadingPastTheirEnd) {
+  const std::string ima =
+      test::AsString(assetkit::ImaAdpcmWav(test::TestSound(1, 22050, 20000), 512));
+  // The IMA file: "fmt " at 12, format fields from 20, extra count at 36, "fact" at 40,
+  // "data" at 52, its size at 56, the blocks from 60.
+  ASSERT_EQ(ima.substr(52, 4), "data");
+  auto failsToOpen = [&](const std::string& file) {
+    WriteData("bad.wav", file);
+    WaveReader reader;
+    return !reader.Open("bad.wav") && !reader.IsOpen();
+  };
+  EXPECT_TRUE(failsToOpen(ima.substr(0, 30))) << "short file";
+  EXPECT_TRUE(failsToOpen(ima.substr(0, 52))) << "no data chunk";
+  EXPECT_TRUE(failsToOpen("RIFX" + ima.substr(4)));
+  std::string listFirst = ima;
+  listFirst.replace(12, 4, "LIST");
+  EXPECT_TRUE(failsToOpen(listFirst)) << "the format chunk must follow WAVE";
+  std::string chunkPastEnd = ima;
+  Put32(chunkPastEnd, 44, 0xFFFFFFF0);
+  EXPECT_TRUE(failsToOpen(chunkPastEnd));
+  std::string extraTooLong = ima;
+  extraTooLong[36] = 65;
+  EXPECT_TRUE(failsToOpen(extraTooLong));
+  std::string blockAlignZero = ima;
+  blockAlignZero[32] = blockAlignZero[33] = 0;
+  EXPECT_TRUE(failsToOpen(blockAlignZero));
+  std::string unknownTag = ima;
+  unknownTag[20] = 0x55;
+  EXPECT_TRUE(failsToOpen(unknownTag));
+  EXPECT_TRUE(failsToOpen(std::string(ima).replace(22, 2, std::string("\x03\0", 2))))
+      << "three channels";
+
+  // The data size claims more than the file holds: reading ends in failure, not a hang.
+  std::string dataPastEnd = ima;
+  Put32(dataPastEnd, 56, 10'000'000);
+  WriteData("long.wav", dataPastEnd);
+  WaveReader reader;
+  ASSERT_TRUE(reader.Open("long.wav"));
+  std::vector<uint8_t> buffer(1 << 20);
+  uint32_t count = static_cast<uint32_t>(buffer.size());
+  EXPECT_FALSE(reader.Read(buffer.data(), &count));
+
+  // A last block cut inside its header yields nothing more; the blocks before it decode.
+  const size_t blocks = (ima.size() - 60) / 512;
+  WriteData("cut.wav", ima.substr(0, 60 + blocks * 512 + 2));
+  std::string cut = ReadData("cut.wav");
+  Put32(cut, 56, static_cast<uint32_t>(blocks * 512 + 2));
+  WriteData("cut.wav", cut);
+  ASSERT_TRUE(reader.Open("cut.wav"));
+  EXPECT_EQ(reader.OutputSize(), blocks * 1017 * 2);
+  EXPECT_EQ(ReadAll(reader, 4096).size(), blocks * 1017 * 2);
+}
+
+TEST_F(WaveReaderTest, MissingFileIsLoggedOnce) {
+  WaveReader reader;
+  EXPECT_FALSE(reader.Open("Sounds\\nothing.wav"));
+  const std::string log = engine_.LogText();
+  EXPECT_NE(log.find("Cannot load file \""), std::string::npos);
+  EXPECT_EQ(log.find("Cannot load file"), log.rfind("Cannot load file"));
+  uint32_t count = 10;
+  EXPECT_FALSE(reader.Read(nullptr, &count));
+}
+
+}  // namespace
+}  // namespace rufo
