@@ -166,8 +166,7 @@ void Control::Draw() {
   }
   const bool keyed = flags_ & kCfTransparent;
   back->Blit(x, y, *surface_, clipped ? &source : nullptr, keyed);
-  if (engine.LayoutMode())
-    engine.DrawLayoutOutline(x, y, rect_.right, rect_.bottom);
+  if (engine.LayoutMode()) engine.DrawLayoutOutline(x, y, rect_.right, rect_.bottom);
 }
 
 void Control::HandleInput(int32_t message, intptr_t param, bool* pass) {

@@ -111,8 +111,8 @@ bool Interface::Init(const InterfaceProperties* properties) {
 
 void Interface::Shutdown() {
   controls_.Destroy(true);
-  hitMap_.Free();
   sound_.reset();
+  hitMap_.Free();
   ReleaseDisplay();
   if (initialised_ && platform_.video->LiveSurfaceCount() != 0) {
     Log(std::to_string(platform_.video->LiveSurfaceCount()) + " surfaces not released");

@@ -28,6 +28,8 @@
 
 namespace rufo {
 
+class Control;
+
 namespace platform {
 class Event;
 }

@@ -11,8 +11,7 @@
 
 #include "engine/interface.h"
 #include "engine/messages.h"
-#include "tests/support/temp_folder.h"
-#include "tests/support/test_cursors.h"
+#include "tests/display/real_display_test.h"
 
 namespace rufo {
 namespace {
@@ -53,12 +52,10 @@ Geometry WindowGeometry(const std::string& title) {
 
 // Under Xvfb the real window is driven by xdotool: the pointer goes to a game pixel through
 // the window's scaling, and a click reaches the game as messages 15 and 16 there.
-class RealMouseTest : public ::testing::Test {
+class RealMouseTest : public test::RealDisplayTest {
  protected:
   void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-    folder_.Write("config/rufo.ini", "[Rufo I]\nHD=" + folder_.Root() + "\n");
-    test::WriteTestCursors(folder_, "");
+    test::RealDisplayTest::SetUp();
     g_seen = &seen_;
   }
   void TearDown() override { g_seen = nullptr; }
@@ -109,15 +106,13 @@ class RealMouseTest : public ::testing::Test {
   }
 
   std::vector<Seen> seen_;
-  test::TempFolder folder_;
-  test::ScopedEnv config_{"RUFO_CONFIG_DIR", folder_.Root() + "config"};
-  test::ScopedEnv runtime_{"XDG_RUNTIME_DIR", folder_.Root()};
 };
 
 TEST_F(RealMouseTest, ClicksArriveAtGameCoordinatesInAWindowAndInScaledFullScreen) {
   Interface engine(Platform::Real());
   InterfaceProperties properties;
   properties.startFullScreen = false;
+  std::snprintf(properties.title, sizeof properties.title, "Rufo mouse test");
   ASSERT_TRUE(engine.Init(&properties));
   engine.SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
   engine.ComposeFrame();
