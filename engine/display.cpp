@@ -1,3 +1,4 @@
+#include "controls/control.h"
 #include "engine/interface.h"
 #include "platform/cp1250.h"
 
@@ -63,10 +64,16 @@ bool Interface::SetDisplay(bool fullScreen) {
                              &backBuffer_);
   }
   if (r != kDdOk) FatalDisplay(flipping ? "BGetAttachedSurface" : "BCreateSurface", r);
+
+  CreatePens();
+  SetDebugText(SetBackground(backgroundName_.c_str(), true) ? "1" : "0");
+  LoadCursors();
   return true;
 }
 
 void Interface::ReleaseDisplay() {
+  ReleaseCursors();
+  background_.reset();
   backBuffer_.reset();
   primary_.reset();
   if (quit_ && platform_.video) platform_.video->RestoreDisplayMode();
@@ -75,6 +82,10 @@ void Interface::ReleaseDisplay() {
 void Interface::SwitchMode() {
   if (!props_.canFullScreen) return;
   SetDisplay(!fullScreen_);
+  for (int i = 0; Control* control = controls_.At(i); ++i) {
+    control->Restore();
+    control->Refresh();
+  }
   bool unconsumed = true;
   CallMessageHook(257, 0, &unconsumed);
   if (fullScreen_ && !ownCursor_) {
@@ -102,12 +113,6 @@ DdResult Interface::CreatePictureSurface(int width, int height, bool videoMemory
                                        out);
   }
   return r;
-}
-
-void Interface::ComposeFrame() {
-  if (!backBuffer_ || !primary_) return;
-  backBuffer_->Fill(nullptr, 0);
-  Present();
 }
 
 void Interface::Present() {

@@ -26,6 +26,7 @@ Platform Platform::Real() {
   platform.clock = std::make_unique<platform::RealClock>();
   platform.window = platform::CreateSdlWindow();
   platform.video = std::make_unique<platform::VideoDevice>();
+  platform.input = platform::CreateSdlInputSystem();
   platform.openSound = [](const RunOptions&) { return platform::OpenSdlSoundDevice(); };
   return platform;
 }
@@ -39,6 +40,7 @@ Platform Platform::Headless() {
   platform.clock = std::move(clock);
   platform.window = std::make_unique<platform::HeadlessWindow>();
   platform.video = std::make_unique<platform::VideoDevice>();
+  platform.input = std::make_unique<platform::InputSystem>();
   platform.headless = true;
   return platform;
 }
@@ -81,8 +83,12 @@ bool Interface::Init(const InterfaceProperties* properties) {
   Log("CD=" + roots_[kDataRoot]);
   Log("HD=" + roots_[kRuntimeRoot]);
 
+  platform_.window->Open(platform::Cp1250ToUtf8(props_.title), props_.width, props_.height);
+  keyState_.fill(0);
+  InitInput();
+  LoadInputScript();
+
   try {
-    platform_.window->Open(platform::Cp1250ToUtf8(props_.title), props_.width, props_.height);
     if (platform_.video->Step(platform::VideoStep::kCreateDevice) != platform::kDdOk) {
       throw InitError(platform::Utf8ToCp1250("Chyba při inicializaci Direct draw"));
     }
@@ -104,11 +110,16 @@ bool Interface::Init(const InterfaceProperties* properties) {
 }
 
 void Interface::Shutdown() {
+  controls_.Destroy(true);
   sound_.reset();
   hitMap_.Free();
   ReleaseDisplay();
   if (initialised_ && platform_.video->LiveSurfaceCount() != 0) {
     Log(std::to_string(platform_.video->LiveSurfaceCount()) + " surfaces not released");
+  }
+  if (platform_.input) {
+    platform_.input->Mouse().Unacquire();
+    platform_.input->Keyboard().Unacquire();
   }
   initialised_ = false;
   if (log_) std::fclose(log_);

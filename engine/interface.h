@@ -7,12 +7,18 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "controls/control_list.h"
+#include "engine/cursor_file.h"
+#include "engine/input_script.h"
 #include "engine/interface_properties.h"
 #include "engine/run_options.h"
 #include "gfx/hit_map.h"
 #include "platform/clock.h"
 #include "platform/dd_result.h"
+#include "platform/device_context.h"
+#include "platform/input_device.h"
 #include "platform/instance_lock.h"
 #include "platform/registry_store.h"
 #include "platform/sound_device.h"
@@ -50,6 +56,7 @@ struct Platform {
   std::unique_ptr<platform::Clock> clock;
   std::unique_ptr<platform::Window> window;
   std::unique_ptr<platform::VideoDevice> video;
+  std::unique_ptr<platform::InputSystem> input;
   // Opens the sound device at start-up; nullptr when there is none.
   std::function<std::unique_ptr<platform::SoundDevice>(const RunOptions& options)> openSound;
   bool headless = false;
@@ -85,11 +92,36 @@ class Interface {
   platform::DdResult CreatePictureSurface(int width, int height, bool videoMemory,
                                           std::unique_ptr<platform::Surface>* out);
   void ComposeFrame();
+  // Selects the background picture by name (null removes it); false when it cannot be loaded.
+  bool SetBackground(const char* name, bool force);
+  // (Re)loads the cursor set from "Cursors.dat"; a missing or malformed file is fatal.
+  bool LoadCursors();
+  // The index of the cursor with that name; -1 for none, a null or an empty name.
+  int FindCursor(const char* name) const;
+  // Selects a cursor (-1 hides the engine's cursor); false for an index out of range.
+  bool SetCursor(int index);
+  int CurrentCursor() const { return currentCursor_; }
+  int CursorCount() const { return static_cast<int>(cursors_.size()); }
+  void SetHintStyle(uint32_t textColor, uint32_t backColor, uint32_t frameColor, float seconds);
+  // The status line drawn at the bottom with showDebugText (at most 255 bytes are kept).
+  void SetDebugText(const std::string& text);
+  const std::string& DebugText() const { return debugText_; }
+  int FramesPerSecond() const { return framesPerSecond_; }
+  // The hint being shown or waited for: the control's id, or -1.
+  int32_t HintControl() const { return hint_.controlId; }
+  // Solid one-pixel pens: grey (160, 160, 160), white, and the hint frame's.
+  const platform::Pen& GreyPen() const { return greyPen_; }
+  const platform::Pen& WhitePen() const { return whitePen_; }
+  // The one-pixel outline of a control in layout mode.
+  void DrawLayoutOutline(int x, int y, int w, int h);
 
   // Main loop and screens.
   void SetGameCallbacks(ScreenLoader loader, ControlEventHandler eventHandler, TickHandler tick,
                         MessageHook hook);
   int Run();
+  // Receives every frame the loop composes, with the game time it was composed at.
+  using FrameSink = std::function<void(uint32_t gameMs, const platform::Surface& frame)>;
+  void SetFrameSink(FrameSink sink) { frameSink_ = std::move(sink); }
   void RequestQuit() { quit_ = true; }
   bool QuitRequested() const { return quit_; }
   void ChangeScreen(int32_t id, int32_t reserved, bool push);
@@ -112,6 +144,20 @@ class Interface {
   void WindowProc(const platform::WindowMessage& message);
   void PumpWindowMessages();
 
+  // Input: one pass of the pump (window messages, waitable events, the buffered devices, the
+  // cursor poll), and the input state it keeps.
+  void PumpInput();
+  bool IsKeyDown(int code) const { return code >= 0 && code < 512 && (keyState_[code] & 0x80); }
+  int MouseX() const { return mouseX_; }
+  int MouseY() const { return mouseY_; }
+  // Whether the mouse lies in the rectangle, moved by the offset when one is given.
+  bool MouseInRect(const platform::Rect& rect, const platform::Point* offset) const;
+  bool LeftButtonDown() const { return leftDown_; }
+  bool RightButtonDown() const { return rightDown_; }
+  bool LayoutMode() const { return layoutMode_; }
+  bool InputSuppressed() const { return suppressInput_; }
+  platform::InputSystem& Input() { return *platform_.input; }
+  ControlList& Controls() { return controls_; }
   // Waitable events: each signal of a registered event becomes one message 258 in the pump.
   static constexpr int kMaxWaitables = 32;
   bool RegisterWaitable(platform::Event* event, intptr_t userData);
@@ -161,6 +207,25 @@ class Interface {
   bool RegGet(const std::string& path, platform::RegistryType type, std::string* data);
   bool RegSet(const std::string& path, platform::RegistryType type, std::string data);
   platform::PixelFormat DisplayFormat(bool fullScreen) const;
+  void InitInput();
+  void LoadInputScript();
+  void AwaitScreen();
+  void ReleaseCursors();
+  bool LoadCursorLine(const CursorLine& line);
+  void DrawHint();
+  void PlaceHint(const std::string& text);
+  void DrawCursor();
+  void CountFrame();
+  void DrawDiagnostics();
+  void CreatePens();
+  void HandleKeyDown(int code);
+  void HandleLeftButtonDown();
+  // Dispatches unless layout mode or input suppression is on.
+  void DispatchInput(int32_t message, intptr_t param);
+  void PumpKeyboard();
+  void PumpMouse();
+  void PollCursor();
+  void ReportLayoutMove(Control* control);
   void Present();
   void FatalDisplay(const char* step, platform::DdResult result);
   void InitSound();
@@ -192,7 +257,64 @@ class Interface {
   bool loopStarted_ = false;
   uint32_t loopStart_ = 0;
   int32_t tickNumber_ = 0;
+  FrameSink frameSink_;
 
+  // Input.
+  std::array<uint8_t, 512> keyState_{};
+  int mouseX_ = -1;
+  int mouseY_ = -1;
+  bool leftDown_ = false;
+  bool rightDown_ = false;
+  uint32_t lastLeftPress_ = 0;
+  uint32_t lastRightPress_ = 0;
+  platform::MouseState mouseState_;
+  bool suppressInput_ = false;
+  bool layoutMode_ = false;
+  InputScript inputScript_;
+
+  ControlList controls_;
+
+  // Frame composition: background, cursors, hint, diagnostics.
+  struct Cursor {
+    std::string name;
+    std::unique_ptr<platform::Surface> picture;
+    std::vector<uint8_t> mask;  // one opacity byte per picture pixel, or empty
+    int hotspotX = 0;
+    int hotspotY = 0;
+    int frameWidth = 0;
+    int frameHeight = 0;
+    int delay = 0;
+  };
+  struct HintState {
+    int32_t controlId = -1;
+    int cx = 0;
+    int cy = 0;
+    int x = 0;
+    int y = 0;
+    platform::Point placedAt;
+    uint32_t startMs = 0;
+    bool clockStarted = false;
+  };
+  struct HintStyle {
+    uint32_t textColor = 0x008080FF;
+    uint32_t backColor = 0x00FFFF00;
+    uint32_t frameColor = 0;
+    uint32_t delayMs = 1000;
+  };
+  platform::Pen greyPen_;
+  platform::Pen whitePen_;
+  platform::Pen framePen_;
+  std::unique_ptr<platform::Surface> background_;
+  std::string backgroundName_;
+  std::vector<Cursor> cursors_;
+  int currentCursor_ = -1;
+  HintState hint_;
+  HintStyle hintStyle_;
+  int framesCounted_ = 0;
+  int framesPerSecond_ = 0;
+  uint32_t secondStartMs_ = 0;
+  bool secondStarted_ = false;
+  std::string debugText_;
   // Sound and the waitable events.
   std::unique_ptr<platform::SoundDevice> sound_;
   std::array<Waitable, kMaxWaitables> waitables_{};
@@ -213,5 +335,22 @@ class Interface {
 Interface& Engine();
 // The running engine, or nullptr before it is made and after it is gone.
 Interface* EngineIfAny();
+
+// The engine's input state and cursor, as the controls and the game read them.
+inline bool IsKeyDown(int code) {
+  return Engine().IsKeyDown(code);
+}
+inline int MouseX() {
+  return Engine().MouseX();
+}
+inline int MouseY() {
+  return Engine().MouseY();
+}
+inline bool MouseInRect(const platform::Rect& rect, const platform::Point* offset) {
+  return Engine().MouseInRect(rect, offset);
+}
+inline int CurrentCursor() {
+  return Engine().CurrentCursor();
+}
 
 }  // namespace rufo

@@ -1,6 +1,7 @@
 #include "engine/first_run.h"
 #include "engine/interface.h"
 #include "game/game.h"
+#include "tools/assetkit/frame_capture.h"
 
 int main() {
   using namespace rufo;
@@ -10,6 +11,12 @@ int main() {
   InterfaceProperties properties;
   EnsureIniFile(properties);
   if (!engine.Init(&properties)) return 0;
+  assetkit::FrameCapture capture(options.captures);
+  if (!options.captures.empty()) {
+    engine.SetFrameSink([&capture](uint32_t gameMs, const platform::Surface& frame) {
+      capture.Take(gameMs, frame);
+    });
+  }
   if (!GameStart()) return 0;
   const int result = engine.Run();
   GameEnd();

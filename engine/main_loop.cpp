@@ -1,3 +1,4 @@
+#include "controls/control.h"
 #include "engine/interface.h"
 
 namespace rufo {
@@ -18,8 +19,7 @@ int Interface::Run() {
     loopStart_ = clock.NowMs();
   }
   for (;;) {
-    PumpWindowMessages();
-    PumpWaitables();
+    PumpInput();
     const uint32_t now = clock.NowMs();
     const auto elapsed = static_cast<int32_t>(now - loopStart_);
     if (elapsed - tickNumber_ * period > period) {
@@ -27,6 +27,7 @@ int Interface::Run() {
       if (!minimized_) {
         RunTick();
         ComposeFrame();
+        if (frameSink_ && primary_) frameSink_(now - loopStart_, *primary_);
       }
     } else {
       clock.SleepMs(10);
@@ -48,6 +49,8 @@ void Interface::RunTick() {
     }
   }
   if (tickHandler_) tickHandler_();
+  for (int i = 0; Control* control = controls_.At(i); ++i)
+    control->Update();
 }
 
 void Interface::ChangeScreen(int32_t id, int32_t /*reserved*/, bool push) {
@@ -55,19 +58,38 @@ void Interface::ChangeScreen(int32_t id, int32_t /*reserved*/, bool push) {
   if (push && depth_ >= kScreenStackSize - 1) push = false;
   if (push) ++depth_;
   screenStack_[depth_] = id;
+  AwaitScreen();
+  suppressInput_ = true;
+}
+
+void Interface::AwaitScreen() {
+  controls_.ForgetFocusAndHover();
   changePending_ = true;
+  SetCursor(FindCursor("WaitArrow"));
 }
 
 void Interface::PopScreens(int count) {
   if (count > 0) depth_ -= std::min(count, depth_);
-  changePending_ = true;
+  AwaitScreen();
 }
 
 void Interface::PostGameMessage(int32_t message, intptr_t param) {
   if (changePending_) return;
   bool unconsumed = true;
   const int32_t screen = CurrentScreen();
-  if (CurrentScreen() == screen) CallMessageHook(message, param, &unconsumed);
+  Control* focused = controls_.Focused();
+  if (focused) {
+    focused->HandleInput(message, param, &unconsumed);
+    if (CurrentScreen() != screen) return;
+  }
+  // A handler may remove controls, so the walk re-reads the list at every step.
+  for (int i = controls_.Count() - 1; i >= 0; --i) {
+    Control* control = controls_.At(i);
+    if (!control || control == focused) continue;
+    control->HandleInput(message, param, &unconsumed);
+    if (CurrentScreen() != screen) return;
+  }
+  CallMessageHook(message, param, &unconsumed);
 }
 
 void Interface::CallMessageHook(int32_t message, intptr_t param, bool* unconsumed) {

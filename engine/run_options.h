@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace rufo {
 
@@ -10,13 +11,25 @@ namespace rufo {
 //   RUFO_HEADLESS=1   virtual clock, no window and no sound device, message boxes on stderr
 //   RUFO_RUN_MS=N     quit after N milliseconds of game time
 //   RUFO_SEED=N       fixed seed for the game's random draws
+//   RUFO_INPUT=FILE   headless: a script of timed input (engine/input_script.h)
+//   RUFO_CAPTURE=MS:FILE.png[,MS:FILE.png...]  headless: write the frame composed at those times
 //   RUFO_AUDIO_OUT=F  headless: write the sound mix to the WAV file F
 struct RunOptions {
+  struct Capture {
+    uint32_t timeMs = 0;
+    std::string path;
+  };
+
   bool headless = false;
   std::optional<uint32_t> runMs;
   std::optional<uint32_t> seed;
+  std::string inputScript;
+  std::vector<Capture> captures;
   std::string audioOut;
 };
+
+// Parses "MS:FILE[,MS:FILE...]"; false for a malformed list.
+bool ParseCaptureList(const std::string& text, std::vector<RunOptions::Capture>* captures);
 
 RunOptions RunOptionsFromEnvironment();
 

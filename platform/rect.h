@@ -16,6 +16,12 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
 inline Rect Intersect(const Rect& a, const Rect& b) {
   Rect r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
          a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};

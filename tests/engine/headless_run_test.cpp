@@ -5,6 +5,7 @@
 
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_cursors.h"
 
 namespace rufo {
 namespace {
@@ -15,6 +16,7 @@ class HeadlessRunTest : public ::testing::Test {
     folder_.Write("config/rufo.ini",
                   "[Rufo I]\nCD=" + folder_.Root() + "data/\nHD=" + folder_.Root() + "rt/\n");
     std::filesystem::create_directories(folder_.Path() / "rt");
+    test::WriteTestCursors(folder_, "data/");
   }
 
   std::map<std::string, std::string> Env(const std::string& runMs) const {

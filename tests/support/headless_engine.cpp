@@ -1,5 +1,9 @@
 #include "tests/support/headless_engine.h"
 
+#include "tests/support/test_cursors.h"
+
+#include <gtest/gtest.h>
+
 #include <filesystem>
 
 namespace rufo::test {
@@ -9,11 +13,17 @@ HeadlessEngine::HeadlessEngine(RunOptions options, Platform platform)
       runtimeDir_("XDG_RUNTIME_DIR", folder_.Root()) {
   std::filesystem::create_directories(folder_.Path() / "data");
   std::filesystem::create_directories(folder_.Path() / "runtime");
+  WriteTestCursors(folder_, "data/");
+  WriteTestCursors(folder_, "runtime/");
+  WriteTestCursors(folder_, "work/");
+  previousDirectory_ = std::filesystem::current_path();
+  std::filesystem::current_path(folder_.Path() / "work");
   engine_ = std::make_unique<Interface>(std::move(platform), std::move(options));
 }
 
 HeadlessEngine::~HeadlessEngine() {
   engine_.reset();
+  std::filesystem::current_path(previousDirectory_);
 }
 
 void HeadlessEngine::WriteIni() const {
@@ -31,6 +41,14 @@ Interface& HeadlessEngine::Start(bool fullScreen) {
   const InterfaceProperties properties = Properties(fullScreen);
   engine_->Init(&properties);
   return *engine_;
+}
+
+void HeadlessEngine::Play(const std::string& script) {
+  InputScript input;
+  std::string error;
+  ASSERT_TRUE(input.Parse(script, &error)) << error;
+  input.Deliver(UINT32_MAX, Window(), engine_->Input());
+  engine_->PumpInput();
 }
 
 platform::VirtualClock& HeadlessEngine::Clock() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -10,6 +11,8 @@ namespace rufo::test {
 
 // An engine on the headless platform with its own configuration folder, data root and runtime
 // root in a temporary folder. Init is left to the test, so it can change the INI or properties.
+// Both roots hold the test cursor set (WriteTestCursors), and so does the folder work/, the working
+// directory while the engine lives, where roots left empty resolve.
 class HeadlessEngine {
  public:
   explicit HeadlessEngine(RunOptions options = {}, Platform platform = Platform::Headless());
@@ -21,6 +24,9 @@ class HeadlessEngine {
   static InterfaceProperties Properties(bool fullScreen = false);
   // WriteIni, then Init with Properties(fullScreen).
   Interface& Start(bool fullScreen = false);
+
+  // Delivers input script lines at once (their times are ignored), then runs one input pump.
+  void Play(const std::string& script);
 
   Interface& Engine() { return *engine_; }
   platform::VirtualClock& Clock();
@@ -34,6 +40,7 @@ class HeadlessEngine {
   TempFolder folder_;
   ScopedEnv configDir_;
   ScopedEnv runtimeDir_;
+  std::filesystem::path previousDirectory_;
   std::unique_ptr<Interface> engine_;
 };
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "tests/support/temp_folder.h"
+#include "tests/display/real_display_test.h"
 
 #include "engine/interface.h"
 
@@ -28,16 +28,7 @@ int CountScreenPixels(const test::TempFolder& folder, uint32_t rgb) {
   return static_cast<int>(count);
 }
 
-class RealWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-    folder_.Write("config/rufo.ini", "[Rufo I]\nHD=" + folder_.Root() + "\n");
-  }
-  test::TempFolder folder_;
-  test::ScopedEnv config_{"RUFO_CONFIG_DIR", folder_.Root() + "config"};
-  test::ScopedEnv runtime_{"XDG_RUNTIME_DIR", folder_.Root()};
-};
+class RealWindowTest : public test::RealDisplayTest {};
 
 TEST_F(RealWindowTest, PresentedFrameReachesTheScreenInBothModes) {
   Interface engine(Platform::Real());

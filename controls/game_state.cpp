@@ -1,0 +1,10 @@
+#include "controls/game_state.h"
+
+namespace rufo {
+
+ControlsGameState& GameStateForControls() {
+  static ControlsGameState state;
+  return state;
+}
+
+}  // namespace rufo

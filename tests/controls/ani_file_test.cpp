@@ -1,0 +1,147 @@
+#include "controls/ani_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/surface.h"
+#include "tools/assetkit/ani_file.h"
+
+namespace rufo {
+namespace {
+
+using assetkit::Rgb565;
+using platform::PixelLayout;
+
+void PutU32(std::string& bytes, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i)
+    bytes[at + i] = static_cast<char>(value >> (8 * i));
+}
+
+uint32_t GetU32(const std::string& bytes, size_t at) {
+  uint32_t value = 0;
+  std::memcpy(&value, bytes.data() + at, 4);
+  return value;
+}
+
+bool Opens(AniFile& ani, std::string& bytes) {
+  return ani.Open(fmemopen(bytes.data(), bytes.size(), "rb"));
+}
+
+// A 4 x 2 animation of three frames, with runs and single pixels.
+assetkit::Animation ThreeFrames() {
+  const uint16_t r = Rgb565(255, 0, 0), g = Rgb565(0, 255, 0), b = Rgb565(0, 0, 255);
+  const uint16_t grey = Rgb565(100, 150, 200);
+  assetkit::Animation animation;
+  animation.width = 4;
+  animation.height = 2;
+  animation.frameSeconds = 0.25f;
+  animation.colorKey = 0xF800F8;
+  animation.frames = {
+      {r, r, r, r, grey, grey, grey, grey}, {g, g, g, g, b, r, g, grey}, {b, b, b, b, b, b, b, b}};
+  return animation;
+}
+
+TEST(AniFileTest, RefusesMalformedHeaders) {
+  const std::string good = assetkit::EncodeAni(ThreeFrames());
+  const std::pair<size_t, uint32_t> patches[] = {
+      {12, 8},           // 8 bits per pixel
+      {0, 0x31314152},   // magic "RA11"
+      {24, 0x40000000},  // an offset table longer than the file
+      {4, 20000},        // wider than any picture of the game
+  };
+  for (const auto& [at, value] : patches) {
+    std::string bytes = good;
+    PutU32(bytes, at, value);
+    AniFile ani;
+    EXPECT_FALSE(Opens(ani, bytes)) << "offset " << at;
+  }
+  for (size_t cut : {20, 40}) {
+    std::string bytes = good.substr(0, cut);
+    AniFile ani;
+    EXPECT_FALSE(Opens(ani, bytes)) << "cut at " << cut;
+  }
+}
+
+TEST(AniFileTest, LoadsFramesOnDemandAndBadRecordsFailOnlyTheirFrame) {
+  std::string bytes = assetkit::EncodeAni(ThreeFrames());
+  std::string noTag = bytes;
+  noTag[GetU32(bytes, 36)] = 'X';              // frame 1 lacks "AF"
+  PutU32(noTag, 32, 0x7FFFFFF0);               // frame 0 lies beyond the end of the file
+  PutU32(noTag, GetU32(bytes, 40) + 2, 1000);  // frame 2 claims more bytes than there are
+
+  AniFile ani;
+  ASSERT_TRUE(Opens(ani, bytes));
+  EXPECT_EQ(ani.Header().width, 4u);
+  EXPECT_EQ(ani.Header().colorKey, 0xF800F8u);
+  EXPECT_FLOAT_EQ(ani.Header().frameSeconds, 0.25f);
+  EXPECT_EQ(ani.FrameCount(), 3);
+  ASSERT_TRUE(ani.LoadFrame(1));
+  EXPECT_NE(ani.CachedFrame(1), nullptr);
+  EXPECT_EQ(ani.CachedFrame(0), nullptr) << "only the frame asked for is read";
+  EXPECT_FALSE(ani.LoadFrame(3));
+
+  AniFile damaged;
+  ASSERT_TRUE(Opens(damaged, noTag));
+  for (int f = 0; f < 3; ++f) {
+    EXPECT_FALSE(damaged.LoadFrame(f)) << f;
+    EXPECT_EQ(damaged.CachedFrame(f), nullptr);
+  }
+}
+
+class AniDecodeTest : public ::testing::TestWithParam<PixelLayout> {};
+
+// Every frame, decoded into each layout, shows each 5-6-5 pixel as the layout's own colour
+// conversion shows its 8-bit channels.
+TEST_P(AniDecodeTest, DecodesEveryFrameIntoTheSurfaceLayout) {
+  const assetkit::Animation animation = ThreeFrames();
+  std::string bytes = assetkit::EncodeAni(animation);
+  AniFile ani;
+  ASSERT_TRUE(Opens(ani, bytes));
+  const platform::PixelFormat format = platform::FormatOf(GetParam());
+  platform::Surface surface(4, 2, format, platform::SurfaceMemory::kSystem, nullptr);
+  std::memset(surface.Row(0), 0xFF, static_cast<size_t>(surface.Pitch()) * 2);
+  for (int f = 0; f < 3; ++f) {
+    ASSERT_TRUE(ani.LoadFrame(f));
+    int pitch = 0;
+    uint8_t* pixels = surface.Lock(&pitch);
+    DecodeAniFrame(*ani.CachedFrame(f), ani.Header().runMarker, 4, 2, pixels, pitch, GetParam());
+    for (int i = 0; i < 8; ++i) {
+      const uint16_t p = animation.frames[f][i];
+      const uint32_t want = platform::GdiColorToPixel(
+          platform::Rgb((p & 0xF800) >> 8, (p & 0x7E0) >> 3, (p & 0x1F) << 3), format);
+      const uint32_t got = surface.PixelAt(i % 4, i / 4);
+      if (format.bits == 32) {
+        EXPECT_EQ(got >> 24, 0xFFu) << "the fourth byte is left as it was";
+      }
+      EXPECT_EQ(got & 0xFFFFFF, want) << "frame " << f << " pixel " << i;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, AniDecodeTest,
+                         ::testing::Values(PixelLayout::kRgb565, PixelLayout::kRgb555,
+                                           PixelLayout::kBgr24, PixelLayout::kRgb24,
+                                           PixelLayout::kBgrx32, PixelLayout::kRgbx32));
+
+TEST(AniRunTest, RunsStopAtTheRowEndAndShortDataLeavesTheRest) {
+  constexpr uint16_t kMarker = 0xABCD;
+  std::vector<uint16_t> pixels(3 * 2);
+  const auto decode = [&](const std::vector<uint16_t>& data, uint32_t marker) {
+    std::fill(pixels.begin(), pixels.end(), 7);
+    DecodeAniFrame(data, marker, 3, 2, reinterpret_cast<uint8_t*>(pixels.data()), 6,
+                   PixelLayout::kRgb565);
+    return pixels;
+  };
+  using Pixels = std::vector<uint16_t>;
+  EXPECT_EQ(decode({1, kMarker, 5, 9, 2, 3, 4}, kMarker), (Pixels{1, 9, 9, 2, 3, 4}))
+      << "a run of 5 in a row of 3 fills the row only";
+  EXPECT_EQ(decode({1, 2, 3, 4}, kMarker), (Pixels{1, 2, 3, 4, 7, 7}));
+  EXPECT_EQ(decode({kMarker, 3, 5, kMarker, 2}, kMarker), (Pixels{5, 5, 5, 7, 7, 7}))
+      << "a run cut short after its count";
+  EXPECT_EQ(decode({0xABCD, 3, 5, 1, 2, 3}, 0x1ABCD), (Pixels{0xABCD, 3, 5, 1, 2, 3}))
+      << "a marker above 0xFFFF never matches a word";
+}
+
+}  // namespace
+}  // namespace rufo

@@ -1,0 +1,138 @@
+#include "controls/screen_script.h"
+
+#include <gtest/gtest.h>
+
+#include "controls/bitmap_control.h"
+#include "controls/button_control.h"
+#include "controls/control_list.h"
+#include "controls/scripted_animation_control.h"
+#include "platform/message_box.h"
+#include "tests/controls/control_assets.h"
+#include "tests/support/headless_engine.h"
+
+namespace rufo {
+namespace {
+
+ScreenScript Parsed(std::string text) {
+  ScreenScript script;
+  std::FILE* file = fmemopen(text.data(), text.size(), "rb");
+  script.Parse(file);
+  std::fclose(file);
+  return script;
+}
+
+TEST(ScreenScriptTest, GetFieldSplitsAtEverySeparator) {
+  const std::string line = "ANI=1,,\"x\"\rend";
+  std::string field = "stale";
+  ASSERT_TRUE(ScreenScript::GetField(line, &field, 0));
+  EXPECT_EQ(field, "ANI");
+  ASSERT_TRUE(ScreenScript::GetField(line, &field, 2));
+  EXPECT_EQ(field, "") << "two separators in a row give an empty field";
+  ASSERT_TRUE(ScreenScript::GetField(line, &field, 4));
+  EXPECT_EQ(field, "x") << "the double quote separates too";
+  ASSERT_TRUE(ScreenScript::GetField(line, &field, 6));
+  EXPECT_EQ(field, "end");
+  EXPECT_FALSE(ScreenScript::GetField(line, &field, 7));
+  EXPECT_EQ(field, "");
+  EXPECT_TRUE(ScreenScript::GetField("", &field, 0));
+  EXPECT_FALSE(ScreenScript::GetField("", &field, 1));
+}
+
+TEST(ScreenScriptTest, LinesAreCleanedCutAndBounded) {
+  const std::string longName(300, 'N');
+  std::string text = "BITMAP=1,2,pi\tc,MY S\tNAME\r\n";
+  // 254 characters are read of this line; the rest is read as the next line, an "EMPTY".
+  text += "BITMAP=1,2,p," + std::string(241, 'L') + "EMPTY\n";
+  text += "PATH_ANI=" + std::string(200, 'p') + "\n";
+  text += "ANI=0,0,source,file" + std::string(100, 'f') + ",ANI\n";
+  for (int i = 0; i < 120; ++i)
+    text += "EMPTY\n";
+  const ScreenScript script = Parsed(text);
+  ASSERT_EQ(script.Count(), ScreenScript::kCapacity);
+  EXPECT_EQ(script.Entry(0).path, "pic");
+  EXPECT_EQ(script.Entry(0).name, "MY SNAME") << "tabs go, spaces stay";
+  EXPECT_EQ(script.Entry(1).name, std::string(241, 'L'));
+  EXPECT_EQ(script.Entry(2).type, kEntryEmpty);
+  EXPECT_EQ(script.Entry(3).path.size(), ScreenScript::kTextLimit);
+}
+
+TEST(ScreenScriptTest, LookupsCompareNamesExactly) {
+  ScreenScript script = Parsed("EMPTY\nANI=0,0,MLUVI\nBITMAP=0,0,p,MYS2\nBITMAP=0,0,p,MYS2\n");
+  Control* const first = reinterpret_cast<Control*>(0x1000);
+  Control* const second = reinterpret_cast<Control*>(0x2000);
+  script.Entry(2).control = first;
+  script.Entry(3).control = second;
+  EXPECT_EQ(script.FindEntry("MLUVI"), 1);
+  EXPECT_EQ(script.FindEntry("mluvi"), -1);
+  EXPECT_EQ(script.FindEntry("MYS2"), 2);
+  EXPECT_EQ(script.FindEntry("MYS"), -1);
+  EXPECT_EQ(script.MatchEvent(second, 256, "MYS2", 256), 3);
+  EXPECT_EQ(script.MatchEvent(second, 512, "MYS2", 256), -1);
+  EXPECT_EQ(script.MatchEvent(second, 256, "MLUVI", 256), -1);
+}
+
+TEST(ScreenScriptLoadTest, CreatesAControlForEachEntryWithItsIdAndHitIndex) {
+  test::HeadlessEngine headless;
+  headless.Start();
+  const test::TempFolder& folder = headless.Folder();
+  test::WriteBands(folder, "data/Bitmaps/pozadi.png", 640, 480, 1, false);
+  test::WriteBands(folder, "runtime/Bitmaps/logo.png", 30, 20, 1, false);
+  test::WriteBands(folder, "data/Bitmaps/faces.png", 300, 50, 3, false);
+  test::WriteBands(folder, "data/Bitmaps/ok.png", 80, 160, 4, true);
+  test::WriteAnimation(folder, "data/Anim/mluvi.ani", test::PlainFrames(2));
+  folder.Write("runtime/Data/Test/screen.dat",
+               "EMPTY\r\n"
+               "BG=Bitmaps\\pozadi,POZADI\r\n"
+               "PATH_ANI=Anim\\\r\n"
+               "ANI=30,40,MLUVI,flags=CLK_PLAY\r\n"
+               "BITMAP=10,20,Bitmaps\\logo,LOGO,flags=CF_HIDDEN\r\n"
+               "ABITMAP=100,20,Bitmaps\\faces,FACES,3\r\n"
+               "BUTTON=200,20,Bitmaps\\ok,OK,0\r\n"
+               "ANI=0,0,CHYBI\r\n");
+  platform::TakeRecordedMessageBoxes();
+  ScreenScript script;
+  EXPECT_FALSE(script.Parse("Data\\Chybi\\screen.dat"));
+  EXPECT_NE(headless.LogText().find("Cannot load file"), std::string::npos);
+  ASSERT_TRUE(script.Load("Data\\Test\\screen.dat")) << "found in the runtime root";
+  ASSERT_EQ(script.Count(), 7);
+  EXPECT_EQ(platform::TakeRecordedMessageBoxes(),
+            std::vector<std::string>{"Chyba pri vytvareni kontrolu: CHYBI"});
+
+  for (int i : {0, 1})
+    EXPECT_EQ(script.Entry(i).control, nullptr);
+  for (int i = 2; i < 7; ++i) {
+    ASSERT_NE(script.Entry(i).control, nullptr) << i;
+    EXPECT_EQ(script.Entry(i).control->GetId(), 0xFF00 + i);
+    EXPECT_EQ(FindControl(0xFF00 + i), script.Entry(i).control);
+  }
+  auto* speaker = dynamic_cast<ScriptedAnimationControl*>(script.Entry(2).control);
+  ASSERT_NE(speaker, nullptr);
+  EXPECT_EQ(speaker->GetFlags(),
+            kCfClickPlays | kCfHideAtEnd | kCfHitMap | kCfTransparent | kCfHidden);
+  EXPECT_EQ(speaker->HitIndex(), 1);
+  EXPECT_EQ(speaker->Path(), "Anim\\MLUVI.ani");
+  EXPECT_EQ(speaker->Position().x, 30);
+
+  auto* logo = dynamic_cast<BitmapControl*>(script.Entry(3).control);
+  ASSERT_NE(logo, nullptr);
+  EXPECT_EQ(logo->GetFlags(), kCfHidden | kCfTransparent | kRuntimeRoot);
+  EXPECT_NE(logo->Surface(), nullptr) << "a bitmap is looked for in the runtime root first";
+  auto* faces = dynamic_cast<BitmapControl*>(script.Entry(4).control);
+  ASSERT_NE(faces, nullptr);
+  EXPECT_EQ(faces->GetFrameCount(), 3);
+  EXPECT_EQ(faces->Rectangle().right, 100);
+  EXPECT_NE(dynamic_cast<ButtonControl*>(script.Entry(5).control), nullptr);
+  EXPECT_EQ(script.Entry(5).control->Rectangle().bottom, 40);
+
+  auto* missing = dynamic_cast<ScriptedAnimationControl*>(script.Entry(6).control);
+  ASSERT_NE(missing, nullptr) << "an animation that fails to open is still listed";
+  EXPECT_EQ(missing->Surface(), nullptr);
+  EXPECT_EQ(missing->HitIndex(), 5);
+
+  Engine().ComposeFrame();
+  EXPECT_EQ(Engine().BackBuffer()->PixelAt(600, 400), Engine().ColorToPixel(test::FrameColor(0)))
+      << "the background is selected";
+}
+
+}  // namespace
+}  // namespace rufo

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/interface.h"
+#include "engine/messages.h"
+#include "tests/display/real_display_test.h"
+
+namespace rufo {
+namespace {
+
+// What the game's hook saw: a message and the mouse position at that moment.
+struct Seen {
+  int32_t message;
+  int x;
+  int y;
+};
+std::vector<Seen>* g_seen = nullptr;
+
+void Hook(int32_t message, intptr_t, bool*) {
+  g_seen->push_back({message, Engine().MouseX(), Engine().MouseY()});
+}
+
+std::string Shell(const std::string& command) {
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  std::string out;
+  char buffer[256];
+  while (pipe && std::fgets(buffer, sizeof buffer, pipe.get()))
+    out += buffer;
+  return out;
+}
+
+// The game window's position and size on the screen.
+struct Geometry {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+Geometry WindowGeometry(const std::string& title) {
+  Geometry g;
+  const std::string out =
+      Shell("xdotool search --name '" + title + "' getwindowgeometry --shell 2>/dev/null");
+  std::sscanf(out.c_str(), "WINDOW=%*d X=%d Y=%d WIDTH=%d HEIGHT=%d", &g.x, &g.y, &g.width,
+              &g.height);
+  return g;
+}
+
+// Under Xvfb the real window is driven by xdotool: the pointer goes to a game pixel through
+// the window's scaling, and a click reaches the game as messages 15 and 16 there.
+class RealMouseTest : public test::RealDisplayTest {
+ protected:
+  void SetUp() override {
+    test::RealDisplayTest::SetUp();
+    g_seen = &seen_;
+  }
+  void TearDown() override { g_seen = nullptr; }
+
+  // Pumps input until the condition holds, for at most two seconds.
+  template <typename Condition>
+  bool PumpUntil(Interface& engine, Condition condition) {
+    for (int i = 0; i < 200; ++i) {
+      engine.PumpInput();
+      if (condition()) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+  }
+
+  // Moves the pointer to the game pixel and clicks there; true when the game saw it.
+  void ClickAt(Interface& engine, int gx, int gy) {
+    const Geometry g = WindowGeometry(engine.Properties().title);
+    ASSERT_GT(g.width, 0) << "window not found";
+    const int scale = std::min(g.width / 640, g.height / 480);
+    const int left = g.x + (g.width - 640 * scale) / 2;
+    const int top = g.y + (g.height - 480 * scale) / 2;
+    Shell("xdotool mousemove " + std::to_string(left + gx * scale + scale / 2) + " " +
+          std::to_string(top + gy * scale + scale / 2));
+    ASSERT_TRUE(PumpUntil(engine, [&] { return engine.MouseX() == gx && engine.MouseY() == gy; }))
+        << "mouse at " << engine.MouseX() << ", " << engine.MouseY() << " scale " << scale;
+    seen_.clear();
+    Shell("xdotool click 1");
+    ASSERT_TRUE(PumpUntil(engine, [&] {
+      return std::any_of(seen_.begin(), seen_.end(),
+                         [](const Seen& s) { return s.message == kMsgLeftUp; });
+    }));
+    std::vector<int32_t> window, device;
+    for (const Seen& s : seen_) {
+      if (s.message == kMsgLeftDown || s.message == kMsgLeftUp) {
+        window.push_back(s.message);
+        EXPECT_EQ(s.x, gx);
+        EXPECT_EQ(s.y, gy);
+      }
+      // Clicks in quick succession make the device's press a double (5).
+      if (s.message >= kMsgDeviceLeftDown && s.message <= kMsgDeviceLeftDouble) {
+        device.push_back(s.message == kMsgDeviceLeftDouble ? kMsgDeviceLeftDown : s.message);
+      }
+    }
+    EXPECT_EQ(window, (std::vector<int32_t>{kMsgLeftDown, kMsgLeftUp}));
+    EXPECT_EQ(device, (std::vector<int32_t>{kMsgDeviceLeftDown, kMsgDeviceLeftUp}))
+        << "the buffered mouse sees the same click";
+  }
+
+  std::vector<Seen> seen_;
+};
+
+TEST_F(RealMouseTest, ClicksArriveAtGameCoordinatesInAWindowAndInScaledFullScreen) {
+  Interface engine(Platform::Real());
+  InterfaceProperties properties;
+  properties.startFullScreen = false;
+  std::snprintf(properties.title, sizeof properties.title, "Rufo mouse test");
+  ASSERT_TRUE(engine.Init(&properties));
+  engine.SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
+  engine.ComposeFrame();
+  engine.PumpInput();
+
+  ClickAt(engine, 100, 50);
+  ClickAt(engine, 639, 479);
+
+  engine.SwitchMode();
+  ASSERT_TRUE(engine.FullScreen());
+  // The window system takes the new size with its next events.
+  for (int i = 0; i < 20; ++i) {
+    engine.ComposeFrame();
+    engine.PumpInput();
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ClickAt(engine, 320, 240);
+  ClickAt(engine, 5, 470);
+  engine.RequestQuit();
+  engine.Shutdown();
+}
+
+}  // namespace
+}  // namespace rufo

@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "controls/control.h"
+#include "controls/control_list.h"
+#include "engine/cursor_file.h"
+#include "tests/support/headless_engine.h"
+#include "tests/support/pictures.h"
+
+namespace rufo {
+namespace {
+
+constexpr uint32_t kHintBack = 0x00FFFF;  // the hint's background as 0x00RRGGBB
+
+void WriteSolid(const test::TempFolder& folder, const std::string& name, int w, int h,
+                uint32_t rgb) {
+  ASSERT_TRUE(test::WritePicture(folder, name, w, h, [rgb](int, int) { return rgb; }));
+}
+
+TEST(CursorLineTest, FieldsKindsAndMalformedLines) {
+  CursorLine c;
+  ASSERT_EQ(ParseCursorLine("Arrow:cur\\arrow.png,3, -4,static", &c), CursorLineKind::kCursor);
+  EXPECT_EQ(c.name, "Arrow");
+  EXPECT_EQ(c.picture, "cur\\arrow.png");
+  EXPECT_EQ(c.mask, "");
+  EXPECT_EQ(c.hotspotX, 3);
+  EXPECT_EQ(c.hotspotY, -4);
+  EXPECT_FALSE(c.loop);
+
+  ASSERT_EQ(ParseCursorLine("Walk:walk:walk_m,x,7z,loop,150", &c), CursorLineKind::kCursor);
+  EXPECT_EQ(c.mask, "walk_m");
+  EXPECT_EQ(c.hotspotX, 0) << "no digits give 0";
+  EXPECT_EQ(c.hotspotY, 7) << "reading stops at the first non-digit";
+  EXPECT_TRUE(c.loop);
+  EXPECT_EQ(c.delay, 150);
+
+  ASSERT_EQ(ParseCursorLine(std::string(60, 'n') + ":p,0,0,static", &c), CursorLineKind::kCursor);
+  EXPECT_EQ(c.name.size(), 50u);
+  EXPECT_EQ(ParseCursorNumber("99999999999"), INT32_MAX);
+  EXPECT_EQ(ParseCursorNumber("-99999999999"), INT32_MIN);
+
+  for (const char* skipped : {"", ";Arrow:p,0,0,static"}) {
+    EXPECT_EQ(ParseCursorLine(skipped, &c), CursorLineKind::kSkip) << skipped;
+  }
+  for (const char* bad : {"Arrow p,0,0,static", "Arrow:p", "Arrow:p,0", "Arrow:p,0,0",
+                          "Arrow:p,0,0,Static", "Arrow:p,0,0,loop", "Arrow:p,0,0,"}) {
+    EXPECT_EQ(ParseCursorLine(bad, &c), CursorLineKind::kError) << bad;
+  }
+}
+
+class FrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteSolid(engine_.Folder(), "data/bg.png", 640, 480, 0x336699);
+    WriteSolid(engine_.Folder(), "data/box.png", 40, 40, 0xFF0000);
+  }
+
+  // Writes a cursor file of the given text into the runtime root and starts the engine.
+  Interface& StartWithCursors(const std::string& text) {
+    engine_.Folder().Write("runtime/Cursors.dat", text);
+    return engine_.Start();
+  }
+
+  uint32_t Pixel(int x, int y) {
+    return engine_.Window().LastFrame()[static_cast<size_t>(y) * 640 + x];
+  }
+  // The columns of the frame where the hint's background shows, or empty.
+  std::vector<int> HintColumns() {
+    const std::vector<uint32_t> frame = engine_.Window().LastFrame();
+    std::vector<int> columns;
+    for (size_t i = 0; i < frame.size(); ++i) {
+      if (frame[i] == kHintBack) columns.push_back(static_cast<int>(i % 640));
+    }
+    return columns;
+  }
+
+  test::HeadlessEngine engine_;
+};
+
+TEST_F(FrameTest, CursorFileErrorsAreFatalAndBadMasksAreDropped) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const std::string loading = "souboru 'Cursors.dat'";
+  std::string many;
+  for (int i = 0; i < 33; ++i)
+    many += "c" + std::to_string(i) + ":box.png,0,0,static\n";
+  for (const std::string& text :
+       {std::string("Arrow:no-such.png,0,0,static\n"), std::string("Arrow:box.png;0,0,static\n"),
+        std::string("Arrow:box.png,0,0,loop\n"), many,
+        "Arrow" + std::string(300, 'x') + ":box.png,0,0,static\n"}) {
+    EXPECT_EXIT(StartWithCursors(text), ::testing::ExitedWithCode(255),
+                "Chyba při načítání " + loading)
+        << text.substr(0, 60);
+  }
+  std::filesystem::remove(engine_.Folder().Path() / "runtime/Cursors.dat");
+  std::filesystem::remove(engine_.Folder().Path() / "data/Cursors.dat");
+  EXPECT_EXIT(engine_.Start(), ::testing::ExitedWithCode(255), "Chyba při otevírání " + loading);
+}
+
+TEST_F(FrameTest, CommentsBlanksAndLongCommentsDoNotCountTowardsTheLimit) {
+  WriteSolid(engine_.Folder(), "data/mask.png", 20, 20, 0x0000FF);
+  std::string text = ";" + std::string(400, 'x') + ":box.png,0,0,static\n\n";
+  text += "Masked:box.png:mask.png,0,0,loop,100\n";
+  for (int i = 1; i < 32; ++i)
+    text += "c" + std::to_string(i) + ":box.png,0,0,static\n";
+  Interface& e = StartWithCursors(text);
+  EXPECT_EQ(e.CursorCount(), 32);
+  EXPECT_EQ(e.FindCursor("Masked"), 0);
+  EXPECT_EQ(e.FindCursor(""), -1);
+  EXPECT_EQ(e.FindCursor(nullptr), -1);
+  EXPECT_FALSE(e.SetCursor(32));
+  EXPECT_FALSE(e.SetCursor(-2));
+
+  // The 20 x 20 mask does not fit the 40 x 40 picture: drawn with the colour key instead.
+  ASSERT_TRUE(e.SetCursor(0));
+  engine_.Play("0 move 100 100");
+  e.ComposeFrame();
+  EXPECT_EQ(Pixel(100 + 39, 100), 0xFF0000u) << "a loop cursor's frame is as wide as it is high";
+  EXPECT_EQ(Pixel(100 + 40, 100), 0x000000u);
+  ASSERT_TRUE(e.SetCursor(-1));
+  e.ComposeFrame();
+  EXPECT_EQ(Pixel(100, 100), 0x000000u);
+}
+
+TEST_F(FrameTest, CursorIsClippedAtTheEdgesAndBlendedThroughItsMask) {
+  // Mask: left half transparent, right half opaque.
+  ASSERT_TRUE(test::WritePicture(engine_.Folder(), "data/mask.png", 40, 40,
+                                 [](int x, int) { return x < 20 ? 0u : 0xFFFFFFu; }));
+  Interface& e = StartWithCursors("Box:box.png:mask.png,30,30,static\n");
+  e.SetCursor(0);
+
+  // Off the top left: columns 5 to 39 and rows 25 to 39 of the cursor show, from (0, 0).
+  engine_.Play("0 move 25 5");
+  e.ComposeFrame();
+  EXPECT_EQ(Pixel(0, 0), 0x000000u) << "transparent half";
+  EXPECT_EQ(Pixel(14, 0), 0x000000u);
+  EXPECT_EQ(Pixel(15, 0), 0xFF0000u);
+  EXPECT_EQ(Pixel(34, 14), 0xFF0000u);
+  EXPECT_EQ(Pixel(35, 0), 0x000000u);
+  EXPECT_EQ(Pixel(15, 15), 0x000000u);
+
+  // Off the bottom right: columns 0 to 30 and rows 0 to 30 show, from (609, 449).
+  engine_.Play("0 move 639 479");
+  e.ComposeFrame();
+  EXPECT_EQ(Pixel(628, 449), 0x000000u);
+  EXPECT_EQ(Pixel(629, 449), 0xFF0000u);
+  EXPECT_EQ(Pixel(639, 479), 0xFF0000u);
+
+  engine_.Play("0 move 700 5");
+  e.ComposeFrame();
+  EXPECT_EQ(Pixel(629, 449), 0x000000u) << "outside the game area the engine draws no cursor";
+}
+
+TEST_F(FrameTest, HintAppearsAfterTheMouseRestsAndFollowsTheRules) {
+  Interface& e = engine_.Start();
+  auto* control = new Control(1);
+  control->SetSize(100, 40);
+  control->SetPosition(200, 200);
+  control->SetHint("Klikni");
+  AddControl(control);
+  e.SetCursor(0);
+
+  auto frameAfter = [&](uint32_t ms) {
+    engine_.Clock().Advance(ms);
+    e.ComposeFrame();
+  };
+  engine_.Play("0 move 250 220");
+  frameAfter(0);
+  EXPECT_EQ(e.HintControl(), 1);
+  frameAfter(999);
+  EXPECT_TRUE(HintColumns().empty());
+  engine_.Play("0 move 251 220");
+  frameAfter(1);
+  frameAfter(999);
+  EXPECT_TRUE(HintColumns().empty()) << "a move restarts the wait";
+  frameAfter(1);
+  std::vector<int> columns = HintColumns();
+  ASSERT_FALSE(columns.empty());
+  EXPECT_GT(*std::min_element(columns.begin(), columns.end()), 251 + 12)
+      << "the hint sits right of the cursor";
+
+  engine_.Play("0 move 400 220");
+  frameAfter(0);
+  EXPECT_TRUE(HintColumns().empty()) << "leaving the control removes the hint at once";
+  EXPECT_EQ(e.HintControl(), -1);
+
+  control->SetPosition(560, 200);
+  engine_.Play("0 move 630 220");
+  frameAfter(0);
+  frameAfter(1000);
+  columns = HintColumns();
+  ASSERT_FALSE(columns.empty());
+  EXPECT_LT(*std::max_element(columns.begin(), columns.end()), 630)
+      << "near the right edge the hint goes left of the mouse";
+
+  control->SetFlags(kCfDisabled);
+  frameAfter(0);
+  EXPECT_TRUE(HintColumns().empty());
+}
+
+TEST_F(FrameTest, BackgroundIsKeptByNameAndComesBackAfterLostSurfaces) {
+  Interface& e = engine_.Start();
+  ASSERT_TRUE(e.SetBackground("bg", false));
+  e.ComposeFrame();
+  EXPECT_EQ(Pixel(320, 240), 0x336699u);
+  // Replace the file: a second selection by the same name does not read it.
+  WriteSolid(engine_.Folder(), "data/bg.png", 640, 480, 0x00FF00);
+  EXPECT_TRUE(e.SetBackground("bg", false));
+  e.ComposeFrame();
+  EXPECT_EQ(Pixel(320, 240), 0x336699u);
+
+  e.Video().LoseAllSurfaces();
+  e.ComposeFrame();
+  e.ComposeFrame();
+  EXPECT_EQ(Pixel(320, 240), 0x00FF00u) << "lost surfaces reload the background by name";
+  e.SetCursor(0);
+  engine_.Play("0 move 10 10");
+  e.ComposeFrame();
+  EXPECT_EQ(Pixel(10, 10), 0x000000u) << "and the cursors";
+
+  EXPECT_FALSE(e.SetBackground("no-such", false));
+  e.ComposeFrame();
+  EXPECT_EQ(Pixel(320, 240), 0x000000u);
+  EXPECT_TRUE(e.SetBackground(nullptr, false)) << "nothing to remove";
+
+  e.Video().LoseAllSurfaces();
+  e.ComposeFrame();
+  EXPECT_FALSE(e.BackBuffer()->IsLost()) << "a screen without a background comes back too";
+}
+
+TEST_F(FrameTest, FrameRateCountsWholeSeconds) {
+  Interface& e = engine_.Start();
+  for (int i = 0; i < 50; ++i) {
+    engine_.Clock().Advance(10);
+    e.ComposeFrame();
+  }
+  EXPECT_EQ(e.FramesPerSecond(), 0) << "no full second yet";
+  for (int i = 0; i < 51; ++i) {
+    engine_.Clock().Advance(10);
+    e.ComposeFrame();
+  }
+  EXPECT_EQ(e.FramesPerSecond(), 100);
+}
+
+}  // namespace
+}  // namespace rufo

@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/messages.h"
+#include "platform/message_box.h"
+#include "tests/support/headless_engine.h"
+#include "tests/support/recording_control.h"
+
+namespace rufo {
+namespace {
+
+// Messages the game's hook saw, as "message param".
+std::vector<std::string>* g_hooked = nullptr;
+
+void Hook(int32_t message, intptr_t param, bool*) {
+  // Device mouse messages carry a pointer; only their code matters here.
+  const bool pointer = message >= kMsgDeviceLeftDown && message <= kMsgDeviceMove;
+  g_hooked->push_back(std::to_string(message) + (pointer ? "" : " " + std::to_string(param)));
+}
+
+class InputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_hooked = &hooked_;
+    engine_.Start();
+    Engine().SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
+  }
+  void TearDown() override { g_hooked = nullptr; }
+
+  // The hook's messages with the given code, in order.
+  std::vector<std::string> Hooked(int32_t message) const {
+    std::vector<std::string> out;
+    const std::string prefix = std::to_string(message);
+    for (const std::string& m : hooked_) {
+      if (m == prefix || m.starts_with(prefix + " ")) out.push_back(m);
+    }
+    return out;
+  }
+  // Starts another engine with other properties, its hook feeding the same record.
+  void StartSecond(test::HeadlessEngine& other, InterfaceProperties properties) {
+    other.WriteIni();
+    properties.allowSecondInstance = true;
+    other.Engine().Init(&properties);
+    other.Engine().SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
+    hooked_.clear();
+  }
+  std::vector<std::string> HookedCodes() const {
+    std::vector<std::string> codes;
+    for (const std::string& m : hooked_)
+      codes.push_back(m.substr(0, m.find(' ')));
+    return codes;
+  }
+
+  std::vector<std::string> hooked_;
+  test::HeadlessEngine engine_;
+};
+
+TEST_F(InputTest, KeyPressReachesTheGameAsDeviceCodeAndAsScanCode) {
+  engine_.Play("0 key Up down\n0 key Up down\n0 key Up up\n0 key A down");
+  // The window's auto-repeat repeats message 13; the buffered device reports one press.
+  EXPECT_EQ(Hooked(kMsgKeyDown), (std::vector<std::string>{"13 328", "13 328", "13 30"}));
+  EXPECT_EQ(Hooked(kMsgKeyUp), std::vector<std::string>{"14 328"});
+  EXPECT_EQ(Hooked(kMsgDeviceKeyDown), (std::vector<std::string>{"1 200", "1 30"}));
+  EXPECT_EQ(Hooked(kMsgDeviceKeyUp), std::vector<std::string>{"2 200"});
+  EXPECT_TRUE(Engine().IsKeyDown(0x1E));
+  EXPECT_FALSE(Engine().IsKeyDown(kKeyUp));
+}
+
+TEST_F(InputTest, SecondPressWithin333MsIsADoubleClickAndResetsTheRule) {
+  auto press = [&](uint32_t afterMs) {
+    engine_.Clock().Advance(afterMs);
+    engine_.Play("0 ldown\n0 lup");
+  };
+  press(1000);
+  press(333);  // double
+  press(10);   // after a double the next press starts again
+  press(334);  // too late
+  press(1000);
+  engine_.Clock().Advance(200);
+  engine_.Play("0 rdown\n0 rup\n0 rdown\n0 rup");
+  std::vector<std::string> device;
+  for (const std::string& code : HookedCodes()) {
+    if (code.size() == 1) device.push_back(code);
+  }
+  EXPECT_EQ(device, (std::vector<std::string>{"3", "4", "5", "4", "3", "4", "3", "4", "3", "4", "6",
+                                              "7", "8", "7"}));
+}
+
+TEST_F(InputTest, WheelSendsNothing) {
+  engine_.Play("0 wheel 120\n0 wheel -240");
+  EXPECT_TRUE(hooked_.empty());
+}
+
+TEST_F(InputTest, MouseMovesInsideTheGameAreaOnlyAndOwnTheCursorThere) {
+  engine_.Play("0 move 100 50");
+  EXPECT_EQ(Engine().MouseX(), 100);
+  EXPECT_EQ(Engine().MouseY(), 50);
+  EXPECT_TRUE(Engine().OwnCursor());
+  EXPECT_FALSE(engine_.Window().SystemCursorShown());
+  EXPECT_EQ(Hooked(kMsgMouseMoved).size(), 1u);
+
+  engine_.Play("0 move 640 50");
+  EXPECT_EQ(Engine().MouseX(), 100) << "the last position inside stays";
+  EXPECT_FALSE(Engine().OwnCursor());
+  EXPECT_TRUE(engine_.Window().SystemCursorShown());
+  EXPECT_EQ(Hooked(kMsgMouseMoved).size(), 1u);
+
+  Engine().PumpInput();
+  EXPECT_EQ(Hooked(kMsgMouseMoved).size(), 1u) << "a resting mouse sends nothing";
+  engine_.Play("0 move 639 479");
+  EXPECT_EQ(Hooked(kMsgMouseMoved).size(), 2u);
+  EXPECT_TRUE(Engine().MouseInRect({600, 400, 640, 480}, nullptr));
+  const platform::Point offset{600, 400};
+  EXPECT_TRUE(Engine().MouseInRect({0, 0, 40, 80}, &offset));
+  EXPECT_FALSE(Engine().MouseInRect({0, 0, 39, 80}, &offset)) << "right edge is exclusive";
+}
+
+TEST_F(InputTest, DispatchOffersFocusedThenLastToFirstThenHookAndStopsWhenTheScreenChanges) {
+  std::vector<std::string> log;
+  g_hooked = &log;
+  auto* a = new test::RecordingControl(1, &log);
+  auto* b = new test::RecordingControl(2, &log);
+  auto* c = new test::RecordingControl(3, &log);
+  for (Control* control : {a, b, c})
+    ASSERT_TRUE(AddControl(control));
+  a->SetSize(10, 10);
+  SetFocus(1);
+
+  a->ConsumeMessage(kMsgChar);  // consuming does not stop the walk
+  Engine().PostGameMessage(kMsgChar, 65);
+  EXPECT_EQ(log, (std::vector<std::string>{"1:11", "3:11", "2:11", "11 65"}));
+
+  log.clear();
+  c->OnMessage([](int32_t) { Engine().ChangeScreen(0x200, 0, false); });
+  Engine().PostGameMessage(kMsgChar, 66);
+  EXPECT_EQ(log, (std::vector<std::string>{"1:11", "3:11"}));
+  EXPECT_EQ(GetFocusedControl(), nullptr) << "a screen request forgets the focus";
+
+  log.clear();
+  Engine().PostGameMessage(kMsgChar, 67);
+  EXPECT_TRUE(log.empty()) << "nothing is dispatched while a screen change is pending";
+}
+
+TEST_F(InputTest, PendingScreenChangeDropsClicksButKeepsButtonAndKeyState) {
+  Engine().ChangeScreen(0x100, 0, false);
+  EXPECT_TRUE(Engine().InputSuppressed());
+  engine_.Play("0 ldown\n0 key A down");
+  EXPECT_FALSE(Engine().InputSuppressed()) << "the pump clears the suppression at its end";
+  EXPECT_TRUE(hooked_.empty());
+  EXPECT_TRUE(Engine().LeftButtonDown());
+  EXPECT_TRUE(Engine().IsKeyDown(0x1E));
+}
+
+TEST_F(InputTest, F12QuitsWithoutAKeyMessageOnlyWhenAllowed) {
+  engine_.Play("0 key F12 down");
+  EXPECT_TRUE(Engine().QuitRequested());
+  EXPECT_TRUE(Hooked(kMsgKeyDown).empty());
+
+  test::HeadlessEngine other;
+  InterfaceProperties properties = test::HeadlessEngine::Properties();
+  properties.f12Quits = false;
+  StartSecond(other, properties);
+  other.Play("0 key F12 down");
+  EXPECT_FALSE(other.Engine().QuitRequested());
+  EXPECT_EQ(Hooked(kMsgKeyDown), std::vector<std::string>{"13 88"});
+}
+
+TEST_F(InputTest, AltEnterSwitchesModeOnlyWhenFullScreenIsAllowed) {
+  engine_.Play("0 key LAlt down\n0 key Enter down\n0 key Enter up\n0 key LAlt up");
+  EXPECT_TRUE(Engine().FullScreen());
+  EXPECT_TRUE(engine_.Window().FullScreen());
+  EXPECT_EQ(Hooked(kMsgModeSwitched).size(), 1u);
+  EXPECT_EQ(Hooked(kMsgKeyDown), std::vector<std::string>{"13 56"}) << "only Alt itself";
+
+  test::HeadlessEngine windowOnly;
+  InterfaceProperties properties = test::HeadlessEngine::Properties();
+  properties.canFullScreen = false;
+  StartSecond(windowOnly, properties);
+  windowOnly.Play("0 key RAlt down\n0 key Enter down");
+  EXPECT_FALSE(windowOnly.Engine().FullScreen());
+  EXPECT_EQ(Hooked(kMsgKeyDown), (std::vector<std::string>{"13 312", "13 28"}));
+}
+
+TEST_F(InputTest, LayoutModeSilencesInputAndMovesTheControlUnderTheMouse) {
+  auto* below = new test::RecordingControl(7, nullptr);
+  auto* above = new test::RecordingControl(8, nullptr);
+  auto* elsewhere = new test::RecordingControl(9, nullptr);
+  for (auto* control : {below, above, elsewhere}) {
+    control->SetSize(50, 50);
+    AddControl(control);
+  }
+  below->SetPosition(100, 100);
+  above->SetPosition(120, 120);
+  elsewhere->SetPosition(300, 300);
+
+  engine_.Play("0 key ScrollLock down\n0 key ScrollLock up");
+  ASSERT_TRUE(Engine().LayoutMode());
+  EXPECT_TRUE(hooked_.empty());
+
+  engine_.Play("0 move 110 110");
+  engine_.Play("0 ldown");
+  EXPECT_EQ(Engine().MouseX(), 110) << "the position follows the mouse";
+  EXPECT_EQ(GetHoveredControl(), below);
+  EXPECT_EQ(Engine().Controls().At(2), below) << "the selected control goes on top";
+
+  engine_.Play("0 move 115 130");
+  int x = 0, y = 0;
+  below->GetPosition(&x, &y);
+  EXPECT_EQ(x, 105);
+  EXPECT_EQ(y, 120);
+  engine_.Play("0 lup\n0 key Left down\n0 key Left up\n0 key Down down");
+  below->GetPosition(&x, &y);
+  EXPECT_EQ(x, 104);
+  EXPECT_EQ(y, 121);
+  EXPECT_EQ(Hooked(kMsgLayoutMove), (std::vector<std::string>{"22 7", "22 7", "22 7"}));
+  EXPECT_TRUE(Hooked(kMsgMouseMoved).empty());
+  EXPECT_TRUE(Hooked(kMsgKeyDown).empty());
+
+  engine_.Play("0 move 5 5");
+  engine_.Play("0 ldown\n0 lup");
+  EXPECT_EQ(GetHoveredControl(), below) << "a press on no control keeps the selection";
+
+  engine_.Play("0 key ScrollLock down");
+  EXPECT_FALSE(Engine().LayoutMode());
+  EXPECT_EQ(Hooked(kMsgLayoutMove).back(), "22 0");
+  engine_.Play("0 move 6 6");
+  EXPECT_EQ(Hooked(kMsgMouseMoved).size(), 1u);
+}
+
+TEST_F(InputTest, ActivationMessagesGoToTheHookOnlyOnChange) {
+  auto& window = engine_.Window();
+  window.PostMessage({platform::kWmActivate, platform::MakeActivateParam(false, false), 0});
+  window.PostMessage({platform::kWmActivate, platform::MakeActivateParam(false, true), 0});
+  window.PostMessage({platform::kWmActivate, platform::MakeActivateParam(false, true), 0});
+  window.PostMessage({platform::kWmActivate, platform::MakeActivateParam(true, false), 0});
+  Engine().PumpInput();
+  EXPECT_EQ(HookedCodes(), (std::vector<std::string>{"263", "260", "262", "261"}));
+}
+
+TEST(InputSetupTest, EveryFailingDeviceStepIsFatalWithItsOwnMessage) {
+  const std::pair<platform::InputStep, const char*> steps[] = {
+      {platform::InputStep::kCreateSystem, "\n"},
+      {platform::InputStep::kKeyboardCreate, " \\(KCreateDevice\\)\n"},
+      {platform::InputStep::kKeyboardFormat, " \\(KSetDataFormat\\)\n"},
+      {platform::InputStep::kKeyboardCooperativeLevel, " \\(KSetCooperativeLevel\\)\n"},
+      {platform::InputStep::kKeyboardBufferSize, " \\(KSetProperty\\)\n"},
+      {platform::InputStep::kMouseCreate, " \\(MCreateDevice\\)\n"},
+      {platform::InputStep::kMouseFormat, " \\(MSetDataFormat\\)\n"},
+      {platform::InputStep::kMouseCooperativeLevel, " \\(MSetCooperativeLevel\\)\n"},
+      {platform::InputStep::kMouseBufferSize, " \\(MSetProperty\\)\n"},
+  };
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  for (const auto& [step, message] : steps) {
+    EXPECT_EXIT(
+        {
+          test::HeadlessEngine engine;
+          engine.Engine().Input().InjectFailure(step);
+          engine.Start();
+        },
+        ::testing::ExitedWithCode(255), std::string("inicializaci Direct input") + message)
+        << message;
+  }
+}
+
+}  // namespace
+}  // namespace rufo

@@ -1,0 +1,54 @@
+#include "tools/demogen/description.h"
+
+#include <gtest/gtest.h>
+
+namespace rufo::demogen {
+namespace {
+
+TEST(Description, BlocksWordsOptionsAndTexts) {
+  const auto statements = ParseDescription(
+      "# a comment\n"
+      "picture Bitmaps\\Start\\bg 640 480 opaque   # trailing comment\n"
+      "  sky top=#336699\n"
+      "\n"
+      "\tflower 10 20 14 color=red\n"
+      "speech rufo Sounds\\x \"Řekni \\\"ahoj\\\" # ne komentář\"\n",
+      "start.txt");
+  ASSERT_EQ(statements.size(), 2u);
+  const Statement& picture = statements[0];
+  EXPECT_EQ(picture.keyword, "picture");
+  EXPECT_EQ(picture.Word(0), "Bitmaps\\Start\\bg");
+  EXPECT_EQ(picture.Int(1), 640);
+  EXPECT_TRUE(picture.HasWord("opaque"));
+  ASSERT_EQ(picture.children.size(), 2u);
+  EXPECT_EQ(picture.children[0].Option("top", ""), "#336699");
+  EXPECT_EQ(picture.children[1].Real(2), 14.0);
+  EXPECT_EQ(picture.children[1].where, "start.txt:5");
+  EXPECT_EQ(statements[1].Quoted(), "Řekni \"ahoj\" # ne komentář");
+  EXPECT_EQ(statements[1].Words().size(), 2u);
+}
+
+TEST(Description, FaultsNameTheirLine) {
+  auto message = [](const std::string& text) {
+    try {
+      ParseDescription(text, "d.txt");
+    } catch (const DescriptionError& e) {
+      return std::string(e.what());
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(message("  sky\n"), "d.txt:1: indented line without a block");
+  EXPECT_EQ(message("a\nspeech rufo x \"open\n"), "d.txt:2: unclosed quote");
+  EXPECT_EQ(message("a b\"c\"\n"), "d.txt:1: quote inside a word");
+  EXPECT_EQ(message("=x\n"), "d.txt:1: '=' without a key");
+
+  const auto statements = ParseDescription("picture p 64x 48 frames=two\n", "p.txt");
+  EXPECT_THROW(statements[0].Int(1), DescriptionError);
+  EXPECT_THROW(statements[0].Word(5), DescriptionError);
+  EXPECT_THROW(statements[0].IntOption("frames", 1), DescriptionError);
+  EXPECT_THROW(statements[0].Quoted(), DescriptionError);
+  EXPECT_EQ(statements[0].IntOption("rows", 3), 3);
+}
+
+}  // namespace
+}  // namespace rufo::demogen

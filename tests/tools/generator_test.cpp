@@ -1,0 +1,146 @@
+#include "tools/demogen/generator.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "tests/support/temp_folder.h"
+#include "tools/assetkit/ani_file.h"
+
+namespace rufo::demogen {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The RGB samples of a PNG file.
+std::vector<uint8_t> Pixels(const fs::path& path, int* width, int* height) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  std::vector<uint8_t> pixels;
+  if (png_image_begin_read_from_file(&image, path.c_str())) {
+    image.format = PNG_FORMAT_RGB;
+    pixels.resize(PNG_IMAGE_SIZE(image));
+    png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr);
+    *width = static_cast<int>(image.width);
+    *height = static_cast<int>(image.height);
+  }
+  png_image_free(&image);
+  return pixels;
+}
+
+class GeneratorTest : public ::testing::Test {
+ protected:
+  void Generate(const std::string& description) {
+    Generator generator(folder_.Path() / "data");
+    generator.Add(ParseDescription(description, "test.txt"));
+    generator.Finish();
+  }
+  std::string Fault(const std::string& description) {
+    try {
+      Generate(description);
+    } catch (const DescriptionError& e) {
+      return e.what();
+    }
+    return "no fault";
+  }
+  fs::path Out(const std::string& relative) const { return folder_.Path() / "data" / relative; }
+
+  test::TempFolder folder_;
+};
+
+TEST_F(GeneratorTest, PicturesKeepTheKeyForEmptyPixelsOnly) {
+  Generate(
+      "picture strip 20 10 frames=3\n"
+      "  panel 2 2 16 6 color=#ff00ff line=0\n"
+      "picture Bitmaps\\bg 8 8 opaque\n"
+      "  panel -5 -5 4 4 color=#102030 line=0\n");
+  int w = 0, h = 0;
+  const std::vector<uint8_t> strip = Pixels(Out("strip.png"), &w, &h);
+  ASSERT_EQ(w, 60);
+  ASSERT_EQ(h, 10);
+  auto at = [&](int x, int y) { return &strip[3 * (y * w + x)]; };
+  EXPECT_EQ(at(0, 0)[0], 255);
+  EXPECT_EQ(at(0, 0)[1], 0) << "empty pixels are the magenta key";
+  for (int frame = 0; frame < 3; ++frame) {
+    const uint8_t* drawn = at(frame * 20 + 10, 5);
+    EXPECT_GT(drawn[1], 0) << "a drawn magenta must not read as the key on a 16-bit display";
+  }
+  const std::vector<uint8_t> bg = Pixels(Out("Bitmaps/bg.png"), &w, &h);
+  EXPECT_EQ(bg[0], 255) << "an opaque picture is drawn over white";
+}
+
+TEST_F(GeneratorTest, HitMapsHoldOnlyTheirRegionValues) {
+  Generate(
+      "hitmap Bitmaps\\mask\n"
+      "  ellipse 26 100 100 17 17\n"
+      "  rect 20 10 10 30 40\n");
+  int w = 0, h = 0;
+  const std::vector<uint8_t> map = Pixels(Out("Bitmaps/mask.png"), &w, &h);
+  ASSERT_EQ(w, 640);
+  ASSERT_EQ(h, 480);
+  std::set<int> values;
+  for (size_t i = 0; i < map.size(); i += 3)
+    values.insert(map[i]);
+  EXPECT_EQ(values, (std::set<int>{20, 26, 255})) << "no blended edges";
+  EXPECT_EQ(map[3 * (100 * 640 + 100)], 26);
+  EXPECT_EQ(map[3 * (10 * 640 + 10)], 20);
+  EXPECT_EQ(map[3 * (49 * 640 + 39)], 20);
+  EXPECT_EQ(map[3 * (50 * 640 + 40)], 255);
+}
+
+TEST_F(GeneratorTest, AnimationsScriptsAndScreens) {
+  Generate(
+      "scene bits\n"
+      "  star 8 8 6\n"
+      "animation Bitmaps\\Ani\\STAR 16 16 frames=4 time=0.05\n"
+      "  use bits\n"
+      "  use bits 4 0\n"
+      "frames Bitmaps\\Ani\\STAR 0:0.1 3:0.25\n"
+      "screen Data\\Test\\screen.dat title=\"Zkouška\"\n"
+      "  bg Bitmaps\\bg BG\n"
+      "  anifolder Bitmaps\\Ani\\\n"
+      "  ani 10 20 STAR stay\n");
+  const auto animation = assetkit::DecodeAni(ReadAll(Out("Bitmaps/Ani/STAR.ani")));
+  ASSERT_TRUE(animation);
+  EXPECT_EQ(animation->frames.size(), 4u);
+  EXPECT_EQ(animation->frameSeconds, 0.05f);
+  EXPECT_EQ(animation->colorKey, 0xF800F8u);
+  EXPECT_EQ(animation->frames[0][0], 0xF81F) << "the corner is keyed";
+  EXPECT_EQ(ReadAll(Out("Bitmaps/Ani/STAR.dat")), "-0,0.100\r\n-3,0.250\r\n");
+  EXPECT_EQ(ReadAll(Out("Data/Test/screen.dat")),
+            "; Zkou\x9Aka\r\nBG=Bitmaps\\bg,BG\r\nPATH_ANI=Bitmaps\\Ani\\\r\n"
+            "ANI=10,20,STAR,flags=END_PLAY_NH\r\n");
+}
+
+TEST_F(GeneratorTest, FaultsNameTheirLine) {
+  EXPECT_EQ(Fault("picture p 10 10\n  teapot 1 2\n"), "test.txt:2: no drawing named teapot");
+  EXPECT_EQ(Fault("picture p 10 10\n  flower 1 2\n"),
+            "test.txt:2: flower needs: x y size (color=)");
+  EXPECT_EQ(Fault("picture p 10 10\n  flower 1 2 3 color=mauve\n"),
+            "test.txt:2: unknown colour \"mauve\"");
+  EXPECT_EQ(Fault("picture p 10 10\n  use nowhere\n"), "test.txt:2: no scene named nowhere");
+  EXPECT_EQ(Fault("scene a\n  use a\npicture p 10 10\n  use a\n"),
+            "test.txt:3: scenes use each other in a circle");
+  EXPECT_EQ(Fault("screen s.dat\n  bitmap 1 2 a,b N\n"),
+            "test.txt:2: screen script field holds a separator: a,b");
+  EXPECT_EQ(Fault("speech robot x \"ahoj\"\n"),
+            "test.txt:1: speech voice must be rufo or narrator");
+  EXPECT_EQ(Fault("picture ..\\escape 10 10\n"),
+            "test.txt:1: data path \"..\\escape\" leaves the data tree");
+  EXPECT_EQ(Fault("sound s kazoo\n"), "test.txt:1: unknown sound effect \"kazoo\"");
+  EXPECT_EQ(Fault("frames s 1-0.5\n"), "test.txt:1: a frame step is FRAME:SECONDS, not 1-0.5");
+  EXPECT_EQ(Fault("bogus 1\n"), "test.txt:1: unknown keyword bogus");
+}
+
+}  // namespace
+}  // namespace rufo::demogen

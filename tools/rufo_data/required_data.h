@@ -1,0 +1,34 @@
+#pragma once
+
+#include <span>
+
+namespace rufo::data_tool {
+
+// What the game looks up in a data tree, one row per name or numbered run of names.
+enum class Need {
+  kFile,         // the file itself
+  kPicture,      // a picture as the game completes its name: ".png" or ".bmp"
+  kSound,        // name + ".wav"
+  kSpeech,       // a speech: name + ".dat" (frame script) and name + ".wav"
+  kFrameScript,  // name + ".dat" alone (played on an animation that has its own sound)
+  kScript,       // a screen script: the file, and every picture and animation it names
+  kEntry,        // an entry of the screen script `in`
+  kEntrySpeech,  // an entry of `in` played with its own frame script: its path + ".dat"
+  kHitValue,     // a value of the hit map `in`
+  kCursor,       // a cursor name in "Cursors.dat"
+  kCursorCount,  // at least `first` cursors in "Cursors.dat"
+};
+
+// `name` may hold one "%d", which takes every number from `first` to `last`.
+struct Requirement {
+  Need need;
+  const char* name;
+  int first = 0;
+  int last = 0;
+  const char* in = nullptr;
+};
+
+// The table of every name the game looks up; grows with every garden.
+std::span<const Requirement> RequiredData();
+
+}  // namespace rufo::data_tool

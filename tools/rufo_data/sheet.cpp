@@ -1,0 +1,185 @@
+// rufo-data sheet ROOT OUT.png: a contact sheet of every picture and every animation frame in
+// a data tree, labelled with its path, so that a person can review the art at a glance.
+// Colour-keyed pixels show as a light checkerboard.
+#include <cairo.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/assetkit/ani_file.h"
+#include "tools/assetkit/png_writer.h"
+#include "tools/rufo_data/command.h"
+
+namespace rufo::data_tool {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kTileWidth = 170;
+constexpr int kTileHeight = 150;
+constexpr int kPictureBox = 130;
+constexpr int kColumns = 8;
+
+using Surface = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
+
+struct Tile {
+  std::string label;
+  Surface picture;
+};
+
+bool IsKey(uint8_t r, uint8_t g, uint8_t b) {
+  return r >= 248 && g < 4 && b >= 248;
+}
+
+// A surface with the key colour replaced by a checkerboard.
+Surface Unkeyed(int width, int height, const std::vector<uint32_t>& rgb) {
+  Surface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height),
+                  cairo_surface_destroy);
+  cairo_surface_flush(surface.get());
+  unsigned char* data = cairo_image_surface_get_data(surface.get());
+  const int stride = cairo_image_surface_get_stride(surface.get());
+  for (int y = 0; y < height; ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
+    for (int x = 0; x < width; ++x) {
+      const uint32_t p = rgb[size_t(y) * width + x];
+      const bool key = IsKey((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+      row[x] = key ? (((x / 6 + y / 6) % 2) ? 0xE8E8E8 : 0xFFFFFF) : p;
+    }
+  }
+  cairo_surface_mark_dirty(surface.get());
+  return surface;
+}
+
+std::vector<Tile> PngTile(const fs::path& file, const std::string& label) {
+  std::vector<Tile> tiles;
+  Surface loaded(cairo_image_surface_create_from_png(file.c_str()), cairo_surface_destroy);
+  if (cairo_surface_status(loaded.get()) != CAIRO_STATUS_SUCCESS) {
+    tiles.push_back({label + " (unreadable)", Surface(nullptr, cairo_surface_destroy)});
+    return tiles;
+  }
+  const int w = cairo_image_surface_get_width(loaded.get());
+  const int h = cairo_image_surface_get_height(loaded.get());
+  cairo_surface_flush(loaded.get());
+  const unsigned char* data = cairo_image_surface_get_data(loaded.get());
+  const int stride = cairo_image_surface_get_stride(loaded.get());
+  std::vector<uint32_t> rgb(size_t(w) * h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      rgb[size_t(y) * w + x] = reinterpret_cast<const uint32_t*>(data + y * stride)[x] & 0xFFFFFF;
+    }
+  }
+  tiles.push_back({label, Unkeyed(w, h, rgb)});
+  return tiles;
+}
+
+std::vector<Tile> AniTiles(const fs::path& file, const std::string& label) {
+  std::vector<Tile> tiles;
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  const std::optional<assetkit::Animation> animation = assetkit::DecodeAni(bytes.str());
+  if (!animation) {
+    tiles.push_back({label + " (unreadable)", Surface(nullptr, cairo_surface_destroy)});
+    return tiles;
+  }
+  for (size_t f = 0; f < animation->frames.size(); ++f) {
+    std::vector<uint32_t> rgb;
+    for (uint16_t p : animation->frames[f]) {
+      const uint32_t r = (p >> 11) * 255 / 31, g = ((p >> 5) & 0x3F) * 255 / 63,
+                     b = (p & 0x1F) * 255 / 31;
+      rgb.push_back((r << 16) | (g << 8) | b);
+    }
+    tiles.push_back({label + " #" + std::to_string(f),
+                     Unkeyed(int(animation->width), int(animation->height), rgb)});
+  }
+  return tiles;
+}
+
+void DrawTile(cairo_t* cr, const Tile& tile, int x, int y) {
+  if (tile.picture) {
+    const int w = cairo_image_surface_get_width(tile.picture.get());
+    const int h = cairo_image_surface_get_height(tile.picture.get());
+    const double scale = std::min(1.0, double(kPictureBox) / std::max(w, h));
+    cairo_save(cr);
+    cairo_translate(cr, x + (kTileWidth - w * scale) / 2, y + 4 + (kPictureBox - h * scale) / 2);
+    cairo_scale(cr, scale, scale);
+    cairo_set_source_surface(cr, tile.picture.get(), 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+  }
+  cairo_set_source_rgb(cr, 0.1, 0.1, 0.1);
+  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr, 9);
+  std::string label = tile.label;
+  if (label.size() > 34) label = "…" + label.substr(label.size() - 33);
+  cairo_move_to(cr, x + 4, y + kTileHeight - 6);
+  cairo_show_text(cr, label.c_str());
+}
+
+int Run(std::span<char*> args) {
+  if (args.size() != 2) {
+    std::fprintf(stderr, "usage: rufo-data sheet ROOT OUT.png\n");
+    return 2;
+  }
+  const fs::path root = args[0];
+  std::vector<fs::path> files;
+  std::error_code error;
+  for (fs::recursive_directory_iterator it(root, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string extension = it->path().extension().string();
+    if (it->is_regular_file() && (extension == ".png" || extension == ".ani")) {
+      files.push_back(it->path());
+    }
+  }
+  if (error || files.empty()) {
+    std::fprintf(stderr, "rufo-data sheet: no pictures under %s\n", root.c_str());
+    return 1;
+  }
+  std::sort(files.begin(), files.end());
+  std::vector<Tile> tiles;
+  for (const fs::path& file : files) {
+    const std::string label = fs::relative(file, root).string();
+    for (Tile& tile : file.extension() == ".png" ? PngTile(file, label) : AniTiles(file, label)) {
+      tiles.push_back(std::move(tile));
+    }
+  }
+  const int rows = static_cast<int>((tiles.size() + kColumns - 1) / kColumns);
+  Surface sheet(
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, kColumns * kTileWidth, rows * kTileHeight),
+      cairo_surface_destroy);
+  cairo_t* cr = cairo_create(sheet.get());
+  cairo_set_source_rgb(cr, 0.78, 0.8, 0.84);
+  cairo_paint(cr);
+  for (size_t i = 0; i < tiles.size(); ++i) {
+    DrawTile(cr, tiles[i], int(i % kColumns) * kTileWidth, int(i / kColumns) * kTileHeight);
+  }
+  cairo_destroy(cr);
+  cairo_surface_flush(sheet.get());
+  assetkit::PngPicture picture{
+      kColumns * kTileWidth, rows * kTileHeight, assetkit::PngColor::kRgb, {}};
+  const unsigned char* data = cairo_image_surface_get_data(sheet.get());
+  const int stride = cairo_image_surface_get_stride(sheet.get());
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      const uint32_t p = reinterpret_cast<const uint32_t*>(data + y * stride)[x];
+      picture.pixels.insert(picture.pixels.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
+    }
+  }
+  if (!assetkit::WritePng(args[1], picture)) {
+    std::fprintf(stderr, "rufo-data sheet: cannot write %s\n", args[1]);
+    return 1;
+  }
+  std::printf("%zu pictures and frames on %s\n", tiles.size(), args[1]);
+  return 0;
+}
+
+const Registration kSheet({"sheet", "ROOT OUT.png", Run});
+
+}  // namespace
+}  // namespace rufo::data_tool
