@@ -1,0 +1,21 @@
+#pragma once
+
+#include "game/profile.h"
+
+namespace rufo {
+
+// The user file "rufo_usr.dat" under the runtime root (the data root as a fallback): the four
+// profile records, 224 bytes, nothing else.
+inline constexpr const char* kUserFileName = "rufo_usr.dat";
+
+// Reads up to 224 bytes over the byte image of the table: a short file fills only the part it
+// holds and a missing one leaves the table as it is (the engine logs the missing file).
+void ReadUserFile(ProfileTable& table);
+
+// Stores the table: slots never chosen are stored (and kept) empty, and the current profile's
+// album-complete byte is brought up to date first, so the file never holds a stale one. The
+// file is written beside the old one and renamed over it, so a crash or a full disk leaves the
+// old file whole. False when nothing could be written.
+bool WriteUserFile(ProfileTable& table, int currentProfile);
+
+}  // namespace rufo
