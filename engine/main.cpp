@@ -9,6 +9,7 @@ int main() {
   Interface engine(options.headless ? Platform::Headless() : Platform::Real(), options);
 
   InterfaceProperties properties;
+  if (options.windowed) properties.startFullScreen = false;
   EnsureIniFile(properties);
   if (!engine.Init(&properties)) return 0;
   assetkit::FrameCapture capture(options.captures);

@@ -18,6 +18,11 @@ std::optional<uint32_t> NumberVariable(const char* name) {
   return value;
 }
 
+bool FlagVariable(const char* name) {
+  const char* text = std::getenv(name);
+  return text && *text && std::strcmp(text, "0") != 0;
+}
+
 }  // namespace
 
 bool ParseCaptureList(const std::string& text, std::vector<RunOptions::Capture>* captures) {
@@ -41,8 +46,8 @@ bool ParseCaptureList(const std::string& text, std::vector<RunOptions::Capture>*
 
 RunOptions RunOptionsFromEnvironment() {
   RunOptions options;
-  const char* headless = std::getenv("RUFO_HEADLESS");
-  options.headless = headless && *headless && std::strcmp(headless, "0") != 0;
+  options.headless = FlagVariable("RUFO_HEADLESS");
+  options.windowed = FlagVariable("RUFO_WINDOWED");
   options.runMs = NumberVariable("RUFO_RUN_MS");
   options.seed = NumberVariable("RUFO_SEED");
   if (const char* script = std::getenv("RUFO_INPUT")) options.inputScript = script;

@@ -9,6 +9,7 @@ namespace rufo {
 
 // How a run is driven from outside, read from the environment:
 //   RUFO_HEADLESS=1   virtual clock, no window and no sound device, message boxes on stderr
+//   RUFO_WINDOWED=1   start in a window instead of full screen
 //   RUFO_RUN_MS=N     quit after N milliseconds of game time
 //   RUFO_SEED=N       fixed seed for the game's random draws
 //   RUFO_INPUT=FILE   headless: a script of timed input (engine/input_script.h)
@@ -21,6 +22,7 @@ struct RunOptions {
   };
 
   bool headless = false;
+  bool windowed = false;
   std::optional<uint32_t> runMs;
   std::optional<uint32_t> seed;
   std::string inputScript;

@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build=${RUFO_BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" --target rufo
+cmake --build "$build" --target rufo rufo_demo_data
 exec "$build/rufo"
