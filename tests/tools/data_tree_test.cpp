@@ -6,18 +6,26 @@
 #include <strings.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
 #include <sstream>
+#include <vector>
 
+#include "controls/frame_script.h"
+#include "controls/screen_script.h"
+#include "platform/data_file.h"
+#include "platform/wave_format.h"
+#include "sound/wave_reader.h"
+#include "tests/support/ani_frames.h"
+#include "tests/support/headless_engine.h"
 #include "tests/support/temp_folder.h"
-#include "tools/assetkit/ani_file.h"
 #include "tools/assetkit/png_writer.h"
-#include "tools/assetkit/screen_entries.h"
+#include "tools/rufo_data/required_data.h"
 
 namespace rufo {
 namespace {
@@ -136,84 +144,114 @@ TEST_F(DataTree, PicturesAreWhatTheLoadersRead) {
   }
 }
 
+// Every animation and every frame of it decodes in full; speech and animation frame scripts
+// name only frames their animation has. Speech plays on the talking animation "MLUVI".
 TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
   std::map<std::string, size_t> frames;  // animation path without extension -> frame count
+  size_t talkingFrames = SIZE_MAX;
   for (const fs::path& file : FilesEndingIn(".ani")) {
-    const auto animation = assetkit::DecodeAni(ReadAll(file));
+    const auto animation = test::DecodeAniFile(std::fopen(file.c_str(), "rb"));
     ASSERT_TRUE(animation) << file;
     EXPECT_FALSE(animation->frames.empty()) << file;
-    std::string key = file.string();
-    frames[key.substr(0, key.size() - 4)] = animation->frames.size();
+    frames[(file.parent_path() / file.stem()).string()] = animation->frames.size();
+    if (file.stem() == "MLUVI") talkingFrames = std::min(talkingFrames, animation->frames.size());
   }
-  const std::regex step("-(\\d+),(\\d+\\.\\d+)");
+  ASSERT_NE(talkingFrames, SIZE_MAX) << "no talking animation";
   for (const fs::path& file : FilesEndingIn(".dat")) {
     if (file.filename() == "screen.dat" || file.filename() == "Cursors.dat") continue;
-    // Speech is played on the talking animation (6 mouth shapes); an animation's own script
-    // (and a return script "name_b") on that animation.
-    std::string base = file.string().substr(0, file.string().size() - 4);
-    size_t limit = 6;
+    // An animation's own script, or its return script "name_b", runs on that animation.
+    const std::string base = (file.parent_path() / file.stem()).string();
+    size_t limit = talkingFrames;
     if (base.find("/Ani/") != std::string::npos) {
-      if (!frames.count(base)) {
-        for (const auto& [name, count] : frames) {
-          if (strcasecmp((name + "_b").c_str(), base.c_str()) == 0) limit = count;
+      limit = 0;
+      for (const auto& [name, count] : frames) {
+        if (strcasecmp(name.c_str(), base.c_str()) == 0 ||
+            strcasecmp((name + "_b").c_str(), base.c_str()) == 0) {
+          limit = count;
         }
-      } else {
-        limit = frames[base];
       }
     }
+    std::FILE* in = std::fopen(file.c_str(), "rb");
+    ASSERT_TRUE(in) << file;
+    const std::vector<SequenceEntry> script = ReadFrameScript(in);
+    std::fclose(in);
     std::istringstream lines(ReadAll(file));
     std::string line;
-    int counted = 0;
-    while (std::getline(lines, line)) {
-      std::smatch match;
-      ASSERT_TRUE(std::regex_search(line, match, step)) << file << ": " << line;
-      EXPECT_LT(std::stoul(match[1]), limit) << file << ": " << line;
-      ++counted;
+    size_t lineCount = 0;
+    while (std::getline(lines, line))
+      lineCount += line.find_first_not_of("\r") != std::string::npos;
+    EXPECT_EQ(script.size(), lineCount) << file << ": a line the game skips";
+    float previousEnd = 0;
+    for (const SequenceEntry& step : script) {
+      EXPECT_GE(step.frame, 0) << file;
+      EXPECT_LT(static_cast<size_t>(step.frame), limit) << file;
+      EXPECT_GT(step.endTime, previousEnd) << file << ": a step of no time";
+      previousEnd = step.endTime;
     }
-    EXPECT_GT(counted, 0) << file;
   }
 }
 
-uint32_t U32(const std::string& b, size_t at) {
-  return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
-         static_cast<uint8_t>(b[at + 2]) << 16 |
-         static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
-}
-
-// The layout the game's WAV reader accepts (the format chunk right after "WAVE", its size
-// 18 + extra bytes, chunks skipped up to "data"), IMA ADPCM, and sox decodes every file.
+// Every sound opens in the game's reader, is IMA ADPCM and decodes to its last byte.
 TEST_F(DataTree, SoundsAreImaAdpcmThatDecodes) {
-  const bool haveSox = std::system("sox --version > /dev/null 2>&1") == 0;
+  test::HeadlessEngine engine;
+  engine.Folder().Write("config/rufo.ini", "[Rufo I]\nCD=" + (kTree / "").string() +
+                                               "\nHD=" + engine.RuntimeRoot() + "\n");
+  const InterfaceProperties properties = test::HeadlessEngine::Properties();
+  engine.Engine().Init(&properties);
+  std::vector<uint8_t> buffer(WaveReader::kMaxOutputBuffer);
   for (const fs::path& file : FilesEndingIn(".wav")) {
-    const std::string b = ReadAll(file);
-    ASSERT_GE(b.size(), 60u) << file;
-    EXPECT_EQ(b.compare(0, 4, "RIFF"), 0) << file;
-    EXPECT_EQ(b.compare(8, 8, "WAVEfmt "), 0) << file;
-    EXPECT_EQ(b[20] | b[21] << 8, 0x11) << file;
-    const size_t extra = static_cast<uint8_t>(b[36]) | static_cast<uint8_t>(b[37]) << 8;
-    EXPECT_EQ(U32(b, 16), 18 + extra) << file;
-    size_t at = 38 + extra;
-    while (at + 8 <= b.size() && b.compare(at, 4, "data") != 0)
-      at += 8 + U32(b, at + 4);
-    ASSERT_LE(at + 8, b.size()) << file << " has no data chunk";
-    EXPECT_EQ(at + 8 + U32(b, at + 4), b.size()) << file;
-    if (haveSox) {
-      EXPECT_EQ(std::system(("sox '" + file.string() + "' -n 2> /dev/null").c_str()), 0) << file;
+    WaveReader reader;
+    ASSERT_TRUE(reader.Open(fs::relative(file, kTree).string())) << file;
+    EXPECT_EQ(reader.SourceFormat().formatTag, platform::kWaveFormatImaAdpcm) << file;
+    EXPECT_GT(reader.OutputSize(), 0u) << file;
+    uint32_t total = 0;
+    for (;;) {
+      uint32_t count = static_cast<uint32_t>(buffer.size());
+      ASSERT_TRUE(reader.Read(buffer.data(), &count)) << file << " fails after " << total;
+      total += count;
+      if (count < buffer.size()) break;
     }
+    EXPECT_EQ(total, reader.OutputSize()) << file;
   }
 }
 
-TEST_F(DataTree, ScreenScriptsNameUniqueEntries) {
+ScreenScript ParseScreen(const std::string& path) {
+  ScreenScript script;
+  std::FILE* file = platform::OpenFile(path, "rb");
+  EXPECT_TRUE(file) << path;
+  if (file) {
+    script.Parse(file);
+    std::fclose(file);
+  }
+  return script;
+}
+
+// Every screen script reads in the game's parser, within its table, with unique names, and holds
+// every entry the game looks up by name.
+TEST_F(DataTree, ScreenScriptsHoldTheEntriesTheGameLooksUp) {
   for (const fs::path& file : FilesEndingIn(".dat")) {
     if (file.filename() != "screen.dat") continue;
-    std::map<std::string, int> seen;
-    for (const auto& entry : assetkit::ReadScreenEntries(ReadAll(file))) {
-      if (entry.keyword != "EMPTY") {
-        EXPECT_EQ(++seen[entry.name], 1) << file << " " << entry.name;
+    const ScreenScript script = ParseScreen(file.string());
+    EXPECT_GT(script.Count(), 0) << file;
+    EXPECT_LT(script.Count(), ScreenScript::kCapacity) << file << " may have lost entries";
+    for (int i = 0; i < script.Count(); ++i) {
+      const ScreenEntry& entry = script.Entry(i);
+      if (entry.type != kEntryEmpty) {
+        EXPECT_EQ(script.FindEntry(entry.name), i) << file << " names " << entry.name << " twice";
       }
     }
-    EXPECT_FALSE(seen.empty()) << file;
   }
+  int looked = 0;
+  for (const data_tool::Requirement& r : data_tool::RequiredData()) {
+    if (r.need != data_tool::Need::kEntry && r.need != data_tool::Need::kEntrySpeech) continue;
+    const ScreenScript script = ParseScreen((kTree / "").string() + r.in);
+    for (int n = r.first; n <= data_tool::LastNumber(r); ++n) {
+      const std::string name = data_tool::NameOf(r, n);
+      EXPECT_GE(script.FindEntry(name), 0) << name << " in " << r.in;
+    }
+    ++looked;
+  }
+  EXPECT_GT(looked, 0);
 }
 
 }  // namespace

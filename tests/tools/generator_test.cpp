@@ -7,8 +7,8 @@
 #include <set>
 #include <sstream>
 
+#include "tests/support/ani_frames.h"
 #include "tests/support/temp_folder.h"
-#include "tools/assetkit/ani_file.h"
 
 namespace rufo::demogen {
 namespace {
@@ -110,11 +110,11 @@ TEST_F(GeneratorTest, AnimationsScriptsAndScreens) {
       "  bg Bitmaps\\bg BG\n"
       "  anifolder Bitmaps\\Ani\\\n"
       "  ani 10 20 STAR stay\n");
-  const auto animation = assetkit::DecodeAni(ReadAll(Out("Bitmaps/Ani/STAR.ani")));
+  const auto animation = test::DecodeAniBytes(ReadAll(Out("Bitmaps/Ani/STAR.ani")));
   ASSERT_TRUE(animation);
   EXPECT_EQ(animation->frames.size(), 4u);
-  EXPECT_EQ(animation->frameSeconds, 0.05f);
-  EXPECT_EQ(animation->colorKey, 0xF800F8u);
+  EXPECT_EQ(animation->header.frameSeconds, 0.05f);
+  EXPECT_EQ(animation->header.colorKey, 0xF800F8u);
   EXPECT_EQ(animation->frames[0][0], 0xF81F) << "the corner is keyed";
   EXPECT_EQ(ReadAll(Out("Bitmaps/Ani/STAR.dat")), "-0,0.100\r\n-3,0.250\r\n");
   EXPECT_EQ(ReadAll(Out("Data/Test/screen.dat")),

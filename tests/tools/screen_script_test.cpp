@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/assetkit/screen_entries.h"
+#include <cstdio>
+
+#include "controls/control.h"
+#include "controls/screen_script.h"
 
 namespace rufo::assetkit {
 namespace {
@@ -31,19 +34,30 @@ TEST(ScreenScriptWriter, EntriesReadBackInOrderWithTheirFiles) {
             std::string::npos)
       << "names are Windows-1250";
 
-  const auto entries = ReadScreenEntries(text);
-  ASSERT_EQ(entries.size(), 9u);
-  EXPECT_EQ(entries[0].keyword, "BG");
-  EXPECT_EQ(entries[0].path, "Bitmaps\\Start\\bg");
-  EXPECT_EQ(entries[1].path, "Bitmaps\\Start\\Ani\\MLUVI");
-  EXPECT_EQ(entries[2].name, "A_SPEEK");
-  EXPECT_EQ(entries[3].path, "DOG");
-  EXPECT_EQ(entries[4].name, "PES");
-  EXPECT_EQ(entries[4].path, "Bitmaps\\Start\\Ani\\dog");
-  EXPECT_EQ(entries[5].keyword, "EMPTY");
-  EXPECT_EQ(entries[6].name, "CEPKA");
-  EXPECT_EQ(entries[7].keyword, "ABITMAP");
-  EXPECT_EQ(entries[8].name, "OK");
+  // The game's parser reads the text back.
+  std::string bytes = text;
+  std::FILE* file = fmemopen(bytes.data(), bytes.size(), "rb");
+  ASSERT_TRUE(file);
+  ScreenScript entries;
+  entries.Parse(file);
+  std::fclose(file);
+  ASSERT_EQ(entries.Count(), 9);
+  EXPECT_EQ(entries.Entry(0).type, kEntryBackground);
+  EXPECT_EQ(entries.Entry(0).path, "Bitmaps\\Start\\bg");
+  EXPECT_EQ(entries.Entry(1).path, "Bitmaps\\Start\\Ani\\MLUVI");
+  EXPECT_EQ(entries.Entry(2).name, "A_SPEEK");
+  EXPECT_EQ(entries.Entry(2).flags & kCfClickPlays, kCfClickPlays);
+  EXPECT_EQ(entries.Entry(3).path, "DOG");
+  EXPECT_EQ(entries.Entry(3).flags & kCfHideAtEnd, 0u);
+  EXPECT_EQ(entries.Entry(4).name, "PES");
+  EXPECT_EQ(entries.Entry(4).path, "Bitmaps\\Start\\Ani\\dog");
+  EXPECT_EQ(entries.Entry(5).type, kEntryEmpty);
+  EXPECT_EQ(entries.Entry(6).name, "CEPKA");
+  EXPECT_EQ(entries.Entry(6).flags, kCfHidden);
+  EXPECT_EQ(entries.Entry(7).type, kEntryAnimatedBitmap);
+  EXPECT_EQ(entries.Entry(7).number, 3);
+  EXPECT_EQ(entries.Entry(8).name, "OK");
+  EXPECT_EQ(entries.Entry(8).x, 5);
 }
 
 TEST(ScreenScriptWriter, RefusesWhatTheGameWouldMisread) {
@@ -56,18 +70,6 @@ TEST(ScreenScriptWriter, RefusesWhatTheGameWouldMisread) {
                std::invalid_argument);
   EXPECT_THROW(script.Background(std::string(260, 'x'), "BG"), std::invalid_argument);
   EXPECT_EQ(script.EntryCount(), 0);
-}
-
-TEST(ScreenEntries, FollowTheGameLineRules) {
-  // Tabs vanish, a comment is no entry, ANIMAL reads as ANI, a line over 254 characters goes on
-  // as the next line.
-  const std::string longLine = "; " + std::string(252, 'x') + "EMPTY\n";
-  const auto entries =
-      ReadScreenEntries("; comment\nBITMAP=1,2,p,A\tB\r\nANIMAL=1,2,CAT\n" + longLine);
-  ASSERT_EQ(entries.size(), 3u);
-  EXPECT_EQ(entries[0].name, "AB");
-  EXPECT_EQ(entries[1].name, "CAT");
-  EXPECT_EQ(entries[2].keyword, "EMPTY");
 }
 
 }  // namespace

@@ -1,15 +1,12 @@
 #include "tools/assetkit/ani_file.h"
 
-#include <array>
 #include <cstring>
 #include <stdexcept>
 
 namespace rufo::assetkit {
 namespace {
 
-constexpr size_t kHeaderSize = 32;
 constexpr size_t kMinRun = 4;  // a run costs three words, so shorter runs do not pay
-constexpr uint64_t kMaxPixels = uint64_t{1} << 26;
 
 void PutU32(std::string& out, uint32_t value) {
   for (int i = 0; i < 4; ++i)
@@ -19,18 +16,6 @@ void PutU32(std::string& out, uint32_t value) {
 void PutU16(std::string& out, uint16_t value) {
   out.push_back(static_cast<char>(value & 0xFF));
   out.push_back(static_cast<char>(value >> 8));
-}
-
-uint32_t GetU32(const std::string& bytes, size_t at) {
-  uint32_t value = 0;
-  for (int i = 3; i >= 0; --i)
-    value = (value << 8) | static_cast<uint8_t>(bytes[at + i]);
-  return value;
-}
-
-uint16_t GetU16(const std::string& bytes, size_t at) {
-  return static_cast<uint16_t>(static_cast<uint8_t>(bytes[at]) |
-                               (static_cast<uint8_t>(bytes[at + 1]) << 8));
 }
 
 // The lowest 16-bit value that no pixel of any frame uses.
@@ -99,45 +84,6 @@ std::string EncodeAni(const Animation& animation) {
     out.append(data);
   }
   return out;
-}
-
-std::optional<Animation> DecodeAni(const std::string& bytes) {
-  if (bytes.size() < kHeaderSize || bytes.compare(0, 4, "RA10") != 0) return std::nullopt;
-  Animation animation;
-  animation.width = GetU32(bytes, 4);
-  animation.height = GetU32(bytes, 8);
-  if (GetU32(bytes, 12) != 16) return std::nullopt;
-  animation.colorKey = GetU32(bytes, 16);
-  const uint32_t marker = GetU32(bytes, 20);
-  const uint32_t count = GetU32(bytes, 24);
-  const uint32_t seconds = GetU32(bytes, 28);
-  std::memcpy(&animation.frameSeconds, &seconds, sizeof seconds);
-  const uint64_t pixels = uint64_t{animation.width} * animation.height;
-  if (pixels > kMaxPixels || count > (bytes.size() - kHeaderSize) / 4) return std::nullopt;
-  for (uint32_t i = 0; i < count; ++i) {
-    const uint64_t offset = GetU32(bytes, kHeaderSize + 4 * size_t{i});
-    if (offset + 6 > bytes.size() || bytes.compare(offset, 2, "AF") != 0) return std::nullopt;
-    const uint64_t size = GetU32(bytes, offset + 2);
-    if (offset + 6 + size > bytes.size() || size % 2 != 0) return std::nullopt;
-    AniFrame frame;
-    frame.reserve(pixels);
-    for (uint64_t at = offset + 6; at < offset + 6 + size; at += 2) {
-      const uint16_t word = GetU16(bytes, at);
-      if (word != marker) {
-        if (frame.size() == pixels) return std::nullopt;
-        frame.push_back(word);
-        continue;
-      }
-      if (at + 6 > offset + 6 + size) return std::nullopt;
-      const uint16_t run = GetU16(bytes, at + 2);
-      if (frame.size() + run > pixels) return std::nullopt;
-      frame.insert(frame.end(), run, GetU16(bytes, at + 4));
-      at += 4;
-    }
-    if (frame.size() != pixels) return std::nullopt;
-    animation.frames.push_back(std::move(frame));
-  }
-  return animation;
 }
 
 }  // namespace rufo::assetkit

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,9 +26,5 @@ constexpr uint16_t Rgb565(uint8_t r, uint8_t g, uint8_t b) {
 // per frame. Rows are run-length encoded with a run marker that no pixel of the animation
 // uses; runs never cross a row end. Every frame must hold width × height pixels.
 std::string EncodeAni(const Animation& animation);
-
-// Reads an ".ani" file back (for tools and tests). Nothing when the bytes are not a complete,
-// well-formed 16-bit animation whose frames decode to exactly width × height pixels.
-std::optional<Animation> DecodeAni(const std::string& bytes);
 
 }  // namespace rufo::assetkit

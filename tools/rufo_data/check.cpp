@@ -7,15 +7,16 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "controls/screen_script.h"
 #include "engine/cursor_file.h"
 #include "platform/data_file.h"
-#include "tools/assetkit/screen_entries.h"
 #include "tools/rufo_data/command.h"
 #include "tools/rufo_data/required_data.h"
 
@@ -23,13 +24,6 @@ namespace rufo::data_tool {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Expand(const char* pattern, int number) {
-  std::string text = pattern;
-  const size_t at = text.find("%d");
-  if (at != std::string::npos) text.replace(at, 2, std::to_string(number));
-  return text;
-}
 
 // The name without its extension; a dot that a backslash follows is part of a folder name.
 std::string WithoutExtension(const std::string& name) {
@@ -43,9 +37,8 @@ class Checker {
   explicit Checker(fs::path root) : root_(std::move(root)) {}
 
   void Check(const Requirement& r) {
-    const bool numbered = std::string(r.name).find("%d") != std::string::npos;
-    for (int n = r.first; n <= (numbered ? r.last : r.first); ++n)
-      Check(r, Expand(r.name, n), n);
+    for (int n = r.first; n <= LastNumber(r); ++n)
+      Check(r, NameOf(r, n), n);
   }
 
   const std::vector<std::string>& Missing() const { return missing_; }
@@ -76,7 +69,7 @@ class Checker {
         FindEntry(r.in, name);
         break;
       case Need::kEntrySpeech:
-        if (const assetkit::ScreenEntryName* entry = FindEntry(r.in, name)) {
+        if (const ScreenEntry* entry = FindEntry(r.in, name)) {
           NeedFile(WithoutExtension(entry->path) + ".dat", "frame script of entry " + name);
         }
         break;
@@ -129,43 +122,45 @@ class Checker {
     }
   }
 
-  const std::vector<assetkit::ScreenEntryName>* Entries(const std::string& script) {
-    auto it = scripts_.find(script);
+  // The script as the game's parser reads it; none when it cannot be opened.
+  const ScreenScript* Script(const std::string& name) {
+    auto it = scripts_.find(name);
     if (it == scripts_.end()) {
-      std::optional<std::vector<assetkit::ScreenEntryName>> entries;
-      if (std::optional<std::string> text = Read(script))
-        entries = assetkit::ReadScreenEntries(*text);
-      it = scripts_.emplace(script, std::move(entries)).first;
+      std::unique_ptr<ScreenScript> script;
+      if (std::FILE* file = std::fopen(Resolve(name).c_str(), "rb")) {
+        script = std::make_unique<ScreenScript>();
+        script->Parse(file);
+        std::fclose(file);
+      }
+      it = scripts_.emplace(name, std::move(script)).first;
     }
-    return it->second ? &*it->second : nullptr;
+    return it->second.get();
   }
 
-  void CheckScript(const std::string& script) {
-    const std::vector<assetkit::ScreenEntryName>* entries = Entries(script);
-    if (!entries) {
-      missing_.push_back("screen script: " + script);
+  void CheckScript(const std::string& name) {
+    const ScreenScript* script = Script(name);
+    if (!script) {
+      missing_.push_back("screen script: " + name);
       return;
     }
-    for (const assetkit::ScreenEntryName& entry : *entries) {
-      if (entry.keyword == "EMPTY") continue;
-      if (entry.keyword == "ANI") {
+    for (int i = 0; i < script->Count(); ++i) {
+      const ScreenEntry& entry = script->Entry(i);
+      if (entry.type == kEntryEmpty) continue;
+      if (entry.type == kEntryAnimation) {
         const std::string file =
             entry.path.find('.') == std::string::npos ? entry.path + ".ani" : entry.path;
-        if (!Exists(file)) missing_.push_back("animation: " + file + " (named by " + script + ")");
+        if (!Exists(file)) missing_.push_back("animation: " + file + " (named by " + name + ")");
       } else {
-        NeedPicture(entry.path, " (named by " + script + ")");
+        NeedPicture(entry.path, " (named by " + name + ")");
       }
     }
   }
 
-  const assetkit::ScreenEntryName* FindEntry(const char* script, const std::string& name) {
-    const std::vector<assetkit::ScreenEntryName>* entries = Entries(script);
-    if (entries) {
-      for (const assetkit::ScreenEntryName& entry : *entries) {
-        if (entry.name == name) return &entry;
-      }
+  const ScreenEntry* FindEntry(const char* scriptName, const std::string& name) {
+    if (const ScreenScript* script = Script(scriptName)) {
+      if (const int index = script->FindEntry(name); index >= 0) return &script->Entry(index);
     }
-    missing_.push_back("entry: " + name + " in " + script);
+    missing_.push_back("entry: " + name + " in " + scriptName);
     return nullptr;
   }
 
@@ -222,7 +217,7 @@ class Checker {
 
   fs::path root_;
   std::vector<std::string> missing_;
-  std::map<std::string, std::optional<std::vector<assetkit::ScreenEntryName>>> scripts_;
+  std::map<std::string, std::unique_ptr<ScreenScript>> scripts_;
   std::map<std::string, std::optional<std::set<int>>> hitMaps_;
   bool cursorsRead_ = false;
   std::optional<std::vector<std::string>> cursors_;

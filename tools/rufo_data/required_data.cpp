@@ -86,4 +86,16 @@ std::span<const Requirement> RequiredData() {
   return kRequired;
 }
 
+int LastNumber(const Requirement& requirement) {
+  return std::string(requirement.name).find("%d") != std::string::npos ? requirement.last
+                                                                       : requirement.first;
+}
+
+std::string NameOf(const Requirement& requirement, int number) {
+  std::string name = requirement.name;
+  const size_t at = name.find("%d");
+  if (at != std::string::npos) name.replace(at, 2, std::to_string(number));
+  return name;
+}
+
 }  // namespace rufo::data_tool

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 namespace rufo::data_tool {
 
@@ -30,5 +31,10 @@ struct Requirement {
 
 // The table of every name the game looks up; grows with every garden.
 std::span<const Requirement> RequiredData();
+
+// The last number a row stands for: `last` when its name holds "%d", else `first`.
+int LastNumber(const Requirement& requirement);
+// The row's name for one number: "%d" replaced by the number.
+std::string NameOf(const Requirement& requirement, int number);
 
 }  // namespace rufo::data_tool

@@ -6,13 +6,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "tools/assetkit/ani_file.h"
+#include "controls/ani_file.h"
 #include "tools/assetkit/png_writer.h"
 #include "tools/rufo_data/command.h"
 
@@ -80,23 +78,26 @@ std::vector<Tile> PngTile(const fs::path& file, const std::string& label) {
 
 std::vector<Tile> AniTiles(const fs::path& file, const std::string& label) {
   std::vector<Tile> tiles;
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  const std::optional<assetkit::Animation> animation = assetkit::DecodeAni(bytes.str());
-  if (!animation) {
+  AniFile ani;
+  if (!ani.Open(std::fopen(file.c_str(), "rb"))) {
     tiles.push_back({label + " (unreadable)", Surface(nullptr, cairo_surface_destroy)});
     return tiles;
   }
-  for (size_t f = 0; f < animation->frames.size(); ++f) {
-    std::vector<uint32_t> rgb;
-    for (uint16_t p : animation->frames[f]) {
-      const uint32_t r = (p >> 11) * 255 / 31, g = ((p >> 5) & 0x3F) * 255 / 63,
-                     b = (p & 0x1F) * 255 / 31;
-      rgb.push_back((r << 16) | (g << 8) | b);
+  const int width = static_cast<int>(ani.Header().width);
+  const int height = static_cast<int>(ani.Header().height);
+  for (int f = 0; f < ani.FrameCount(); ++f) {
+    const std::string frameLabel = label + " #" + std::to_string(f);
+    if (!ani.LoadFrame(f)) {
+      tiles.push_back({frameLabel + " (unreadable)", Surface(nullptr, cairo_surface_destroy)});
+      continue;
     }
-    tiles.push_back({label + " #" + std::to_string(f),
-                     Unkeyed(int(animation->width), int(animation->height), rgb)});
+    std::vector<uint8_t> bytes(size_t(width) * height * 3);
+    DecodeAniFrame(*ani.CachedFrame(f), ani.Header().runMarker, width, height, bytes.data(),
+                   width * 3, platform::PixelLayout::kRgb24);
+    std::vector<uint32_t> rgb;
+    for (size_t i = 0; i < bytes.size(); i += 3)
+      rgb.push_back(uint32_t{bytes[i]} << 16 | uint32_t{bytes[i + 1]} << 8 | bytes[i + 2]);
+    tiles.push_back({frameLabel, Unkeyed(width, height, rgb)});
   }
   return tiles;
 }
