@@ -9,6 +9,7 @@
 #include "engine/interface.h"
 #include "game/game_state.h"
 #include "game/screen_rules.h"
+#include "game/start_screen.h"
 
 namespace rufo {
 namespace {
@@ -52,10 +53,9 @@ bool CreateQuestion(int32_t id, bool closingSounds) {
 }
 
 void PlayDeleteAnimation() {
-  static constexpr const char* kDeleteButtons[] = {"KV_Z", "M_Z", "Z_Z", "OR_Z"};
   int slot = State().pendingDeleteRegion - 26;
   if (slot < 0 || slot > 3) return;
-  if (auto* button = ScriptedAnimation(kDeleteButtons[slot])) button->Speak("", false);
+  if (auto* button = ScriptedAnimation(DeleteButtonName(slot))) button->Speak("", false);
 }
 
 void AnswerDeleteQuestion(int result) {

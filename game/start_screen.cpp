@@ -203,6 +203,10 @@ void StartScreenMessage(int32_t message, bool* /*unconsumed*/) {
   }
 }
 
+const char* DeleteButtonName(int slot) {
+  return kDeleteButtons[slot];
+}
+
 bool StartScreenPointer(uint8_t region) {
   GameState& state = State();
   if (!state.capHeld || !state.facesClickable) {

@@ -37,6 +37,7 @@ void BuildEntryScreen() {
 void BuildTitleScreen() {
   GameState& state = State();
   state.profileChosen = false;
+  SetSpeechKind(kSpeechNone);
   state.profiles.fill(ProfileRecord::Empty());
   ReadUserFile(state.profiles);
   state.screen = std::make_unique<ScreenScript>();
