@@ -112,5 +112,23 @@ TEST_F(UserFileTest, FailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(FileBytes(), before);
 }
 
+TEST_F(UserFileTest, AFullDiskLeavesTheOldFileWhole) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  ProfileTable table = Fresh();
+  table[1].inUse = 1;
+  table[1].face = 3;
+  ASSERT_TRUE(WriteUserFile(table, 1));
+  const std::string before = FileBytes();
+
+  // The new file lands on a device that is always full: every write of it fails.
+  for (const char* root : {"runtime/", "data/"}) {
+    std::filesystem::create_symlink("/dev/full",
+                                    engine_.Folder().Path() / root / "rufo_usr.dat.new");
+  }
+  table[1].face = 5;
+  EXPECT_FALSE(WriteUserFile(table, 1));
+  EXPECT_EQ(FileBytes(), before);
+}
+
 }  // namespace
 }  // namespace rufo

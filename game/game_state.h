@@ -1,0 +1,83 @@
+#pragma once
+
+#include <memory>
+
+#include "controls/game_state.h"
+#include "controls/screen_script.h"
+#include "game/feedback.h"
+#include "game/profile.h"
+#include "sound/sound_object.h"
+
+namespace rufo {
+
+class Control;
+class ScriptedAnimationControl;
+
+// Ids of the controls the game creates in code.
+inline constexpr int32_t kToolbarId = 1;
+inline constexpr int32_t kEndQuestionId = 2;
+inline constexpr int32_t kFirstFaceId = 16;
+inline constexpr int32_t kDeleteQuestionId = 36;
+
+// Speech kinds shared by every scene.
+inline constexpr int kSpeechNone = -1;
+inline constexpr int kSpeechIntro = 0;
+inline constexpr int kSpeechGo = 1;
+inline constexpr int kSpeechWait = 2;
+inline constexpr int kSpeechHelp = ControlsGameState::kHelpSpeech;
+inline constexpr int kSpeechEndQuestion = 241;
+inline constexpr int kSpeechDeleteQuestion = 242;
+
+// Cursor shapes the game sets.
+inline constexpr int kCursorArrow = 0;
+inline constexpr int kCursorBusy = 1;
+inline constexpr int kCursorWalkLeft = 2;
+inline constexpr int kCursorWalkRight = 3;
+inline constexpr int kCursorHand = 4;
+
+inline constexpr uint8_t kNoRegion = 255;
+
+// The game's state for the whole run. The modal flag and the speech kind live in the part of
+// the state that the controls read.
+struct GameState {
+  ProfileTable profiles{ProfileRecord::Empty(), ProfileRecord::Empty(), ProfileRecord::Empty(),
+                        ProfileRecord::Empty()};
+  int currentProfile = 0;
+  FeedbackChooser feedback;
+  int pendingDeleteRegion = -1;
+  int savedCursor = 0;
+  std::unique_ptr<SoundObject> questionSound;
+  std::unique_ptr<SoundObject> helpSound;
+  std::unique_ptr<ScreenScript> screen;
+  bool profileChosen = false;
+  bool facesClickable = false;
+  bool capHeld = false;
+  bool titleTimerOn = false;
+  int titleTimer = 0;
+  bool albumReady = false;
+  // The learning garden plays its farewell instead of its lesson.
+  bool learnEnding = false;
+
+  ProfileRecord& Profile() { return profiles[currentProfile]; }
+};
+
+GameState& State();
+// Back to the state the program starts with (tests run several games in one process).
+void ResetState();
+
+int SpeechKind();
+void SetSpeechKind(int kind);
+bool ModalDialog();
+void SetModalDialog(bool up);
+// Loads a sound into the question sound and plays it; publishes it to the controls.
+void PlayQuestion(const char* name, int speechKind);
+
+// The control that the screen script's entry of that name created, or nullptr.
+Control* ScriptedControl(const char* name);
+ScriptedAnimationControl* ScriptedAnimation(const char* name);
+// Whether the event is `expected` and comes from the control of the entry of that name.
+bool EventFrom(const Control* control, int32_t event, const char* name, int32_t expected);
+// Sends message 21 with parameter 0 so that the cursor is evaluated again.
+void ReevaluateCursor();
+
+}  // namespace rufo

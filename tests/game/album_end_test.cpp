@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "controls/control.h"
+#include "controls/control_list.h"
+#include "controls/question_control.h"
+#include "game/user_file.h"
+#include "tests/game/demo_game.h"
+
+namespace rufo {
+namespace {
+
+using AlbumEndTest = DemoGameTest;
+
+TEST_F(AlbumEndTest, AfterAWinTheAlbumLeadsToTheGardenAfterAVisitBackIntoTheGame) {
+  ProfileRecord& child = State().Profile();
+  child.stickers[3] = 1;
+  child.newSticker = 3;
+  GoTo(0x303);
+  GoTo(kScreenAlbum);
+  EXPECT_FALSE(State().albumReady) << "the sticker is still arriving";
+  RunUntil([] { return State().albumReady; });
+  Click(320, 240);
+  EXPECT_EQ(Engine().CurrentScreen(), 0x301);
+  EXPECT_EQ(child.newSticker, -1);
+
+  GoTo(0x202);
+  GoTo(kScreenAlbum);
+  ASSERT_NE(ScriptedControl("bS3"), nullptr);
+  EXPECT_FALSE(ScriptedControl("bS3")->IsHidden());
+  EXPECT_TRUE(ScriptedControl("bS4")->IsHidden());
+  EXPECT_TRUE(State().albumReady);
+  Click(320, 240);
+  EXPECT_EQ(Engine().CurrentScreen(), 0x202);
+}
+
+TEST_F(AlbumEndTest, TheFourteenthStickerLeadsToTheEndScreenAndItsQuestion) {
+  ProfileRecord& child = State().Profile();
+  child.inUse = 1;
+  child.face = 6;
+  child.stickers.fill(1);
+  child.newSticker = 13;
+  WriteUserFile(State().profiles, State().currentProfile);
+  ASSERT_EQ(child.albumComplete, 1);
+  GoTo(0x603);
+  GoTo(kScreenAlbum);
+  RunUntil([] { return State().albumReady; });
+  Click(320, 240);
+  RunUntil([&] { return OnScreen(kScreenEnd); });
+  ASSERT_NE(ScriptedControl("K3"), nullptr);
+  EXPECT_FALSE(ScriptedControl("K3")->IsHidden());
+  EXPECT_TRUE(ScriptedControl("H3")->IsHidden());
+  RunUntil([] { return ModalDialog(); });
+  EXPECT_EQ(SpeechKind(), kSpeechEndQuestion);
+  EXPECT_FALSE(FindControl(kEndQuestionId)->IsHidden());
+}
+
+TEST_F(AlbumEndTest, DeletingAProfileAsksFirstThenWipesFaceStickersAndName) {
+  ProfileRecord& child = State().profiles[0];
+  child.inUse = 1;
+  child.face = 2;
+  child.stickers[5] = 1;
+  child.name[0] = 'A';
+  GoTo(0x201);
+  GoTo(kScreenStart);
+  Click(182, 335);
+  ASSERT_TRUE(ModalDialog());
+  EXPECT_EQ(State().pendingDeleteRegion, 26);
+  Control* question = FindControl(kDeleteQuestionId);
+  EXPECT_FALSE(question->IsHidden());
+  Click(600, 40);
+  EXPECT_EQ(child.face, 2) << "clicks beside the dialog do nothing";
+  Click(270, 185);
+  EXPECT_FALSE(ModalDialog());
+  EXPECT_TRUE(question->IsHidden());
+  RunUntil([&] { return child.face == -1; });
+  EXPECT_EQ(child.stickers[5], 0);
+  EXPECT_EQ(child.name[0], 0);
+  EXPECT_EQ(child.inUse, 0);
+  EXPECT_TRUE(FindControl(kFirstFaceId)->IsHidden());
+  RunUntil([&] { return child.deletePhase == 0; });
+}
+
+}  // namespace
+}  // namespace rufo

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "engine/interface.h"
+#include "game/game.h"
+#include "game/game_state.h"
+#include "tests/support/headless_engine.h"
+
+namespace rufo {
+
+namespace fs = std::filesystem;
+
+const fs::path kDemoData = fs::path(RUFO_BINARY_DIR) / "data";
+
+// The game in-process on the demo data, brought to the Start screen.
+class DemoGameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
+    ResetState();
+    engine_.Folder().Write("config/rufo.ini", "[Rufo I]\nCD=" + kDemoData.string() +
+                                                  "/\nHD=" + engine_.RuntimeRoot() + "\n");
+    const InterfaceProperties properties = test::HeadlessEngine::Properties();
+    ASSERT_TRUE(Engine().Init(&properties));
+    ASSERT_TRUE(GameStart());
+    started_ = true;
+    RunUntil([&] { return OnScreen(kScreenStart); });
+  }
+  void TearDown() override {
+    if (started_) GameEnd();
+    ResetState();
+  }
+
+  Interface& Engine() { return engine_.Engine(); }
+  bool OnScreen(ScreenId id) {
+    return Engine().CurrentScreen() == id && !Engine().ScreenChangePending();
+  }
+  // Runs the loop a millisecond at a time until the condition holds (at most a minute).
+  template <typename Condition>
+  void RunUntil(Condition done) {
+    for (int ms = 0; ms < 60000 && !done(); ++ms)
+      Step();
+    ASSERT_TRUE(done());
+    Step();
+  }
+  void Step() {
+    engine_.Clock().Advance(1);
+    Engine().PumpInput();
+    Engine().RunTick();
+  }
+  void Click(int x, int y) {
+    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
+    Step();
+    engine_.Play("0 ldown");
+    Step();
+    engine_.Play("0 lup");
+    Step();
+  }
+  void GoTo(ScreenId id) {
+    Engine().ChangeScreen(id, 0, false);
+    RunUntil([&] { return OnScreen(id); });
+  }
+
+  test::HeadlessEngine engine_;
+  bool started_ = false;
+};
+
+}  // namespace rufo

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "controls/control_list.h"
+#include "controls/toolbar_control.h"
+#include "engine/interface.h"
+#include "game/game.h"
+#include "game/game_state.h"
+#include "tests/game/demo_game.h"
+
+namespace rufo {
+namespace {
+
+using StartScreenTest = DemoGameTest;
+
+constexpr int kFace0X = 116;
+constexpr int kFace0Y = 283;
+constexpr int kCapX = 203;
+constexpr int kCapY = 297;
+
+TEST_F(StartScreenTest, AClickSkipsTheIntroductionButNotTheGreeting) {
+  EXPECT_EQ(SpeechKind(), kSpeechWait);
+  Click(600, 40);
+  EXPECT_EQ(SpeechKind(), kSpeechWait);
+  EXPECT_FALSE(State().facesClickable);
+  RunUntil([] { return SpeechKind() == kSpeechIntro; });
+  EXPECT_FALSE(State().facesClickable);
+  Click(600, 40);
+  EXPECT_EQ(SpeechKind(), kSpeechNone);
+  EXPECT_TRUE(State().facesClickable);
+}
+
+TEST_F(StartScreenTest, AFreeFaceCyclesAndWrapsAFaceInUseStays) {
+  std::vector<int> faces;
+  for (int i = 0; i < 9; ++i) {
+    Click(kFace0X, kFace0Y);
+    faces.push_back(State().profiles[0].face);
+  }
+  EXPECT_EQ(faces, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 0, 1}));
+  State().profiles[0].inUse = 1;
+  Click(kFace0X, kFace0Y);
+  EXPECT_EQ(State().profiles[0].face, 1);
+}
+
+TEST_F(StartScreenTest, TheCapDroppedOffAFaceOrOnAnEmptyOneGoesBackToRest) {
+  State().facesClickable = true;
+  Control* cap = ScriptedControl("CEPKA");
+  ASSERT_NE(cap, nullptr);
+  for (auto [x, y] : {std::pair{560, 440}, std::pair{106, 113}}) {
+    Click(kCapX, kCapY);
+    EXPECT_TRUE(State().capHeld);
+    Click(x, y);
+    EXPECT_FALSE(State().capHeld);
+    EXPECT_FALSE(State().profileChosen);
+    EXPECT_EQ(cap->Position().x, 165);
+    EXPECT_EQ(cap->Position().y, 274);
+  }
+  Click(kFace0X, kFace0Y);  // picture 1 for slot 0
+  Click(kCapX, kCapY);
+  Click(kFace0X, kFace0Y);
+  EXPECT_TRUE(State().profileChosen);
+  EXPECT_EQ(SpeechKind(), kSpeechGo);
+  EXPECT_EQ(State().profiles[0].inUse, 1);
+  EXPECT_EQ(cap->Position().x, 78);
+  EXPECT_EQ(cap->Position().y, 221);
+}
+
+TEST_F(StartScreenTest, ToolbarOffersBackOnGamesAndTheEndQuestionOnMainScenes) {
+  auto* toolbar = dynamic_cast<ToolbarControl*>(FindControl(kToolbarId));
+  ASSERT_NE(toolbar, nullptr);
+  GoTo(0x202);
+  EXPECT_NE(toolbar->GetItemState(3), ToolbarControl::kItemDisabled);
+  EXPECT_EQ(toolbar->GetItemState(4), ToolbarControl::kItemDisabled);
+  GoTo(0x201);
+  EXPECT_EQ(toolbar->GetItemState(3), ToolbarControl::kItemDisabled);
+  EXPECT_NE(toolbar->GetItemState(4), ToolbarControl::kItemDisabled);
+  EXPECT_FALSE(toolbar->IsHidden());
+}
+
+}  // namespace
+}  // namespace rufo
