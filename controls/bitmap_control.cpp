@@ -1,6 +1,7 @@
 #include "controls/bitmap_control.h"
 
 #include "controls/control_list.h"
+#include "controls/picture_load.h"
 #include "engine/graphics.h"
 #include "engine/interface.h"
 #include "engine/messages.h"
@@ -14,10 +15,10 @@ bool BitmapControl::Init(int x, int y, const char* path, int frames, float /*sec
   path_ = std::string(path ? path : "").substr(0, kPathChars);
   // A strip cannot be cut into no frames: take it as one.
   frameCount_ = frames > 0 ? frames : 1;
-  const uint32_t options =
-      (flags & kCfLocationMask) | ((flags & kCfVideoMemory) ? kLoadVideoMemory : 0);
   int width = 0, height = 0;
-  if (!LoadPicture(&picture_, path_.c_str(), &width, &height, options, true)) return false;
+  if (!LoadPicture(&picture_, path_.c_str(), &width, &height, PictureLoadOptions(flags), true)) {
+    return false;
+  }
   shownFrame_ = -1;
   currentFrame_ = 0;
   SetSize(width / frameCount_, height);

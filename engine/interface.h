@@ -34,13 +34,12 @@ namespace platform {
 class Event;
 }
 
-// An event that the input pump turns into message 258, and the user data that goes with it;
-// the message's parameter points to the record of the signalled one.
+// An event that the input pump turns into message 258 (kMsgWaitableSignalled), and the user data
+// that goes with it; the message's parameter points to the record of the signalled one.
 struct Waitable {
   platform::Event* event = nullptr;
   intptr_t userData = 0;
 };
-inline constexpr int32_t kMessageWaitable = 258;
 
 // The game's four callbacks into the engine.
 using ScreenLoader = void (*)();

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "engine/interface.h"
+#include "engine/messages.h"
 #include "platform/event.h"
 
 namespace rufo {
@@ -31,7 +32,7 @@ void Interface::PumpWaitables() {
     const int index = platform::WaitAny(std::span(events.data(), waitableCount_), 0);
     if (index < 0 || index >= waitableCount_) return;
     signalled_ = waitables_[index];
-    PostGameMessage(kMessageWaitable, reinterpret_cast<intptr_t>(&signalled_));
+    PostGameMessage(kMsgWaitableSignalled, reinterpret_cast<intptr_t>(&signalled_));
   }
 }
 

@@ -57,8 +57,7 @@ bool EventFrom(const Control* control, int32_t event, const char* name, int32_t 
 }
 
 void ReevaluateCursor() {
-  bool unconsumed = true;
-  Engine().CallMessageHook(kMsgMouseMoved, 0, &unconsumed);
+  Engine().PostGameMessage(kMsgMouseMoved, 0);
 }
 
 }  // namespace rufo

@@ -77,7 +77,8 @@ Control* ScriptedControl(const char* name);
 ScriptedAnimationControl* ScriptedAnimation(const char* name);
 // Whether the event is `expected` and comes from the control of the entry of that name.
 bool EventFrom(const Control* control, int32_t event, const char* name, int32_t expected);
-// Sends message 21 with parameter 0 so that the cursor is evaluated again.
+// Dispatches message 21 with parameter 0, so that the controls and the cursor react to where
+// the mouse is now.
 void ReevaluateCursor();
 
 }  // namespace rufo

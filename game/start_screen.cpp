@@ -14,6 +14,7 @@
 #include "game/game_state.h"
 #include "game/screen_rules.h"
 #include "game/user_file.h"
+#include "platform/rect.h"
 
 namespace rufo {
 namespace {
@@ -24,10 +25,7 @@ constexpr uint8_t kFirstDeleteRegion = 26;
 constexpr int kCapRestX = 165;
 constexpr int kCapRestY = 274;
 
-struct Point {
-  int x;
-  int y;
-};
+using platform::Point;
 constexpr Point kFacePlaces[kProfileCount] = {{71, 228}, {61, 58}, {200, 138}, {353, 65}};
 constexpr Point kCapOnSmallFace[kProfileCount] = {{78, 221}, {67, 53}, {210, 132}, {366, 63}};
 constexpr Point kCapOnLargeFace[kProfileCount] = {{79, 224}, {65, 57}, {213, 132}, {366, 63}};

@@ -1,9 +1,7 @@
 #include "tests/controls/control_assets.h"
 
 #include <cmath>
-#include <cstdio>
 
-#include "gfx/png_reader.h"
 #include "tools/assetkit/png_writer.h"
 #include "tools/assetkit/wav_writer.h"
 
@@ -59,21 +57,6 @@ void WriteSpeech(const TempFolder& folder, const std::string& base,
     sound.samples.push_back(static_cast<int16_t>(8000 * std::sin(i * 0.05) + 100));
   const std::vector<uint8_t> wav = assetkit::ImaAdpcmWav(sound);
   folder.Write(base + ".wav", std::string(wav.begin(), wav.end()));
-}
-
-std::vector<uint32_t> ReadRgb(const std::string& path) {
-  std::vector<uint32_t> pixels;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return pixels;
-  gfx::PngReader reader(file);
-  if (reader.ReadHeader()) {
-    reader.ReadRows([&](int, const uint8_t* rgb) {
-      for (int x = 0; x < reader.Width(); ++x)
-        pixels.push_back((rgb[3 * x] << 16) | (rgb[3 * x + 1] << 8) | rgb[3 * x + 2]);
-    });
-  }
-  std::fclose(file);
-  return pixels;
 }
 
 }  // namespace rufo::test

@@ -29,7 +29,4 @@ void WriteAnimation(const TempFolder& folder, const std::string& path,
 void WriteSpeech(const TempFolder& folder, const std::string& base,
                  const std::vector<assetkit::FrameStep>& steps, int soundMs);
 
-// A PNG file as 0x00RRGGBB pixels, rows one after another; empty when it cannot be read.
-std::vector<uint32_t> ReadRgb(const std::string& path);
-
 }  // namespace rufo::test

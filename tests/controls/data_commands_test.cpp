@@ -7,6 +7,7 @@
 
 #include "platform/cp1250.h"
 #include "tests/controls/control_assets.h"
+#include "tests/support/pictures.h"
 #include "tests/support/temp_folder.h"
 #include "tools/assetkit/ani_file.h"
 
@@ -55,7 +56,7 @@ TEST(AniCommandTest, PrintsTheHeaderAndWritesEveryFrame) {
   EXPECT_NE(out.find("2 frames, 0.25 s each"), std::string::npos) << out;
   for (int f = 0; f < 2; ++f) {
     const std::vector<uint32_t> pixels =
-        test::ReadRgb(folder.Root() + "frames/frame00" + std::to_string(f) + ".png");
+        test::ReadPicture(folder.Root() + "frames/frame00" + std::to_string(f) + ".png");
     ASSERT_EQ(pixels.size(), 15u);
     for (int i = 0; i < 15; ++i)
       EXPECT_EQ(pixels[i], Widened(animation.frames[f][i])) << "frame " << f << " pixel " << i;
@@ -67,8 +68,8 @@ TEST(AniCommandTest, PrintsTheHeaderAndWritesEveryFrame) {
   const std::string damaged = folder.Write("damaged.ani", bytes).string();
   RufoData("ani '" + damaged + "' '" + folder.Root() + "damaged'", &code);
   EXPECT_EQ(code, 1);
-  EXPECT_EQ(test::ReadRgb(folder.Root() + "damaged/frame000.png").size(), 15u);
-  EXPECT_TRUE(test::ReadRgb(folder.Root() + "damaged/frame001.png").empty());
+  EXPECT_EQ(test::ReadPicture(folder.Root() + "damaged/frame000.png").size(), 15u);
+  EXPECT_TRUE(test::ReadPicture(folder.Root() + "damaged/frame001.png").empty());
 
   RufoData("ani '" + folder.Root() + "pes.ani.missing' '" + folder.Root() + "x'", &code);
   EXPECT_EQ(code, 1);

@@ -12,6 +12,7 @@
 #include "engine/interface.h"
 #include "tests/controls/control_assets.h"
 #include "tests/support/headless_engine.h"
+#include "tests/support/pictures.h"
 #include "tools/assetkit/frame_capture.h"
 
 namespace rufo {
@@ -78,7 +79,7 @@ TEST(SpeechRunTest, FramesFollowTheScriptAndTheSoundReachesTheMix) {
     // Each frame of the script stays 400 ms; the last one stays after the end.
     const int expected = std::min<int>((times[i] - start) / 400, 2);
     const std::vector<uint32_t> frame =
-        test::ReadRgb(out.Root() + std::to_string(times[i]) + ".png");
+        test::ReadPicture(out.Root() + std::to_string(times[i]) + ".png");
     ASSERT_EQ(frame.size(), 640u * 480u) << times[i];
     const uint32_t c = test::FrameColor(expected);
     const uint32_t rgb = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "engine/messages.h"
 #include "platform/event.h"
 #include "tests/support/headless_engine.h"
 
@@ -13,7 +14,7 @@ std::vector<Waitable>* g_received = nullptr;
 platform::Event* g_unregisterOnFirst = nullptr;
 
 void Hook(int32_t message, intptr_t param, bool*) {
-  if (message != kMessageWaitable) return;
+  if (message != kMsgWaitableSignalled) return;
   g_received->push_back(*reinterpret_cast<const Waitable*>(param));
   if (g_unregisterOnFirst) {
     Engine().UnregisterWaitable(g_unregisterOnFirst);

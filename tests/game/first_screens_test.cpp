@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "game/profile.h"
 #include "tests/support/pictures.h"
@@ -31,6 +35,49 @@ std::string PlayScript() {
   return script;
 }
 
+// A 640 x 480 frame and how much of a picture's rectangle it shows at a place: the share of
+// pixels within the rounding of a 16-bit display, leaving out the colour key (magenta).
+struct Frame {
+  std::vector<uint32_t> pixels;
+
+  double Shows(const std::string& picture, int sx, int sy, int w, int h, int x, int y) const {
+    int width = 0;
+    const std::vector<uint32_t> source = test::ReadPicture((kDemoData / picture).string(), &width);
+    if (source.empty() || pixels.size() != 640u * 480u) return 0;
+    int same = 0;
+    int compared = 0;
+    for (int row = 0; row < h; ++row) {
+      for (int col = 0; col < w; ++col) {
+        const uint32_t a = source[(sy + row) * width + sx + col];
+        if (a == 0xFF00FF) continue;
+        ++compared;
+        const uint32_t b = pixels[(y + row) * 640 + x + col];
+        bool close = true;
+        for (int shift = 0; shift < 24; shift += 8) {
+          close = close && std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) <= 8;
+        }
+        same += close;
+      }
+    }
+    return compared ? double(same) / compared : 0;
+  }
+};
+
+// The loudest sample of the mix between two times (44100 Hz, 16-bit stereo).
+int Loudest(const std::string& wav, double from, double to) {
+  const size_t data = wav.find("data");
+  if (data == std::string::npos) return -1;
+  const size_t begin = data + 8 + size_t(from * 44100) * 4;
+  const size_t end = std::min(wav.size(), data + 8 + size_t(to * 44100) * 4);
+  int loudest = 0;
+  for (size_t at = begin; at + 1 < end; at += 2) {
+    int16_t sample;
+    std::memcpy(&sample, wav.data() + at, 2);
+    loudest = std::max(loudest, std::abs(int(sample)));
+  }
+  return loudest;
+}
+
 TEST(FirstScreensTest, TitleStartFaceCapJumpAndTheLearningGarden) {
   if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
   test::TempFolder folder;
@@ -38,15 +85,19 @@ TEST(FirstScreensTest, TitleStartFaceCapJumpAndTheLearningGarden) {
   folder.Write("config/rufo.ini",
                "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + folder.Root() + "rt/\n");
   folder.Write("input.txt", PlayScript());
+  const std::string before = folder.Root() + "before.png";
   const std::string start = folder.Root() + "start.png";
-  test::Process rufo(test::BuiltProgram("rufo"), {},
-                     {{"RUFO_HEADLESS", "1"},
-                      {"RUFO_CONFIG_DIR", folder.Root() + "config"},
-                      {"XDG_RUNTIME_DIR", folder.Root()},
-                      {"RUFO_RUN_MS", "60000"},
-                      {"RUFO_SEED", "7"},
-                      {"RUFO_INPUT", folder.Root() + "input.txt"},
-                      {"RUFO_CAPTURE", "33500:" + start}});
+  const std::string garden = folder.Root() + "garden.png";
+  test::Process rufo(
+      test::BuiltProgram("rufo"), {},
+      {{"RUFO_HEADLESS", "1"},
+       {"RUFO_CONFIG_DIR", folder.Root() + "config"},
+       {"XDG_RUNTIME_DIR", folder.Root()},
+       {"RUFO_RUN_MS", "50000"},
+       {"RUFO_SEED", "7"},
+       {"RUFO_INPUT", folder.Root() + "input.txt"},
+       {"RUFO_AUDIO_OUT", folder.Root() + "mix.wav"},
+       {"RUFO_CAPTURE", "31500:" + before + ",33500:" + start + ",49000:" + garden}});
   ASSERT_TRUE(rufo.Start());
   ASSERT_EQ(rufo.Wait(), 0) << rufo.StandardError();
 
@@ -60,7 +111,22 @@ TEST(FirstScreensTest, TitleStartFaceCapJumpAndTheLearningGarden) {
   slot1.Load(reinterpret_cast<const uint8_t*>(user.data()) + ProfileRecord::kSize);
   EXPECT_EQ(slot1.inUse, 0);
   EXPECT_EQ(slot1.face, -1);
-  EXPECT_EQ(test::ReadPicture(start).size(), 640u * 480u);
+
+  // Face 1 of slot 0 is the second 90 x 110 picture of "face1", placed at (71, 228).
+  const Frame beforeFace{test::ReadPicture(before)};
+  const Frame withCap{test::ReadPicture(start)};
+  EXPECT_LT(beforeFace.Shows("face1.png", 90, 0, 90, 110, 71, 228), 0.5) << "no face yet";
+  EXPECT_GT(withCap.Shows("face1.png", 90, 0, 90, 110, 71, 228), 0.9) << "the chosen face";
+  EXPECT_GT(withCap.Shows("Bitmaps/Start/bg.png", 0, 0, 640, 200, 0, 0), 0.9)
+      << "the Start screen's background above the faces' row";
+  // The learning garden has the toolbar retracted at (144, 459): its top rows show.
+  const Frame learning{test::ReadPicture(garden)};
+  EXPECT_GT(learning.Shows("tbar.png", 0, 0, 352, 21, 144, 459), 0.9);
+
+  const std::string mix = folder.Read("mix.wav");
+  EXPECT_GT(Loudest(mix, 1, 5), 1000) << "\"sp_wait\" on the Start screen";
+  EXPECT_EQ(Loudest(mix, 10, 30), 0) << "the introduction was cut short by a click";
+  EXPECT_GT(Loudest(mix, 34.2, 37), 1000) << "\"sp_go\" after the cap was dropped";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/messages.h"
 #include "platform/cp1250.h"
 #include "tests/sound/test_sound.h"
 #include "tests/support/headless_engine.h"
@@ -21,7 +22,7 @@ constexpr uint32_t kChunkFrames = 33072 / 4;
 std::vector<std::pair<intptr_t, uint32_t>>* g_ends = nullptr;
 
 void Hook(int32_t message, intptr_t param, bool*) {
-  if (message != kMessageWaitable) return;
+  if (message != kMsgWaitableSignalled) return;
   const auto* record = reinterpret_cast<const Waitable*>(param);
   g_ends->emplace_back(record->userData, Engine().Clock().NowMs());
 }
