@@ -126,11 +126,11 @@ class RealFirstScreensTest : public test::RealDisplayTest {
     test::ClickLeftButton();
   }
 
+  test::ScopedEnv audio_{"SDL_AUDIODRIVER", "dummy"};
   std::unique_ptr<Interface> engine_;
   bool started_ = false;
   uint32_t lastTickMs_ = 0;
   int ticks_ = 0;
-  test::ScopedEnv audio_{"SDL_AUDIODRIVER", "dummy"};
 };
 
 TEST_F(RealFirstScreensTest, TitleStartFaceCapJumpAndTheLearningGardenByRealClicks) {
