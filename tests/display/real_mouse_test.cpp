@@ -2,16 +2,13 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-#include <string>
 #include <thread>
 #include <vector>
 
 #include "engine/interface.h"
 #include "engine/messages.h"
 #include "tests/display/real_display_test.h"
+#include "tests/display/x_display.h"
 
 namespace rufo {
 namespace {
@@ -26,28 +23,6 @@ std::vector<Seen>* g_seen = nullptr;
 
 void Hook(int32_t message, intptr_t, bool*) {
   g_seen->push_back({message, Engine().MouseX(), Engine().MouseY()});
-}
-
-std::string Shell(const std::string& command) {
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  std::string out;
-  char buffer[256];
-  while (pipe && std::fgets(buffer, sizeof buffer, pipe.get()))
-    out += buffer;
-  return out;
-}
-
-// The game window's position and size on the screen.
-struct Geometry {
-  int x = 0, y = 0, width = 0, height = 0;
-};
-Geometry WindowGeometry(const std::string& title) {
-  Geometry g;
-  const std::string out =
-      Shell("xdotool search --name '" + title + "' getwindowgeometry --shell 2>/dev/null");
-  std::sscanf(out.c_str(), "WINDOW=%*d X=%d Y=%d WIDTH=%d HEIGHT=%d", &g.x, &g.y, &g.width,
-              &g.height);
-  return g;
 }
 
 // Under Xvfb the real window is driven by xdotool: the pointer goes to a game pixel through
@@ -73,17 +48,12 @@ class RealMouseTest : public test::RealDisplayTest {
 
   // Moves the pointer to the game pixel and clicks there; true when the game saw it.
   void ClickAt(Interface& engine, int gx, int gy) {
-    const Geometry g = WindowGeometry(engine.Properties().title);
-    ASSERT_GT(g.width, 0) << "window not found";
-    const int scale = std::min(g.width / 640, g.height / 480);
-    const int left = g.x + (g.width - 640 * scale) / 2;
-    const int top = g.y + (g.height - 480 * scale) / 2;
-    Shell("xdotool mousemove " + std::to_string(left + gx * scale + scale / 2) + " " +
-          std::to_string(top + gy * scale + scale / 2));
+    const int scale = test::MovePointerToGamePixel(engine.Properties().title, gx, gy);
+    ASSERT_GT(scale, 0) << "window not found";
     ASSERT_TRUE(PumpUntil(engine, [&] { return engine.MouseX() == gx && engine.MouseY() == gy; }))
         << "mouse at " << engine.MouseX() << ", " << engine.MouseY() << " scale " << scale;
     seen_.clear();
-    Shell("xdotool click 1");
+    test::ClickLeftButton();
     ASSERT_TRUE(PumpUntil(engine, [&] {
       return std::any_of(seen_.begin(), seen_.end(),
                          [](const Seen& s) { return s.message == kMsgLeftUp; });

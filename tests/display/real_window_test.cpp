@@ -1,32 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-
 #include "tests/display/real_display_test.h"
+#include "tests/display/x_display.h"
 
 #include "engine/interface.h"
 
 namespace rufo {
 namespace {
-
-// Counts the pixels of one colour in a screenshot of the whole X display.
-int CountScreenPixels(const test::TempFolder& folder, uint32_t rgb) {
-  const std::string shot = folder.Root() + "shot.png";
-  if (std::system(("import -window root " + shot + " 2>/dev/null").c_str()) != 0) return -1;
-  char colour[16];
-  std::snprintf(colour, sizeof colour, "#%06X", rgb);
-  // Paint the colour white and everything else black; the mean then counts the colour. A little
-  // fuzz allows for the rounding of a 16-bit display.
-  const std::string command = "convert " + shot + " -fuzz 2% -fill black +opaque '" + colour +
-                              "' -fill white -opaque '" + colour +
-                              "' -format '%[fx:round(mean*w*h)]' info:";
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  double count = -1;  // large counts come in exponent notation
-  if (!pipe || std::fscanf(pipe.get(), "%lf", &count) != 1) return -1;
-  return static_cast<int>(count);
-}
 
 class RealWindowTest : public test::RealDisplayTest {};
 
@@ -50,7 +30,7 @@ TEST_F(RealWindowTest, PresentedFrameReachesTheScreenInBothModes) {
     }
   };
   show();
-  EXPECT_GE(CountScreenPixels(folder_, green), 640 * 480) << "the scaled game area shows it";
+  EXPECT_GE(test::CountScreenPixels(folder_, green), 640 * 480) << "the scaled game area shows it";
 
   engine.SwitchMode();
   ASSERT_TRUE(engine.FullScreen());
@@ -58,7 +38,7 @@ TEST_F(RealWindowTest, PresentedFrameReachesTheScreenInBothModes) {
   EXPECT_EQ(engine.BackBuffer()->Height(), 480);
   EXPECT_EQ(engine.BackBuffer()->Layout(), platform::PixelLayout::kRgb565);
   show();
-  EXPECT_GE(CountScreenPixels(folder_, green), 1280 * 960) << "scaled by two on 1280 x 1024";
+  EXPECT_GE(test::CountScreenPixels(folder_, green), 1280 * 960) << "scaled by two on 1280 x 1024";
   engine.RequestQuit();
   engine.Shutdown();
 }

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "controls/control.h"
+#include "controls/control_list.h"
+#include "engine/interface.h"
+#include "game/game.h"
+#include "game/game_state.h"
+#include "game/profile.h"
+#include "game/screen_ids.h"
+#include "game/screen_rules.h"
+#include "tests/display/real_display_test.h"
+#include "tests/display/x_display.h"
+#include "tests/support/pictures.h"
+
+namespace rufo {
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::steady_clock;
+
+const fs::path kDemoData = fs::path(RUFO_BINARY_DIR) / "data";
+constexpr char kWindowTitle[] = "Rufo first screens";
+constexpr int kFace0X = 116;
+constexpr int kFace0Y = 283;
+constexpr int kCapX = 203;
+constexpr int kCapY = 297;
+
+// The commonest colour of a picture, and how many pixels have it.
+std::pair<uint32_t, int> CommonestColour(const std::vector<uint32_t>& pixels) {
+  std::map<uint32_t, int> counts;
+  for (uint32_t pixel : pixels)
+    ++counts[pixel];
+  std::pair<uint32_t, int> best{0, 0};
+  for (const auto& [colour, count] : counts) {
+    if (count > best.second) best = {colour, count};
+  }
+  return best;
+}
+
+// The game in-process on the real platform and the demo data, in a window under Xvfb: the test
+// runs its loop in real time, sound goes to SDL's dummy driver (so speeches play and end as they
+// would for a child), and every click is made by xdotool on the real window.
+class RealFirstScreensTest : public test::RealDisplayTest {
+ protected:
+  void SetUp() override {
+    test::RealDisplayTest::SetUp();
+    if (IsSkipped()) return;
+    if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
+    fs::create_directories(folder_.Path() / "rt");
+    folder_.Write("config/rufo.ini",
+                  "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + folder_.Root() + "rt/\n");
+    ResetState();
+    engine_ = std::make_unique<Interface>(Platform::Real());
+    InterfaceProperties properties;
+    properties.startFullScreen = false;
+    std::snprintf(properties.title, sizeof properties.title, "%s", kWindowTitle);
+    ASSERT_TRUE(engine_->Init(&properties));
+    ASSERT_NE(engine_->Sound(), nullptr) << "SDL's dummy audio driver did not open";
+    ASSERT_TRUE(GameStart());
+    started_ = true;
+  }
+  void TearDown() override {
+    if (started_) GameEnd();
+    if (engine_) engine_->Shutdown();
+    engine_.reset();
+    ResetState();
+  }
+
+  Interface& Engine() { return *engine_; }
+  bool OnScreen(ScreenId id) {
+    return Engine().CurrentScreen() == id && !Engine().ScreenChangePending();
+  }
+
+  // One pass of the loop, paced as the game's own: input every pass; a tick and a frame once
+  // more than a tick period has passed since the last, else a short sleep.
+  void Step() {
+    Engine().PumpInput();
+    const uint32_t now = Engine().Clock().NowMs();
+    if (now - lastTickMs_ > static_cast<uint32_t>(Engine().Properties().tickMs)) {
+      lastTickMs_ = now;
+      ++ticks_;
+      Engine().RunTick();
+      Engine().ComposeFrame();
+    } else {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+  // Runs the loop until the condition holds; false when it has not within the time allowed.
+  template <typename Condition>
+  bool RunUntil(Condition done, std::chrono::milliseconds allowed) {
+    const auto deadline = steady_clock::now() + allowed;
+    while (!done()) {
+      if (steady_clock::now() > deadline) return false;
+      Step();
+    }
+    return true;
+  }
+  // What the game is at, for failure messages.
+  std::string Where() {
+    const GameState& state = State();
+    std::ostringstream out;
+    out << "screen 0x" << std::hex << Engine().CurrentScreen() << std::dec
+        << (Engine().ScreenChangePending() ? " (pending)" : "") << ", speech kind " << SpeechKind()
+        << ", faces clickable " << state.facesClickable << ", cap held " << state.capHeld
+        << ", slot 0 face " << state.profiles[0].face << ", mouse " << Engine().MouseX() << ","
+        << Engine().MouseY();
+    return out.str();
+  }
+  // Moves the X pointer over the game pixel, waits until the game has it there, and clicks.
+  void ClickAt(int gx, int gy) {
+    ASSERT_GT(test::MovePointerToGamePixel(kWindowTitle, gx, gy), 0) << "window not found";
+    ASSERT_TRUE(RunUntil([&] { return Engine().MouseX() == gx && Engine().MouseY() == gy; },
+                         std::chrono::seconds(2)))
+        << "the pointer did not reach " << gx << "," << gy << ": " << Where();
+    test::ClickLeftButton();
+  }
+
+  test::ScopedEnv audio_{"SDL_AUDIODRIVER", "dummy"};
+  std::unique_ptr<Interface> engine_;
+  bool started_ = false;
+  uint32_t lastTickMs_ = 0;
+  int ticks_ = 0;
+};
+
+TEST_F(RealFirstScreensTest, TitleStartFaceCapJumpAndTheLearningGardenByRealClicks) {
+  using std::chrono::seconds;
+  ASSERT_TRUE(RunUntil([&] { return OnScreen(kScreenTitle); }, seconds(5))) << Where();
+
+  // The title would move on by its own timer after 500 ticks; the click moves on at once.
+  ClickAt(320, 240);
+  const int clickedAt = ticks_;
+  ASSERT_TRUE(RunUntil([&] { return Engine().CurrentScreen() == kScreenStart; }, seconds(2)))
+      << "the click on the title was not taken: " << Where();
+  EXPECT_LE(ticks_ - clickedAt, 5);
+  ASSERT_TRUE(RunUntil([&] { return OnScreen(kScreenStart); }, seconds(2))) << Where();
+  EXPECT_EQ(SpeechKind(), kSpeechWait);
+  EXPECT_FALSE(State().facesClickable);
+
+  // The window shows the Start background: its commonest colour, which the title's picture
+  // lacks, covers most of its area on the screen.
+  const int shownAt = ticks_;
+  ASSERT_TRUE(RunUntil([&] { return ticks_ >= shownAt + 3; }, seconds(1)));
+  const auto [sand, sandPixels] =
+      CommonestColour(test::ReadPicture((kDemoData / "Bitmaps/Start/bg.png").string()));
+  const std::vector<uint32_t> title = test::ReadPicture((kDemoData / "enter.png").string());
+  ASSERT_EQ(std::count(title.begin(), title.end(), sand), 0);
+  EXPECT_GE(test::CountScreenPixels(folder_, sand), sandPixels / 2);
+
+  ASSERT_TRUE(RunUntil([] { return SpeechKind() == kSpeechIntro; }, seconds(15)))
+      << "the waiting speech did not lead to the introduction: " << Where();
+  EXPECT_FALSE(State().facesClickable);
+  ClickAt(600, 40);
+  ASSERT_TRUE(
+      RunUntil([] { return SpeechKind() == kSpeechNone && State().facesClickable; }, seconds(2)))
+      << "the click did not skip the introduction: " << Where();
+
+  ClickAt(kFace0X, kFace0Y);
+  ASSERT_TRUE(RunUntil([] { return State().profiles[0].face == 1; }, seconds(2))) << Where();
+  const Control* face = FindControl(kFirstFaceId);
+  ASSERT_NE(face, nullptr);
+  EXPECT_FALSE(face->IsHidden());
+
+  ClickAt(kCapX, kCapY);
+  ASSERT_TRUE(RunUntil([] { return State().capHeld; }, seconds(2)))
+      << "the cap was not picked up: " << Where();
+  ClickAt(kFace0X, kFace0Y);
+  ASSERT_TRUE(RunUntil([] { return State().profileChosen; }, seconds(2)))
+      << "the cap was not dropped on the face: " << Where();
+  EXPECT_EQ(SpeechKind(), kSpeechGo);
+  EXPECT_FALSE(State().capHeld);
+
+  ASSERT_TRUE(RunUntil([&] { return Engine().CurrentScreen() == kScreenLearn; }, seconds(15)))
+      << "no jump to the learning garden: " << Where();
+  const std::string user = folder_.Read("rt/rufo_usr.dat");
+  ASSERT_EQ(user.size(), kProfileCount * ProfileRecord::kSize);
+  ProfileRecord slot0;
+  slot0.Load(reinterpret_cast<const uint8_t*>(user.data()));
+  EXPECT_EQ(slot0.inUse, 1);
+  EXPECT_EQ(slot0.face, 1);
+}
+
+}  // namespace
+}  // namespace rufo
