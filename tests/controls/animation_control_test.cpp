@@ -35,7 +35,7 @@ class AnimationControlTest : public test::ControlFixture {
   static uint32_t Shown(Control* control) { return control->Surface()->PixelAt(0, 0); }
 };
 
-TEST_F(AnimationControlTest, OpenPrefersTheRuntimeRootAndRefusesBadFiles) {
+TEST_F(AnimationControlTest, OpenPrefersTheRuntimeRootAndRefusesAMissingFile) {
   AnimationControl control(1);
   ASSERT_TRUE(control.Open(10, 20, "Anim\\PES", 2, kCfHidden));
   EXPECT_EQ(control.Path(), "Anim\\PES.ani");
@@ -46,11 +46,6 @@ TEST_F(AnimationControlTest, OpenPrefersTheRuntimeRootAndRefusesBadFiles) {
   test::WriteAnimation(engine_.Folder(), "runtime/Anim/pes.ani", test::PlainFrames(2));
   ASSERT_TRUE(control.Open(0, 0, "Anim\\pes", 0, 0));
   EXPECT_EQ(control.GetFrameCount(), 2) << "the runtime root is tried first";
-
-  std::string eightBit = assetkit::EncodeAni(test::PlainFrames(1));
-  eightBit[12] = 8;
-  engine_.Folder().Write("data/Anim/osm.ani", eightBit);
-  EXPECT_FALSE(control.Open(0, 0, "Anim\\osm", 0, 0));
   EXPECT_FALSE(control.Open(0, 0, "Anim\\chybi", 0, 0));
 }
 
@@ -146,7 +141,8 @@ TEST_F(AnimationControlTest, SpeakTakesTheBaseOfANameAndPlaysItsSound) {
   control->Speak("Sounds\\nic", false);
   EXPECT_FALSE(control->IsPlaying());
   EXPECT_FALSE(IsSpeaking());
-  EXPECT_EQ(platform::TakeRecordedMessageBoxes(), Events{"Chyba pri nacitani skriptu Sounds\\nic"});
+  EXPECT_EQ(platform::TakeRecordedMessageBoxes(),
+            std::vector<std::string>{"Chyba pri nacitani skriptu Sounds\\nic"});
   EXPECT_TRUE(events_.empty());
 }
 

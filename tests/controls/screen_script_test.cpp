@@ -111,7 +111,6 @@ TEST(ScreenScriptLoadTest, CreatesAControlForEachEntryWithItsIdAndHitIndex) {
             kCfClickPlays | kCfHideAtEnd | kCfHitMap | kCfTransparent | kCfHidden);
   EXPECT_EQ(speaker->HitIndex(), 1);
   EXPECT_EQ(speaker->Path(), "Anim\\MLUVI.ani");
-  EXPECT_EQ(speaker->Position().x, 30);
 
   auto* logo = dynamic_cast<BitmapControl*>(script.Entry(3).control);
   ASSERT_NE(logo, nullptr);
