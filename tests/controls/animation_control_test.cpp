@@ -10,32 +10,19 @@
 #include "platform/message_box.h"
 #include "sound/sound_object.h"
 #include "tests/controls/control_assets.h"
-#include "tests/support/headless_engine.h"
+#include "tests/controls/control_fixture.h"
 
 namespace rufo {
 namespace {
 
-std::vector<std::string>* g_events = nullptr;
+using Events = std::vector<std::string>;
 
-void OnControlEvent(Control* control, int32_t event, bool) {
-  g_events->push_back(std::to_string(control->GetId()) + ":" + std::to_string(event));
-}
-
-class AnimationControlTest : public ::testing::Test {
+class AnimationControlTest : public test::ControlFixture {
  protected:
   void SetUp() override {
-    g_events = &events_;
-    engine_.Start();
-    Engine().SetGameCallbacks(nullptr, OnControlEvent, nullptr, nullptr);
-    SetSpeaking(false);
-    GameStateForControls() = {};
+    ControlFixture::SetUp();
     platform::TakeRecordedMessageBoxes();
     test::WriteAnimation(engine_.Folder(), "data/Anim/pes.ani", test::PlainFrames(4));
-  }
-  void TearDown() override {
-    SetSpeaking(false);
-    GameStateForControls() = {};
-    g_events = nullptr;
   }
 
   // A listed speaking control for Anim\pes at (10, 20).
@@ -45,60 +32,39 @@ class AnimationControlTest : public ::testing::Test {
     EXPECT_TRUE(AddControl(control));
     return control;
   }
-  // Lets virtual time pass and runs one tick.
-  void TickAfter(uint32_t ms) {
-    engine_.Clock().Advance(ms);
-    Engine().RunTick();
-  }
   static uint32_t Shown(Control* control) { return control->Surface()->PixelAt(0, 0); }
-  static uint32_t Frame(int frame) { return Engine().ColorToPixel(test::FrameColor(frame)); }
-
-  std::vector<std::string> events_;
-  test::HeadlessEngine engine_;
 };
 
-TEST_F(AnimationControlTest, OpenPrefersTheRuntimeRootAndRefusesBadFiles) {
+TEST_F(AnimationControlTest, OpenPrefersTheRuntimeRootAndRefusesAMissingFile) {
   AnimationControl control(1);
   ASSERT_TRUE(control.Open(10, 20, "Anim\\PES", 2, kCfHidden));
   EXPECT_EQ(control.Path(), "Anim\\PES.ani");
-  int w = 0, h = 0;
-  control.GetSize(&w, &h);
-  EXPECT_EQ(w, 4);
-  EXPECT_EQ(h, 2);
-  EXPECT_EQ(control.Position().x, 10);
-  EXPECT_EQ(control.GetFrameCount(), 4);
+  EXPECT_EQ(control.Rectangle(), (platform::Rect{0, 0, 4, 2}));
   EXPECT_EQ(control.FrameTimeMs(), 100);
-  EXPECT_TRUE(control.IsHidden());
-  EXPECT_EQ(Shown(&control), Frame(0));
+  EXPECT_EQ(Shown(&control), FramePixel(0));
 
   test::WriteAnimation(engine_.Folder(), "runtime/Anim/pes.ani", test::PlainFrames(2));
   ASSERT_TRUE(control.Open(0, 0, "Anim\\pes", 0, 0));
   EXPECT_EQ(control.GetFrameCount(), 2) << "the runtime root is tried first";
-
-  std::string eightBit = assetkit::EncodeAni(test::PlainFrames(1));
-  eightBit[12] = 8;
-  engine_.Folder().Write("data/Anim/osm.ani", eightBit);
-  EXPECT_FALSE(control.Open(0, 0, "Anim\\osm", 0, 0));
   EXPECT_FALSE(control.Open(0, 0, "Anim\\chybi", 0, 0));
 }
 
 TEST_F(AnimationControlTest, SetFrameHoldsToTheFramesAndBadFramesAreReported) {
   auto* control = Add(1, 0);
-  control->SetFrame(-5);
-  EXPECT_EQ(control->GetCurrentFrame(), 0);
-  EXPECT_EQ(Shown(control), Frame(0));
   control->SetFrame(99);
-  EXPECT_EQ(control->GetCurrentFrame(), 3);
-  EXPECT_EQ(Shown(control), Frame(3));
+  EXPECT_EQ(Shown(control), FramePixel(3));
+  control->SetFrame(-5);
+  EXPECT_EQ(Shown(control), FramePixel(0));
+  control->SetFrame(3);
   Engine().SwitchMode();
   EXPECT_EQ(control->Surface()->Format().bits, 16);
-  EXPECT_EQ(Shown(control), Frame(3)) << "decoded again after the mode switch";
+  EXPECT_EQ(Shown(control), FramePixel(3)) << "decoded again after the mode switch";
 
   test::WriteSpeech(engine_.Folder(), "data/Anim/spatne", {{9, 0.5}}, 0);
   control->Speak("Anim\\spatne", false);
   TickAfter(10);
   EXPECT_EQ(Engine().DebugText(), "Bad frame!");
-  EXPECT_EQ(Shown(control), Frame(3)) << "the previous picture stays";
+  EXPECT_EQ(Shown(control), FramePixel(3)) << "the previous picture stays";
 }
 
 TEST_F(AnimationControlTest, ScriptTimesDecideTheFramesAndTheEndReports512) {
@@ -107,18 +73,14 @@ TEST_F(AnimationControlTest, ScriptTimesDecideTheFramesAndTheEndReports512) {
   control->Speak({}, false);
   EXPECT_FALSE(control->IsHidden());
   EXPECT_TRUE(IsSpeaking());
-  TickAfter(0);
-  EXPECT_EQ(Shown(control), Frame(1));
-  TickAfter(500);
-  EXPECT_EQ(Shown(control), Frame(1)) << "elapsed 500 still shows frame 1";
-  TickAfter(1);
-  EXPECT_EQ(Shown(control), Frame(2));
-  TickAfter(499);
-  EXPECT_EQ(Shown(control), Frame(2));
-  EXPECT_TRUE(events_.empty());
-  TickAfter(1);
-  EXPECT_EQ(Shown(control), Frame(2)) << "the last frame stays";
-  EXPECT_EQ(events_, std::vector<std::string>{"7:512"});
+  // Frame 1 until 500 ms have passed, frame 2 until 1000, then the end; the last frame stays.
+  const std::pair<uint32_t, int> steps[] = {{0, 1}, {500, 1}, {1, 2}, {499, 2}, {1, 2}};
+  for (const auto& [ms, frame] : steps) {
+    EXPECT_TRUE(events_.empty());
+    TickAfter(ms);
+    EXPECT_EQ(Shown(control), FramePixel(frame)) << "after " << engine_.Clock().NowMs() << " ms";
+  }
+  EXPECT_EQ(events_, Events{"7:512"});
   EXPECT_TRUE(control->IsHidden());
   EXPECT_FALSE(IsSpeaking());
   EXPECT_FALSE(control->IsPlaying());
@@ -131,13 +93,13 @@ TEST_F(AnimationControlTest, ScriptTimesDecideTheFramesAndTheEndReports512) {
   TickAfter(1001);
   EXPECT_TRUE(control->IsPlaying());
   TickAfter(1);
-  EXPECT_EQ(Shown(control), Frame(1)) << "the sequence started again";
+  EXPECT_EQ(Shown(control), FramePixel(1)) << "the sequence started again";
   // A sequence the game plays itself loops as it is, not as the last script.
   const SequenceEntry blink[] = {{3, 0.1f}};
   control->PlaySequence(blink, true);
   TickAfter(101);
   TickAfter(1);
-  EXPECT_EQ(Shown(control), Frame(3));
+  EXPECT_EQ(Shown(control), FramePixel(3));
   control->StopSpeaking();
   EXPECT_FALSE(control->IsPlaying());
   EXPECT_FALSE(control->IsHidden()) << "stopping does not hide";
@@ -150,7 +112,6 @@ TEST_F(AnimationControlTest, SpeakTakesTheBaseOfANameAndPlaysItsSound) {
   test::WriteSpeech(engine_.Folder(), "data/Sounds/reci", {{3, 0.2}, {0, 0.1}}, 400);
   test::WriteSpeech(engine_.Folder(), "data/Sounds/jine", {{2, 0.2}}, 300);
   control->Speak("Sounds\\reci.wav", false);
-  EXPECT_EQ(control->Script().size(), 2u);
   EXPECT_EQ(control->SoundName(), "Sounds\\reci.wav");
   ASSERT_NE(control->Sound(), nullptr);
   EXPECT_TRUE(control->Sound()->IsPlaying());
@@ -190,27 +151,25 @@ TEST_F(AnimationControlTest, ClicksPlayOnlyWhenAllowedAndAlwaysReport256) {
   auto* plain = Add(1, 0);
   plain->SetPosition(100, 100);
   auto* clickable = Add(2, kCfClickPlays);
-  const std::string click = "0 ldown\n0 lup";
-
-  engine_.Play("0 move 11 21");
-  engine_.Play(click);
+  MoveTo(11, 21);
+  Click();
   EXPECT_TRUE(clickable->IsPlaying());
   EXPECT_TRUE(IsSpeaking());
-  EXPECT_EQ(events_, (std::vector<std::string>{"2:1", "2:256", "2:3"}));
+  EXPECT_EQ(events_, (Events{"2:1", "2:256", "2:3"}));
 
   // Another speech runs: the click is reported but plays nothing.
   clickable->StopSpeaking();
   plain->Speak({}, false);
   events_.clear();
-  engine_.Play(click);
+  Click();
   EXPECT_FALSE(clickable->IsPlaying());
-  EXPECT_EQ(events_, (std::vector<std::string>{"2:256", "2:3"}));
+  EXPECT_EQ(events_, (Events{"2:256", "2:3"}));
   plain->StopSpeaking();
 
   // A modal dialog silences the control; so does a press while the help sound plays.
   events_.clear();
   GameStateForControls().modalDialog = true;
-  engine_.Play(click);
+  Click();
   EXPECT_TRUE(events_.empty());
   GameStateForControls().modalDialog = false;
 
@@ -219,52 +178,46 @@ TEST_F(AnimationControlTest, ClicksPlayOnlyWhenAllowedAndAlwaysReport256) {
   ASSERT_TRUE(help.Load("Sounds\\help"));
   help.Play();
   GameStateForControls().helpSound = &help;
-  engine_.Play(click);
-  EXPECT_EQ(events_, (std::vector<std::string>{"2:3"}));
+  Click();
+  EXPECT_EQ(events_, (Events{"2:3"}));
   EXPECT_FALSE(clickable->IsPlaying());
 
   clickable->SetFlags(kCfDisabled);
   GameStateForControls().helpSound = nullptr;
   events_.clear();
-  engine_.Play(click);
+  Click();
   EXPECT_TRUE(events_.empty());
 }
 
 TEST_F(AnimationControlTest, CaptionStandsInABlueBoxAboveOrBelow) {
   auto* control = Add(1, 0);
-  control->SetPosition(200, 100);
   control->SetCaption("Ahoj", nullptr);
   platform::Surface& back = *Engine().BackBuffer();
-  const uint32_t blue = Engine().ColorToPixel(0xFF0000);
-  const auto blueRows = [&]() {
-    std::vector<int> rows;
+  // The first blue row of the column x = 202; -1 when there is none.
+  const auto firstBlueRow = [&]() {
     back.Fill(nullptr, 0);
     control->Draw();
     for (int y = 0; y < back.Height(); ++y) {
-      if (back.PixelAt(202, y) == blue) rows.push_back(y);
+      if (back.PixelAt(202, y) == Engine().ColorToPixel(0xFF0000)) return y;
     }
-    return rows;
+    return -1;
   };
-  std::vector<int> rows = blueRows();
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows.front(), 80);
-
-  control->SetFlags(kCfCaptionBelow);
-  rows = blueRows();
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows.front(), 100 + 2 + 20);
-
-  control->ClearFlags(kCfCaptionBelow);
-  control->SetPosition(200, 5);
-  rows = blueRows();
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(rows.front(), 0) << "a caption above the top edge is held at row 0";
-
+  struct Case {
+    int y;
+    uint32_t flags;
+    int row;
+  };
+  // Above the control, below it (2 pixels high), and held at row 0 above the top edge.
+  for (const Case& c : {Case{100, 0, 80}, Case{100, kCfCaptionBelow, 122}, Case{5, 0, 0},
+                        Case{100, kCfHidden, -1}}) {
+    control->SetPosition(200, c.y);
+    control->ClearFlags(kCfCaptionBelow | kCfHidden);
+    control->SetFlags(c.flags);
+    EXPECT_EQ(firstBlueRow(), c.row) << "y " << c.y << " flags " << c.flags;
+  }
+  control->ClearFlags(kCfHidden);
   control->SetCaption(nullptr, nullptr);
-  EXPECT_TRUE(blueRows().empty());
-  control->SetCaption("Ahoj", nullptr);
-  control->SetFlags(kCfHidden);
-  EXPECT_TRUE(blueRows().empty());
+  EXPECT_EQ(firstBlueRow(), -1);
 }
 
 }  // namespace

@@ -5,28 +5,16 @@
 
 #include "engine/messages.h"
 #include "platform/window.h"
-#include "tests/support/headless_engine.h"
+#include "tests/controls/control_fixture.h"
 #include "tests/support/recording_control.h"
 
 namespace rufo {
 namespace {
 
-// Events the game's control-event handler saw, as "id:code".
-std::vector<std::string>* g_events = nullptr;
+using Events = std::vector<std::string>;
 
-void OnControlEvent(Control* control, int32_t event, bool) {
-  g_events->push_back(std::to_string(control->GetId()) + ":" + std::to_string(event));
-}
-
-class ControlTest : public ::testing::Test {
+class ControlTest : public test::ControlFixture {
  protected:
-  void SetUp() override {
-    g_events = &events_;
-    engine_.Start();
-    Engine().SetGameCallbacks(nullptr, OnControlEvent, nullptr, nullptr);
-  }
-  void TearDown() override { g_events = nullptr; }
-
   test::RecordingControl* Add(int32_t id, platform::Rect area) {
     auto* control = new test::RecordingControl(id, nullptr);
     control->SetPosition(area.left, area.top);
@@ -35,9 +23,10 @@ class ControlTest : public ::testing::Test {
     control->refreshes = 0;
     return control;
   }
-
-  std::vector<std::string> events_;
-  test::HeadlessEngine engine_;
+  // A pixel of the last presented frame, as 0x00RRGGBB.
+  uint32_t Shown(int x, int y) {
+    return engine_.Window().LastFrame()[static_cast<size_t>(y) * 640 + x];
+  }
 };
 
 TEST_F(ControlTest, HidingOrDisablingTakesTheFocusOnlyOnTheChange) {
@@ -62,13 +51,6 @@ TEST_F(ControlTest, HidingOrDisablingTakesTheFocusOnlyOnTheChange) {
   a->SetFlags(kCfDisabled | kCfHidden);
   EXPECT_EQ(GetFocusedControl(), nullptr);
   EXPECT_EQ(a->refreshes, 2) << "losing the focus, then the new flags";
-  a->SetFlags(kCfHidden);
-  EXPECT_EQ(a->refreshes, 2) << "setting bits already set does nothing";
-  b->refreshes = 0;
-  b->ClearFlags(kCfDisabled);
-  b->ClearFlags(kCfHidden);
-  b->ClearFlags(kCfHidden);
-  EXPECT_EQ(b->refreshes, 1) << "only clearing a bit that was set refreshes";
 }
 
 TEST_F(ControlTest, TabAndArrowsMoveTheFocusToNeighboursAndAreConsumed) {
@@ -101,30 +83,26 @@ TEST_F(ControlTest, TabAndArrowsMoveTheFocusToNeighboursAndAreConsumed) {
 TEST_F(ControlTest, HoverFollowsTheMouseAndOverlapsEndWithTheControlNearestTheStart) {
   Add(1, {100, 100, 200, 200});
   Add(2, {150, 150, 250, 250});
-  auto* disabled = Add(3, {0, 0, 50, 50});
-  disabled->SetFlags(kCfDisabled);
-  auto* hot = Add(4, {300, 300, 400, 400});
-  hot->SetHotRect(10, 10, 20, 20);
+  Add(3, {0, 0, 50, 50})->SetFlags(kCfDisabled);
+  Add(4, {300, 300, 400, 400})->SetHotRect(10, 10, 20, 20);
 
-  engine_.Play("0 move 120 120");
-  EXPECT_EQ(events_, std::vector<std::string>{"1:1"});
-  engine_.Play("0 move 160 160");
+  MoveTo(120, 120);
+  MoveTo(160, 160);
   EXPECT_EQ(GetHoveredControl()->GetId(), 1) << "both contain it; 1 is offered the move last";
-  EXPECT_EQ(events_, (std::vector<std::string>{"1:1", "2:1", "1:1"}));
+  EXPECT_EQ(events_, (Events{"1:1", "2:1", "1:1"}));
   events_.clear();
-  engine_.Play("0 move 220 220");
-  EXPECT_EQ(events_, std::vector<std::string>{"2:1"}) << "1 was no longer hovered: no leave";
+  MoveTo(220, 220);
+  EXPECT_EQ(events_, Events{"2:1"}) << "1 was no longer hovered: no leave";
   engine_.Play("0 lup");
-  EXPECT_EQ(events_.back(), "2:3");
-  engine_.Play("0 move 10 10");
-  EXPECT_EQ(events_.back(), "2:2");
+  MoveTo(10, 10);
+  EXPECT_EQ(events_, (Events{"2:1", "2:3", "2:2"}));
   EXPECT_EQ(GetHoveredControl(), nullptr) << "a disabled control never takes the hover";
 
   events_.clear();
-  engine_.Play("0 move 305 305");
+  MoveTo(305, 305);
   EXPECT_TRUE(events_.empty()) << "outside the hot rectangle";
-  engine_.Play("0 move 315 315");
-  EXPECT_EQ(events_, std::vector<std::string>{"4:1"});
+  MoveTo(315, 315);
+  EXPECT_EQ(events_, Events{"4:1"});
 }
 
 TEST_F(ControlTest, ListKeepsOrderAndCapacityAndDestroysAllButPersistentControls) {
@@ -136,15 +114,13 @@ TEST_F(ControlTest, ListKeepsOrderAndCapacityAndDestroysAllButPersistentControls
   EXPECT_EQ(Engine().Controls().At(1), a);
   MoveControl(1, 32767);
   EXPECT_EQ(Engine().Controls().At(2), a);
-  EXPECT_EQ(FindControl(2), b);
   EXPECT_EQ(FindControl(99), nullptr);
 
   for (int i = 3; i < ControlList::kCapacity; ++i)
     EXPECT_TRUE(AddControl(new Control(100 + i)));
-  auto* extra = new Control(999);
-  EXPECT_FALSE(AddControl(extra));
+  Control extra(999);
+  EXPECT_FALSE(AddControl(&extra));
   EXPECT_FALSE(AddControl(nullptr));
-  delete extra;
 
   SetHover(1);
   DestroyControls(false);
@@ -161,43 +137,35 @@ TEST_F(ControlTest, HintKeepsFortyEightCharactersBetweenSpaces) {
   EXPECT_TRUE(control.Hint().empty());
 }
 
-TEST_F(ControlTest, DrawClipsAtTheGameAreaEdgesAndHonoursTheColourKey) {
+TEST_F(ControlTest, DrawClipsAtTheEdgesHonoursTheKeyAndLayoutModeOutlines) {
   // A 20 x 10 control: left half red, right half magenta (the colour key).
   auto* control = new test::RecordingControl(1, nullptr);
   control->SetFlags(kCfTransparent);
   control->SetSize(20, 10);
   AddControl(control);
-  platform::Surface* own = control->Surface();
-  ASSERT_NE(own, nullptr);
-  own->Fill(nullptr, Engine().ColorToPixel(0x0000FF));
+  control->Surface()->Fill(nullptr, Engine().ColorToPixel(0x0000FF));
   const platform::Rect right{10, 0, 20, 10};
-  own->Fill(&right, Engine().ColorToPixel(0xFF00FF));
+  control->Surface()->Fill(&right, Engine().ColorToPixel(0xFF00FF));
   control->SetPosition(-5, 475);
   Engine().ComposeFrame();
-  const std::vector<uint32_t> frame = engine_.Window().LastFrame();
-  auto at = [&](int x, int y) { return frame[static_cast<size_t>(y) * 640 + x]; };
-  EXPECT_EQ(at(0, 475), 0xFF0000u) << "the left five columns are cut off";
-  EXPECT_EQ(at(4, 479), 0xFF0000u);
-  EXPECT_EQ(at(5, 479), 0x000000u) << "keyed pixels let the background through";
-  EXPECT_EQ(at(0, 474), 0x000000u);
-
+  EXPECT_EQ(Shown(0, 475), 0xFF0000u) << "the left five columns are cut off";
+  EXPECT_EQ(Shown(4, 479), 0xFF0000u);
+  EXPECT_EQ(Shown(5, 479), 0x000000u) << "keyed pixels let the background through";
+  EXPECT_EQ(Shown(0, 474), 0x000000u);
   control->SetFlags(kCfHidden);
   Engine().ComposeFrame();
-  EXPECT_EQ(engine_.Window().LastFrame()[475 * 640], 0x000000u);
-}
+  EXPECT_EQ(Shown(0, 475), 0x000000u);
 
-TEST_F(ControlTest, LayoutModeOutlinesEveryControlWhiteAboveAndLeftGreyBelowAndRight) {
-  Add(1, {100, 100, 120, 110});
+  // Layout mode: white above and left, grey below and right, the inside left alone.
+  Add(2, {100, 100, 120, 110});
   engine_.Play("0 key ScrollLock down");
   Engine().ComposeFrame();
-  const std::vector<uint32_t> frame = engine_.Window().LastFrame();
-  auto at = [&](int x, int y) { return frame[static_cast<size_t>(y) * 640 + x]; };
-  EXPECT_EQ(at(100, 100), 0xFFFFFFu);
-  EXPECT_EQ(at(118, 100), 0xFFFFFFu);
-  EXPECT_EQ(at(100, 108), 0xFFFFFFu);
-  EXPECT_EQ(at(119, 109), 0xA0A0A0u);
-  EXPECT_EQ(at(101, 109), 0xA0A0A0u);
-  EXPECT_EQ(at(110, 105), 0x000000u) << "the inside is the control's own (empty) surface";
+  EXPECT_EQ(Shown(100, 100), 0xFFFFFFu);
+  EXPECT_EQ(Shown(118, 100), 0xFFFFFFu);
+  EXPECT_EQ(Shown(100, 108), 0xFFFFFFu);
+  EXPECT_EQ(Shown(119, 109), 0xA0A0A0u);
+  EXPECT_EQ(Shown(101, 109), 0xA0A0A0u);
+  EXPECT_EQ(Shown(110, 105), 0x000000u);
 }
 
 }  // namespace

@@ -10,29 +10,18 @@
 #include "engine/interface.h"
 #include "sound/sound_object.h"
 #include "tests/controls/control_assets.h"
-#include "tests/support/headless_engine.h"
+#include "tests/controls/control_fixture.h"
 
 namespace rufo {
 namespace {
 
-// Events as "id:code:result" (the bubble's result read inside the handler).
-std::vector<std::string>* g_events = nullptr;
-
-void OnControlEvent(Control* control, int32_t event, bool) {
-  const auto* bubble = dynamic_cast<QuestionControl*>(control);
-  g_events->push_back(std::to_string(control->GetId()) + ":" + std::to_string(event) + ":" +
-                      std::to_string(bubble ? bubble->GetResult() : -9));
-}
-
 // The bubble at (140, 100); "ano" at (80, 25) of it with its hot area 107 x 120, "ne" at
-// (202, 30) with 100 x 115, as the game sets them up.
-class QuestionControlTest : public ::testing::Test {
+// (202, 30) with 100 x 115, as the game sets them up. Events are recorded as "id:code:result",
+// the bubble's result read inside the handler.
+class QuestionControlTest : public test::ControlFixture {
  protected:
   void SetUp() override {
-    g_events = &events_;
-    engine_.Start();
-    Engine().SetGameCallbacks(nullptr, OnControlEvent, nullptr, nullptr);
-    GameStateForControls() = {};
+    ControlFixture::SetUp();
     const test::TempFolder& folder = engine_.Folder();
     test::WriteBands(folder, "data/Bitmaps/buble.png", 340, 170, 1, false);
     test::WriteBands(folder, "data/Bitmaps/ano.png", 4 * 30, 40, 4, false);
@@ -41,7 +30,11 @@ class QuestionControlTest : public ::testing::Test {
     test::WriteSpeech(folder, "data/Sounds/ne", {}, 200);
     test::WriteSpeech(folder, "data/Sounds/hura", {}, 300);
   }
-  void TearDown() override { g_events = nullptr; }
+  std::string Describe(Control* control, int32_t event) override {
+    const auto* bubble = dynamic_cast<QuestionControl*>(control);
+    return ControlFixture::Describe(control, event) + ":" +
+           std::to_string(bubble ? bubble->GetResult() : -9);
+  }
 
   QuestionControl* Add(const char* closingSound) {
     auto* bubble = new QuestionControl(2);
@@ -54,10 +47,6 @@ class QuestionControlTest : public ::testing::Test {
     bubble->ClearFlags(kCfHidden);
     return bubble;
   }
-  void MoveTo(int x, int y) {
-    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
-  }
-  void Click() { engine_.Play("0 ldown\n0 lup"); }
   // Lets virtual time pass as the main loop does, pumping input and ticking.
   void Pass(uint32_t ms) {
     for (uint32_t t = 0; t < ms; t += 10) {
@@ -69,9 +58,6 @@ class QuestionControlTest : public ::testing::Test {
   bool Speaks(const QuestionControl* bubble, int answer) {
     return bubble->HoverSound(answer)->IsPlaying();
   }
-
-  std::vector<std::string> events_;
-  test::HeadlessEngine engine_;
 };
 
 constexpr int kAnoX = 140 + 80 + 10, kAnoY = 100 + 25 + 10;
@@ -118,21 +104,17 @@ TEST_F(QuestionControlTest, PointingSpeaksEachAnswerOnceUntilTheOtherIsSpoken) {
 
 TEST_F(QuestionControlTest, ActiveAnswerAnimatesByItsFrameTime) {
   auto* bubble = Add("");
-  const auto shown = [&]() { return bubble->Surface()->PixelAt(202 + 2, 30 + 2); };
-  EXPECT_EQ(shown(), Engine().ColorToPixel(test::FrameColor(0)));
+  const auto shown = [&] { return bubble->Surface()->PixelAt(202 + 2, 30 + 2); };
   MoveTo(kNeX, kNeY);
-  Engine().RunTick();
-  EXPECT_EQ(shown(), Engine().ColorToPixel(test::FrameColor(0)));
-  engine_.Clock().Advance(250);
-  Engine().RunTick();
-  EXPECT_EQ(shown(), Engine().ColorToPixel(test::FrameColor(2)));
-  engine_.Clock().Advance(600);
-  Engine().RunTick();
-  EXPECT_EQ(shown(), Engine().ColorToPixel(test::FrameColor(0))) << "850 ms: frame 8 is 0 again";
+  TickAfter(0);
+  EXPECT_EQ(shown(), FramePixel(0));
+  TickAfter(250);
+  EXPECT_EQ(shown(), FramePixel(2));
+  TickAfter(600);
+  EXPECT_EQ(shown(), FramePixel(0)) << "850 ms: frame 8 is 0 again";
   Engine().SwitchMode();
-  engine_.Clock().Advance(100);
-  Engine().RunTick();
-  EXPECT_EQ(shown(), Engine().ColorToPixel(test::FrameColor(1))) << "pictures reloaded";
+  TickAfter(100);
+  EXPECT_EQ(shown(), FramePixel(1)) << "pictures reloaded";
 }
 
 TEST_F(QuestionControlTest, ClickWithoutClosingSoundReportsAtOnce) {
@@ -145,7 +127,7 @@ TEST_F(QuestionControlTest, ClickWithoutClosingSoundReportsAtOnce) {
       << "a click beside the answers is consumed and changes nothing";
   MoveTo(kNeX, kNeY);
   Click();
-  EXPECT_EQ(std::count(events_.begin(), events_.end(), "2:256:1"), 1);
+  EXPECT_EQ(Count("2:256:1"), 1);
   EXPECT_EQ(bubble->GetResult(), -1) << "the result holds only during the report";
 
   // Hidden, the bubble takes no input at all.
@@ -162,14 +144,14 @@ TEST_F(QuestionControlTest, ClickWithClosingSoundReportsWhenItEnds) {
   Click();
   EXPECT_FALSE(Speaks(bubble, 1)) << "the word stops for the closing sound";
   EXPECT_EQ(bubble->GetResult(), 1);
-  EXPECT_EQ(std::count(events_.begin(), events_.end(), "2:256:1"), 0);
+  EXPECT_EQ(Count("2:256:1"), 0);
   MoveTo(kAnoX, kAnoY);
   Click();
   EXPECT_EQ(bubble->GetResult(), 1) << "a second click while the closing sound plays";
   EXPECT_FALSE(Speaks(bubble, 0)) << "no word is spoken while a result is set";
 
   Pass(600);
-  EXPECT_EQ(std::count(events_.begin(), events_.end(), "2:256:1"), 1);
+  EXPECT_EQ(Count("2:256:1"), 1);
   EXPECT_EQ(bubble->GetResult(), -1);
 }
 

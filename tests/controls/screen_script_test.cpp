@@ -22,20 +22,21 @@ ScreenScript Parsed(std::string text) {
 }
 
 TEST(ScreenScriptTest, GetFieldSplitsAtEverySeparator) {
+  struct Case {
+    std::string line;
+    int index;
+    bool found;
+    std::string field;
+  };
+  // Two separators in a row give an empty field; the double quote and CR separate too.
   const std::string line = "ANI=1,,\"x\"\rend";
-  std::string field = "stale";
-  ASSERT_TRUE(ScreenScript::GetField(line, &field, 0));
-  EXPECT_EQ(field, "ANI");
-  ASSERT_TRUE(ScreenScript::GetField(line, &field, 2));
-  EXPECT_EQ(field, "") << "two separators in a row give an empty field";
-  ASSERT_TRUE(ScreenScript::GetField(line, &field, 4));
-  EXPECT_EQ(field, "x") << "the double quote separates too";
-  ASSERT_TRUE(ScreenScript::GetField(line, &field, 6));
-  EXPECT_EQ(field, "end");
-  EXPECT_FALSE(ScreenScript::GetField(line, &field, 7));
-  EXPECT_EQ(field, "");
-  EXPECT_TRUE(ScreenScript::GetField("", &field, 0));
-  EXPECT_FALSE(ScreenScript::GetField("", &field, 1));
+  for (const Case& c : {Case{line, 0, true, "ANI"}, Case{line, 2, true, ""},
+                        Case{line, 4, true, "x"}, Case{line, 6, true, "end"},
+                        Case{line, 7, false, ""}, Case{"", 0, true, ""}, Case{"", 1, false, ""}}) {
+    std::string field = "stale";
+    EXPECT_EQ(ScreenScript::GetField(c.line, &field, c.index), c.found) << c.index;
+    EXPECT_EQ(field, c.field) << c.index;
+  }
 }
 
 TEST(ScreenScriptTest, LinesAreCleanedCutAndBounded) {
@@ -58,9 +59,8 @@ TEST(ScreenScriptTest, LinesAreCleanedCutAndBounded) {
 
 TEST(ScreenScriptTest, LookupsCompareNamesExactly) {
   ScreenScript script = Parsed("EMPTY\nANI=0,0,MLUVI\nBITMAP=0,0,p,MYS2\nBITMAP=0,0,p,MYS2\n");
-  Control* const first = reinterpret_cast<Control*>(0x1000);
   Control* const second = reinterpret_cast<Control*>(0x2000);
-  script.Entry(2).control = first;
+  script.Entry(2).control = reinterpret_cast<Control*>(0x1000);
   script.Entry(3).control = second;
   EXPECT_EQ(script.FindEntry("MLUVI"), 1);
   EXPECT_EQ(script.FindEntry("mluvi"), -1);
@@ -111,7 +111,6 @@ TEST(ScreenScriptLoadTest, CreatesAControlForEachEntryWithItsIdAndHitIndex) {
             kCfClickPlays | kCfHideAtEnd | kCfHitMap | kCfTransparent | kCfHidden);
   EXPECT_EQ(speaker->HitIndex(), 1);
   EXPECT_EQ(speaker->Path(), "Anim\\MLUVI.ani");
-  EXPECT_EQ(speaker->Position().x, 30);
 
   auto* logo = dynamic_cast<BitmapControl*>(script.Entry(3).control);
   ASSERT_NE(logo, nullptr);

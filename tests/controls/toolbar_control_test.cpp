@@ -10,42 +10,32 @@
 #include "engine/interface.h"
 #include "engine/messages.h"
 #include "tests/controls/control_assets.h"
-#include "tests/support/headless_engine.h"
+#include "tests/controls/control_fixture.h"
 
 namespace rufo {
 namespace {
 
-std::vector<std::string>* g_events = nullptr;
-// Whether each mouse move reached the game's hook unconsumed.
-std::vector<bool>* g_movesPassed = nullptr;
-
-void OnControlEvent(Control* control, int32_t event, bool) {
-  if (event == kEventHoverEnter || event == kEventHoverLeave || event == kEventReleased) return;
-  g_events->push_back(std::to_string(control->GetId()) + ":" + std::to_string(event));
-}
-
-void Hook(int32_t message, intptr_t, bool* unconsumed) {
-  if (message == kMsgMouseMoved) g_movesPassed->push_back(*unconsumed);
-}
+using Events = std::vector<std::string>;
 
 constexpr int kX = 144, kOpenY = 397, kRetractedY = 459;
 
-// The game's toolbar: 62 pixels between its two resting places, items 40 x 30 at the top.
-class ToolbarControlTest : public ::testing::Test {
+// The game's toolbar: 62 pixels between its two resting places, items 40 x 30 at the top. Hover
+// and release events are not recorded.
+class ToolbarControlTest : public test::ControlFixture {
  protected:
   void SetUp() override {
-    g_events = &events_;
-    g_movesPassed = &movesPassed_;
-    engine_.Start();
-    Engine().SetGameCallbacks(nullptr, OnControlEvent, nullptr, Hook);
-    GameStateForControls() = {};
+    ControlFixture::SetUp();
     test::WriteBands(engine_.Folder(), "runtime/tbar.png", 340, 80, 1, false);
     test::WriteBands(engine_.Folder(), "runtime/tb.png", 40, 120, 4, true);
   }
-  void TearDown() override {
-    GameStateForControls() = {};
-    g_events = nullptr;
-    g_movesPassed = nullptr;
+  std::string Describe(Control* control, int32_t event) override {
+    if (event == kEventHoverEnter || event == kEventHoverLeave || event == kEventReleased)
+      return {};
+    return ControlFixture::Describe(control, event);
+  }
+  // Records whether each mouse move reached the game's hook unconsumed.
+  void OnHook(int32_t message, bool unconsumed) override {
+    if (message == kMsgMouseMoved) movesPassed_.push_back(unconsumed);
   }
 
   ToolbarControl* Add(int32_t id) {
@@ -57,9 +47,6 @@ class ToolbarControlTest : public ::testing::Test {
     EXPECT_TRUE(AddControl(toolbar));
     toolbar->ClearFlags(kCfHidden);
     return toolbar;
-  }
-  void MoveTo(int x, int y) {
-    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
   }
   // The y of the toolbar after each tick until its slide ends.
   std::vector<int> Slide(ToolbarControl* toolbar) {
@@ -75,11 +62,8 @@ class ToolbarControlTest : public ::testing::Test {
   uint32_t ItemPixel(ToolbarControl* toolbar, int itemX) {
     return toolbar->Surface()->PixelAt(itemX + 2, 5 + 2);
   }
-  static uint32_t Row(int state) { return Engine().ColorToPixel(test::FrameColor(state)); }
 
-  std::vector<std::string> events_;
   std::vector<bool> movesPassed_;
-  test::HeadlessEngine engine_;
 };
 
 TEST_F(ToolbarControlTest, SlidesOpenAndClosedWithAnAcceleratingMotion) {
@@ -94,7 +78,7 @@ TEST_F(ToolbarControlTest, SlidesOpenAndClosedWithAnAcceleratingMotion) {
   EXPECT_EQ(Slide(toolbar), (std::vector<int>{-1, -1, -1, -1, -1, -1, -1, -3, -12, -40}));
   EXPECT_EQ(toolbar->Position().y, kOpenY);
   EXPECT_FALSE(toolbar->IsRetracted());
-  EXPECT_EQ(events_, std::vector<std::string>{"1:4096"});
+  EXPECT_EQ(events_, Events{"1:4096"});
 
   toolbar->SetKeepOpen(true);
   MoveTo(kX + 50, 300);
@@ -123,7 +107,7 @@ TEST_F(ToolbarControlTest, TwoSlidingTogetherShareTheSpeed) {
   for (int tick = 0; tick < 5; ++tick)
     Engine().RunTick();
   EXPECT_EQ(second->Position().y, kOpenY) << "the speed is squared twice a tick";
-  EXPECT_EQ(events_, std::vector<std::string>{"2:4096"});
+  EXPECT_EQ(events_, Events{"2:4096"});
   EXPECT_EQ(first->Position().y, kRetractedY - 16);
   EXPECT_EQ(Slide(first).front(), -1) << "the other's arrival set the speed back";
 }
@@ -135,29 +119,29 @@ TEST_F(ToolbarControlTest, ItemsArePointedPressedAndChosenOnRelease) {
   const int top = kOpenY + 10;
   MoveTo(kX + 15, top);
   EXPECT_EQ(toolbar->GetItemState(0), ToolbarControl::kItemPointed);
-  EXPECT_EQ(ItemPixel(toolbar, 10), Row(1));
+  EXPECT_EQ(ItemPixel(toolbar, 10), FramePixel(1));
   EXPECT_EQ(Engine().CurrentCursor(), 4);
 
   engine_.Play("0 ldown");
   EXPECT_EQ(toolbar->GetItemState(0), ToolbarControl::kItemPressed);
-  EXPECT_EQ(ItemPixel(toolbar, 10), Row(2));
+  EXPECT_EQ(ItemPixel(toolbar, 10), FramePixel(2));
   MoveTo(kX + 65, top);
   EXPECT_EQ(toolbar->GetItemState(0), ToolbarControl::kItemPressed);
   EXPECT_EQ(toolbar->GetItemState(1), ToolbarControl::kItemPointed);
   engine_.Play("0 lup");
   EXPECT_EQ(toolbar->GetChosenItem(), 1) << "the release alone chooses";
   EXPECT_EQ(toolbar->GetItemState(0), ToolbarControl::kItemNormal);
-  EXPECT_EQ(std::count(events_.begin(), events_.end(), "1:256"), 1);
+  EXPECT_EQ(Count("1:256"), 1);
 
   // Item 2 lies under item 3; disabled, it is skipped for the next one under the mouse.
   toolbar->DisableItem(1);
-  EXPECT_EQ(ItemPixel(toolbar, 60), Row(3));
+  EXPECT_EQ(ItemPixel(toolbar, 60), FramePixel(3));
   toolbar->EnableItem(1);
-  EXPECT_EQ(ItemPixel(toolbar, 60), Row(1)) << "enabling re-evaluates the pointing";
+  EXPECT_EQ(ItemPixel(toolbar, 60), FramePixel(1)) << "enabling re-evaluates the pointing";
   toolbar->DisableItem(2);
   MoveTo(kX + 115, top);
   EXPECT_EQ(toolbar->GetItemState(3), ToolbarControl::kItemPointed);
-  engine_.Play("0 ldown\n0 lup");
+  Click();
   EXPECT_EQ(toolbar->GetChosenItem(), 3);
   EXPECT_EQ(toolbar->GetItemState(2), ToolbarControl::kItemDisabled);
   toolbar->EnableItem(2);
@@ -173,7 +157,7 @@ TEST_F(ToolbarControlTest, ItemsArePointedPressedAndChosenOnRelease) {
   EXPECT_EQ(toolbar->GetItemState(2), ToolbarControl::kItemNormal);
   EXPECT_EQ(Engine().CurrentCursor(), 0);
   Engine().SwitchMode();
-  EXPECT_EQ(ItemPixel(toolbar, 60), Row(0)) << "pictures reloaded after the mode switch";
+  EXPECT_EQ(ItemPixel(toolbar, 60), FramePixel(0)) << "pictures reloaded after the mode switch";
 }
 
 TEST_F(ToolbarControlTest, RefusesAnEleventhItemAndEmptyNames) {
