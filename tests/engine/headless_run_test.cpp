@@ -2,7 +2,9 @@
 
 #include <chrono>
 #include <thread>
+#include <vector>
 
+#include "tests/support/pictures.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_cursors.h"
@@ -66,6 +68,43 @@ TEST_F(HeadlessRunTest, SecondCopyExitsAtOnceAndLeavesTheFirstRunning) {
   EXPECT_NE(folder_.Read("rt/Debug.log").find("Interface::Init () OK"), std::string::npos)
       << "the second copy must not replace the first one's log";
   first.Kill();
+}
+
+// The program driven from outside: a script of input and frames captured at given game times.
+TEST_F(HeadlessRunTest, ScriptedMouseMovesTheCursorInCapturedFrames) {
+  folder_.Write("input.txt",
+                "# the mouse comes in, then moves\n"
+                "100 move 50 60\n"
+                "300 move 200 100\n"
+                "300 key Escape down\n");
+  const std::string early = folder_.Root() + "early.png";
+  const std::string late = folder_.Root() + "late.png";
+  auto env = Env("600");
+  env["RUFO_INPUT"] = folder_.Root() + "input.txt";
+  env["RUFO_CAPTURE"] = "200:" + early + ",500:" + late;
+  test::Process rufo(test::BuiltProgram("rufo"), {}, env);
+  ASSERT_TRUE(rufo.Start());
+  ASSERT_EQ(rufo.Wait(), 0) << rufo.StandardError();
+
+  const std::vector<uint32_t> first = test::ReadPicture(early);
+  ASSERT_EQ(first.size(), 640u * 480u);
+  // The test cursor is a white arrow with a black outline, its tip on the mouse.
+  EXPECT_EQ(first[62 * 640 + 51], 0xFFFFFFu);
+  EXPECT_EQ(first[102 * 640 + 201], 0x000000u);
+  const std::vector<uint32_t> second = test::ReadPicture(late);
+  ASSERT_EQ(second.size(), 640u * 480u);
+  EXPECT_EQ(second[62 * 640 + 51], 0x000000u);
+  EXPECT_EQ(second[102 * 640 + 201], 0xFFFFFFu);
+}
+
+TEST_F(HeadlessRunTest, BadScriptLineStopsTheProgramAndNamesTheLine) {
+  folder_.Write("input.txt", "10 move 1 2\n20 key NoSuchKey down\n");
+  auto env = Env("");
+  env["RUFO_INPUT"] = folder_.Root() + "input.txt";
+  test::Process rufo(test::BuiltProgram("rufo"), {}, env);
+  ASSERT_TRUE(rufo.Start());
+  EXPECT_NE(rufo.Wait(), 0);
+  EXPECT_NE(rufo.StandardError().find("line 2"), std::string::npos) << rufo.StandardError();
 }
 
 }  // namespace
