@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "tests/support/headless_engine.h"
 
 namespace rufo {
@@ -13,6 +16,11 @@ class DataPathsTest : public ::testing::Test {
     const InterfaceProperties properties = test::HeadlessEngine::Properties();
     engine_.Engine().Init(&properties);
     return engine_.Engine();
+  }
+  // The data, runtime and third roots.
+  std::vector<std::string> Roots() {
+    Interface& e = engine_.Engine();
+    return {e.Root(kDataRoot), e.Root(kRuntimeRoot), e.Root(kThirdRoot)};
   }
 
   test::HeadlessEngine engine_;
@@ -33,9 +41,8 @@ TEST_F(DataPathsTest, RootsComeFromTheSectionAndStopAtTheNextSection) {
       "; comment\n"
       "[Other]\n"
       "Third path=/too/late/\n");
-  EXPECT_EQ(e.Root(kDataRoot), "/data/root/ ") << "the last line wins and keeps its blank";
-  EXPECT_EQ(e.Root(kRuntimeRoot), engine_.RuntimeRoot());
-  EXPECT_EQ(e.Root(kThirdRoot), "");
+  // The last line wins and keeps its blank.
+  EXPECT_EQ(Roots(), (std::vector<std::string>{"/data/root/ ", engine_.RuntimeRoot(), ""}));
   EXPECT_EQ(e.MakeDataPath("Data\\x.dat", kDataRoot), "/data/root/ Data\\x.dat");
   EXPECT_EQ(e.MakeDataPath("x.dat", kNoRoot), "x.dat");
   EXPECT_EQ(engine_.LogText(),  // the log of an earlier run is replaced
@@ -43,15 +50,13 @@ TEST_F(DataPathsTest, RootsComeFromTheSectionAndStopAtTheNextSection) {
 }
 
 TEST_F(DataPathsTest, HeaderIsRecognisedByItsSecondToSeventhCharactersAndCrlfIsText) {
-  Interface& e = StartWithIni("<Rufo I> anything\r\nThird path=/third/\r\nCD=/d/\r\n");
-  EXPECT_EQ(e.Root(kThirdRoot), "/third/");
-  EXPECT_EQ(e.Root(kDataRoot), "/d/");
+  StartWithIni("<Rufo I> anything\r\nThird path=/third/\r\nCD=/d/\r\n");
+  EXPECT_EQ(Roots(), (std::vector<std::string>{"/d/", "", "/third/"}));
 }
 
 TEST_F(DataPathsTest, MissingFileOrSectionLeavesRootsEmptyAndSaysNothing) {
-  Interface& e = StartWithIni("[Rufa I]\nCD=/x/\n");
-  EXPECT_EQ(e.Root(kDataRoot), "");
-  EXPECT_EQ(e.Root(kRuntimeRoot), "");
+  StartWithIni("[Rufa I]\nCD=/x/\nThird path=/t/\n");
+  EXPECT_EQ(Roots(), (std::vector<std::string>{"", "", ""}));
 
   test::HeadlessEngine other;
   const InterfaceProperties properties = test::HeadlessEngine::Properties();
@@ -62,11 +67,9 @@ TEST_F(DataPathsTest, MissingFileOrSectionLeavesRootsEmptyAndSaysNothing) {
 TEST_F(DataPathsTest, OverlongLinesAreCutAndTheirRestIsNotTakenForALine) {
   // The overflow of the long line would read as an "HD=" line if it were split.
   const std::string longRoot = "/" + std::string(300, 'a');
-  Interface& e = StartWithIni("[Rufo I]\nCD=" + longRoot.substr(0, 251) + "HD=/evil/" + longRoot +
-                              "\nThird path=/t/\n");
-  EXPECT_EQ(e.Root(kDataRoot).size(), 251u);
-  EXPECT_EQ(e.Root(kRuntimeRoot), "");
-  EXPECT_EQ(e.Root(kThirdRoot), "/t/");
+  StartWithIni("[Rufo I]\nCD=" + longRoot.substr(0, 251) + "HD=/evil/" + longRoot +
+               "\nThird path=/t/\n");
+  EXPECT_EQ(Roots(), (std::vector<std::string>{longRoot.substr(0, 251), "", "/t/"}));
 }
 
 TEST_F(DataPathsTest, OpenDataFileFallsBackBetweenTheMainRootsAndLogsTheSecondPath) {

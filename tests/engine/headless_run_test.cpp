@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/pictures.h"
@@ -86,15 +87,15 @@ TEST_F(HeadlessRunTest, ScriptedMouseMovesTheCursorInCapturedFrames) {
   ASSERT_TRUE(rufo.Start());
   ASSERT_EQ(rufo.Wait(), 0) << rufo.StandardError();
 
-  const std::vector<uint32_t> first = test::ReadPicture(early);
-  ASSERT_EQ(first.size(), 640u * 480u);
-  // The test cursor is a white arrow with a black outline, its tip on the mouse.
-  EXPECT_EQ(first[62 * 640 + 51], 0xFFFFFFu);
-  EXPECT_EQ(first[102 * 640 + 201], 0x000000u);
-  const std::vector<uint32_t> second = test::ReadPicture(late);
-  ASSERT_EQ(second.size(), 640u * 480u);
-  EXPECT_EQ(second[62 * 640 + 51], 0x000000u);
-  EXPECT_EQ(second[102 * 640 + 201], 0xFFFFFFu);
+  // The test cursor is a white arrow with a black outline, its tip on the mouse: inside the
+  // arrow at the first position, then at the second.
+  for (const auto& [path, firstSpot, secondSpot] :
+       {std::tuple(early, 0xFFFFFFu, 0x000000u), std::tuple(late, 0x000000u, 0xFFFFFFu)}) {
+    const std::vector<uint32_t> frame = test::ReadPicture(path);
+    ASSERT_EQ(frame.size(), 640u * 480u) << path;
+    EXPECT_EQ(frame[62 * 640 + 51], firstSpot) << path;
+    EXPECT_EQ(frame[102 * 640 + 201], secondSpot) << path;
+  }
 }
 
 TEST_F(HeadlessRunTest, BadScriptLineStopsTheProgramAndNamesTheLine) {

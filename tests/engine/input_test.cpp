@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/messages.h"
-#include "platform/message_box.h"
 #include "tests/support/headless_engine.h"
 #include "tests/support/recording_control.h"
 
@@ -140,7 +139,7 @@ TEST_F(InputTest, DispatchOffersFocusedThenLastToFirstThenHookAndStopsWhileTheSc
   EXPECT_TRUE(Engine().IsKeyDown(0x1E));
 }
 
-TEST_F(InputTest, F12AndAltEnterActOnlyWhenTheirPropertiesAllowThem) {
+TEST_F(InputTest, F12AndModeSwitchesActOnlyWhenTheirPropertiesAllowThem) {
   engine_.Play("0 key F12 down");
   EXPECT_TRUE(Engine().QuitRequested());
   engine_.Play("0 key LAlt down\n0 key Enter down\n0 key Enter up\n0 key LAlt up");
@@ -162,6 +161,11 @@ TEST_F(InputTest, F12AndAltEnterActOnlyWhenTheirPropertiesAllowThem) {
   EXPECT_FALSE(other.Engine().QuitRequested());
   EXPECT_FALSE(other.Engine().FullScreen());
   EXPECT_EQ(Hooked(kMsgKeyDown), (std::vector<std::string>{"13 88", "13 312", "13 28"}));
+  const std::string logBefore = other.LogText();
+  other.Engine().SwitchMode();
+  EXPECT_FALSE(other.Engine().FullScreen()) << "nor does a direct switch";
+  EXPECT_FALSE(other.Engine().SetDisplay(true));
+  EXPECT_EQ(other.LogText(), logBefore);
 }
 
 TEST_F(InputTest, LayoutModeSilencesInputAndMovesTheControlUnderTheMouse) {
