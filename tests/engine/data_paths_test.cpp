@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "tests/support/headless_engine.h"
 
 namespace rufo {
@@ -14,11 +17,17 @@ class DataPathsTest : public ::testing::Test {
     engine_.Engine().Init(&properties);
     return engine_.Engine();
   }
+  // The data, runtime and third roots.
+  std::vector<std::string> Roots() {
+    Interface& e = engine_.Engine();
+    return {e.Root(kDataRoot), e.Root(kRuntimeRoot), e.Root(kThirdRoot)};
+  }
 
   test::HeadlessEngine engine_;
 };
 
 TEST_F(DataPathsTest, RootsComeFromTheSectionAndStopAtTheNextSection) {
+  engine_.Folder().Write("runtime/Debug.log", "old line that must go\n");
   Interface& e = StartWithIni(
       "CD=/before/section/\n"
       "[Rufo I]\n"
@@ -32,25 +41,22 @@ TEST_F(DataPathsTest, RootsComeFromTheSectionAndStopAtTheNextSection) {
       "; comment\n"
       "[Other]\n"
       "Third path=/too/late/\n");
-  EXPECT_EQ(e.Root(kDataRoot), "/data/root/ ") << "the last line wins and keeps its blank";
-  EXPECT_EQ(e.Root(kRuntimeRoot), engine_.RuntimeRoot());
-  EXPECT_EQ(e.Root(kThirdRoot), "");
+  // The last line wins and keeps its blank.
+  EXPECT_EQ(Roots(), (std::vector<std::string>{"/data/root/ ", engine_.RuntimeRoot(), ""}));
   EXPECT_EQ(e.MakeDataPath("Data\\x.dat", kDataRoot), "/data/root/ Data\\x.dat");
   EXPECT_EQ(e.MakeDataPath("x.dat", kNoRoot), "x.dat");
-  EXPECT_EQ(engine_.LogText(),
+  EXPECT_EQ(engine_.LogText(),  // the log of an earlier run is replaced
             "CD=/data/root/ \nHD=" + engine_.RuntimeRoot() + "\nInterface::Init () OK\n");
 }
 
 TEST_F(DataPathsTest, HeaderIsRecognisedByItsSecondToSeventhCharactersAndCrlfIsText) {
-  Interface& e = StartWithIni("<Rufo I> anything\r\nThird path=/third/\r\nCD=/d/\r\n");
-  EXPECT_EQ(e.Root(kThirdRoot), "/third/");
-  EXPECT_EQ(e.Root(kDataRoot), "/d/");
+  StartWithIni("<Rufo I> anything\r\nThird path=/third/\r\nCD=/d/\r\n");
+  EXPECT_EQ(Roots(), (std::vector<std::string>{"/d/", "", "/third/"}));
 }
 
 TEST_F(DataPathsTest, MissingFileOrSectionLeavesRootsEmptyAndSaysNothing) {
-  Interface& e = StartWithIni("[Rufa I]\nCD=/x/\n");
-  EXPECT_EQ(e.Root(kDataRoot), "");
-  EXPECT_EQ(e.Root(kRuntimeRoot), "");
+  StartWithIni("[Rufa I]\nCD=/x/\nThird path=/t/\n");
+  EXPECT_EQ(Roots(), (std::vector<std::string>{"", "", ""}));
 
   test::HeadlessEngine other;
   const InterfaceProperties properties = test::HeadlessEngine::Properties();
@@ -61,11 +67,9 @@ TEST_F(DataPathsTest, MissingFileOrSectionLeavesRootsEmptyAndSaysNothing) {
 TEST_F(DataPathsTest, OverlongLinesAreCutAndTheirRestIsNotTakenForALine) {
   // The overflow of the long line would read as an "HD=" line if it were split.
   const std::string longRoot = "/" + std::string(300, 'a');
-  Interface& e = StartWithIni("[Rufo I]\nCD=" + longRoot.substr(0, 251) + "HD=/evil/" + longRoot +
-                              "\nThird path=/t/\n");
-  EXPECT_EQ(e.Root(kDataRoot).size(), 251u);
-  EXPECT_EQ(e.Root(kRuntimeRoot), "");
-  EXPECT_EQ(e.Root(kThirdRoot), "/t/");
+  StartWithIni("[Rufo I]\nCD=" + longRoot.substr(0, 251) + "HD=/evil/" + longRoot +
+               "\nThird path=/t/\n");
+  EXPECT_EQ(Roots(), (std::vector<std::string>{longRoot.substr(0, 251), "", "/t/"}));
 }
 
 TEST_F(DataPathsTest, OpenDataFileFallsBackBetweenTheMainRootsAndLogsTheSecondPath) {
@@ -97,12 +101,6 @@ TEST_F(DataPathsTest, UnwritableRuntimeRootRunsWithoutALog) {
   EXPECT_TRUE(engine_.Engine().Init(&properties));
   engine_.Engine().Log("nobody reads this");
   EXPECT_FALSE(std::filesystem::exists("/proc/no-such/Debug.log"));
-}
-
-TEST_F(DataPathsTest, SecondRunReplacesTheLog) {
-  engine_.Folder().Write("runtime/Debug.log", "old line that must go\n");
-  engine_.Start();
-  EXPECT_EQ(engine_.LogText().find("old line"), std::string::npos);
 }
 
 }  // namespace

@@ -64,20 +64,6 @@ TEST(DisplayTest, SwitchModeTogglesTheDisplayAndTellsTheGame) {
   EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 5) << log;
 }
 
-TEST(DisplayTest, SwitchModeWithoutFullScreenChangesNothing) {
-  test::HeadlessEngine engine;
-  engine.WriteIni();
-  InterfaceProperties properties = test::HeadlessEngine::Properties(false);
-  properties.canFullScreen = false;
-  Interface& e = engine.Engine();
-  e.Init(&properties);
-  const std::string logBefore = engine.LogText();
-  e.SwitchMode();
-  EXPECT_FALSE(e.FullScreen());
-  EXPECT_EQ(engine.LogText(), logBefore);
-  EXPECT_FALSE(e.SetDisplay(true));
-}
-
 TEST(DisplayTest, BackBufferFallsBackToSystemMemory) {
   test::HeadlessEngine engine;
   engine.Engine().Video().SetVideoMemoryAvailable(false);

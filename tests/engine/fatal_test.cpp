@@ -10,42 +10,40 @@ using ::testing::ExitedWithCode;
 
 class FatalTest : public ::testing::Test {
  protected:
-  void SetUp() override {  // Forked without re-running the test, so the child writes into this
-                           // test's folder.
-    GTEST_FLAG_SET(death_test_style, "fast");
+  // Forked without re-running the test, so the child writes into this test's folder.
+  void SetUp() override { GTEST_FLAG_SET(death_test_style, "fast"); }
+
+  // Starts an engine whose video device fails at the step and checks the exit and the log.
+  static void ExpectDisplayFailure(platform::VideoStep step, platform::DdResult result,
+                                   bool fullScreen, int exitCode, const std::string& stepName,
+                                   const std::string& loggedCode) {
+    SCOPED_TRACE(loggedCode);
+    test::HeadlessEngine engine;
+    engine.Engine().Video().InjectFailure(step, result);
+    EXPECT_EXIT(engine.Start(fullScreen), ExitedWithCode(exitCode), "Direct draw");
+    EXPECT_EQ(engine.LogText(), "CD=" + engine.DataRoot() + "\nHD=" + engine.RuntimeRoot() + "\n" +
+                                    platform::Utf8ToCp1250("Chyba při inicializaci Direct draw") +
+                                    stepName + "\nExit code: " + loggedCode + "\n");
   }
-  test::HeadlessEngine engine_;
 };
 
-TEST_F(FatalTest, DisplayFailureLogsTheStepAndExitsWithTheResultCode) {
-  engine_.Engine().Video().InjectFailure(platform::VideoStep::kBackBuffer,
-                                         platform::kDdErrOutOfMemory);
-  EXPECT_EXIT(engine_.Start(), ExitedWithCode(0x8007000E & 0xFF), "BCreateSurface");
-  EXPECT_EQ(engine_.LogText(),
-            "CD=" + engine_.DataRoot() + "\nHD=" + engine_.RuntimeRoot() + "\n" +
-                platform::Utf8ToCp1250("Chyba při inicializaci Direct draw (BCreateSurface)") +
-                "\nExit code: 8007000e\n");
-}
-
-TEST_F(FatalTest, DeviceCreationFailureExitsWithMinusOne) {
-  engine_.Engine().Video().InjectFailure(platform::VideoStep::kCreateDevice,
-                                         platform::kDdErrUnsupported);
-  EXPECT_EXIT(engine_.Start(), ExitedWithCode(255), "Direct draw");
-  EXPECT_NE(engine_.LogText().find("Exit code: ffffffff\n"), std::string::npos);
+TEST_F(FatalTest, DisplayFailureLogsTheStepAndItsCodeAndExits) {
+  ExpectDisplayFailure(platform::VideoStep::kBackBuffer, platform::kDdErrOutOfMemory, false, 0x0E,
+                       " (BCreateSurface)", "8007000e");
+  ExpectDisplayFailure(platform::VideoStep::kDisplayMode, platform::kDdErrNoExclusiveMode, true,
+                       0xE1, " (SetDisplayMode)", "887600e1");
+  // A device that cannot be made exits with -1 whatever the result was.
+  ExpectDisplayFailure(platform::VideoStep::kCreateDevice, platform::kDdErrUnsupported, false, 255,
+                       "", "ffffffff");
 }
 
 TEST_F(FatalTest, BadPropertiesAreFatalBeforeTheLogExists) {
+  test::HeadlessEngine engine;
   InterfaceProperties properties = test::HeadlessEngine::Properties(true);
   properties.canFullScreen = false;
-  EXPECT_EXIT(engine_.Engine().Init(&properties), ExitedWithCode(255), "Bad properties");
-  EXPECT_EXIT(engine_.Engine().Init(nullptr), ExitedWithCode(255), "Bad properties");
-  EXPECT_EQ(engine_.LogText(), "");
-}
-
-TEST_F(FatalTest, FullScreenPrimaryFailureNamesTheStep) {
-  engine_.Engine().Video().InjectFailure(platform::VideoStep::kDisplayMode,
-                                         platform::kDdErrNoExclusiveMode);
-  EXPECT_EXIT(engine_.Start(true), ExitedWithCode(0xE1), "SetDisplayMode");
+  EXPECT_EXIT(engine.Engine().Init(&properties), ExitedWithCode(255), "Bad properties");
+  EXPECT_EXIT(engine.Engine().Init(nullptr), ExitedWithCode(255), "Bad properties");
+  EXPECT_EQ(engine.LogText(), "");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "controls/control.h"
@@ -20,22 +21,18 @@ void WriteSolid(const test::TempFolder& folder, const std::string& name, int w, 
   ASSERT_TRUE(test::WritePicture(folder, name, w, h, [rgb](int, int) { return rgb; }));
 }
 
+// The parsed fields as one comparable value.
+auto Fields(const CursorLine& c) {
+  return std::tuple(c.name, c.picture, c.mask, c.hotspotX, c.hotspotY, c.loop, c.delay);
+}
+
 TEST(CursorLineTest, FieldsKindsAndMalformedLines) {
   CursorLine c;
   ASSERT_EQ(ParseCursorLine("Arrow:cur\\arrow.png,3, -4,static", &c), CursorLineKind::kCursor);
-  EXPECT_EQ(c.name, "Arrow");
-  EXPECT_EQ(c.picture, "cur\\arrow.png");
-  EXPECT_EQ(c.mask, "");
-  EXPECT_EQ(c.hotspotX, 3);
-  EXPECT_EQ(c.hotspotY, -4);
-  EXPECT_FALSE(c.loop);
-
+  EXPECT_EQ(Fields(c), std::tuple("Arrow", "cur\\arrow.png", "", 3, -4, false, 0));
+  // No digits give 0; reading stops at the first non-digit.
   ASSERT_EQ(ParseCursorLine("Walk:walk:walk_m,x,7z,loop,150", &c), CursorLineKind::kCursor);
-  EXPECT_EQ(c.mask, "walk_m");
-  EXPECT_EQ(c.hotspotX, 0) << "no digits give 0";
-  EXPECT_EQ(c.hotspotY, 7) << "reading stops at the first non-digit";
-  EXPECT_TRUE(c.loop);
-  EXPECT_EQ(c.delay, 150);
+  EXPECT_EQ(Fields(c), std::tuple("Walk", "walk", "walk_m", 0, 7, true, 150));
 
   ASSERT_EQ(ParseCursorLine(std::string(60, 'n') + ":p,0,0,static", &c), CursorLineKind::kCursor);
   EXPECT_EQ(c.name.size(), 50u);

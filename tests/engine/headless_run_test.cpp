@@ -2,7 +2,10 @@
 
 #include <chrono>
 #include <thread>
+#include <tuple>
+#include <vector>
 
+#include "tests/support/pictures.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_cursors.h"
@@ -66,6 +69,43 @@ TEST_F(HeadlessRunTest, SecondCopyExitsAtOnceAndLeavesTheFirstRunning) {
   EXPECT_NE(folder_.Read("rt/Debug.log").find("Interface::Init () OK"), std::string::npos)
       << "the second copy must not replace the first one's log";
   first.Kill();
+}
+
+// The program driven from outside: a script of input and frames captured at given game times.
+TEST_F(HeadlessRunTest, ScriptedMouseMovesTheCursorInCapturedFrames) {
+  folder_.Write("input.txt",
+                "# the mouse comes in, then moves\n"
+                "100 move 50 60\n"
+                "300 move 200 100\n"
+                "300 key Escape down\n");
+  const std::string early = folder_.Root() + "early.png";
+  const std::string late = folder_.Root() + "late.png";
+  auto env = Env("600");
+  env["RUFO_INPUT"] = folder_.Root() + "input.txt";
+  env["RUFO_CAPTURE"] = "200:" + early + ",500:" + late;
+  test::Process rufo(test::BuiltProgram("rufo"), {}, env);
+  ASSERT_TRUE(rufo.Start());
+  ASSERT_EQ(rufo.Wait(), 0) << rufo.StandardError();
+
+  // The test cursor is a white arrow with a black outline, its tip on the mouse: inside the
+  // arrow at the first position, then at the second.
+  for (const auto& [path, firstSpot, secondSpot] :
+       {std::tuple(early, 0xFFFFFFu, 0x000000u), std::tuple(late, 0x000000u, 0xFFFFFFu)}) {
+    const std::vector<uint32_t> frame = test::ReadPicture(path);
+    ASSERT_EQ(frame.size(), 640u * 480u) << path;
+    EXPECT_EQ(frame[62 * 640 + 51], firstSpot) << path;
+    EXPECT_EQ(frame[102 * 640 + 201], secondSpot) << path;
+  }
+}
+
+TEST_F(HeadlessRunTest, BadScriptLineStopsTheProgramAndNamesTheLine) {
+  folder_.Write("input.txt", "10 move 1 2\n20 key NoSuchKey down\n");
+  auto env = Env("");
+  env["RUFO_INPUT"] = folder_.Root() + "input.txt";
+  test::Process rufo(test::BuiltProgram("rufo"), {}, env);
+  ASSERT_TRUE(rufo.Start());
+  EXPECT_NE(rufo.Wait(), 0);
+  EXPECT_NE(rufo.StandardError().find("line 2"), std::string::npos) << rufo.StandardError();
 }
 
 }  // namespace
