@@ -207,6 +207,7 @@ TEST_F(SoundObjectTest, MissingSoundLoadsNothingAndPlaysNothing) {
   const size_t soundLine = log.find("Cannot open sound \"Sounds\\none\"\n");
   EXPECT_NE(soundLine, std::string::npos);
   EXPECT_LT(log.find("Cannot load file \""), soundLine) << "the file's line comes first";
+  EXPECT_EQ(log.find("Cannot load file"), log.rfind("Cannot load file")) << "logged once";
   sound.Play();
   sound.Stop();
   EXPECT_FALSE(sound.IsPlaying());

