@@ -83,8 +83,7 @@ TEST_F(LoadPictureTest, SizesOptionsColourKeysAndBadArguments) {
   std::unique_ptr<Surface> surface;
   int width = 0, height = 0;
   ASSERT_TRUE(LoadPicture(&surface, "pic", &width, &height, 0, false));
-  EXPECT_EQ(width, 5);
-  EXPECT_EQ(height, 2);
+  EXPECT_EQ(std::pair(width, height), std::pair(5, 2));
   EXPECT_EQ(surface->Memory(), platform::SurfaceMemory::kSystem);
   ASSERT_TRUE(LoadPicture(&surface, "pic", nullptr, nullptr, kLoadVideoMemory, false));
   EXPECT_EQ(surface->Memory(), platform::SurfaceMemory::kVideo);
@@ -96,8 +95,7 @@ TEST_F(LoadPictureTest, SizesOptionsColourKeysAndBadArguments) {
   width = 100;
   height = 50;
   ASSERT_TRUE(LoadPicture(&surface, "no such file", &width, &height, kLoadEmpty, false));
-  EXPECT_EQ(surface->Width(), 100);
-  EXPECT_EQ(surface->Height(), 50);
+  EXPECT_EQ(std::pair(surface->Width(), surface->Height()), std::pair(100, 50));
   EXPECT_EQ(surface->Format(), engine_.Engine().Primary()->Format());
   EXPECT_FALSE(LoadPicture(&surface, nullptr, &width, nullptr, kLoadEmpty, false));
   for (const auto& [w, h] : {std::pair{0, 10}, {10, -1}, {100000, 100000}, {20000, 1}}) {
