@@ -54,29 +54,20 @@ TEST(BlendMaskedTest, EachFieldIsMixedOnItsOwnInEveryLayout) {
   // Source and destination colours chosen so that every field differs and none is at an end.
   const uint32_t source = platform::Rgb(200, 40, 120), destination = platform::Rgb(16, 240, 64);
   const uint8_t a = 77;
-  for (PixelLayout layout : kLayouts) {
+  const Rect one{0, 0, 1, 1};
+  // Each field is (s × 77 + d × 178) >> 8 on the layout's own field values.
+  const std::pair<PixelLayout, uint32_t> cases[] = {
+      {PixelLayout::kRgb565, (8u << 11) | (44u << 5) | 10u},  // s = (25, 10, 15), d = (2, 60, 8)
+      {PixelLayout::kRgb555, (8u << 10) | (22u << 5) | 10u},  // s = (25, 5, 15), d = (2, 30, 8)
+      {PixelLayout::kBgr24, 0x47B250},
+      {PixelLayout::kBgrx32, 0x47B250},
+      {PixelLayout::kRgb24, 0x50B247},
+      {PixelLayout::kRgbx32, 0x50B247}};
+  for (const auto& [layout, expected] : cases) {
     const platform::PixelFormat format = FormatOf(layout);
     auto src = Filled(layout, 1, 1, platform::GdiColorToPixel(source, format));
     auto dst = Filled(layout, 1, 1, platform::GdiColorToPixel(destination, format));
-    const Rect one{0, 0, 1, 1};
     ASSERT_TRUE(BlendMasked(dst.get(), 0, 0, src.get(), &one, &a));
-    // Expected fields, each (s × 77 + d × 178) >> 8 on the layout's own field values.
-    uint32_t expected = 0;
-    switch (layout) {
-      case PixelLayout::kRgb565:  // s = (25, 10, 15), d = (2, 60, 8)
-        expected = (8u << 11) | (44u << 5) | 10u;
-        break;
-      case PixelLayout::kRgb555:  // s = (25, 5, 15), d = (2, 30, 8)
-        expected = (8u << 10) | (22u << 5) | 10u;
-        break;
-      case PixelLayout::kBgr24:
-      case PixelLayout::kBgrx32:
-        expected = (71u << 16) | (178u << 8) | 80u;
-        break;
-      default:
-        expected = 71u | (178u << 8) | (80u << 16);
-        break;
-    }
     EXPECT_EQ(dst->PixelAt(0, 0), expected) << static_cast<int>(layout);
   }
 }

@@ -44,14 +44,6 @@ bool IsChunk(const std::vector<uint8_t>& png, size_t at, const char* type) {
 
 }  // namespace
 
-bool PngHasChunk(const std::string& path, const char* type) {
-  const std::vector<uint8_t> png = ReadBytes(path);
-  for (size_t at = 8; at + 8 <= png.size(); at += 12 + static_cast<size_t>(ChunkLength(png, at))) {
-    if (IsChunk(png, at, type)) return true;
-  }
-  return false;
-}
-
 std::vector<uint8_t> WithoutChunk(const std::vector<uint8_t>& png, const char* type) {
   std::vector<uint8_t> out(png.begin(), png.begin() + std::min<size_t>(8, png.size()));
   for (size_t at = 8; at + 8 <= png.size();) {
@@ -60,6 +52,11 @@ std::vector<uint8_t> WithoutChunk(const std::vector<uint8_t>& png, const char* t
     at = end;
   }
   return out;
+}
+
+bool PngHasChunk(const std::string& path, const char* type) {
+  const std::vector<uint8_t> png = ReadBytes(path);
+  return WithoutChunk(png, type).size() != png.size();
 }
 
 std::vector<uint8_t> NoiseBytes(size_t count, uint32_t seed) {

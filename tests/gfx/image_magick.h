@@ -20,6 +20,7 @@ struct PngHeader {
   int bitDepth = 0;
   int colorType = 0;
   int interlace = 0;
+  bool operator==(const PngHeader&) const = default;
 };
 PngHeader ReadPngHeader(const std::string& path);
 // Whether the PNG file holds a chunk of the given type.

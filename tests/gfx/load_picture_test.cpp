@@ -83,8 +83,7 @@ TEST_F(LoadPictureTest, SizesOptionsColourKeysAndBadArguments) {
   std::unique_ptr<Surface> surface;
   int width = 0, height = 0;
   ASSERT_TRUE(LoadPicture(&surface, "pic", &width, &height, 0, false));
-  EXPECT_EQ(width, 5);
-  EXPECT_EQ(height, 2);
+  EXPECT_EQ(std::pair(width, height), std::pair(5, 2));
   EXPECT_EQ(surface->Memory(), platform::SurfaceMemory::kSystem);
   ASSERT_TRUE(LoadPicture(&surface, "pic", nullptr, nullptr, kLoadVideoMemory, false));
   EXPECT_EQ(surface->Memory(), platform::SurfaceMemory::kVideo);
@@ -96,8 +95,7 @@ TEST_F(LoadPictureTest, SizesOptionsColourKeysAndBadArguments) {
   width = 100;
   height = 50;
   ASSERT_TRUE(LoadPicture(&surface, "no such file", &width, &height, kLoadEmpty, false));
-  EXPECT_EQ(surface->Width(), 100);
-  EXPECT_EQ(surface->Height(), 50);
+  EXPECT_EQ(std::pair(surface->Width(), surface->Height()), std::pair(100, 50));
   EXPECT_EQ(surface->Format(), engine_.Engine().Primary()->Format());
   EXPECT_FALSE(LoadPicture(&surface, nullptr, &width, nullptr, kLoadEmpty, false));
   for (const auto& [w, h] : {std::pair{0, 10}, {10, -1}, {100000, 100000}, {20000, 1}}) {
@@ -111,12 +109,12 @@ TEST_F(LoadPictureTest, SizesOptionsColourKeysAndBadArguments) {
   EXPECT_FALSE(LoadPicture(nullptr, "pic", nullptr, nullptr, 0, false));
   EXPECT_FALSE(LoadPicture(&surface, nullptr, nullptr, nullptr, 0, false));
   // A name longer than the game's name buffers is refused even when the file exists.
-  const std::string folders = "abcdefghijklmnopqrstuvwxyz0123456789/";
-  Bmp("data/" + folders + folders + folders + folders + folders + folders + folders + "pic.bmp");
-  EXPECT_FALSE(LoadPicture(
-      &surface,
-      (folders + folders + folders + folders + folders + folders + folders + "pic").c_str(),
-      nullptr, nullptr, 0, false));
+  std::string deep;
+  for (int i = 0; i < 7; ++i)
+    deep += "abcdefghijklmnopqrstuvwxyz0123456789/";
+  deep += "pic";
+  Bmp("data/" + deep + ".bmp");
+  EXPECT_FALSE(LoadPicture(&surface, deep.c_str(), nullptr, nullptr, 0, false));
 
   width = 8;
   ASSERT_TRUE(LoadPicture(&surface, nullptr, &width, &width, kLoadEmpty, false));
@@ -143,9 +141,8 @@ TEST_F(LoadPictureTest, TheHitMapHoldsRedSamplesAndSurvivesBadReplacements) {
   EXPECT_EQ(HitMapValue(0, 0), 0);
   EXPECT_EQ(HitMapValue(639, 10), (639 / 8 + 10) & 0xFF);
   EXPECT_EQ(HitMapValue(17, 479), (17 / 8 + 479) & 0xFF);
-  EXPECT_EQ(HitMapValue(640, 0), 255);
-  EXPECT_EQ(HitMapValue(-1, 5), 255);
-  EXPECT_EQ(HitMapValue(5, 480), 255);
+  for (const auto& [x, y] : {std::pair{640, 0}, {-1, 5}, {5, 480}})
+    EXPECT_EQ(HitMapValue(x, y), 255) << "outside at " << x << "," << y;
 
   // A map of another size, a damaged map and a missing one all leave the old map in force.
   ASSERT_TRUE(assetkit::WritePng(Place("data/small.png"), MapPicture(320, 240, 1)));

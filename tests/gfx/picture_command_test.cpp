@@ -27,7 +27,7 @@ std::vector<uint32_t> Reduced(const std::vector<uint8_t>& rgb, PixelLayout layou
   return pixels;
 }
 
-TEST(PictureCommandTest, ShowsWhatALayoutKeepsOfAPicture) {
+TEST(PictureCommandTest, ShowsWhatALayoutKeepsOfAPictureOrAHitMap) {
   test::TempFolder folder;
   const std::string in = (folder.Path() / "in.png").string();
   const std::string out = (folder.Path() / "out.png").string();
@@ -47,12 +47,9 @@ TEST(PictureCommandTest, ShowsWhatALayoutKeepsOfAPicture) {
   }
   EXPECT_EQ(RufoData({in, out, "--layout", "444"}), 2);
   EXPECT_EQ(RufoData({out + ".missing", out}), 1);
-}
 
-TEST(PictureCommandTest, HitMapsComeOutAsGreyRegionValues) {
-  test::TempFolder folder;
+  // Hit maps come out as grey region values.
   const std::string map = (folder.Path() / "bg_mask.png").string();
-  const std::string out = (folder.Path() / "out.png").string();
   assetkit::PngPicture picture{640, 480, assetkit::PngColor::kRgb, {}};
   for (int i = 0; i < 640 * 480; ++i) {
     picture.pixels.insert(picture.pixels.end(),

@@ -34,11 +34,9 @@ TEST(TextExtentTest, MeasuresOnThePrimaryWithTheDefaultFontUnlessOneIsGiven) {
   EXPECT_GT(size.width, rufo.width);
   // Every measurement takes a new context, so the big font is not carried over.
   ASSERT_TRUE(TextExtent("Rufo", nullptr, &size));
-  EXPECT_EQ(size.width, rufo.width);
-  EXPECT_EQ(size.height, rufo.height);
+  EXPECT_EQ(std::pair(size.width, size.height), std::pair(rufo.width, rufo.height));
   ASSERT_TRUE(TextExtent("", nullptr, &size));
-  EXPECT_EQ(size.width, 0);
-  EXPECT_EQ(size.height, 16);
+  EXPECT_EQ(std::pair(size.width, size.height), std::pair(0, 16));
 
   engine.Engine().Primary()->MarkLost();
   size = {-1, -1};

@@ -1,13 +1,13 @@
 #include "tools/demogen/generator.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <fstream>
 #include <set>
 #include <sstream>
 
 #include "tests/support/ani_frames.h"
+#include "tests/support/pictures.h"
 #include "tests/support/temp_folder.h"
 
 namespace rufo::demogen {
@@ -20,22 +20,6 @@ std::string ReadAll(const fs::path& path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
-}
-
-// The RGB samples of a PNG file.
-std::vector<uint8_t> Pixels(const fs::path& path, int* width, int* height) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  std::vector<uint8_t> pixels;
-  if (png_image_begin_read_from_file(&image, path.c_str())) {
-    image.format = PNG_FORMAT_RGB;
-    pixels.resize(PNG_IMAGE_SIZE(image));
-    png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr);
-    *width = static_cast<int>(image.width);
-    *height = static_cast<int>(image.height);
-  }
-  png_image_free(&image);
-  return pixels;
 }
 
 class GeneratorTest : public ::testing::Test {
@@ -64,19 +48,18 @@ TEST_F(GeneratorTest, PicturesKeepTheKeyForEmptyPixelsOnly) {
       "  panel 2 2 16 6 color=#ff00ff line=0\n"
       "picture Bitmaps\\bg 8 8 opaque\n"
       "  panel -5 -5 4 4 color=#102030 line=0\n");
-  int w = 0, h = 0;
-  const std::vector<uint8_t> strip = Pixels(Out("strip.png"), &w, &h);
+  int w = 0;
+  const std::vector<uint32_t> strip = test::ReadPicture(Out("strip.png").string(), &w);
   ASSERT_EQ(w, 60);
-  ASSERT_EQ(h, 10);
-  auto at = [&](int x, int y) { return &strip[3 * (y * w + x)]; };
-  EXPECT_EQ(at(0, 0)[0], 255);
-  EXPECT_EQ(at(0, 0)[1], 0) << "empty pixels are the magenta key";
+  ASSERT_EQ(strip.size(), 60u * 10);
+  EXPECT_EQ(strip[0], 0xFF00FFu) << "empty pixels are the magenta key";
   for (int frame = 0; frame < 3; ++frame) {
-    const uint8_t* drawn = at(frame * 20 + 10, 5);
-    EXPECT_GT(drawn[1], 0) << "a drawn magenta must not read as the key on a 16-bit display";
+    EXPECT_NE(strip[5 * w + frame * 20 + 10] & 0xFF00, 0u)
+        << "a drawn magenta must not read as the key on a 16-bit display";
   }
-  const std::vector<uint8_t> bg = Pixels(Out("Bitmaps/bg.png"), &w, &h);
-  EXPECT_EQ(bg[0], 255) << "an opaque picture is drawn over white";
+  const std::vector<uint32_t> bg = test::ReadPicture(Out("Bitmaps/bg.png").string());
+  ASSERT_FALSE(bg.empty());
+  EXPECT_EQ(bg[0] >> 16, 0xFFu) << "an opaque picture is drawn over white";
 }
 
 TEST_F(GeneratorTest, HitMapsHoldOnlyTheirRegionValues) {
@@ -84,18 +67,18 @@ TEST_F(GeneratorTest, HitMapsHoldOnlyTheirRegionValues) {
       "hitmap Bitmaps\\mask\n"
       "  ellipse 26 100 100 17 17\n"
       "  rect 20 10 10 30 40\n");
-  int w = 0, h = 0;
-  const std::vector<uint8_t> map = Pixels(Out("Bitmaps/mask.png"), &w, &h);
+  int w = 0;
+  const std::vector<uint32_t> map = test::ReadPicture(Out("Bitmaps/mask.png").string(), &w);
   ASSERT_EQ(w, 640);
-  ASSERT_EQ(h, 480);
-  std::set<int> values;
-  for (size_t i = 0; i < map.size(); i += 3)
-    values.insert(map[i]);
-  EXPECT_EQ(values, (std::set<int>{20, 26, 255})) << "no blended edges";
-  EXPECT_EQ(map[3 * (100 * 640 + 100)], 26);
-  EXPECT_EQ(map[3 * (10 * 640 + 10)], 20);
-  EXPECT_EQ(map[3 * (49 * 640 + 39)], 20);
-  EXPECT_EQ(map[3 * (50 * 640 + 40)], 255);
+  ASSERT_EQ(map.size(), 640u * 480);
+  std::set<uint32_t> values;
+  for (uint32_t pixel : map)
+    values.insert(pixel >> 16);
+  EXPECT_EQ(values, (std::set<uint32_t>{20, 26, 255})) << "no blended edges";
+  EXPECT_EQ(map[100 * 640 + 100] >> 16, 26u);
+  EXPECT_EQ(map[10 * 640 + 10] >> 16, 20u);
+  EXPECT_EQ(map[49 * 640 + 39] >> 16, 20u);
+  EXPECT_EQ(map[50 * 640 + 40] >> 16, 255u);
 }
 
 TEST_F(GeneratorTest, AnimationsScriptsAndScreens) {
