@@ -2,10 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
 #include <map>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -13,28 +10,19 @@
 
 #include "controls/control.h"
 #include "controls/control_list.h"
-#include "engine/interface.h"
-#include "game/game.h"
-#include "game/game_state.h"
 #include "game/profile.h"
-#include "game/screen_ids.h"
 #include "game/screen_rules.h"
 #include "tests/display/real_display_test.h"
 #include "tests/display/x_display.h"
+#include "tests/game/demo_game.h"
 #include "tests/support/pictures.h"
 
 namespace rufo {
 namespace {
 
-namespace fs = std::filesystem;
 using std::chrono::steady_clock;
 
-const fs::path kDemoData = fs::path(RUFO_BINARY_DIR) / "data";
 constexpr char kWindowTitle[] = "Rufo first screens";
-constexpr int kFace0X = 116;
-constexpr int kFace0Y = 283;
-constexpr int kCapX = 203;
-constexpr int kCapY = 297;
 
 // The commonest colour of a picture, and how many pixels have it.
 std::pair<uint32_t, int> CommonestColour(const std::vector<uint32_t>& pixels) {
@@ -61,11 +49,8 @@ class RealFirstScreensTest : public test::RealDisplayTest {
     folder_.Write("config/rufo.ini",
                   "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + folder_.Root() + "rt/\n");
     ResetState();
-    engine_ = std::make_unique<Interface>(Platform::Real());
-    InterfaceProperties properties;
-    properties.startFullScreen = false;
-    std::snprintf(properties.title, sizeof properties.title, "%s", kWindowTitle);
-    ASSERT_TRUE(engine_->Init(&properties));
+    engine_ = OpenWindow(kWindowTitle);
+    ASSERT_NE(engine_, nullptr);
     ASSERT_NE(engine_->Sound(), nullptr) << "SDL's dummy audio driver did not open";
     ASSERT_TRUE(GameStart());
     started_ = true;

@@ -79,11 +79,9 @@ class RealMouseTest : public test::RealDisplayTest {
 };
 
 TEST_F(RealMouseTest, ClicksArriveAtGameCoordinatesInAWindowAndInScaledFullScreen) {
-  Interface engine(Platform::Real());
-  InterfaceProperties properties;
-  properties.startFullScreen = false;
-  std::snprintf(properties.title, sizeof properties.title, "Rufo mouse test");
-  ASSERT_TRUE(engine.Init(&properties));
+  const auto window = OpenWindow("Rufo mouse test");
+  ASSERT_NE(window, nullptr);
+  Interface& engine = *window;
   engine.SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
   engine.ComposeFrame();
   engine.PumpInput();

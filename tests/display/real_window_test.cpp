@@ -1,20 +1,18 @@
 #include <gtest/gtest.h>
 
+#include "engine/interface.h"
 #include "tests/display/real_display_test.h"
 #include "tests/display/x_display.h"
-
-#include "engine/interface.h"
 
 namespace rufo {
 namespace {
 
-class RealWindowTest : public test::RealDisplayTest {};
+using RealWindowTest = test::RealDisplayTest;
 
 TEST_F(RealWindowTest, PresentedFrameReachesTheScreenInBothModes) {
-  Interface engine(Platform::Real());
-  InterfaceProperties properties;
-  properties.startFullScreen = false;
-  ASSERT_TRUE(engine.Init(&properties));
+  const auto window = OpenWindow("Rufo window test");
+  ASSERT_NE(window, nullptr);
+  Interface& engine = *window;
   ASSERT_TRUE(engine.Window().IsOpen());
 
   const uint32_t green = 0x20A060;  // 0x00RRGGBB on screen

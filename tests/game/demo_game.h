@@ -15,6 +15,11 @@ namespace rufo {
 namespace fs = std::filesystem;
 
 const fs::path kDemoData = fs::path(RUFO_BINARY_DIR) / "data";
+// Places on the demo data's Start screen: slot 0's face and the cap at rest.
+constexpr int kFace0X = 116;
+constexpr int kFace0Y = 283;
+constexpr int kCapX = 203;
+constexpr int kCapY = 297;
 
 // The game in-process on the demo data, brought to the Start screen.
 class DemoGameTest : public ::testing::Test {

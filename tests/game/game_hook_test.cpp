@@ -49,10 +49,19 @@ TEST_F(GameHookTest, OnlyTheLastOfTwoChangesWithinTheWaitIsLoaded) {
   EXPECT_EQ(Engine().CurrentScreen(), 0x301);
 }
 
-TEST_F(GameHookTest, WalkingCursorAndWalkOnAMainScene) {
-  GoTo(0x201);
-  engine_.Play("0 move 581 200");
+TEST_F(GameHookTest, WalkOnlyBeyondTheEdgesOfAMainSceneAndNeverWithTheHand) {
+  GoTo(0x401);
+  engine_.Play("0 move 580 200");
+  engine_.Play("0 ldown");
+  engine_.Play("0 lup");
+  EXPECT_FALSE(Engine().ScreenChangePending()) << "580 is still inside";
+  engine_.Play("0 move 620 200");
   EXPECT_EQ(Engine().CurrentCursor(), 3);
+  Engine().SetCursor(4);  // as over a region of the hit map
+  engine_.Play("0 ldown");
+  engine_.Play("0 lup");
+  EXPECT_FALSE(Engine().ScreenChangePending());
+
   engine_.Play("0 move 300 200");
   engine_.Play("0 move 59 200");
   EXPECT_EQ(Engine().CurrentCursor(), 2);
@@ -60,20 +69,7 @@ TEST_F(GameHookTest, WalkingCursorAndWalkOnAMainScene) {
   EXPECT_TRUE(Engine().ScreenChangePending());
   for (int i = 0; i < 11; ++i)
     Engine().RunTick();
-  EXPECT_EQ(Engine().CurrentScreen(), 0x101);
-}
-
-TEST_F(GameHookTest, NoWalkAtTheEdgeOfTheInsideNorWithTheHand) {
-  GoTo(0x401);
-  engine_.Play("0 move 580 200");
-  engine_.Play("0 ldown");
-  engine_.Play("0 lup");
-  EXPECT_FALSE(Engine().ScreenChangePending());
-  engine_.Play("0 move 620 200");
-  EXPECT_EQ(Engine().CurrentCursor(), 3);
-  Engine().SetCursor(4);  // as over a region of the hit map
-  engine_.Play("0 ldown");
-  EXPECT_FALSE(Engine().ScreenChangePending());
+  EXPECT_EQ(Engine().CurrentScreen(), 0x301);
 }
 
 TEST_F(GameHookTest, AYesNoDialogBlocksTheHook) {

@@ -72,12 +72,10 @@ TEST_F(GardenSchemeTest, WithTheStickerNoThresholdApplies) {
   for (int i = 0; i < 10; ++i)
     EXPECT_EQ(scheme_.Judge(true), Verdict::kPraise);
   EXPECT_TRUE(scheme_.BackAllowed());
-  EXPECT_EQ(scheme_.Judge(false), Verdict::kCorrection);
-  EXPECT_EQ(SpeechKind(), 14);
-  EXPECT_EQ(scheme_.Judge(false), Verdict::kCorrection);
-  EXPECT_EQ(SpeechKind(), 15);
-  EXPECT_EQ(scheme_.Judge(false), Verdict::kCorrection);
-  EXPECT_EQ(SpeechKind(), 14) << "a third correction is a first one again";
+  for (int kind : {14, 15, 14}) {  // a third correction is a first one again
+    EXPECT_EQ(scheme_.Judge(false), Verdict::kCorrection);
+    EXPECT_EQ(SpeechKind(), kind);
+  }
 }
 
 TEST_F(GardenSchemeTest, TheThirdWrongAnswerLosesAndLeadsToTheLesson) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace rufo {
@@ -13,7 +14,6 @@ TEST(ScreenRulesTest, WalkingNeedsTheEdgesAndNeverStartsOverARegion) {
   EXPECT_EQ(WalkTarget(0x201, 60, 0), 0);
   EXPECT_EQ(WalkTarget(0x201, 59, 0), 0x101);
   EXPECT_EQ(WalkTarget(0x201, 600, 4), 0) << "the hand cursor means a region is pointed at";
-  EXPECT_EQ(WalkTarget(0x201, 10, 4), 0);
   EXPECT_EQ(WalkTarget(0x202, 600, 0), 0) << "games are no stops of the walk";
   EXPECT_EQ(WalkTarget(kScreenStart, 600, 0), 0);
 
@@ -26,54 +26,27 @@ TEST(ScreenRulesTest, WalkingNeedsTheEdgesAndNeverStartsOverARegion) {
 TEST(ScreenRulesTest, TheWalkIsARingThroughTheLearningGardenAndTheSixGardens) {
   ScreenId right = kScreenLearn;
   ScreenId left = kScreenLearn;
-  std::vector<ScreenId> rightwards;
-  std::vector<ScreenId> leftwards;
+  std::vector<ScreenId> rightwards, leftwards;
   for (int i = 0; i < 7; ++i) {
-    right = WalkTarget(right, 620, 0);
-    left = WalkTarget(left, 5, 0);
-    rightwards.push_back(right);
-    leftwards.push_back(left);
+    rightwards.push_back(right = WalkTarget(right, 620, 0));
+    leftwards.push_back(left = WalkTarget(left, 5, 0));
   }
   EXPECT_EQ(rightwards, (std::vector<ScreenId>{0x201, 0x301, 0x401, 0x501, 0x601, 0x701, 0x101}));
   EXPECT_EQ(leftwards, (std::vector<ScreenId>{0x701, 0x601, 0x501, 0x401, 0x301, 0x201, 0x101}));
 }
 
 TEST(ScreenRulesTest, BackButtonOnGamesEndButtonOnMainScenesStartAndAlbum) {
-  for (ScreenId game : {0x102, 0x107, 0x202, 0x203, 0x304, 0x604, 0x703}) {
+  for (ScreenId game : {0x102, 0x107, 0x202, 0x203, 0x304, 0x604, 0x703})
     EXPECT_TRUE(ToolbarOffersBack(game)) << std::hex << game;
-  }
-  for (ScreenId main : {0x101, 0x201, 0x701, kScreenStart, kScreenAlbum}) {
+  for (ScreenId main : {0x101, 0x201, 0x701, kScreenStart, kScreenAlbum})
     EXPECT_FALSE(ToolbarOffersBack(main)) << std::hex << main;
-  }
 }
 
-TEST(ScreenRulesTest, LeavingTheAlbum) {
-  ProfileRecord profile = ProfileRecord::Empty();
-  profile.newSticker = -1;
-  EXPECT_EQ(AlbumExit(profile, 0x303), 0x303) << "opened from a game: back into it";
-  profile.newSticker = 5;
-  EXPECT_EQ(AlbumExit(profile, 0x303), 0x301) << "after a win: the garden's main scene";
-  profile.albumComplete = 1;
-  EXPECT_EQ(AlbumExit(profile, 0x303), kScreenEnd) << "the fourteenth sticker ends the game";
-}
-
-TEST(ScreenRulesTest, FacesCycleThroughEightPicturesAndWrap) {
-  int frame = 0;
-  std::vector<int> seen;
-  for (int i = 0; i < 9; ++i) {
-    frame = NextFace(frame, 8);
-    seen.push_back(frame);
-  }
-  EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 0, 1}));
-}
-
-TEST(ScreenRulesTest, EndScreenPortraits) {
-  EXPECT_EQ(PortraitName(0), "H1");
-  EXPECT_EQ(PortraitName(2), "H3");
-  EXPECT_EQ(PortraitName(4), "H5");
-  EXPECT_EQ(PortraitName(5), "K2");
-  EXPECT_EQ(PortraitName(6), "K3");
-  EXPECT_EQ(PortraitName(7), "K4");
+TEST(ScreenRulesTest, EndScreenPortraitNamesByFace) {
+  std::vector<std::string> names;
+  for (int face = 0; face < 8; ++face)
+    names.push_back(PortraitName(face));
+  EXPECT_EQ(names, (std::vector<std::string>{"H1", "H2", "H3", "H4", "H5", "K2", "K3", "K4"}));
 }
 
 }  // namespace

@@ -1,26 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
 #include <utility>
 #include <vector>
 
 #include "controls/control_list.h"
 #include "controls/toolbar_control.h"
-#include "engine/interface.h"
-#include "game/game.h"
-#include "game/game_state.h"
 #include "tests/game/demo_game.h"
 
 namespace rufo {
 namespace {
 
 using StartScreenTest = DemoGameTest;
-
-constexpr int kFace0X = 116;
-constexpr int kFace0Y = 283;
-constexpr int kCapX = 203;
-constexpr int kCapY = 297;
 
 TEST_F(StartScreenTest, AClickSkipsTheIntroductionButNotTheGreeting) {
   EXPECT_EQ(SpeechKind(), kSpeechWait);
@@ -56,8 +46,7 @@ TEST_F(StartScreenTest, TheCapDroppedOffAFaceOrOnAnEmptyOneGoesBackToRest) {
     Click(x, y);
     EXPECT_FALSE(State().capHeld);
     EXPECT_FALSE(State().profileChosen);
-    EXPECT_EQ(cap->Position().x, 165);
-    EXPECT_EQ(cap->Position().y, 274);
+    EXPECT_EQ(cap->Position(), (platform::Point{165, 274})) << "back at rest";
   }
   Click(kFace0X, kFace0Y);  // picture 1 for slot 0
   Click(kCapX, kCapY);
@@ -65,8 +54,7 @@ TEST_F(StartScreenTest, TheCapDroppedOffAFaceOrOnAnEmptyOneGoesBackToRest) {
   EXPECT_TRUE(State().profileChosen);
   EXPECT_EQ(SpeechKind(), kSpeechGo);
   EXPECT_EQ(State().profiles[0].inUse, 1);
-  EXPECT_EQ(cap->Position().x, 78);
-  EXPECT_EQ(cap->Position().y, 221);
+  EXPECT_EQ(cap->Position(), (platform::Point{78, 221})) << "on the face";
 }
 
 TEST_F(StartScreenTest, ToolbarOffersBackOnGamesAndTheEndQuestionOnMainScenes) {

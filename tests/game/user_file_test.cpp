@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <string>
+#include <utility>
 
 #include "tests/support/headless_engine.h"
 
@@ -52,12 +55,8 @@ TEST_F(UserFileTest, RecordsRoundTripByteForByteAndUnchosenSlotsAreStoredEmpty) 
 
   ProfileTable loaded = Fresh();
   ReadUserFile(loaded);
-  uint8_t a[56], b[56];
-  for (int i = 0; i < kProfileCount; ++i) {
-    loaded[i].Store(a);
-    table[i].Store(b);
-    EXPECT_EQ(std::memcmp(a, b, 56), 0) << "slot " << i;
-  }
+  ASSERT_TRUE(WriteUserFile(loaded, 2));
+  EXPECT_EQ(FileBytes(), bytes) << "what is read back is stored byte for byte as it was";
 }
 
 TEST_F(UserFileTest, AlbumCompleteIsCurrentInTheFileItself) {
@@ -73,14 +72,12 @@ TEST_F(UserFileTest, AlbumCompleteIsCurrentInTheFileItself) {
 }
 
 TEST_F(UserFileTest, ShortFileFillsOnlyWhatItHolds) {
-  ProfileRecord first = ProfileRecord::Empty();
-  first.face = 7;
-  first.inUse = 1;
-  uint8_t image[56];
-  first.Store(image);
-  engine_.Folder().Write("runtime/rufo_usr.dat",
-                         std::string(reinterpret_cast<char*>(image), 56) + std::string(10, '\0'));
   ProfileTable table = Fresh();
+  table[0].face = 7;
+  table[0].inUse = 1;
+  ASSERT_TRUE(WriteUserFile(table, 0));
+  engine_.Folder().Write("runtime/rufo_usr.dat", FileBytes().substr(0, 66));
+  table = Fresh();
   ReadUserFile(table);
   EXPECT_EQ(table[0].face, 7);
   EXPECT_EQ(table[0].inUse, 1);
@@ -96,38 +93,29 @@ TEST_F(UserFileTest, MissingFileIsLoggedAndLeavesTheTable) {
             std::string::npos);
 }
 
-TEST_F(UserFileTest, FailedWriteLeavesTheOldFileWhole) {
-  ProfileTable table = Fresh();
-  table[0].inUse = 1;
-  table[0].face = 2;
-  ASSERT_TRUE(WriteUserFile(table, 0));
-  const std::string before = FileBytes();
-
-  // Neither root can take the new file (a folder stands where it would be written): the old
-  // file must survive untouched.
-  std::filesystem::create_directories(engine_.Folder().Path() / "runtime/rufo_usr.dat.new/x");
-  std::filesystem::create_directories(engine_.Folder().Path() / "data/rufo_usr.dat.new/x");
-  table[0].face = 6;
-  EXPECT_FALSE(WriteUserFile(table, 0));
-  EXPECT_EQ(FileBytes(), before);
-}
-
-TEST_F(UserFileTest, AFullDiskLeavesTheOldFileWhole) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  ProfileTable table = Fresh();
-  table[1].inUse = 1;
-  table[1].face = 3;
-  ASSERT_TRUE(WriteUserFile(table, 1));
-  const std::string before = FileBytes();
-
-  // The new file lands on a device that is always full: every write of it fails.
-  for (const char* root : {"runtime/", "data/"}) {
-    std::filesystem::create_symlink("/dev/full",
-                                    engine_.Folder().Path() / root / "rufo_usr.dat.new");
+// The new file cannot be written beside the old one: a folder stands where it would go, or it
+// lands on a device that is always full. In both roots, so that neither can take it.
+TEST_F(UserFileTest, AFailedWriteLeavesTheOldFileWhole) {
+  const std::filesystem::path folder = engine_.Folder().Path();
+  const std::pair<const char*, std::function<void(const std::filesystem::path&)>> blockers[] = {
+      {"a folder in the way",
+       [](const auto& to) { std::filesystem::create_directories(to / "x"); }},
+      {"a full disk", [](const auto& to) { std::filesystem::create_symlink("/dev/full", to); }}};
+  for (const auto& [name, block] : blockers) {
+    SCOPED_TRACE(name);
+    std::filesystem::remove_all(folder / "runtime/rufo_usr.dat.new");
+    std::filesystem::remove_all(folder / "data/rufo_usr.dat.new");
+    ProfileTable table = Fresh();
+    table[1].inUse = 1;
+    table[1].face = 3;
+    ASSERT_TRUE(WriteUserFile(table, 1));
+    const std::string before = FileBytes();
+    block(folder / "runtime/rufo_usr.dat.new");
+    block(folder / "data/rufo_usr.dat.new");
+    table[1].face = 5;
+    EXPECT_FALSE(WriteUserFile(table, 1));
+    EXPECT_EQ(FileBytes(), before);
   }
-  table[1].face = 5;
-  EXPECT_FALSE(WriteUserFile(table, 1));
-  EXPECT_EQ(FileBytes(), before);
 }
 
 }  // namespace
