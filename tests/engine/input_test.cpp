@@ -224,11 +224,17 @@ TEST_F(InputTest, ActivationMessagesGoToTheHookOnlyOnChange) {
   EXPECT_EQ(HookedCodes(), (std::vector<std::string>{"263", "260", "262", "261"}));
 }
 
-TEST(InputSetupTest, FailingDeviceStepsAreFatalAndNamed) {
+TEST(InputSetupTest, EveryFailingDeviceStepIsFatalWithItsOwnMessage) {
   const std::pair<platform::InputStep, const char*> steps[] = {
       {platform::InputStep::kCreateSystem, "\n"},
+      {platform::InputStep::kKeyboardCreate, " \\(KCreateDevice\\)\n"},
+      {platform::InputStep::kKeyboardFormat, " \\(KSetDataFormat\\)\n"},
+      {platform::InputStep::kKeyboardCooperativeLevel, " \\(KSetCooperativeLevel\\)\n"},
       {platform::InputStep::kKeyboardBufferSize, " \\(KSetProperty\\)\n"},
       {platform::InputStep::kMouseCreate, " \\(MCreateDevice\\)\n"},
+      {platform::InputStep::kMouseFormat, " \\(MSetDataFormat\\)\n"},
+      {platform::InputStep::kMouseCooperativeLevel, " \\(MSetCooperativeLevel\\)\n"},
+      {platform::InputStep::kMouseBufferSize, " \\(MSetProperty\\)\n"},
   };
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   for (const auto& [step, message] : steps) {
