@@ -117,6 +117,18 @@ TEST_F(QuestionControlTest, ActiveAnswerAnimatesByItsFrameTime) {
   EXPECT_EQ(shown(), FramePixel(1)) << "pictures reloaded";
 }
 
+TEST_F(QuestionControlTest, AnAnswerWithoutFrameTimeStandsOnItsFirstFrame) {
+  auto* bubble = new QuestionControl(2);
+  ASSERT_TRUE(bubble->Init(140, 100, "Bitmaps\\buble", 0));
+  ASSERT_TRUE(bubble->AddAnswer(202, 30, "Bitmaps\\ne", 8, 0.0f, "", "", 0, 0, 100, 115));
+  ASSERT_TRUE(AddControl(bubble));
+  MoveTo(kNeX, kNeY);
+  for (uint32_t ms : {0, 250, 600}) {
+    TickAfter(ms);
+    EXPECT_EQ(bubble->Surface()->PixelAt(202 + 2, 30 + 2), FramePixel(0)) << ms;
+  }
+}
+
 TEST_F(QuestionControlTest, ClickWithoutClosingSoundReportsAtOnce) {
   auto* bubble = Add("");
   MoveTo(kEmptyX, kEmptyY);

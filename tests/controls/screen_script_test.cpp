@@ -133,5 +133,18 @@ TEST(ScreenScriptLoadTest, CreatesAControlForEachEntryWithItsIdAndHitIndex) {
       << "the background is selected";
 }
 
+TEST(ScreenScriptLoadTest, AControlTheFullListRefusesIsDeletedNotKept) {
+  test::HeadlessEngine headless;
+  headless.Start();
+  test::WriteBands(headless.Folder(), "data/Bitmaps/logo.png", 30, 20, 1, false);
+  headless.Folder().Write("data/Data/Full/screen.dat", "BITMAP=10,20,Bitmaps\\logo,LOGO\r\n");
+  for (int i = 0; i < ControlList::kCapacity; ++i)
+    ASSERT_TRUE(AddControl(new Control(1000 + i)));
+  ScreenScript script;
+  ASSERT_TRUE(script.Load("Data\\Full\\screen.dat"));
+  EXPECT_EQ(script.Entry(0).control, nullptr) << "leak-checked builds see a kept copy";
+  EXPECT_EQ(FindControl(0xFF00), nullptr);
+}
+
 }  // namespace
 }  // namespace rufo
