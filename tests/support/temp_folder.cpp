@@ -29,7 +29,11 @@ std::filesystem::path TempFolder::Write(const std::string& relative,
 }
 
 std::string TempFolder::Read(const std::string& relative) const {
-  std::ifstream in(path_ / relative, std::ios::binary);
+  return ReadFile(path_ / relative);
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();

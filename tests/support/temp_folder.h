@@ -24,6 +24,9 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
+// The whole content of a file; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
+
 // Sets an environment variable for the life of the object and restores the old value after.
 class ScopedEnv {
  public:

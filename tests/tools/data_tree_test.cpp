@@ -35,13 +35,6 @@ namespace fs = std::filesystem;
 
 const fs::path kTree = fs::path(RUFO_BINARY_DIR) / "data";
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 struct CheckResult {
   int exitCode;
   std::string output;
@@ -97,9 +90,9 @@ TEST_F(DataTree, CheckFindsNothingMissingAndNamesWhatWasTakenAway) {
     std::string replacement;  // empty: the file is removed
     const char* expected;
   };
-  std::string end = ReadAll(kTree / "Data/End/screen.dat");
+  std::string end = test::ReadFile(kTree / "Data/End/screen.dat");
   end = std::regex_replace(end, std::regex("ANI=[^\r]*SKOLNIK[^\r]*\r\n"), "");
-  std::string cursors = ReadAll(kTree / "Cursors.dat");
+  std::string cursors = test::ReadFile(kTree / "Cursors.dat");
   cursors = std::regex_replace(cursors, std::regex("SelArrow:[^\n]*\n"), "");
   assetkit::PngPicture mask{640, 480, assetkit::PngColor::kGrey,
                             std::vector<uint8_t>(640 * 480, 255)};
@@ -121,7 +114,7 @@ TEST_F(DataTree, CheckFindsNothingMissingAndNamesWhatWasTakenAway) {
   };
   for (const Case& c : cases) {
     const fs::path file = copy.Path() / c.file;
-    const std::string original = ReadAll(file);
+    const std::string original = test::ReadFile(file);
     if (c.replacement.empty()) {
       fs::remove(file);
     } else {
@@ -223,7 +216,7 @@ TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
     ASSERT_TRUE(in) << file;
     const std::vector<SequenceEntry> script = ReadFrameScript(in);
     std::fclose(in);
-    std::istringstream lines(ReadAll(file));
+    std::istringstream lines(test::ReadFile(file));
     std::string line;
     size_t lineCount = 0;
     while (std::getline(lines, line))

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "tests/support/ani_frames.h"
 #include "tests/support/pictures.h"
@@ -14,13 +12,6 @@ namespace rufo::demogen {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class GeneratorTest : public ::testing::Test {
  protected:
@@ -93,14 +84,14 @@ TEST_F(GeneratorTest, AnimationsScriptsAndScreens) {
       "  bg Bitmaps\\bg BG\n"
       "  anifolder Bitmaps\\Ani\\\n"
       "  ani 10 20 STAR stay\n");
-  const auto animation = test::DecodeAniBytes(ReadAll(Out("Bitmaps/Ani/STAR.ani")));
+  const auto animation = test::DecodeAniBytes(test::ReadFile(Out("Bitmaps/Ani/STAR.ani")));
   ASSERT_TRUE(animation);
   EXPECT_EQ(animation->frames.size(), 4u);
   EXPECT_EQ(animation->header.frameSeconds, 0.05f);
   EXPECT_EQ(animation->header.colorKey, 0xF800F8u);
   EXPECT_EQ(animation->frames[0][0], 0xF81F) << "the corner is keyed";
-  EXPECT_EQ(ReadAll(Out("Bitmaps/Ani/STAR.dat")), "-0,0.100\r\n-3,0.250\r\n");
-  EXPECT_EQ(ReadAll(Out("Data/Test/screen.dat")),
+  EXPECT_EQ(test::ReadFile(Out("Bitmaps/Ani/STAR.dat")), "-0,0.100\r\n-3,0.250\r\n");
+  EXPECT_EQ(test::ReadFile(Out("Data/Test/screen.dat")),
             "; Zkou\x9Aka\r\nBG=Bitmaps\\bg,BG\r\nPATH_ANI=Bitmaps\\Ani\\\r\n"
             "ANI=10,20,STAR,flags=END_PLAY_NH\r\n");
 }
