@@ -1,10 +1,10 @@
-#include "platform/adpcm_decoder.h"
+#include "sound/adpcm_decoder.h"
 
 #include <algorithm>
 #include <limits>
 #include <vector>
 
-#include "platform/ima_adpcm.h"
+#include "sound/ima_adpcm.h"
 
 namespace rufo::platform {
 namespace {
