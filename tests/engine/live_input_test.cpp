@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -103,6 +104,18 @@ TEST(LiveInputTest, GameWaitsAtEachSyncAndPlaysAsFromAFile) {
 
   const std::string trace = live.Run().Read("trace.txt");
   EXPECT_NE(trace.find(" speak "), std::string::npos) << trace;
+  // A sync comes after every line of its time: what follows it is later.
+  std::istringstream lines(trace);
+  std::string line;
+  long synced = -1;
+  while (std::getline(lines, line)) {
+    const long time = std::stol(line);
+    if (line.ends_with(" sync")) {
+      synced = time;
+    } else {
+      EXPECT_GT(time, synced) << line;
+    }
+  }
   EXPECT_EQ(trace, TraceOfFileScript());
 }
 
