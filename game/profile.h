@@ -8,6 +8,7 @@ namespace rufo {
 
 inline constexpr int kStickerCount = 14;
 inline constexpr int kProfileCount = 4;
+inline constexpr int kFaceCount = 8;  // face pictures 0 to 7
 
 // One child's profile; the user file is the byte image of four of them.
 struct ProfileRecord {

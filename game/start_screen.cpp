@@ -19,7 +19,7 @@
 namespace rufo {
 namespace {
 
-constexpr int kFaceFrames = 8;
+constexpr int kFaceFrames = kFaceCount;
 constexpr uint8_t kFirstFaceRegion = 20;
 constexpr uint8_t kFirstDeleteRegion = 26;
 constexpr int kCapRestX = 165;
