@@ -44,6 +44,11 @@ void ReadUserFile(ProfileTable& table) {
   std::fclose(file);
   for (int i = 0; i < kProfileCount; ++i)
     table[i].Load(image.data() + i * ProfileRecord::kSize);
+  // A face the Start screen has no picture for: a child's profile stays usable with the first
+  // picture, an unused slot is empty.
+  for (ProfileRecord& record : table) {
+    if (record.face < -1 || record.face >= kFacePictures) record.face = record.inUse ? 0 : -1;
+  }
 }
 
 bool WriteUserFile(ProfileTable& table, int currentProfile) {
