@@ -5,6 +5,7 @@
 #include <climits>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "controls/bitmap_control.h"
 #include "controls/control_list.h"
@@ -108,6 +109,58 @@ TEST_F(StartFaultsTest, LeavingTheStartScreenClosesTheDeleteQuestion) {
   engine_.Play("0 move 620 200");
   engine_.Play("0 ldown");
   EXPECT_TRUE(Engine().ScreenChangePending()) << "walking is free again";
+}
+
+// The Start screen's hit map with two more regions beside the profiles': 24 and 30.
+class ProfileRegionsTest : public StartFaultsTest {
+ protected:
+  void BeforeStart() override {
+    StartFaultsTest::BeforeStart();
+    const std::string mask = (CopyOfDemoData() / "Bitmaps/Start/bg_mask.png").string();
+    mask_ = test::ReadPicture(mask);
+    ASSERT_EQ(mask_.size(), 640u * 480u);
+    for (int y = 100; y < 140; ++y) {
+      for (int x = 560; x < 600; ++x)
+        mask_[y * 640 + x] = 0x1E1E1E;  // 30
+      for (int x = 500; x < 540; ++x)
+        mask_[y * 640 + x] = 0x181818;  // 24
+    }
+    test::WritePicture(engine_.Folder(), "demo/Bitmaps/Start/bg_mask.png", 640, 480,
+                       [&](int x, int y) { return mask_[y * 640 + x]; });
+  }
+  // The cursor over the middle of a region of the hit map.
+  int CursorOver(uint8_t region) {
+    long sx = 0, sy = 0, n = 0;
+    for (int i = 0; i < 640 * 480; ++i) {
+      if ((mask_[i] & 0xFF) == region) sx += i % 640, sy += i / 640, ++n;
+    }
+    EXPECT_GT(n, 0) << "no region " << int(region);
+    if (n == 0) return -1;
+    engine_.Play("0 move " + std::to_string(sx / n) + " " + std::to_string(sy / n));
+    Step();
+    return Engine().CurrentCursor();
+  }
+  std::vector<uint32_t> mask_;
+};
+
+TEST_F(ProfileRegionsTest, TheCursorSaysWhatAClickOnAProfileWouldDo) {
+  // Slot 0 is in use with face 2, slot 1 has face 2 and is free, slot 3 is empty.
+  EXPECT_EQ(CursorOver(20), kCursorArrow) << "a face in use does not change";
+  EXPECT_EQ(CursorOver(21), kCursorHand) << "a free face changes on a click";
+  EXPECT_EQ(CursorOver(26), kCursorHand) << "a profile to wipe";
+  EXPECT_EQ(CursorOver(29), kCursorArrow) << "nothing to wipe";
+  EXPECT_EQ(CursorOver(30), kCursorHand) << "an ordinary region";
+  EXPECT_EQ(CursorOver(24), kCursorHand);
+}
+
+TEST_F(ProfileRegionsTest, OnlyTheFourWipeButtonsAskTheDeleteQuestion) {
+  CursorOver(30);
+  engine_.Play("0 ldown");
+  engine_.Play("0 lup");
+  EXPECT_FALSE(DeleteQuestionUp());
+  CursorOver(27);
+  engine_.Play("0 ldown");
+  EXPECT_TRUE(DeleteQuestionUp()) << "slot 1 has a face to wipe";
 }
 
 // A face picture and the toolbar's picture are missing: they draw nothing and the child plays
