@@ -11,14 +11,13 @@
 namespace rufo {
 namespace {
 
-constexpr uint32_t kHintBack = 0xF8FC00;  // exact in 5-6-5
-
-// Rows of the last frame that hold the hint's background colour.
+// Rows of the last frame that hold the hint's background colour, 0x00RRGGBB pixels.
 std::vector<int> HintRows(const std::vector<uint32_t>& frame) {
   std::vector<int> rows;
   for (int y = 0; y < 480; ++y) {
     for (int x = 0; x < 640; ++x) {
-      if (frame[y * 640 + x] == kHintBack) {
+      const uint32_t c = frame[y * 640 + x];  // the hint's yellow background
+      if ((c >> 16) > 0xE0 && ((c >> 8) & 0xFF) > 0xE0 && (c & 0xFF) < 0x20) {
         rows.push_back(y);
         break;
       }
