@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   table.fill(ProfileRecord::Empty());
   ReadUserFile(table);
   for (const ProfileRecord& read : table) {
-    if (read.face < -1 || read.face >= kFaceCount) std::abort();
+    if (read.face < -1 || read.face >= kFacePictures) std::abort();
     if (read.newSticker < -1 || read.newSticker >= kStickerCount) std::abort();
   }
   return 0;

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "engine/interface.h"
+#include "game/album.h"
 #include "game/game.h"
 #include "game/game_state.h"
+#include "game/start_screen.h"
 #include "tests/support/headless_engine.h"
 
 namespace rufo {
@@ -27,8 +30,8 @@ class DemoGameTest : public ::testing::Test {
   void SetUp() override {
     if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
     ResetState();
-    engine_.Folder().Write("config/rufo.ini", "[Rufo I]\nCD=" + kDemoData.string() +
-                                                  "/\nHD=" + engine_.RuntimeRoot() + "\n");
+    UseDataRoot(kDemoData);
+    BeforeStart();
     const InterfaceProperties properties = test::HeadlessEngine::Properties();
     ASSERT_TRUE(Engine().Init(&properties));
     ASSERT_TRUE(GameStart());
@@ -38,6 +41,20 @@ class DemoGameTest : public ::testing::Test {
   void TearDown() override {
     if (started_) GameEnd();
     ResetState();
+  }
+
+  // Runs before the game starts: the place to change the data or the runtime root.
+  virtual void BeforeStart() {}
+  void UseDataRoot(const fs::path& root) {
+    engine_.Folder().Write("config/rufo.ini", "[Rufo I]\nCD=" + root.string() +
+                                                  "/\nHD=" + engine_.RuntimeRoot() + "\n");
+  }
+  // A copy of the demo data that the test may change; the returned folder is its root.
+  fs::path CopyOfDemoData() {
+    const fs::path copy = engine_.Folder().Path() / "demo";
+    fs::copy(kDemoData, copy, fs::copy_options::recursive);
+    UseDataRoot(copy);
+    return copy;
   }
 
   Interface& Engine() { return engine_.Engine(); }
@@ -64,6 +81,15 @@ class DemoGameTest : public ::testing::Test {
     Step();
     engine_.Play("0 lup");
     Step();
+  }
+  // The screens shown now (the test fails when another one is shown).
+  static const StartScreen& Start() { return Shown<StartScreen>(); }
+  static const AlbumScreen& Album() { return Shown<AlbumScreen>(); }
+  template <typename ScreenType>
+  static const ScreenType& Shown() {
+    const auto* screen = dynamic_cast<const ScreenType*>(CurrentScreen());
+    if (!screen) throw std::logic_error("another screen is shown");
+    return *screen;
   }
   void GoTo(ScreenId id) {
     Engine().ChangeScreen(id, 0, false);
