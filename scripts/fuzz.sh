@@ -7,7 +7,7 @@ scripts/install-deps.sh
 runs=${1:-100000}
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DRUFO_BUILD_FUZZ=ON -DRUFO_BUILD_TESTS=OFF -DRUFO_BUILD_BENCH=OFF -DRUFO_BUILD_DATA=OFF
+  -DRUFO_WERROR=ON -DRUFO_BUILD_FUZZ=ON -DRUFO_BUILD_TESTS=OFF -DRUFO_BUILD_BENCH=OFF -DRUFO_BUILD_DATA=OFF
 cmake --build "$build"
 for target in "$build"/fuzz_*; do
   name=$(basename "$target")
