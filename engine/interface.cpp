@@ -59,13 +59,17 @@ Interface* EngineIfAny() {
 Interface::Interface(Platform platform, RunOptions options)
     : platform_(std::move(platform)), options_(options) {
   g_current = this;
+  SetSoundHost(&soundHost_);
   platform::SetMessageBoxMode(platform_.headless ? platform::MessageBoxMode::kStandardError
                                                  : platform::MessageBoxMode::kDialog);
 }
 
 Interface::~Interface() {
   Shutdown();
-  if (g_current == this) g_current = nullptr;
+  if (g_current == this) {
+    g_current = nullptr;
+    SetSoundHost(nullptr);
+  }
 }
 
 bool Interface::Init(const InterfaceProperties* properties) {

@@ -11,6 +11,7 @@
 
 #include "controls/control_list.h"
 #include "engine/cursor_file.h"
+#include "engine/engine_sound_host.h"
 #include "engine/input_script.h"
 #include "engine/interface_properties.h"
 #include "engine/run_options.h"
@@ -240,6 +241,8 @@ class Interface {
   RunOptions options_;
   InterfaceProperties props_;
   bool initialised_ = false;
+  // What the sound objects reach the engine through; installed while this engine is current.
+  EngineSoundHost soundHost_{*this};
 
   // Display.
   std::unique_ptr<platform::Surface> primary_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "engine/messages.h"
@@ -228,6 +229,22 @@ TEST(SoundDeviceSetupTest, WithoutADeviceTheGameRunsSilently) {
   EXPECT_FALSE(sound.Load("s"));
   sound.Play();
   EXPECT_FALSE(sound.IsPlaying());
+}
+
+// A sound needs a running engine for its device, files and end message; without one it does
+// nothing, and one that outlives its engine is dropped without reaching back into it.
+TEST(SoundWithoutEngineTest, DoesNothingAndNeverReachesAGoneEngine) {
+  SoundObject before;
+  EXPECT_FALSE(before.Load("s"));
+  before.Play();
+  EXPECT_FALSE(before.IsPlaying());
+
+  auto outlives = std::make_unique<test::HeadlessEngine>();
+  outlives->Start();
+  auto sound = std::make_unique<SoundObject>();
+  outlives.reset();
+  EXPECT_FALSE(sound->Load("s"));
+  sound.reset();
 }
 
 }  // namespace
