@@ -82,8 +82,8 @@ bool Interface::Init(const InterfaceProperties* properties) {
   log_ = OpenDataFile("Debug.log", "wtc", kRuntimeRoot, false);
   Log("CD=" + roots_[kDataRoot]);
   Log("HD=" + roots_[kRuntimeRoot]);
-
-  platform_.window->Open(platform::Cp1250ToUtf8(props_.title), props_.width, props_.height);
+  RequireDataFolder();
+  OpenWindow();
   keyState_.fill(0);
   InitInput();
   LoadInputScript();

@@ -1,0 +1,38 @@
+#include <filesystem>
+
+#include "engine/interface.h"
+#include "platform/cp1250.h"
+#include "platform/data_file.h"
+#include "platform/folders.h"
+#include "platform/system_error.h"
+
+namespace rufo {
+
+void Interface::RequireDataFolder() {
+  // An empty root names the current folder.
+  const std::string& root = roots_[kDataRoot];
+  std::error_code error;
+  if (std::filesystem::is_directory(platform::ResolveDataPath(root.empty() ? "." : root), error)) {
+    return;
+  }
+  const std::string where =
+      props_.useRegistry
+          ? "hodnotu „Data Path“ v nastavení"
+          : "řádek CD= v souboru " +
+                (platform::ConfigFolder() / (std::string(props_.appName) + ".ini")).string();
+  Fatal(platform::Utf8ToCp1250("Hru nelze spustit: ve složce „" + root +
+                               "“ nejsou její data. Nainstalujte hru znovu, nebo opravte " + where +
+                               "."),
+        -1);
+}
+
+void Interface::OpenWindow() {
+  if (platform_.window->Open(platform::Cp1250ToUtf8(props_.title), props_.width, props_.height)) {
+    return;
+  }
+  Fatal(platform::Utf8ToCp1250("Hru nelze spustit: nepodařilo se otevřít okno na obrazovce (" +
+                               platform::LastSystemError() + ")."),
+        -1);
+}
+
+}  // namespace rufo
