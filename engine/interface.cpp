@@ -79,6 +79,7 @@ bool Interface::Init(const InterfaceProperties* properties) {
   }
 
   ReadPaths();
+  MakeRuntimeFolder();
   log_ = OpenDataFile("Debug.log", "wtc", kRuntimeRoot, false);
   Log("CD=" + roots_[kDataRoot]);
   Log("HD=" + roots_[kRuntimeRoot]);

@@ -230,6 +230,7 @@ class Interface {
   void InitSound();
   // Start-up steps a player can do something about: each ends the program with a message that
   // says what is wrong.
+  void MakeRuntimeFolder();
   void RequireDataFolder();
   void OpenWindow();
 

@@ -8,6 +8,15 @@
 
 namespace rufo {
 
+void Interface::MakeRuntimeFolder() {
+  // A runtime folder the player removed comes back, so that the log and the children's
+  // profiles still have a place; where it cannot be made, the run goes on without them.
+  const std::string& root = roots_[kRuntimeRoot];
+  if (root.empty()) return;
+  std::error_code error;
+  std::filesystem::create_directories(platform::ResolveDataPath(root), error);
+}
+
 void Interface::RequireDataFolder() {
   // An empty root names the current folder.
   const std::string& root = roots_[kDataRoot];
