@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/cp1250.h"
-#include "platform/sdl_scan_codes.h"
+#include "platform/sdl/sdl_scan_codes.h"
 #include "platform/system_error.h"
 #include "platform/window.h"
 
