@@ -58,17 +58,10 @@ done
 
 desktop-file-validate "$share/applications/$app_id.desktop" || fail "desktop entry"
 grep -qx "Icon=$app_id" "$share/applications/$app_id.desktop" || fail "desktop entry icon"
-appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml" || fail "metainfo"
-for lang in cs en; do
-  selector=$([ $lang = cs ] && echo '[@xml:lang="cs"]' || echo '[not(@xml:lang)]')
-  python3 - "$share/metainfo/$app_id.metainfo.xml" "$lang" <<'EOF' || fail "metainfo has no $lang description"
-import sys, xml.etree.ElementTree as ET
-lang_attr = "{http://www.w3.org/XML/1998/namespace}lang"
-paragraphs = ET.parse(sys.argv[1]).getroot().findall("description/p")
-wanted = sys.argv[2]
-sys.exit(0 if any((p.get(lang_attr) or "en") == wanted and p.text.strip() for p in paragraphs) else 1)
-EOF
-done
+metainfo=$share/metainfo/$app_id.metainfo.xml
+grep -q '^ *<p>$' "$metainfo" || fail "metainfo has no English description"
+grep -q '^ *<p xml:lang="cs">$' "$metainfo" || fail "metainfo has no Czech description"
+appstreamcli validate --no-net "$metainfo" || fail "metainfo"
 for page in man6/rufo.6.gz man1/rufo-data.1.gz; do
   warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
     man --warnings -E UTF-8 -l -Tutf8 -Z "$share/man/$page" 2>&1 >/dev/null) ||
