@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <filesystem>
 
 #include "engine/interface.h"
@@ -18,7 +19,15 @@ void Interface::MakeRuntimeFolder() {
 }
 
 void Interface::RequireDataFolder() {
-  // An empty root names the current folder.
+  // The game's first file, the cursor set, is looked for in the runtime root, then the data
+  // root; where neither has it and the data folder itself is missing, the data is not there.
+  // A folder that is there but lacks files is left to the loaders, which name the file.
+  for (int root : {kRuntimeRoot, kDataRoot}) {
+    if (std::FILE* cursors = platform::OpenFile(MakeDataPath("Cursors.dat", root), "rt")) {
+      std::fclose(cursors);
+      return;
+    }
+  }
   const std::string& root = roots_[kDataRoot];
   std::error_code error;
   if (std::filesystem::is_directory(platform::ResolveDataPath(root.empty() ? "." : root), error)) {
