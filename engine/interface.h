@@ -236,6 +236,11 @@ class Interface {
   void Present();
   void FatalDisplay(const char* step, platform::DdResult result);
   void InitSound();
+  // Start-up steps a player can do something about: each ends the program with a message that
+  // says what is wrong.
+  void MakeRuntimeFolder();
+  void RequireDataFolder();
+  void OpenWindow();
 
   Platform platform_;
   RunOptions options_;
