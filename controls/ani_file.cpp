@@ -45,8 +45,11 @@ void FillKeepingFourthByte(uint8_t* d, int count, uint32_t bytes) {
     const Lanes32 out = (old & kept) | lanes;
     std::memcpy(d + i * 4, &out, sizeof out);
   }
-  for (; i < count; ++i)
-    std::memcpy(d + i * 4, &bytes, 3);
+  for (; i < count; ++i) {
+    d[i * 4] = static_cast<uint8_t>(bytes);
+    d[i * 4 + 1] = static_cast<uint8_t>(bytes >> 8);
+    d[i * 4 + 2] = static_cast<uint8_t>(bytes >> 16);
+  }
 }
 
 // Pixel writers for each destination layout: Put writes one pixel, Fill a run of one pixel.
