@@ -37,7 +37,7 @@ int Interface::Run() {
     } else {
       clock.SleepMs(10);
     }
-    if (options_.runMs && static_cast<uint32_t>(clock.NowMs() - loopStart_) >= *options_.runMs) {
+    if (options_.runMs && GameTimeMs() >= *options_.runMs) {
       quit_ = true;
     }
     if (quit_) return 0;
@@ -47,6 +47,10 @@ int Interface::Run() {
 bool Interface::FrameSeen(uint32_t gameMs) const {
   if (!platform_.headless) return true;
   return frameSink_ && (!frameWanted_ || frameWanted_(gameMs));
+}
+
+uint32_t Interface::GameTimeMs() const {
+  return platform_.clock->NowMs() - loopStart_;
 }
 
 void Interface::RunTick() {
