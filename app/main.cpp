@@ -16,9 +16,9 @@ int main() {
   if (!engine.Init(&properties)) return 0;
   assetkit::FrameCapture capture(options.captures);
   if (!options.captures.empty()) {
-    engine.SetFrameSink([&capture](uint32_t gameMs, const platform::Surface& frame) {
-      capture.Take(gameMs, frame);
-    });
+    engine.SetFrameSink([&capture](uint32_t gameMs,
+                                   const platform::Surface& frame) { capture.Take(gameMs, frame); },
+                        [&capture](uint32_t gameMs) { return capture.Wants(gameMs); });
   }
   RegisterGardenScreens(Screens());
   RegisterLearningScreens(Screens());

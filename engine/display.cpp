@@ -72,6 +72,7 @@ bool Interface::SetDisplay(bool fullScreen) {
 }
 
 void Interface::ReleaseDisplay() {
+  frameOnScreen_ = false;
   ReleaseCursors();
   background_.reset();
   backBuffer_.reset();
@@ -117,12 +118,16 @@ DdResult Interface::CreatePictureSurface(int width, int height, bool videoMemory
 
 void Interface::Present() {
   const platform::Rect game{0, 0, props_.width, props_.height};
+  // A frame equal to the one on screen is neither copied nor uploaded again, so that a screen at
+  // rest costs no more than composing it.
+  if (frameOnScreen_ && backBuffer_->SamePixels(*primary_, game)) return;
   if (fullScreen_ && props_.pageFlip) {
     std::swap(primary_, backBuffer_);
   } else {
     primary_->Blit(0, 0, *backBuffer_, &game, false);
   }
   platform_.window->Present(*primary_, game);
+  frameOnScreen_ = true;
 }
 
 }  // namespace rufo

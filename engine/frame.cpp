@@ -8,6 +8,29 @@ namespace rufo {
 
 void Interface::ComposeFrame() {
   if (!backBuffer_ || !primary_) return;
+  const Control* hinted = UpdateHint();
+  CountFrame();
+  // Write the frame down first: when it would draw what the window shows already, from surfaces
+  // that have not changed since, nothing is drawn, copied or presented.
+  platform::FrameRecord record;
+  backBuffer_->SetRecording(&record);
+  DrawFrame(hinted);
+  backBuffer_->SetRecording(nullptr);
+  const bool unchanged =
+      frameOnScreen_ && record == frameRecord_ && surfaceWritesShown_ == platform::SurfaceWrites();
+  frameRecord_ = std::move(record);
+  if (unchanged) return;
+  DrawFrame(hinted);
+  Present();
+  surfaceWritesShown_ = platform::SurfaceWrites();
+}
+
+void Interface::KeepFrameState() {
+  UpdateHint();
+  CountFrame();
+}
+
+void Interface::DrawFrame(const Control* hinted) {
   const platform::Rect game{0, 0, props_.width, props_.height};
   // Lost surfaces show first here. The plain fill notices them too, so that a screen without a
   // background picture comes back as well.
@@ -15,17 +38,16 @@ void Interface::ComposeFrame() {
                                         ? backBuffer_->Blit(0, 0, *background_, &game, false)
                                         : backBuffer_->Fill(nullptr, ColorToPixel(0));
   if (result == platform::kDdErrSurfaceLost) {
+    frameOnScreen_ = false;
     platform_.video->RestoreAllSurfaces();
     SetBackground(backgroundName_.c_str(), true);
     LoadCursors();
   }
   for (int i = 0; Control* control = controls_.At(i); ++i)
     control->Draw();
-  DrawHint();
+  if (hinted) DrawHint(*hinted);
   DrawCursor();
-  CountFrame();
   DrawDiagnostics();
-  Present();
 }
 
 bool Interface::SetBackground(const char* name, bool force) {
@@ -84,40 +106,43 @@ static bool OffersHint(const Control* control) {
          !control->Hint().empty() && control->MouseInside(control->HitRect());
 }
 
-void Interface::DrawHint() {
+const Control* Interface::UpdateHint() {
   const uint32_t now = platform_.clock->NowMs();
   if (!hint_.clockStarted) {
     hint_.clockStarted = true;
     hint_.startMs = now;
   }
   if (hint_.controlId == -1) {
-    if (currentCursor_ == -1) return;
+    if (currentCursor_ == -1) return nullptr;
     for (int i = 0; Control* control = controls_.At(i); ++i) {
       if (OffersHint(control)) {
         hint_.controlId = control->GetId();
         PlaceHint(control->Hint());
         hint_.startMs = now;
-        return;
+        return nullptr;
       }
     }
-    return;
+    return nullptr;
   }
   const Control* control = controls_.Find(hint_.controlId);
   if (!OffersHint(control)) {
     hint_.controlId = -1;
-    return;
+    return nullptr;
   }
   if (hint_.placedAt != platform::Point{mouseX_, mouseY_}) {
     PlaceHint(control->Hint());
     hint_.startMs = now;
   }
-  if (now - hint_.startMs < hintStyle_.delayMs) return;
+  return now - hint_.startMs < hintStyle_.delayMs ? nullptr : control;
+}
+
+void Interface::DrawHint(const Control& control) {
   platform::DeviceContext dc(*backBuffer_);
   if (!dc.Valid()) return;
   dc.SetTextColor(hintStyle_.textColor);
   dc.SetBackgroundColor(hintStyle_.backColor);
   dc.SetTransparentBackground(false);
-  dc.TextOut(hint_.x + 1, hint_.y, control->Hint());
+  dc.TextOut(hint_.x + 1, hint_.y, control.Hint());
   dc.SelectPen(framePen_);
   dc.MoveTo(hint_.x, hint_.y);
   dc.LineTo(hint_.x + hint_.cx, hint_.y);

@@ -115,6 +115,8 @@ bool Interface::Init(const InterfaceProperties* properties) {
       SetDisplay(true);
       platform_.window->ShowSystemCursor(false);
       ownCursor_ = true;
+      // The mouse starts in the middle of the screen.
+      platform_.window->WarpCursor(props_.width / 2, props_.height / 2);
     } else {
       SetDisplay(false);
     }

@@ -92,6 +92,9 @@ class Interface {
   platform::DdResult CreatePictureSurface(int width, int height, bool videoMemory,
                                           std::unique_ptr<platform::Surface>* out);
   void ComposeFrame();
+  // What composing a frame does besides drawing (the hint's timing, the frame count), for a frame
+  // that nobody will see.
+  void KeepFrameState();
   // Selects the background picture by name (null removes it); false when it cannot be loaded.
   bool SetBackground(const char* name, bool force);
   // (Re)loads the cursor set from "Cursors.dat"; a missing or malformed file is fatal.
@@ -122,9 +125,15 @@ class Interface {
   void SetGameCallbacks(ScreenLoader loader, ControlEventHandler eventHandler, TickHandler tick,
                         MessageHook hook);
   int Run();
-  // Receives every frame the loop composes, with the game time it was composed at.
+  // Receives every frame the loop composes, with the game time it was composed at. Headless, the
+  // loop composes only the frames the sink wants (all of them when wanted is empty) and none
+  // without a sink; with a window it composes every frame.
   using FrameSink = std::function<void(uint32_t gameMs, const platform::Surface& frame)>;
-  void SetFrameSink(FrameSink sink) { frameSink_ = std::move(sink); }
+  using FrameWanted = std::function<bool(uint32_t gameMs)>;
+  void SetFrameSink(FrameSink sink, FrameWanted wanted = {}) {
+    frameSink_ = std::move(sink);
+    frameWanted_ = std::move(wanted);
+  }
   void RequestQuit() { quit_ = true; }
   bool QuitRequested() const { return quit_; }
   void ChangeScreen(int32_t id, int32_t reserved, bool push);
@@ -217,9 +226,15 @@ class Interface {
   void InitInput();
   void LoadInputScript();
   void AwaitScreen();
+  // Whether anybody will see the frame of this pass.
+  bool FrameSeen(uint32_t gameMs) const;
   void ReleaseCursors();
   bool LoadCursorLine(const CursorLine& line);
-  void DrawHint();
+  // Keeps the hint state for this frame; the control whose hint shows in it, or nullptr.
+  const Control* UpdateHint();
+  void DrawHint(const Control& control);
+  // Draws the frame into the back buffer: background, controls, hint, cursor, diagnostics.
+  void DrawFrame(const Control* hinted);
   void PlaceHint(const std::string& text);
   void DrawCursor();
   void CountFrame();
@@ -256,6 +271,11 @@ class Interface {
   bool minimized_ = false;
   bool active_ = true;
   bool ownCursor_ = false;
+  // The primary holds what the window shows; cleared whenever the window must be shown afresh.
+  bool frameOnScreen_ = false;
+  // What the last composed frame drew, and the surface changes counted when it was shown.
+  platform::FrameRecord frameRecord_;
+  uint64_t surfaceWritesShown_ = 0;
 
   // Main loop and screens.
   ScreenLoader loader_ = nullptr;
@@ -272,6 +292,7 @@ class Interface {
   uint32_t loopStart_ = 0;
   int32_t tickNumber_ = 0;
   FrameSink frameSink_;
+  FrameWanted frameWanted_;
 
   // Input.
   std::array<uint8_t, 512> keyState_{};

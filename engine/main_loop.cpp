@@ -26,8 +26,13 @@ int Interface::Run() {
       tickNumber_ = elapsed / period;
       if (!minimized_) {
         RunTick();
-        ComposeFrame();
-        if (frameSink_ && primary_) frameSink_(now - loopStart_, *primary_);
+        const uint32_t gameMs = now - loopStart_;
+        if (FrameSeen(gameMs)) {
+          ComposeFrame();
+          if (frameSink_ && primary_) frameSink_(gameMs, *primary_);
+        } else {
+          KeepFrameState();
+        }
       }
     } else {
       clock.SleepMs(10);
@@ -37,6 +42,11 @@ int Interface::Run() {
     }
     if (quit_) return 0;
   }
+}
+
+bool Interface::FrameSeen(uint32_t gameMs) const {
+  if (!platform_.headless) return true;
+  return frameSink_ && (!frameWanted_ || frameWanted_(gameMs));
 }
 
 uint32_t Interface::GameTimeMs() const {

@@ -25,6 +25,9 @@ void Interface::WindowProc(const platform::WindowMessage& message) {
     case wm::kWmClose:
       quit_ = true;
       break;
+    case wm::kWmPaint:
+      frameOnScreen_ = false;
+      break;
     case wm::kWmActivate: {
       const bool active = (message.wParam & 0xFFFF) != 0;
       const bool minimized = (message.wParam >> 16) != 0;

@@ -84,6 +84,12 @@ bool BlendMasked(platform::Surface* destination, int x, int y, platform::Surface
       source->Format() != destination->Format()) {
     return false;
   }
+  if (platform::FrameRecord* record = destination->Recording()) {
+    record->Add({platform::FrameRecord::kBlend, x, y, r.left, r.top, r.right, r.bottom});
+    record->Add(source);
+    record->Add(mask);
+    return true;
+  }
   int destinationPitch = 0, sourcePitch = 0;
   uint8_t* destinationPixels = destination->Lock(&destinationPitch);
   if (!destinationPixels) return false;

@@ -8,9 +8,7 @@
 namespace rufo::platform {
 
 DeviceContext::DeviceContext(Surface& surface)
-    : surface_(surface), valid_(surface.Lock(nullptr) != nullptr), font_(Font::Default()) {
-  surface_.Unlock();
-}
+    : surface_(surface), valid_(!surface.IsLost()), font_(Font::Default()) {}
 
 bool DeviceContext::TextExtent(std::string_view text, TextSize* size) const {
   if (!Valid() || !font_ || !size) return false;
@@ -24,6 +22,12 @@ bool DeviceContext::TextExtent(std::string_view text, TextSize* size) const {
 bool DeviceContext::TextOut(int x, int y, std::string_view text) {
   TextSize size;
   if (!TextExtent(text, &size)) return false;
+  if (FrameRecord* record = surface_.Recording()) {
+    record->Add({FrameRecord::kText, x, y, textColor_, backgroundColor_, transparent_});
+    record->Add(font_);
+    record->AddText(text);
+    return true;
+  }
   const Rect cell = Intersect({x, y, x + size.width, y + size.height}, surface_.Bounds());
   if (!transparent_ && !cell.Empty()) {
     surface_.Fill(&cell, GdiColorToPixel(backgroundColor_, surface_.Format()));
@@ -50,7 +54,9 @@ void DeviceContext::MoveTo(int x, int y) {
 }
 
 void DeviceContext::LineTo(int x, int y) {
-  if (Valid()) {
+  if (FrameRecord* record = surface_.Recording(); record && Valid()) {
+    record->Add({FrameRecord::kLine, penX_, penY_, x, y, pen_.color});
+  } else if (Valid()) {
     const uint32_t pixel = GdiColorToPixel(pen_.color, surface_.Format());
     const int dx = std::abs(x - penX_), dy = -std::abs(y - penY_);
     const int sx = penX_ < x ? 1 : -1, sy = penY_ < y ? 1 : -1;

@@ -7,6 +7,9 @@
 namespace rufo::platform {
 namespace {
 
+// Surfaces belong to the main thread, so a plain counter serves.
+uint64_t g_surfaceWrites = 0;
+
 // Keyed copies run 16 bytes at a time: a lane mask of key pixels picks the destination there and
 // the source elsewhere. Whole surfaces of sprites go through here every frame.
 template <typename Pixel>
@@ -51,6 +54,15 @@ void CopyRowKeyed24(uint8_t* dst, const uint8_t* src, int count, uint32_t key) {
 
 }  // namespace
 
+uint64_t SurfaceWrites() {
+  return g_surfaceWrites;
+}
+
+void Surface::Touch() {
+  ++g_surfaceWrites;
+  if (recording_) recording_->MarkOpaque();
+}
+
 Surface::Surface(int width, int height, PixelFormat format, SurfaceMemory memory,
                  std::shared_ptr<SurfaceStats> stats)
     : width_(width),
@@ -71,6 +83,7 @@ Surface::~Surface() {
 
 uint8_t* Surface::Lock(int* pitch) {
   if (lost_) return nullptr;
+  Touch();
   if (pitch) *pitch = pitch_;
   return pixels_.data();
 }
@@ -78,6 +91,13 @@ uint8_t* Surface::Lock(int* pitch) {
 DdResult Surface::Blit(int x, int y, const Surface& src, const Rect* srcRect, bool useSourceKey) {
   if (lost_ || src.lost_) return kDdErrSurfaceLost;
   if (src.format_ != format_) return kDdErrInvalidParams;
+  if (recording_) {
+    const Rect r = srcRect ? *srcRect : Rect{-1, -1, -1, -1};
+    recording_->Add({FrameRecord::kBlit, x, y, r.left, r.top, r.right, r.bottom, useSourceKey,
+                     src.colorKey_.value_or(-1)});
+    recording_->Add(&src);
+    return kDdOk;
+  }
   Rect from = srcRect ? Intersect(*srcRect, src.Bounds()) : src.Bounds();
   if (srcRect) {
     x += from.left - srcRect->left;
@@ -117,6 +137,11 @@ DdResult Surface::Blit(int x, int y, const Surface& src, const Rect* srcRect, bo
 
 DdResult Surface::Fill(const Rect* rect, uint32_t pixel) {
   if (lost_) return kDdErrSurfaceLost;
+  if (recording_) {
+    const Rect r = rect ? *rect : Bounds();
+    recording_->Add({FrameRecord::kFill, r.left, r.top, r.right, r.bottom, pixel});
+    return kDdOk;
+  }
   Rect r = rect ? Intersect(*rect, Bounds()) : Bounds();
   if (r.Empty()) return kDdOk;
   for (int x = r.left; x < r.right; ++x)
@@ -126,6 +151,18 @@ DdResult Surface::Fill(const Rect* rect, uint32_t pixel) {
   for (int y = r.top + 1; y < r.bottom; ++y)
     std::memcpy(Row(y) + offset, Row(r.top) + offset, bytes);
   return kDdOk;
+}
+
+bool Surface::SamePixels(const Surface& other, const Rect& area) const {
+  if (other.format_ != format_) return false;
+  const Rect r = Intersect(Intersect(area, Bounds()), other.Bounds());
+  if (r != area) return false;
+  const size_t offset = static_cast<size_t>(r.left) * bytesPerPixel_;
+  const size_t bytes = static_cast<size_t>(r.Width()) * bytesPerPixel_;
+  for (int y = r.top; y < r.bottom; ++y) {
+    if (std::memcmp(Row(y) + offset, other.Row(y) + offset, bytes) != 0) return false;
+  }
+  return true;
 }
 
 uint32_t Surface::PixelAt(int x, int y) const {
@@ -149,6 +186,7 @@ void Surface::SetPixel(int x, int y, uint32_t pixel) {
 }
 
 DdResult Surface::Restore() {
+  Touch();
   lost_ = false;
   return kDdOk;
 }

@@ -32,6 +32,8 @@ class Window {
   // The system cursor in game-area coordinates; false when the position is unknown (no pointer
   // over the window, or no window at all).
   virtual bool CursorPosition(int* x, int* y) = 0;
+  // Puts the system's pointer over that game-area pixel.
+  virtual void WarpCursor(int x, int y) = 0;
 };
 
 std::unique_ptr<Window> CreateSdlWindow();
@@ -47,6 +49,7 @@ class HeadlessWindow final : public Window {
   void Present(const Surface& surface, const Rect& area) override;
   void ShowSystemCursor(bool show) override { cursorShown_ = show; }
   bool CursorPosition(int* x, int* y) override;
+  void WarpCursor(int x, int y) override { SetCursorPosition(x, y); }
 
   void PostMessage(const WindowMessage& message) { queue_.push_back(message); }
   void SetCursorPosition(int x, int y);

@@ -14,6 +14,7 @@ struct WindowMessage {
 inline constexpr uint32_t kWmDestroy = 0x0002;
 inline constexpr uint32_t kWmMove = 0x0003;
 inline constexpr uint32_t kWmActivate = 0x0006;
+inline constexpr uint32_t kWmPaint = 0x000F;
 inline constexpr uint32_t kWmClose = 0x0010;
 inline constexpr uint32_t kWmNcLButtonDown = 0x00A1;
 inline constexpr uint32_t kWmNcLButtonUp = 0x00A2;

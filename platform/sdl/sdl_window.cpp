@@ -141,6 +141,24 @@ class SdlWindow final : public Window {
 
   void ShowSystemCursor(bool show) override { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
 
+  void WarpCursor(int x, int y) override {
+    if (!window_) return;
+    // The game area is centred in the window at an integer scale. A window just made full screen
+    // may not have its new size yet, so full screen counts with the display's size.
+    int w = 0, h = 0;
+    SDL_Rect bounds;
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) &&
+        SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &bounds) == 0) {
+      w = bounds.w;
+      h = bounds.h;
+    } else {
+      SDL_GetWindowSize(window_, &w, &h);
+    }
+    const int scale = std::max(std::min(w / width_, h / height_), 1);
+    SDL_WarpMouseInWindow(window_, (w - width_ * scale) / 2 + x * scale + scale / 2,
+                          (h - height_ * scale) / 2 + y * scale + scale / 2);
+  }
+
   bool CursorPosition(int* x, int* y) override {
     if (!window_ || !(SDL_GetWindowFlags(window_) & SDL_WINDOW_MOUSE_FOCUS)) return false;
     int wx = 0, wy = 0;
@@ -178,6 +196,15 @@ class SdlWindow final : public Window {
         break;
       case SDL_WINDOWEVENT:
         TranslateWindowEvent(event.window);
+        break;
+      case SDL_RENDER_DEVICE_RESET:
+        // The texture went with the device; the next frame makes a new one.
+        if (texture_) SDL_DestroyTexture(texture_);
+        texture_ = nullptr;
+        Post(kWmPaint);
+        break;
+      case SDL_RENDER_TARGETS_RESET:
+        Post(kWmPaint);
         break;
       case SDL_KEYDOWN:
       case SDL_KEYUP: {
@@ -218,6 +245,13 @@ class SdlWindow final : public Window {
     switch (event.event) {
       case SDL_WINDOWEVENT_CLOSE:
         Post(kWmClose);
+        break;
+      // What the window shows must be drawn again: the engine presents its next frame even when
+      // it equals the last one.
+      case SDL_WINDOWEVENT_SHOWN:
+      case SDL_WINDOWEVENT_EXPOSED:
+      case SDL_WINDOWEVENT_SIZE_CHANGED:
+        Post(kWmPaint);
         break;
       case SDL_WINDOWEVENT_FOCUS_GAINED:
         active_ = true;

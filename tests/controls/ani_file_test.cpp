@@ -83,34 +83,56 @@ TEST(AniFileTest, LoadsFramesOnDemandAndBadRecordsFailOnlyTheirFrame) {
   }
 }
 
-class AniDecodeTest : public ::testing::TestWithParam<PixelLayout> {};
-
-// Every frame, decoded into each layout, shows each 5-6-5 pixel as the layout's own colour
-// conversion shows its 8-bit channels.
-TEST_P(AniDecodeTest, DecodesEveryFrameIntoTheSurfaceLayout) {
-  const assetkit::Animation animation = ThreeFrames();
-  std::string bytes = assetkit::EncodeAni(animation);
-  AniFile ani;
-  ASSERT_TRUE(Opens(ani, bytes));
-  const platform::PixelFormat format = platform::FormatOf(GetParam());
-  platform::Surface surface(4, 2, format, platform::SurfaceMemory::kSystem, nullptr);
-  std::memset(surface.Row(0), 0xFF, static_cast<size_t>(surface.Pitch()) * 2);
-  for (int f = 0; f < 3; ++f) {
-    ASSERT_TRUE(ani.LoadFrame(f));
-    int pitch = 0;
-    uint8_t* pixels = surface.Lock(&pitch);
-    DecodeAniFrame(*ani.CachedFrame(f), ani.Header().runMarker, 4, 2, pixels, pitch, GetParam());
-    for (int i = 0; i < 8; ++i) {
-      const uint16_t p = animation.frames[f][i];
-      const uint32_t want = platform::GdiColorToPixel(
-          platform::Rgb((p & 0xF800) >> 8, (p & 0x7E0) >> 3, (p & 0x1F) << 3), format);
-      const uint32_t got = surface.PixelAt(i % 4, i / 4);
-      if (format.bits == 32) {
-        EXPECT_EQ(got >> 24, 0xFFu) << "the fourth byte is left as it was";
+class AniDecodeTest : public ::testing::TestWithParam<PixelLayout> {
+ protected:
+  // Decodes every frame into a surface of the layout, which starts with every byte 0xA5, and
+  // checks that each 5-6-5 pixel shows as the layout's own colour conversion shows its 8-bit
+  // channels, and that the fourth byte of 32-bit pixels is left as it was.
+  static void ExpectDecodes(const assetkit::Animation& animation) {
+    std::string bytes = assetkit::EncodeAni(animation);
+    AniFile ani;
+    ASSERT_TRUE(Opens(ani, bytes));
+    const int w = static_cast<int>(animation.width), h = static_cast<int>(animation.height);
+    const platform::PixelFormat format = platform::FormatOf(GetParam());
+    platform::Surface surface(w, h, format, platform::SurfaceMemory::kSystem, nullptr);
+    for (int f = 0; f < static_cast<int>(animation.frames.size()); ++f) {
+      std::memset(surface.Row(0), 0xA5, static_cast<size_t>(surface.Pitch()) * h);
+      ASSERT_TRUE(ani.LoadFrame(f));
+      int pitch = 0;
+      uint8_t* pixels = surface.Lock(&pitch);
+      DecodeAniFrame(*ani.CachedFrame(f), ani.Header().runMarker, w, h, pixels, pitch, GetParam());
+      for (int i = 0; i < w * h; ++i) {
+        const uint16_t p = animation.frames[f][i];
+        const uint32_t want = platform::GdiColorToPixel(
+            platform::Rgb((p & 0xF800) >> 8, (p & 0x7E0) >> 3, (p & 0x1F) << 3), format);
+        const uint32_t got = surface.PixelAt(i % w, i / w);
+        if (format.bits == 32) {
+          ASSERT_EQ(got >> 24, 0xA5u) << "the fourth byte is left as it was, pixel " << i;
+        }
+        ASSERT_EQ(got & 0xFFFFFF, want) << "frame " << f << " pixel " << i;
       }
-      EXPECT_EQ(got & 0xFFFFFF, want) << "frame " << f << " pixel " << i;
     }
   }
+};
+
+TEST_P(AniDecodeTest, DecodesEveryFrameIntoTheSurfaceLayout) {
+  ExpectDecodes(ThreeFrames());
+}
+
+// Rows wider than the decoder's vectors, with runs of every length from 1 to 40 (short ones stay
+// single pixels in the file) starting at every alignment.
+TEST_P(AniDecodeTest, DecodesRunsOfEveryLengthAtEveryAlignment) {
+  assetkit::Animation animation;
+  animation.width = 53;
+  animation.height = 7;
+  assetkit::AniFrame frame;
+  for (int length = 1; static_cast<int>(frame.size()) < 53 * 7; ++length) {
+    const auto colour = static_cast<uint16_t>(length * 0x0841 + 0x1234);
+    frame.insert(frame.end(), length % 41, colour);
+  }
+  frame.resize(53 * 7);
+  animation.frames = {frame};
+  ExpectDecodes(animation);
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, AniDecodeTest,

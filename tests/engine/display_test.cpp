@@ -31,6 +31,13 @@ TEST_P(DisplayModeTest, PrimaryAndBackBufferFollowTheModeAndColoursConvert) {
   EXPECT_EQ(e.BackBuffer()->Height(), 480);
   EXPECT_EQ(e.ColorToPixel(0xFFFFFF), mode.white);
   EXPECT_EQ(engine.Window().FullScreen(), mode.fullScreen);
+
+  // A full-screen start puts the mouse in the middle of the screen; a window leaves it alone.
+  int x = -1, y = -1;
+  EXPECT_EQ(engine.Window().CursorPosition(&x, &y), mode.fullScreen);
+  e.PumpInput();
+  const std::pair<int, int> expected = mode.fullScreen ? std::pair(320, 240) : std::pair(-1, -1);
+  EXPECT_EQ(std::pair(e.MouseX(), e.MouseY()), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, DisplayModeTest,

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -242,6 +243,71 @@ TEST_F(FrameTest, BackgroundIsKeptByNameAndComesBackAfterLostSurfaces) {
   e.Video().LoseAllSurfaces();
   e.ComposeFrame();
   EXPECT_FALSE(e.BackBuffer()->IsLost()) << "a screen without a background comes back too";
+}
+
+// A frame equal to the one on screen is not presented again; every change of what it shows is.
+// After each step the window shows what a frame composed from scratch shows.
+TEST_F(FrameTest, OnlyAChangedFrameIsPresentedAgain) {
+  Interface& e = engine_.Start();
+  ASSERT_TRUE(e.SetBackground("bg", false));
+  auto* box = new Control(1);
+  box->SetSize(40, 40);
+  box->SetPosition(100, 100);
+  box->SetHint("Klikni");
+  AddControl(box);
+  e.SetCursor(0);
+  engine_.Play("0 move 300 300");
+  e.ComposeFrame();
+  platform::HeadlessWindow& window = engine_.Window();
+  const auto repaint = [&] {
+    window.PostMessage({platform::kWmPaint, 0, 0});
+    e.PumpWindowMessages();
+  };
+  const struct {
+    const char* change;
+    std::function<void()> make;
+    bool presented;
+  } steps[] = {
+      {"nothing", [] {}, false},
+      {"time passed", [&] { engine_.Clock().Advance(500); }, false},
+      {"the mouse moved onto the control", [&] { engine_.Play("0 move 110 110"); }, true},
+      {"the hint's wait is not over", [&] { engine_.Clock().Advance(600); }, false},
+      {"the hint's wait is over", [&] { engine_.Clock().Advance(400); }, true},
+      {"a control moved", [&] { box->SetPosition(105, 100); }, true},
+      {"a control's pixels changed", [&] { box->Surface()->Fill(nullptr, 0x1234); }, true},
+      // Drawn anew, but with no key-coloured pixel the picture is the same.
+      {"a control without key colour became transparent", [&] { box->SetFlags(kCfTransparent); },
+       false},
+      {"the background went", [&] { e.SetBackground(nullptr, false); }, true},
+      {"the window must be drawn again", repaint, true},
+      {"surfaces were lost", [&] { e.Video().LoseAllSurfaces(); }, true},
+      {"the display mode switched", [&] { e.SwitchMode(); }, true},
+      {"nothing after all that", [] {}, false},
+  };
+  for (const auto& step : steps) {
+    const int before = window.PresentCount();
+    step.make();
+    e.ComposeFrame();
+    EXPECT_EQ(window.PresentCount() - before, step.presented ? 1 : 0) << step.change;
+    const std::vector<uint32_t> shown = window.LastFrame();
+    repaint();
+    e.ComposeFrame();
+    EXPECT_TRUE(shown == window.LastFrame()) << "a stale frame after: " << step.change;
+  }
+}
+
+TEST_F(FrameTest, FramesNobodySeesStillKeepTheHintsTime) {
+  Interface& e = engine_.Start();
+  auto* control = new Control(1);
+  control->SetSize(100, 40);
+  control->SetHint("Klikni");
+  AddControl(control);
+  e.SetCursor(0);
+  engine_.Play("0 move 20 20");
+  e.KeepFrameState();
+  engine_.Clock().Advance(1000);
+  e.ComposeFrame();
+  EXPECT_FALSE(HintColumns().empty()) << "the wait began with the frame nobody saw";
 }
 
 TEST_F(FrameTest, FrameRateCountsWholeSeconds) {

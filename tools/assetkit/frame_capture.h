@@ -16,6 +16,10 @@ class FrameCapture {
   explicit FrameCapture(std::vector<RunOptions::Capture> captures);
 
   void Take(uint32_t gameMs, const platform::Surface& frame);
+  // Whether a frame composed at that game time would be written.
+  bool Wants(uint32_t gameMs) const {
+    return next_ < captures_.size() && captures_[next_].timeMs <= gameMs;
+  }
   bool Done() const { return next_ >= captures_.size(); }
 
  private:
