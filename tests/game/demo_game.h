@@ -30,7 +30,7 @@ class DemoGameTest : public ::testing::Test {
   void SetUp() override {
     if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
     ResetState();
-    engine_.Folder().Write("config/rufo.ini", "[Rufo I]\nCD=" + kDemoData.string() +
+    engine_.Folder().Write("config/rufo.ini", "[Rufo I]\nCD=" + DataRoot().string() +
                                                   "/\nHD=" + engine_.RuntimeRoot() + "\n");
     const InterfaceProperties properties = test::HeadlessEngine::Properties();
     ASSERT_TRUE(Engine().Init(&properties));
@@ -43,6 +43,8 @@ class DemoGameTest : public ::testing::Test {
     ResetState();
   }
 
+  // The data tree the game reads.
+  virtual fs::path DataRoot() const { return kDemoData; }
   Interface& Engine() { return engine_.Engine(); }
   bool OnScreen(ScreenId id) {
     return Engine().CurrentScreen() == id && !Engine().ScreenChangePending();
