@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/sdl_scan_codes.h"
+#include "platform/sdl/sdl_scan_codes.h"
 
 namespace rufo {
 namespace {
