@@ -122,8 +122,8 @@ bool MiniGame::TakesAnswer(bool unconsumed) const {
 }
 
 Verdict MiniGame::Count(bool good) {
-  answerAllowed_ = false;
   const Verdict verdict = JudgeAnswer(score_, good, info_.winAt, StickerEarned());
+  answerAllowed_ = verdict == Verdict::kCorrection;
   trace::Answer(info_.screen, good, score_.good, score_.wrong);
   return verdict;
 }

@@ -117,7 +117,9 @@ class MiniGame : public Screen {
   void AllowAnswer(bool allowed) { answerAllowed_ = allowed; }
   // A press may answer: it was not consumed, a question is open and nobody speaks.
   bool TakesAnswer(bool unconsumed) const;
-  // Counts an answer and says which speech it calls for, without starting it.
+  // Counts an answer and says which speech it calls for, without starting it. After a
+  // correction the same question stays open (it is taken again once nobody speaks); after the
+  // others it is closed until the next one is asked.
   Verdict Count(bool good);
   // Starts the speech of a verdict: praise, correction (level = wrong answers), win or loss.
   void SpeakVerdict(Verdict verdict, const Speaker& speaker = {});
