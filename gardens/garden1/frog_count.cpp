@@ -102,10 +102,13 @@ void FrogCount::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsu
 
 void FrogCount::JudgeCount() {
   const Verdict verdict = Count(answer_ == number_);
-  if (verdict != Verdict::kCorrection || !Wave()) {
-    SpeakVerdict(verdict);
-    if (verdict == Verdict::kCorrection) AskCount();
+  if (verdict == Verdict::kCorrection && Wave()) {
+    // The question opens again when the frogs have waved.
+    AllowAnswer(false);
+    return;
   }
+  SpeakVerdict(verdict);
+  if (verdict == Verdict::kCorrection) AskCount();
 }
 
 bool FrogCount::Wave() {
