@@ -103,12 +103,11 @@ void FrogCount::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsu
 void FrogCount::JudgeCount() {
   const Verdict verdict = Count(answer_ == number_);
   if (verdict == Verdict::kCorrection && Wave()) {
-    // The question opens again when the frogs have waved.
+    // The frogs wave first; each wave that ends starts the correction.
     AllowAnswer(false);
     return;
   }
   SpeakVerdict(verdict);
-  if (verdict == Verdict::kCorrection) AskCount();
 }
 
 bool FrogCount::Wave() {
@@ -186,7 +185,8 @@ bool FrogCount::FrogEvent(int frog, Control* control, int32_t event) {
     return true;
   }
   if (Is(control, event, "Z%d_H", frog)) {
-    if (jumpIndex_ + 1 >= number_) AskCount();
+    // Open again, and taken once the correction is over.
+    if (jumpIndex_ + 1 >= number_) AllowAnswer(true);
     return true;
   }
   if (Is(control, event, "Z%d_D", frog)) {

@@ -24,6 +24,8 @@ class FrogCount final : public MiniGame {
  private:
   void PoseQuestion() override { NewTurn(); }
   void AfterPraise() override;
+  // The same number is asked again.
+  void AfterCorrection() override { AskCount(); }
   void OnGameEvent(Control* control, int32_t event, bool live) override;
   void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
 

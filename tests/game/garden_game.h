@@ -25,7 +25,7 @@ constexpr int kBedOrder[FlowerColours::kColours] = {2, 0, 3, 1, 8, 6, 4, 7, 5};
 inline int NumberButtonX(int number) {
   return 22 + (number - 1) * 61 + 28;
 }
-constexpr int kNumberButtonY = 410;
+constexpr int kNumberButtonY = 361;
 inline int FlowerX(int colour) {
   for (int place = 0; place < FlowerColours::kColours; ++place) {
     if (kBedOrder[place] == colour) return 52 + place * 67;
