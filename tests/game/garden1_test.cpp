@@ -191,14 +191,9 @@ TEST_F(Garden1Test, WithStickerEightTheTenthColourIsOnlyPraised) {
 // A frog whose jump is missing from the data, or cannot play, is left out: the turns go on.
 class Garden1BrokenFrogTest : public Garden1Test {
  protected:
-  void SetUp() override {
-    if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
-    fs::copy(kDemoData, copy_.Path(), fs::copy_options::recursive);
-    fs::remove(copy_.Path() / "Bitmaps/Garden1/NUM/Ani/Z3_U.dat");  // Z3_U cannot play
-    Garden1Test::SetUp();
+  void BeforeStart() override {
+    fs::remove(CopyOfDemoData() / "Bitmaps/Garden1/NUM/Ani/Z3_U.dat");  // Z3_U cannot play
   }
-  fs::path DataRoot() const override { return copy_.Path(); }
-  test::TempFolder copy_;
 };
 
 TEST_F(Garden1BrokenFrogTest, AFrogThatCannotJumpIsLeftOutAndTheTurnsGoOn) {
