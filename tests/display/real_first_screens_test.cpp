@@ -15,6 +15,7 @@
 #include "tests/display/real_display_test.h"
 #include "tests/display/x_display.h"
 #include "tests/game/demo_game.h"
+#include "tests/game/garden_game.h"
 #include "tests/support/pictures.h"
 
 namespace rufo {
@@ -181,6 +182,27 @@ TEST_F(RealFirstScreensTest, TitleStartFaceCapJumpAndTheLearningGardenByRealClic
   slot0.Load(reinterpret_cast<const uint8_t*>(user.data()));
   EXPECT_EQ(slot0.inUse, 1);
   EXPECT_EQ(slot0.face, 1);
+}
+
+// One turn of Garden1's frogs: they jump onto the lilies in real time, the number is clicked
+// by xdotool, RUFO praises, the frogs dive back and the next turn begins.
+TEST_F(RealFirstScreensTest, OneFrogTurnByRealClicks) {
+  using std::chrono::seconds;
+  RegisterGardenScreens(Screens());
+  ASSERT_TRUE(RunUntil([&] { return OnScreen(kScreenStart); }, seconds(5))) << Where();
+  Engine().ChangeScreen(kScreenGarden1Num, 0, false);  // not from the scene: no introduction
+  const auto frogs = [] { return dynamic_cast<const FrogCount*>(CurrentScreen()); };
+  ASSERT_TRUE(RunUntil([&] { return frogs() && frogs()->AnswerAllowed(); }, seconds(15)))
+      << "the frogs did not finish jumping: " << Where();
+  const int number = frogs()->Number();
+  ClickAt(NumberButtonX(number), kNumberButtonY);
+  ASSERT_TRUE(RunUntil([&] { return frogs()->Score().good == 1; }, seconds(3)))
+      << "the number was not taken: " << Where();
+  EXPECT_TRUE(frogs()->Speaking());
+  EXPECT_EQ(frogs()->Kind(), 2) << "the praise";
+  ASSERT_TRUE(RunUntil([&] { return frogs()->Number() != number; }, seconds(15)))
+      << "no new turn after the praise: " << Where();
+  EXPECT_EQ(frogs()->Score().wrong, 0);
 }
 
 }  // namespace

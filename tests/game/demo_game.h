@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "engine/interface.h"
 #include "game/album.h"
@@ -12,6 +14,7 @@
 #include "game/game_state.h"
 #include "game/start_screen.h"
 #include "tests/support/headless_engine.h"
+#include "tests/support/pictures.h"
 
 namespace rufo {
 
@@ -23,6 +26,34 @@ constexpr int kFace0X = 116;
 constexpr int kFace0Y = 283;
 constexpr int kCapX = 203;
 constexpr int kCapY = 297;
+
+// A 640 x 480 frame and how much of a picture's rectangle it shows at a place: the share of
+// pixels within the rounding of a 16-bit display, leaving out the colour key (magenta).
+struct Frame {
+  std::vector<uint32_t> pixels;
+
+  double Shows(const std::string& picture, int sx, int sy, int w, int h, int x, int y) const {
+    int width = 0;
+    const std::vector<uint32_t> source = test::ReadPicture((kDemoData / picture).string(), &width);
+    if (source.empty() || pixels.size() != 640u * 480u) return 0;
+    int same = 0;
+    int compared = 0;
+    for (int row = 0; row < h; ++row) {
+      for (int col = 0; col < w; ++col) {
+        const uint32_t a = source[(sy + row) * width + sx + col];
+        if (a == 0xFF00FF) continue;
+        ++compared;
+        const uint32_t b = pixels[(y + row) * 640 + x + col];
+        bool close = true;
+        for (int shift = 0; shift < 24; shift += 8) {
+          close = close && std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) <= 8;
+        }
+        same += close;
+      }
+    }
+    return compared ? double(same) / compared : 0;
+  }
+};
 
 // The game in-process on the demo data, brought to the Start screen.
 class DemoGameTest : public ::testing::Test {

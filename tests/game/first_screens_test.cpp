@@ -35,34 +35,6 @@ std::string PlayScript() {
   return script;
 }
 
-// A 640 x 480 frame and how much of a picture's rectangle it shows at a place: the share of
-// pixels within the rounding of a 16-bit display, leaving out the colour key (magenta).
-struct Frame {
-  std::vector<uint32_t> pixels;
-
-  double Shows(const std::string& picture, int sx, int sy, int w, int h, int x, int y) const {
-    int width = 0;
-    const std::vector<uint32_t> source = test::ReadPicture((kDemoData / picture).string(), &width);
-    if (source.empty() || pixels.size() != 640u * 480u) return 0;
-    int same = 0;
-    int compared = 0;
-    for (int row = 0; row < h; ++row) {
-      for (int col = 0; col < w; ++col) {
-        const uint32_t a = source[(sy + row) * width + sx + col];
-        if (a == 0xFF00FF) continue;
-        ++compared;
-        const uint32_t b = pixels[(y + row) * 640 + x + col];
-        bool close = true;
-        for (int shift = 0; shift < 24; shift += 8) {
-          close = close && std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) <= 8;
-        }
-        same += close;
-      }
-    }
-    return compared ? double(same) / compared : 0;
-  }
-};
-
 // The loudest sample of the mix between two times (44100 Hz, 16-bit stereo).
 int Loudest(const std::string& wav, double from, double to) {
   const size_t data = wav.find("data");

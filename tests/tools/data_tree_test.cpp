@@ -200,8 +200,10 @@ TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
   ASSERT_NE(talkingFrames, SIZE_MAX) << "no talking animation";
   for (const fs::path& file : FilesEndingIn(".dat")) {
     if (file.filename() == "screen.dat" || file.filename() == "Cursors.dat") continue;
-    // An animation's own script, or its return script "name_b", runs on that animation.
-    const std::string base = (file.parent_path() / file.stem()).string();
+    // An animation's own script, or its return script "name_b", runs on that animation; the
+    // frogs' shared waving script runs on every frog's waving animation.
+    std::string base = (file.parent_path() / file.stem()).string();
+    if (base.ends_with("Garden1/NUM/Ani/z_hi2")) base = base.substr(0, base.size() - 5) + "Z1_H";
     size_t limit = talkingFrames;
     if (base.find("/Ani/") != std::string::npos) {
       limit = 0;
@@ -278,6 +280,57 @@ TEST_F(DataTree, ScreenScriptsReadWithinTheirTableWithUniqueNames) {
         EXPECT_EQ(script.FindEntry(entry.name), i) << file << " names " << entry.name << " twice";
       }
     }
+  }
+}
+
+// On the learning garden and Garden1 every hit region belongs to the animation that reacts to
+// it (the entry one above the region's value) and lies inside that animation's picture, so a
+// click lands on what the child sees; every such animation has its region.
+TEST_F(DataTree, GardenHitRegionsLieOnTheirAnimations) {
+  const std::pair<const char*, const char*> screens[] = {
+      {"Data/LearnG/screen.dat", "Bitmaps/LearnG/bg_mask.png"},
+      {"Data/Garden1/screen.dat", "Bitmaps/Garden1/bg_mask.png"},
+      {"Data/Garden1/NUM/screen.dat", "Bitmaps/Garden1/NUM/bg_mask.png"},
+      {"Data/Garden1/COL/screen.dat", "Bitmaps/Garden1/COL/bg_mask.png"},
+  };
+  for (const auto& [scriptName, maskName] : screens) {
+    SCOPED_TRACE(scriptName);
+    const ScreenScript script = ParseScreen((kTree / scriptName).string());
+    std::FILE* file = std::fopen((kTree / maskName).c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    gfx::HitMap map;
+    ASSERT_TRUE(map.Load(file, 640, 480));
+    std::fclose(file);
+    struct Box {
+      int left, top, right, bottom;
+    };
+    std::map<int, Box> boxes;   // region value -> the picture of the animation one entry above
+    std::map<int, int> pixels;  // region value -> pixels inside that picture
+    std::map<int, int> outside;
+    for (int y = 0; y < 480; ++y) {
+      for (int x = 0; x < 640; ++x) {
+        const int value = map.Value(x, y);
+        if (value == gfx::HitMap::kNoRegion) continue;
+        if (!boxes.count(value)) {
+          ASSERT_LT(value + 1, script.Count()) << "region " << value << " has no entry";
+          const ScreenEntry& entry = script.Entry(value + 1);
+          ASSERT_EQ(entry.type, kEntryAnimation) << "region " << value;
+          const auto animation = test::DecodeAniFile(platform::OpenFile(
+              platform::ResolveDataPath((kTree / "").string() + entry.path + ".ani"), "rb"));
+          ASSERT_TRUE(animation) << entry.path;
+          boxes[value] = {entry.x, entry.y, entry.x + static_cast<int>(animation->header.width),
+                          entry.y + static_cast<int>(animation->header.height)};
+        }
+        const Box& box = boxes[value];
+        const bool inside = x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+        ++(inside ? pixels : outside)[value];
+      }
+    }
+    for (const auto& [value, count] : outside)
+      EXPECT_EQ(count, 0) << "region " << value << " reaches past " << script.Entry(value + 1).name;
+    EXPECT_FALSE(pixels.empty());
+    for (int value = 0; value < static_cast<int>(pixels.size()); ++value)
+      EXPECT_GT(pixels[value], 400) << "region " << value << " is missing or tiny";
   }
 }
 

@@ -177,6 +177,12 @@ void RufoWave(cairo_t* cr, const PaintArgs& a) {
   DrawRufo(cr, a.Number(0), a.Number(1), a.NumberOr("scale", 1), a.frame % 2 ? 3 : 2, 0, 0, wave);
 }
 
+// Saying good-bye: talking (frame n shows mouth shape n) and waving.
+void RufoFarewell(cairo_t* cr, const PaintArgs& a) {
+  DrawRufo(cr, a.Number(0), a.Number(1), a.NumberOr("scale", 1), a.frame % 6, 0, 0,
+           a.frame % 2 ? 1.0 : 0.65);
+}
+
 struct KidLook {
   Color skin, hair, eyes;
   int style;  // 0 pigtails, 1 short, 2 curls, 3 spiky, 4 long with bow, 5 fringe, 6 bun
@@ -478,6 +484,7 @@ void AddCharacterPainters(PainterTable& t) {
   t["rufo_talk"] = {2, RufoTalk, "x y (frame = mouth shape)"};
   t["rufo_jump"] = {2, RufoJump, "x y (11 frames)"};
   t["rufo_wave"] = {2, RufoWave, "x y"};
+  t["rufo_farewell"] = {2, RufoFarewell, "x y (frame = mouth shape, waving)"};
   t["kid_face"] = {4, KidFace, "x y width height (face= or the frame)"};
   t["kid_portrait"] = {4, KidPortrait, "x y width height face="};
   t["schoolkid"] = {2, SchoolKid, "x y (a 100 × 200 box)"};

@@ -116,6 +116,72 @@ std::vector<double> Fanfare() {
   return wave;
 }
 
+// A frog diving in: a low plop, then the rushing of water.
+std::vector<double> Splash() {
+  Noise noise;
+  std::vector<double> wave(static_cast<size_t>(0.55 * kRate));
+  double phase = 0, low = 0;
+  for (size_t i = 0; i < wave.size(); ++i) {
+    const double t = i / kRate;
+    phase += 2 * M_PI * (520 * std::exp(-t * 18) + 90) / kRate;
+    low += 0.35 * (noise.Next() - low);
+    wave[i] =
+        std::sin(phase) * std::exp(-t * 22) + 0.5 * low * std::exp(-t * 7) * std::min(1.0, t * 30);
+  }
+  return wave;
+}
+
+// A small hop: a short rising blip.
+std::vector<double> Hop() {
+  std::vector<double> wave(static_cast<size_t>(0.16 * kRate));
+  double phase = 0;
+  for (size_t i = 0; i < wave.size(); ++i) {
+    const double t = i / kRate;
+    phase += 2 * M_PI * (380 + 2600 * t) / kRate;
+    wave[i] = std::sin(phase) * std::sin(M_PI * t / 0.16);
+  }
+  return wave;
+}
+
+// A frog's croak: two rough, low pulses.
+std::vector<double> Croak() {
+  std::vector<double> wave(static_cast<size_t>(0.5 * kRate), 0.0);
+  for (int n = 0; n < 2; ++n) {
+    const size_t start = static_cast<size_t>(n * 0.24 * kRate);
+    for (size_t i = 0; i < static_cast<size_t>(0.18 * kRate); ++i) {
+      const double t = i / kRate;
+      const double buzz = std::fmod(t * 95, 1.0) < 0.3 ? 1.0 : -0.4;
+      wave[start + i] += buzz * std::sin(2 * M_PI * 210 * t) * std::sin(M_PI * t / 0.18);
+    }
+  }
+  return wave;
+}
+
+// A button pressed: a soft wooden knock.
+std::vector<double> Pop() {
+  std::vector<double> wave(static_cast<size_t>(0.12 * kRate));
+  for (size_t i = 0; i < wave.size(); ++i) {
+    const double t = i / kRate;
+    wave[i] = std::sin(2 * M_PI * 700 * t) * std::exp(-t * 45);
+  }
+  return wave;
+}
+
+// Something growing: a quick rising glissando with sparkles.
+std::vector<double> Grow() {
+  std::vector<double> wave(static_cast<size_t>(0.8 * kRate));
+  double phase = 0;
+  for (size_t i = 0; i < wave.size(); ++i) {
+    const double t = i / kRate;
+    phase += 2 * M_PI * (300 * std::pow(4.0, t / 0.8)) / kRate;
+    wave[i] = std::sin(phase) * std::sin(M_PI * t / 0.8) * 0.7;
+  }
+  const double sparkles[] = {0.3, 0.45, 0.6};
+  for (double start : sparkles)
+    Bell(wave, start, 2600 + start * 1000, 0.2);
+  return wave;
+}
+
 }  // namespace
 
 assetkit::PcmSound MakeEffect(const std::string& name) {
@@ -124,6 +190,11 @@ assetkit::PcmSound MakeEffect(const std::string& name) {
   if (name == "boing") return FromWave(Boing());
   if (name == "chirp") return FromWave(Chirp());
   if (name == "fanfare") return FromWave(Fanfare());
+  if (name == "splash") return FromWave(Splash());
+  if (name == "hop") return FromWave(Hop());
+  if (name == "croak") return FromWave(Croak());
+  if (name == "pop") return FromWave(Pop());
+  if (name == "grow") return FromWave(Grow());
   throw std::invalid_argument("unknown sound effect \"" + name + "\"");
 }
 

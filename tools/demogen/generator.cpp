@@ -62,8 +62,9 @@ void Generator::Run(const Statement& s) {
     if (voice != "rufo" && voice != "narrator") {
       throw DescriptionError(s.where, "speech voice must be rufo or narrator");
     }
-    speeches_.push_back(
-        {s.Word(1), {voice == "rufo" ? Voice::kRufo : Voice::kNarrator, s.Quoted()}});
+    speeches_.push_back({s.Word(1),
+                         {voice == "rufo" ? Voice::kRufo : Voice::kNarrator, s.Quoted()},
+                         s.Option("mouth", "yes") != "no"});
     return;
   }
   if (k == "screen") {
@@ -285,8 +286,10 @@ void Generator::Finish() {
   for (size_t i = 0; i < speeches_.size(); ++i) {
     const std::vector<uint8_t> wav = assetkit::ImaAdpcmWav(sounds[i]);
     WriteBytes(FilePath(speeches_[i].base, ".wav"), std::string(wav.begin(), wav.end()));
-    WriteBytes(FilePath(speeches_[i].base, ".dat"),
-               assetkit::FrameScriptText(MouthFrames(sounds[i])));
+    if (speeches_[i].mouth) {
+      WriteBytes(FilePath(speeches_[i].base, ".dat"),
+                 assetkit::FrameScriptText(MouthFrames(sounds[i])));
+    }
   }
   for (const auto& [path, script] : scripts_) {
     WriteBytes(FilePath(path, ""), script.Text());

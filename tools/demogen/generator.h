@@ -33,6 +33,7 @@ class Generator {
   struct Speech {
     std::string base;
     Utterance utterance;
+    bool mouth;  // also writes the talking frame script
   };
 
   void Run(const Statement& s);

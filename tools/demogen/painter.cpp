@@ -37,6 +37,8 @@ const PainterTable& Painters() {
     AddCharacterPainters(t);
     AddStickerPainters(t);
     AddControlPainters(t);
+    AddPondPainters(t);
+    AddLearnPainters(t);
     return t;
   }();
   return table;

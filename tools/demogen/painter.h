@@ -43,5 +43,7 @@ void AddSceneryPainters(PainterTable& table);
 void AddCharacterPainters(PainterTable& table);
 void AddStickerPainters(PainterTable& table);
 void AddControlPainters(PainterTable& table);
+void AddPondPainters(PainterTable& table);
+void AddLearnPainters(PainterTable& table);
 
 }  // namespace rufo::demogen

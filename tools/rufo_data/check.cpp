@@ -73,9 +73,19 @@ class Checker {
           NeedFile(WithoutExtension(entry->path) + ".dat", "frame script of entry " + name);
         }
         break;
+      case Need::kEntrySound:
+        if (const ScreenEntry* entry = FindEntry(r.in, name)) {
+          NeedFile(WithoutExtension(entry->path) + ".wav", "sound of entry " + name);
+        }
+        break;
       case Need::kHitValue:
-        if (const std::set<int>* values = HitValues(r.in); values && !values->count(number)) {
+        if (const HitMap* map = ReadHitMap(r.in); map && !map->distinct.count(number)) {
           missing_.push_back("hit-map value: " + std::to_string(number) + " in " + r.in);
+        }
+        break;
+      case Need::kWalkEdges:
+        if (const HitMap* map = ReadHitMap(name); map && !map->EdgesFree()) {
+          missing_.push_back("free walking edges: " + name + " has regions at x < 60 or x > 580");
         }
         break;
       case Need::kCursor:
@@ -164,11 +174,28 @@ class Checker {
     return nullptr;
   }
 
-  // The values of a hit map (the red sample of each pixel); none when it cannot be read.
-  const std::set<int>* HitValues(const std::string& mask) {
+  // A hit map as the game reads it: the red sample of each pixel.
+  struct HitMap {
+    int width = 0;
+    std::vector<uint8_t> values;
+    std::set<int> distinct;
+
+    // Main scenes walk on when a click falls within 60 pixels of the sides outside every
+    // region, so no region may lie there.
+    bool EdgesFree() const {
+      for (size_t i = 0; i < values.size(); ++i) {
+        const int x = static_cast<int>(i % width);
+        if ((x < 60 || x > 580) && values[i] != 255) return false;
+      }
+      return true;
+    }
+  };
+
+  // None when the hit map cannot be read (reported once).
+  const HitMap* ReadHitMap(const std::string& mask) {
     auto it = hitMaps_.find(mask);
     if (it == hitMaps_.end()) {
-      std::optional<std::set<int>> values;
+      std::optional<HitMap> map;
       png_image image{};
       image.version = PNG_IMAGE_VERSION;
       const std::string path = Resolve(mask);
@@ -176,14 +203,16 @@ class Checker {
         image.format = PNG_FORMAT_RGB;
         std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
         if (png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
-          values.emplace();
+          map.emplace();
+          map->width = static_cast<int>(image.width);
           for (size_t i = 0; i < pixels.size(); i += 3)
-            values->insert(pixels[i]);
+            map->values.push_back(pixels[i]);
+          map->distinct.insert(map->values.begin(), map->values.end());
         }
       }
       png_image_free(&image);
-      if (!values) missing_.push_back("hit map: " + mask);
-      it = hitMaps_.emplace(mask, std::move(values)).first;
+      if (!map) missing_.push_back("hit map: " + mask);
+      it = hitMaps_.emplace(mask, std::move(map)).first;
     }
     return it->second ? &*it->second : nullptr;
   }
@@ -218,7 +247,7 @@ class Checker {
   fs::path root_;
   std::vector<std::string> missing_;
   std::map<std::string, std::unique_ptr<ScreenScript>> scripts_;
-  std::map<std::string, std::optional<std::set<int>>> hitMaps_;
+  std::map<std::string, std::optional<HitMap>> hitMaps_;
   bool cursorsRead_ = false;
   std::optional<std::vector<std::string>> cursors_;
 };

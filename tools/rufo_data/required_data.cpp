@@ -9,6 +9,14 @@ constexpr const char* kStart = "Data\\Start\\screen.dat";
 constexpr const char* kStartMask = "Bitmaps\\Start\\bg_mask.png";
 constexpr const char* kEnd = "Data\\End\\screen.dat";
 constexpr const char* kAlbum = "Data\\album\\screen.dat";
+constexpr const char* kHub = "Data\\LearnG\\screen.dat";
+constexpr const char* kHubMask = "Bitmaps\\LearnG\\bg_mask.png";
+constexpr const char* kGarden1 = "Data\\Garden1\\screen.dat";
+constexpr const char* kGarden1Mask = "Bitmaps\\Garden1\\bg_mask.png";
+constexpr const char* kFrogs = "Data\\Garden1\\NUM\\screen.dat";
+constexpr const char* kFrogsMask = "Bitmaps\\Garden1\\Num\\bg_mask.png";
+constexpr const char* kFlowers = "Data\\Garden1\\COL\\screen.dat";
+constexpr const char* kFlowersMask = "Bitmaps\\Garden1\\COL\\bg_mask.png";
 
 constexpr Requirement kRequired[] = {
     // Cursors: the game selects 0 to 4 by number and three by name.
@@ -78,6 +86,105 @@ constexpr Requirement kRequired[] = {
     {kEntry, "bS%d", 0, 13, kAlbum},
     {kEntrySpeech, "S%d", 0, 13, kAlbum},
     {kSound, "Bitmaps\\Album\\Ani\\cink"},
+
+    // The learning garden's hub: six objects that lead to the lessons, RUFO's jump, his
+    // introduction and his farewell.
+    {kScript, kHub},
+    {kFile, kHubMask},
+    {kHitValue, "%d", 0, 5, kHubMask},
+    {kWalkEdges, kHubMask},
+    {kEntry, "MLUVI", 0, 0, kHub},
+    {kEntrySpeech, "DUHA", 0, 0, kHub},
+    {kEntrySpeech, "HOLUB", 0, 0, kHub},
+    {kEntrySpeech, "KVETINY", 0, 0, kHub},
+    {kEntrySpeech, "HRIB", 0, 0, kHub},
+    {kEntrySpeech, "INTEL", 0, 0, kHub},
+    {kEntrySpeech, "TRPASL", 0, 0, kHub},
+    {kEntrySpeech, "SKOK", 0, 0, kHub},
+    {kEntrySpeech, "KONEC", 0, 0, kHub},
+    {kEntrySound, "KONEC", 0, 0, kHub},
+    {kSpeech, "Sounds\\LearnG\\sp_intro"},
+
+    // The lessons' screens and introductions.
+    {kScript, "Data\\LearnG\\COLORS\\screen.dat"},
+    {kScript, "Data\\LearnG\\DIR\\screen.dat"},
+    {kScript, "Data\\LearnG\\NUM\\screen.dat"},
+    {kScript, "Data\\LearnG\\NOT\\screen.dat"},
+    {kScript, "Data\\LearnG\\LOG\\screen.dat"},
+    {kScript, "Data\\LearnG\\TVA\\screen.dat"},
+    {kEntry, "MLUVI", 0, 0, "Data\\LearnG\\COLORS\\screen.dat"},
+    {kEntry, "MLUVI", 0, 0, "Data\\LearnG\\DIR\\screen.dat"},
+    {kEntry, "MLUVI", 0, 0, "Data\\LearnG\\NUM\\screen.dat"},
+    {kEntry, "MLUVI", 0, 0, "Data\\LearnG\\NOT\\screen.dat"},
+    {kEntry, "MLUVI", 0, 0, "Data\\LearnG\\LOG\\screen.dat"},
+    {kEntry, "MLUVI", 0, 0, "Data\\LearnG\\TVA\\screen.dat"},
+    {kFile, "Bitmaps\\LearnG\\Colors\\bg_mask.png"},
+    {kFile, "Bitmaps\\LearnG\\Dir\\bg_mask.png"},
+    {kFile, "Bitmaps\\LearnG\\NUM\\bg_mask.png"},
+    {kFile, "Bitmaps\\LearnG\\NOT\\bg_mask.png"},
+    {kFile, "Bitmaps\\LearnG\\LOG\\bg_mask.png"},
+    {kSpeech, "Sounds\\LearnG\\COL\\sp_intro"},
+    {kSpeech, "Sounds\\LearnG\\DIR\\sp_intro"},
+    {kSpeech, "Sounds\\LearnG\\Num\\sp_intro"},
+    {kSpeech, "Sounds\\LearnG\\NOT\\sp_intro"},
+    {kSpeech, "Sounds\\LearnG\\LOG\\sp_intro"},
+    {kSpeech, "Sounds\\LearnG\\TVA\\sp_intro"},
+
+    // Garden1's scene: RUFO leads to the frogs, the flowers to the colours.
+    {kScript, kGarden1},
+    {kFile, kGarden1Mask},
+    {kHitValue, "%d", 0, 1, kGarden1Mask},
+    {kWalkEdges, kGarden1Mask},
+    {kEntrySpeech, "RUFO", 0, 0, kGarden1},
+    {kEntrySpeech, "KVETINY", 0, 0, kGarden1},
+
+    // Garden1 NUM: ten frogs, each jumping up, back, waving and splashing; the number buttons.
+    {kScript, kFrogs},
+    {kFile, kFrogsMask},
+    {kHitValue, "%d", 0, 9, kFrogsMask},
+    {kEntry, "MLUVI", 0, 0, kFrogs},
+    {kEntry, "S", 0, 0, kFrogs},
+    {kEntrySpeech, "Z%d_U", 1, 10, kFrogs},
+    {kEntrySpeech, "Z%d_D", 1, 10, kFrogs},
+    {kEntry, "Z%d_H", 1, 10, kFrogs},
+    {kEntrySpeech, "%d", 1, 10, kFrogs},
+    {kEntrySound, "%d", 1, 10, kFrogs},
+    {kEntrySpeech, "B%d", 1, 10, kFrogs},
+    {kFrameScript, "Bitmaps\\Garden1\\NUM\\Ani\\z_hi2"},
+    {kSound, "Bitmaps\\Garden1\\NUM\\Ani\\z_hi"},
+    {kSound, "zblunk"},
+    {kSpeech, "Sounds\\Garden1\\NUM\\sp_intro"},
+    {kSpeech, "Sounds\\Garden1\\NUM\\sp_win"},
+    {kSpeech, "Sounds\\Garden1\\NUM\\sp_loose"},
+
+    // Garden1 COL: nine flowers that grow, their colour names said on nine controls.
+    {kScript, kFlowers},
+    {kFile, kFlowersMask},
+    {kHitValue, "%d", 0, 8, kFlowersMask},
+    {kEntry, "MLUVI", 0, 0, kFlowers},
+    {kEntry, "S", 0, 0, kFlowers},
+    {kEntrySpeech, "CM_ZL", 0, 0, kFlowers},
+    {kEntrySpeech, "CM_BI", 0, 0, kFlowers},
+    {kEntrySpeech, "CM_CR", 0, 0, kFlowers},
+    {kEntrySpeech, "CM_MO", 0, 0, kFlowers},
+    {kEntrySpeech, "CM_RU", 0, 0, kFlowers},
+    {kEntrySpeech, "CM_HN", 0, 0, kFlowers},
+    {kEntrySpeech, "CM_OR", 0, 0, kFlowers},
+    {kEntrySpeech, "CM_CE", 0, 0, kFlowers},
+    {kEntrySpeech, "CM_FI", 0, 0, kFlowers},
+    {kEntry, "ZLUTA", 0, 0, kFlowers},
+    {kEntry, "BILA", 0, 0, kFlowers},
+    {kEntry, "CERVENA", 0, 0, kFlowers},
+    {kEntry, "MODRA", 0, 0, kFlowers},
+    {kEntry, "RUZOVA", 0, 0, kFlowers},
+    {kEntry, "HNEDA", 0, 0, kFlowers},
+    {kEntry, "ORANZ", 0, 0, kFlowers},
+    {kEntry, "CERNA", 0, 0, kFlowers},
+    {kEntry, "FIALOVA", 0, 0, kFlowers},
+    {kSpeech, "Sounds\\Garden1\\COL\\COL_NAME\\%d", 0, 8},
+    {kSpeech, "Sounds\\Garden1\\COL\\sp_intro"},
+    {kSpeech, "Sounds\\Garden1\\COL\\sp_win"},
+    {kSpeech, "Sounds\\Garden1\\COL\\sp_loose"},
 };
 
 }  // namespace

@@ -15,7 +15,9 @@ enum class Need {
   kScript,       // a screen script: the file, and every picture and animation it names
   kEntry,        // an entry of the screen script `in`
   kEntrySpeech,  // an entry of `in` played with its own frame script: its path + ".dat"
+  kEntrySound,   // an entry of `in` played with its own sound: its path + ".wav"
   kHitValue,     // a value of the hit map `in`
+  kWalkEdges,    // a main scene's hit map: no region where a click walks on (x < 60, x > 580)
   kCursor,       // a cursor name in "Cursors.dat"
   kCursorCount,  // at least `first` cursors in "Cursors.dat"
 };

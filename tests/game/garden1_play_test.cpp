@@ -1,0 +1,219 @@
+// Garden1 played from outside on the demo data, as a child would: the program runs headless,
+// input goes in as game time passes and the answers are clicked where the trace says. From the
+// Start screen to the learning garden, along to Garden1, both games won and lost; then the
+// same input replayed from a file gives the same trace, and frames of every screen show its
+// picture.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <regex>
+#include <string>
+
+#include "game/profile.h"
+#include "tests/game/demo_game.h"
+#include "tests/game/garden_game.h"
+#include "tests/game/live_player.h"
+#include "tests/support/process.h"
+#include "tests/support/temp_folder.h"
+
+namespace rufo {
+namespace {
+
+std::string Hex(ScreenId id) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%x", id);
+  return text;
+}
+
+// The hit value a question line names, or -1.
+int AnswerIn(const std::string& line) {
+  std::smatch m;
+  return std::regex_search(line, m, std::regex(" hit (\\d+)$")) ? std::stoi(m[1]) : -1;
+}
+
+// The toolbar's back button, once the toolbar has slid open under the mouse.
+constexpr int kBackX = 394, kBackY = 445, kToolbarTabY = 470;
+
+class Garden1Play : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
+    fs::create_directories(folder_.Path() / "rt");
+    folder_.Write("config/rufo.ini",
+                  "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + folder_.Root() + "rt/\n");
+  }
+  std::map<std::string, std::string> Environment() const {
+    return {{"RUFO_CONFIG_DIR", folder_.Root() + "config"},
+            {"XDG_RUNTIME_DIR", folder_.Root()},
+            {"RUFO_SEED", "11"},
+            {"RUFO_RUN_MS", "600000"}};
+  }
+  ProfileRecord StoredProfile() const {
+    const std::string user = folder_.Read("rt/rufo_usr.dat");
+    ProfileRecord slot0;
+    if (user.size() == kProfileCount * ProfileRecord::kSize) {
+      slot0.Load(reinterpret_cast<const uint8_t*>(user.data()));
+    }
+    return slot0;
+  }
+
+  test::TempFolder folder_;
+};
+
+// The title, the Start screen (a face for slot 0, the cap onto it), then the learning garden.
+void ChooseAChild(test::LivePlayer& player) {
+  player.Advance(300);
+  player.Release(320, 240);
+  ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\Start\\sp_intro"), "");
+  player.Release(600, 40);
+  player.Advance(500);
+  player.Click(116, 283);  // the free face shows a picture
+  player.Click(203, 297);  // the cap is picked up
+  player.Click(116, 283);  // and dropped on the face
+}
+
+// Wins a game by clicking each answer the trace names, then leaves the album to the scene.
+void Win(test::LivePlayer& player, ScreenId game, int sticker,
+         const std::function<std::pair<int, int>(int)>& place) {
+  const std::string question = "question " + Hex(game);
+  for (int i = 0; i < 10; ++i) {
+    const std::string line = player.AwaitLine(question);
+    ASSERT_NE(line, "") << "question " << i;
+    const auto [x, y] = place(AnswerIn(line));
+    player.Click(x, y);
+  }
+  ASSERT_NE(player.AwaitLine("sticker " + std::to_string(sticker)), "");
+  ASSERT_NE(player.AwaitLine("screen 0x801"), "");
+  player.Advance(1500);
+  player.Click(320, 240);
+  ASSERT_NE(player.AwaitLine("screen 0x201 0x801"), "");
+}
+
+// Answers wrong three times; the lesson follows.
+void Lose(test::LivePlayer& player, ScreenId game, ScreenId lesson,
+          const std::function<std::pair<int, int>(int)>& place) {
+  const std::string question = "question " + Hex(game);
+  for (int i = 0; i < 3; ++i) {
+    const std::string line = player.AwaitLine(question);
+    ASSERT_NE(line, "") << "question " << i;
+    const auto [x, y] = place(AnswerIn(line) + 1);
+    player.Click(x, y);
+  }
+  ASSERT_NE(player.AwaitLine("screen " + Hex(lesson)), "");
+}
+
+// Enters a game from the scene and cuts its introduction short.
+void Enter(test::LivePlayer& player, int x, int y, const char* intro) {
+  player.Click(x, y);
+  ASSERT_NE(player.AwaitLine(intro), "");
+  player.Release(320, 20);
+}
+
+void Back(test::LivePlayer& player) {
+  player.Move(kBackX, kToolbarTabY);
+  player.Advance(800);
+  player.Click(kBackX, kBackY);
+}
+
+TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
+  test::LivePlayer player(folder_, Environment());
+  ASSERT_TRUE(player.Start());
+  ChooseAChild(player);
+
+  // The learning garden: RUFO jumps in, starts the introduction, a release cuts it short.
+  ASSERT_NE(player.AwaitLine("screen 0x101 0x1"), "");
+  ASSERT_NE(player.AwaitLine("speak SKOK"), "");
+  ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\LearnG\\sp_intro"), "");
+  player.Release(320, 20);
+  ASSERT_NE(player.AwaitLine("debug ther 15"), "");
+  player.Click(620, 300);  // the right edge: on to Garden1
+  ASSERT_NE(player.AwaitLine("screen 0x201 0x101"), "");
+
+  const auto number = [](int value) {
+    return std::pair{NumberButtonX(value % 10 + 1), kNumberButtonY};
+  };
+  const auto flower = [](int value) {
+    return std::pair{FlowerX(value % FlowerColours::kColours), kFlowerY};
+  };
+  // The frogs: three wrong counts lead to the counting lesson; back from it the game goes on
+  // without its introduction, and ten right counts earn sticker 7.
+  Enter(player, kGardenRufoX, kGardenRufoY, "speak MLUVI Sounds\\Garden1\\NUM\\sp_intro");
+  Lose(player, kScreenGarden1Num, kScreenLearnCounting, number);
+  Back(player);
+  ASSERT_NE(player.AwaitLine("screen 0x202 0x104"), "");
+  Win(player, kScreenGarden1Num, 7, number);
+  EXPECT_TRUE(StoredProfile().HasSticker(7));
+
+  // The flowers the same way: the colours lesson, then sticker 8.
+  Enter(player, kGardenFlowersX, kGardenFlowersY, "speak MLUVI Sounds\\Garden1\\COL\\sp_intro");
+  Lose(player, kScreenGarden1Col, kScreenLearnColours, flower);
+  Back(player);
+  ASSERT_NE(player.AwaitLine("screen 0x203 0x102"), "");
+  Win(player, kScreenGarden1Col, 8, flower);
+  EXPECT_TRUE(StoredProfile().HasSticker(8));
+  EXPECT_TRUE(StoredProfile().HasSticker(7));
+  player.Advance(1000);
+  player.Key("F12");
+  ASSERT_EQ(player.Finish(), 0) << player.StandardError();
+
+  // The same input from a file, in a fresh runtime folder, plays the same game; a frame of each
+  // screen, shortly after it was built, shows its picture (where nothing moves over it).
+  struct Look {
+    std::string screen;  // as the trace writes it
+    const char* picture;
+    int x, y, w, h;
+  };
+  const Look looks[] = {
+      {"screen 0x101 0x1", "Bitmaps/LearnG/bg.png", 0, 0, 640, 200},
+      {"screen 0x201 0x101", "Bitmaps/Garden1/bg.png", 0, 0, 640, 440},
+      {"screen 0x202 0x201", "Bitmaps/Garden1/NUM/bg.png", 0, 0, 500, 450},
+      {"screen 0x203 0x201", "Bitmaps/Garden1/COL/bg.png", 0, 180, 640, 260},
+      {"screen 0x104", "Bitmaps/LearnG/NUM/bg.png", 0, 0, 440, 450},
+      {"screen 0x102", "Bitmaps/LearnG/Colors/bg.png", 0, 0, 440, 450},
+  };
+  test::TempFolder replay;
+  fs::create_directories(replay.Path() / "rt");
+  replay.Write("config/rufo.ini",
+               "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + replay.Root() + "rt/\n");
+  std::string script;
+  for (const std::string& line : player.Sent())
+    script += line + "\n";
+  replay.Write("input.txt", script);
+  std::string captures;
+  std::vector<std::string> frames;
+  for (const Look& look : looks) {
+    int at = -1;
+    for (const std::string& line : player.Trace()) {
+      if (at < 0 && line.find(look.screen) != std::string::npos) at = std::stoi(line) + 300;
+    }
+    ASSERT_GE(at, 0) << look.screen;
+    frames.push_back(replay.Root() + "frame" + std::to_string(frames.size()) + ".png");
+    captures += (captures.empty() ? "" : ",") + std::to_string(at) + ":" + frames.back();
+  }
+  std::map<std::string, std::string> env = Environment();
+  env["RUFO_CONFIG_DIR"] = replay.Root() + "config";
+  env["XDG_RUNTIME_DIR"] = replay.Root();
+  env["RUFO_HEADLESS"] = "1";
+  env["RUFO_INPUT"] = replay.Root() + "input.txt";
+  env["RUFO_TRACE"] = replay.Root() + "trace.txt";
+  env["RUFO_CAPTURE"] = captures;
+  test::Process again(test::BuiltProgram("rufo"), {}, env);
+  ASSERT_TRUE(again.Start());
+  ASSERT_EQ(again.Wait(), 0) << again.StandardError();
+  std::string first;
+  for (const std::string& line : player.Trace())
+    first += line + "\n";
+  EXPECT_EQ(replay.Read("trace.txt"), first);
+  for (size_t i = 0; i < frames.size(); ++i) {
+    const Look& look = looks[i];
+    const Frame frame{test::ReadPicture(frames[i])};
+    EXPECT_GT(frame.Shows(look.picture, look.x, look.y, look.w, look.h, look.x, look.y), 0.9)
+        << look.screen;
+  }
+}
+
+}  // namespace
+}  // namespace rufo
