@@ -1,5 +1,7 @@
 #include "controls/control.h"
 
+#include <cstdio>
+
 #include "controls/control_list.h"
 #include "engine/graphics.h"
 #include "engine/interface.h"
@@ -10,6 +12,13 @@ namespace rufo {
 Control::Control(int32_t id) : id_(id) {}
 
 Control::~Control() = default;
+
+std::string Control::TraceName() const {
+  if (!name_.empty()) return name_;
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%x", static_cast<uint32_t>(id_));
+  return text;
+}
 
 void Control::GetPosition(int* x, int* y) const {
   if (x) *x = position_.x;

@@ -71,6 +71,11 @@ class Control {
   virtual void HandleInput(int32_t message, intptr_t param, bool* pass);
 
   int32_t GetId() const { return id_; }
+  // The name of the screen-script entry that made the control; empty for controls made by code.
+  void SetName(std::string name) { name_ = std::move(name); }
+  const std::string& Name() const { return name_; }
+  // How the trace names the control: its entry name, else its id ("0xff03").
+  std::string TraceName() const;
   uint32_t GetFlags() const { return flags_; }
   void SetPosition(int x, int y) { position_ = {x, y}; }
   void GetPosition(int* x, int* y) const;
@@ -124,6 +129,7 @@ class Control {
   int pictureCount_ = 4;
   int shortcutKey_ = 0;
   int32_t id_;
+  std::string name_;
   uint32_t flags_ = 0;
   // Focus neighbours for Tab, Shift+Tab, Right, Left, Up, Down; -1 for none.
   std::array<int32_t, 6> neighbours_{-1, -1, -1, -1, -1, -1};

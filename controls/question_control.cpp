@@ -6,6 +6,7 @@
 #include "engine/graphics.h"
 #include "engine/interface.h"
 #include "engine/messages.h"
+#include "engine/trace.h"
 #include "sound/sound_object.h"
 
 namespace rufo {
@@ -13,6 +14,12 @@ namespace {
 
 bool Playing(const SoundObject* sound) {
   return sound && sound->IsPlaying();
+}
+
+std::string WithoutExtension(const std::string& name) {
+  const size_t dot = name.rfind('.');
+  if (dot == std::string::npos || name.find('\\', dot) != std::string::npos) return name;
+  return name.substr(0, dot);
 }
 
 }  // namespace
@@ -127,6 +134,9 @@ void QuestionControl::Point() {
   Answer& answer = answers_[i];
   if (!answer.hoverSound->IsPlaying() && i != lastSpoken_ && result_ == -1) {
     answer.hoverSound->Play();
+    if (answer.hoverSound->IsPlaying()) {
+      trace::Speak(TraceName(), WithoutExtension(answer.hoverSoundName));
+    }
     lastSpoken_ = i;
   }
   active_ = i;
@@ -149,6 +159,7 @@ void QuestionControl::Choose() {
   SetCursorNamed("Arrow");
   if (loaded) {
     answer.closingSound->Play();
+    trace::Speak(TraceName(), WithoutExtension(answer.closingSoundName));
   } else {
     Report();
   }

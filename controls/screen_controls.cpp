@@ -67,6 +67,7 @@ void ScreenScript::CreateControl(int index) {
     default:
       return;
   }
+  control->SetName(entry.name);
   // A full control list refuses the control; nothing else would ever delete it.
   if (AddControl(control)) {
     entry.control = control;

@@ -8,6 +8,7 @@
 #include "engine/graphics.h"
 #include "engine/interface.h"
 #include "engine/messages.h"
+#include "engine/trace.h"
 #include "platform/message_box.h"
 #include "sound/sound_object.h"
 
@@ -79,6 +80,7 @@ void ScriptedAnimationControl::Speak(const std::string& name, bool loop) {
   ClearFlags(kCfHidden);
   PlaySequence(script_, loop);
   SetSpeaking(true);
+  trace::Speak(TraceName(), base);
 }
 
 void ScriptedAnimationControl::StopSpeaking() {

@@ -1,6 +1,7 @@
 #include "controls/control.h"
 #include "engine/graphics.h"
 #include "engine/interface.h"
+#include "engine/trace.h"
 #include "gfx/blend.h"
 
 namespace rufo {
@@ -204,7 +205,16 @@ void Interface::DrawDiagnostics() {
 }
 
 void Interface::SetDebugText(const std::string& text) {
-  debugText_ = text.substr(0, 255);
+  std::string kept = text.substr(0, 255);
+  if (kept == debugText_) return;
+  debugText_ = std::move(kept);
+  trace::Debug(debugText_);
+}
+
+void Interface::ToggleDebugLines() {
+  const bool show = !(props_.showFps || props_.showDebugText);
+  props_.showFps = show;
+  props_.showDebugText = show;
 }
 
 }  // namespace rufo

@@ -61,9 +61,12 @@ void Interface::DispatchInput(int32_t message, intptr_t param) {
 
 void Interface::PumpInput() {
   if (inputScript_.Loaded() && platform_.headless) {
-    inputScript_.Deliver(platform_.clock->NowMs() - loopStart_,
-                         static_cast<platform::HeadlessWindow&>(*platform_.window),
-                         *platform_.input);
+    std::string error;
+    if (!inputScript_.Deliver(GameTimeMs(),
+                              static_cast<platform::HeadlessWindow&>(*platform_.window),
+                              *platform_.input, &error)) {
+      Fatal("RUFO_INPUT: " + error, -1);
+    }
   }
   PumpWindowMessages();
   PumpWaitables();

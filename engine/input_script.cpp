@@ -1,9 +1,12 @@
 #include "engine/input_script.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 
+#include "engine/line_reader.h"
+#include "engine/trace.h"
 #include "platform/sdl_scan_codes.h"
 
 namespace rufo {
@@ -11,18 +14,33 @@ namespace {
 
 constexpr int kLeftAltCode = 0x38;
 constexpr int kRightAltCode = 0x138;
+constexpr size_t kLineLimit = 1024;
 
 }  // namespace
 
+InputScript::~InputScript() {
+  if (live_) std::fclose(live_);
+}
+
 bool InputScript::Load(const std::string& path, std::string* error) {
-  std::ifstream file(path);
-  if (!file) {
+  std::FILE* file = std::fopen(path.c_str(), "r");
+  struct stat info {};
+  if (!file || ::fstat(::fileno(file), &info) != 0) {
+    if (file) std::fclose(file);
     *error = "cannot open " + path;
     return false;
   }
-  std::stringstream text;
-  text << file.rdbuf();
-  return Parse(text.str(), error);
+  if (!S_ISREG(info.st_mode)) {
+    live_ = file;
+    return true;
+  }
+  std::string text;
+  std::string line;
+  LineReader reader(file, kLineLimit);
+  while (reader.Next(&line))
+    text += line + "\n";
+  std::fclose(file);
+  return Parse(text, error);
 }
 
 bool InputScript::Parse(const std::string& text, std::string* error) {
@@ -31,22 +49,27 @@ bool InputScript::Parse(const std::string& text, std::string* error) {
   std::istringstream lines(text);
   std::string line;
   for (int number = 1; std::getline(lines, line); ++number) {
-    const size_t start = line.find_first_not_of(" \t\r");
-    if (start == std::string::npos || line[start] == '#') continue;
     Action action;
-    if (!ParseLine(line, &action)) {
+    const LineResult result = ParseLine(line, &action);
+    if (result == LineResult::kBad) {
       *error = "line " + std::to_string(number) + ": " + line;
       actions_.clear();
       return false;
     }
-    actions_.push_back(action);
+    if (result == LineResult::kAction) actions_.push_back(action);
   }
   std::stable_sort(actions_.begin(), actions_.end(),
                    [](const Action& x, const Action& y) { return x.timeMs < y.timeMs; });
   return true;
 }
 
-bool InputScript::ParseLine(const std::string& line, Action* action) {
+InputScript::LineResult InputScript::ParseLine(const std::string& line, Action* action) {
+  const size_t start = line.find_first_not_of(" \t\r");
+  if (start == std::string::npos || line[start] == '#') return LineResult::kNothing;
+  return ParseAction(line, action) ? LineResult::kAction : LineResult::kBad;
+}
+
+bool InputScript::ParseAction(const std::string& line, Action* action) {
   std::istringstream in(line);
   long long time = -1;
   std::string verb;
@@ -71,6 +94,8 @@ bool InputScript::ParseLine(const std::string& line, Action* action) {
     action->a = platform::Set1ScanCodeFromName(name);
     if (action->a == 0 || (direction != "down" && direction != "up")) return false;
     action->b = direction == "down" ? 1 : 0;
+  } else if (verb == "sync") {
+    action->kind = Kind::kSync;
   } else {
     return false;
   }
@@ -78,11 +103,46 @@ bool InputScript::ParseLine(const std::string& line, Action* action) {
   return !(in >> rest);
 }
 
-void InputScript::Deliver(uint32_t gameMs, platform::HeadlessWindow& window,
-                          platform::InputSystem& input) {
-  while (next_ < actions_.size() && actions_[next_].timeMs <= gameMs) {
-    Perform(actions_[next_++], window, input);
+// Input is due when game time reaches it; a sync only once that time has been played through.
+bool InputScript::Due(const Action& action, uint32_t gameMs) {
+  return action.kind == Kind::kSync ? action.timeMs < gameMs : action.timeMs <= gameMs;
+}
+
+const InputScript::Action* InputScript::Peek(std::string* error) {
+  if (next_ < actions_.size()) return &actions_[next_];
+  if (!live_) return nullptr;
+  actions_.clear();
+  next_ = 0;
+  LineReader reader(live_, kLineLimit);
+  std::string line;
+  while (reader.Next(&line)) {
+    ++liveLine_;
+    Action action;
+    const LineResult result = ParseLine(line, &action);
+    if (result == LineResult::kNothing) continue;
+    if (result == LineResult::kBad) {
+      *error = "line " + std::to_string(liveLine_) + ": " + line;
+      break;
+    }
+    action.timeMs = std::max(action.timeMs, lastLiveTime_);
+    lastLiveTime_ = action.timeMs;
+    actions_.push_back(action);
+    return &actions_.back();
   }
+  std::fclose(live_);
+  live_ = nullptr;
+  return nullptr;
+}
+
+bool InputScript::Deliver(uint32_t gameMs, platform::HeadlessWindow& window,
+                          platform::InputSystem& input, std::string* error) {
+  error->clear();
+  while (const Action* action = Peek(error)) {
+    if (!Due(*action, gameMs)) return true;
+    ++next_;
+    Perform(*action, window, input);
+  }
+  return error->empty();
 }
 
 void InputScript::Perform(const Action& action, platform::HeadlessWindow& window,
@@ -123,6 +183,9 @@ void InputScript::Perform(const Action& action, platform::HeadlessWindow& window
       window.PostMessage({message, 0, wm::MakeKeyParam(action.a, false)});
       break;
     }
+    case Kind::kSync:
+      trace::Sync(action.timeMs);
+      break;
   }
 }
 

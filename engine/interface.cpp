@@ -1,9 +1,12 @@
 #include "engine/interface.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
+#include "engine/trace.h"
+#include "gfx/png_reader.h"
 #include "platform/cp1250.h"
 #include "platform/folders.h"
 #include "platform/message_box.h"
@@ -66,20 +69,30 @@ Interface::~Interface() {
 }
 
 bool Interface::Init(const InterfaceProperties* properties) {
+  if (!options_.tracePath.empty() &&
+      !trace::Open(options_.tracePath, [this] { return GameTimeMs(); })) {
+    Fatal("RUFO_TRACE: cannot create " + options_.tracePath, -1);
+  }
   if (!properties) Fatal("Bad properties", -1);
   OpenAppKey(properties->appName, properties->title);
   props_ = *properties;
   props_.title[sizeof props_.title - 1] = '\0';
   props_.appName[sizeof props_.appName - 1] = '\0';
   if (!props_.canFullScreen && props_.startFullScreen) Fatal("Bad properties", -1);
+  if (options_.debugLines) props_.showFps = props_.showDebugText = true;
 
-  if (!props_.allowSecondInstance && !instanceLock_.Acquire(props_.title)) {
+  // Headless runs (tests, the scripted player) share nothing with a window, so any number of
+  // them may run beside each other and beside a player's window.
+  if (!props_.allowSecondInstance && !platform_.headless && !instanceLock_.Acquire(props_.title)) {
+    std::fprintf(stderr, "%s: already running; this copy ends.\n",
+                 platform::Cp1250ToUtf8(props_.title).c_str());
     Shutdown();
     std::exit(0);
   }
 
   ReadPaths();
   log_ = OpenDataFile("Debug.log", "wtc", kRuntimeRoot, false);
+  gfx::SetPngMessageSink([this](const std::string& line) { Log(line); });
   Log("CD=" + roots_[kDataRoot]);
   Log("HD=" + roots_[kRuntimeRoot]);
 
@@ -122,11 +135,13 @@ void Interface::Shutdown() {
     platform_.input->Keyboard().Unacquire();
   }
   initialised_ = false;
+  gfx::SetPngMessageSink(nullptr);
   if (log_) std::fclose(log_);
   log_ = nullptr;
   if (platform_.window && platform_.window->IsOpen()) platform_.window->Close();
   CloseAppKey();
   instanceLock_.Release();
+  if (!options_.tracePath.empty()) trace::Close();
 }
 
 }  // namespace rufo

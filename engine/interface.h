@@ -102,8 +102,11 @@ class Interface {
   int CurrentCursor() const { return currentCursor_; }
   int CursorCount() const { return static_cast<int>(cursors_.size()); }
   void SetHintStyle(uint32_t textColor, uint32_t backColor, uint32_t frameColor, float seconds);
-  // The status line drawn at the bottom with showDebugText (at most 255 bytes are kept).
+  // The status line drawn at the bottom with showDebugText (at most 255 bytes are kept); a
+  // change is traced.
   void SetDebugText(const std::string& text);
+  // Shows or hides the frame-rate and debug text lines together.
+  void ToggleDebugLines();
   const std::string& DebugText() const { return debugText_; }
   int FramesPerSecond() const { return framesPerSecond_; }
   // The hint being shown or waited for: the control's id, or -1.
@@ -130,6 +133,9 @@ class Interface {
   int Depth() const { return depth_; }
   bool ScreenChangePending() const { return changePending_; }
   int32_t TickNumber() const { return tickNumber_; }
+  // Milliseconds since the main loop started (before it, since the clock's start): the time of
+  // the trace, the input script and the captures.
+  uint32_t GameTimeMs() const;
   // Runs one tick of the loop (screen change, tick handler, controls).
   void RunTick();
   // The dispatcher: offers an input message to the controls and then to the game's hook;
@@ -157,8 +163,9 @@ class Interface {
   bool InputSuppressed() const { return suppressInput_; }
   platform::InputSystem& Input() { return *platform_.input; }
   ControlList& Controls() { return controls_; }
-  // Waitable events: each signal of a registered event becomes one message 258 in the pump.
-  static constexpr int kMaxWaitables = 32;
+  // Waitable events: each signal of a registered event becomes one message 258 in the pump. The
+  // table grows as needed (a busy screen holds a sound object per speaking figure); false only
+  // for a null event.
   bool RegisterWaitable(platform::Event* event, intptr_t userData);
   bool UnregisterWaitable(platform::Event* event);
   void PumpWaitables();
@@ -316,8 +323,8 @@ class Interface {
   std::string debugText_;
   // Sound and the waitable events.
   std::unique_ptr<platform::SoundDevice> sound_;
-  std::array<Waitable, kMaxWaitables> waitables_{};
-  int waitableCount_ = 0;
+  std::vector<Waitable> waitables_;
+  std::vector<platform::Event*> waitableEvents_;
   Waitable signalled_;
 
   // Configuration.

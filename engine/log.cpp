@@ -3,6 +3,8 @@
 #include <ctime>
 
 #include "engine/interface.h"
+#include "engine/trace.h"
+#include "platform/cp1250.h"
 #include "platform/message_box.h"
 
 namespace rufo {
@@ -15,11 +17,13 @@ void Interface::Log(const std::string& text, bool withTime) {
     localtime_r(&now, &local);
     std::fprintf(log_, "[%02d:%02d:%02d] ", local.tm_hour, local.tm_min, local.tm_sec);
   }
-  if (std::fputs(text.c_str(), log_) >= 0) std::fputc('\n', log_);
+  // The game's texts are Windows-1250; the log is read by people, in UTF-8.
+  if (std::fputs(platform::ReadableUtf8(text).c_str(), log_) >= 0) std::fputc('\n', log_);
   std::fflush(log_);
 }
 
 void Interface::Fatal(const std::string& text, int32_t exitCode) {
+  trace::Fatal(exitCode, text);
   Log(text);
   char line[32];
   std::snprintf(line, sizeof line, "Exit code: %x", static_cast<uint32_t>(exitCode));

@@ -32,11 +32,15 @@ int Interface::Run() {
     } else {
       clock.SleepMs(10);
     }
-    if (options_.runMs && static_cast<uint32_t>(clock.NowMs() - loopStart_) >= *options_.runMs) {
+    if (options_.runMs && GameTimeMs() >= *options_.runMs) {
       quit_ = true;
     }
     if (quit_) return 0;
   }
+}
+
+uint32_t Interface::GameTimeMs() const {
+  return platform_.clock->NowMs() - loopStart_;
 }
 
 void Interface::RunTick() {

@@ -40,11 +40,14 @@ enum Message : int32_t {
 inline constexpr int kKeyEscape = 0x01;
 inline constexpr int kKeyTab = 0x0F;
 inline constexpr int kKeyEnter = 0x1C;
+inline constexpr int kKeyLeftControl = 0x1D;
+inline constexpr int kKeyRightControl = 0x11D;
 inline constexpr int kKeyLeftShift = 0x2A;
 inline constexpr int kKeyRightShift = 0x36;
 inline constexpr int kKeyLeftAlt = 0x38;
 inline constexpr int kKeyRightAlt = 0x138;
 inline constexpr int kKeyScrollLock = 0x46;
+inline constexpr int kKeyF11 = 0x57;
 inline constexpr int kKeyF12 = 0x58;
 inline constexpr int kKeyUp = 0x148;
 inline constexpr int kKeyLeft = 0x14B;

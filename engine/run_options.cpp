@@ -57,6 +57,8 @@ RunOptions RunOptionsFromEnvironment() {
     options.captures.clear();
   }
   if (const char* audioOut = std::getenv("RUFO_AUDIO_OUT")) options.audioOut = audioOut;
+  if (const char* trace = std::getenv("RUFO_TRACE")) options.tracePath = trace;
+  options.debugLines = FlagVariable("RUFO_DEBUG");
   return options;
 }
 

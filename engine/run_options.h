@@ -12,9 +12,12 @@ namespace rufo {
 //   RUFO_WINDOWED=1   start in a window instead of full screen
 //   RUFO_RUN_MS=N     quit after N milliseconds of game time
 //   RUFO_SEED=N       fixed seed for the game's random draws
-//   RUFO_INPUT=FILE   headless: a script of timed input (engine/input_script.h)
+//   RUFO_INPUT=FILE   headless: a script of timed input (engine/input_script.h); a pipe is read
+//                     as the game goes
 //   RUFO_CAPTURE=MS:FILE.png[,MS:FILE.png...]  headless: write the frame composed at those times
 //   RUFO_AUDIO_OUT=F  headless: write the sound mix to the WAV file F
+//   RUFO_TRACE=FILE   write a line per game event to FILE (engine/trace.h)
+//   RUFO_DEBUG=1      show the frame-rate and debug text lines from the start
 struct RunOptions {
   struct Capture {
     uint32_t timeMs = 0;
@@ -28,6 +31,8 @@ struct RunOptions {
   std::string inputScript;
   std::vector<Capture> captures;
   std::string audioOut;
+  std::string tracePath;
+  bool debugLines = false;
 };
 
 // Parses "MS:FILE[,MS:FILE...]"; false for a malformed list.

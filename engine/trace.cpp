@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <mutex>
 
+#include "platform/cp1250.h"
+
 namespace rufo::trace {
 namespace {
 
@@ -23,12 +25,19 @@ std::string Hex(int32_t id) {
   return text;
 }
 
+void WriteLine(Sink& sink, uint32_t timeMs, const std::string& fields) {
+  std::string text = platform::ReadableUtf8(fields);
+  for (char& c : text) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  std::fprintf(sink.file, "%u %s\n", timeMs, text.c_str());
+  std::fflush(sink.file);
+}
+
 void Write(const std::string& fields) {
   Sink& sink = TheSink();
   std::lock_guard lock(sink.mutex);
-  if (!sink.file) return;
-  std::fprintf(sink.file, "%u %s\n", sink.nowMs ? sink.nowMs() : 0u, fields.c_str());
-  std::fflush(sink.file);
+  if (sink.file) WriteLine(sink, sink.nowMs ? sink.nowMs() : 0u, fields);
 }
 
 }  // namespace
@@ -89,6 +98,12 @@ void Debug(const std::string& text) {
 
 void Fatal(int32_t code, const std::string& text) {
   Write("fatal " + std::to_string(code) + " " + text);
+}
+
+void Sync(uint32_t timeMs) {
+  Sink& sink = TheSink();
+  std::lock_guard lock(sink.mutex);
+  if (sink.file) WriteLine(sink, timeMs, "sync");
 }
 
 std::string HitAnswer(const std::vector<int32_t>& values) {

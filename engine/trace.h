@@ -8,8 +8,9 @@
 #include "platform/rect.h"
 
 // A line-per-event record of what the game decides, for tests, the scripted player and content
-// makers: "MS KIND FIELDS...", game time in milliseconds first, flushed at every line. Nothing is
-// written until Open() is called, so callers need not check whether tracing is on.
+// makers: "MS KIND FIELDS...", game time in milliseconds first, flushed at every line. Texts are
+// written in UTF-8 (the game's Windows-1250 converted), a line break inside them as a space.
+// Nothing is written until Open() is called, so callers need not check whether tracing is on.
 namespace rufo::trace {
 
 // Starts writing to `path` (replacing it); `nowMs` gives the game time. False when the file cannot
@@ -30,6 +31,8 @@ void Sticker(int32_t number);
 void Save();
 void Debug(const std::string& text);
 void Fatal(int32_t code, const std::string& text);
+// "MS sync" with the time the input script gave: every line up to that game time is written.
+void Sync(uint32_t timeMs);
 
 // The forms of an expected answer.
 std::string HitAnswer(const std::vector<int32_t>& values);           // "hit 3" or "hit 1,4,7"

@@ -7,30 +7,28 @@
 namespace rufo {
 
 bool Interface::RegisterWaitable(platform::Event* event, intptr_t userData) {
-  if (!event || waitableCount_ >= kMaxWaitables) return false;
-  waitables_[waitableCount_++] = {event, userData};
+  if (!event) return false;
+  waitables_.push_back({event, userData});
   return true;
 }
 
 bool Interface::UnregisterWaitable(platform::Event* event) {
-  const auto end = waitables_.begin() + waitableCount_;
-  const auto found = std::find_if(waitables_.begin(), end,
+  const auto found = std::find_if(waitables_.begin(), waitables_.end(),
                                   [event](const Waitable& w) { return w.event == event; });
-  if (found == end) return false;
-  std::move(found + 1, end, found);
-  waitables_[--waitableCount_] = {};
+  if (found == waitables_.end()) return false;
+  waitables_.erase(found);
   return true;
 }
 
 // Turns every signal of a registered event into message 258. The table is read afresh after each
 // message, because the receiver may register or unregister events.
 void Interface::PumpWaitables() {
-  std::array<platform::Event*, kMaxWaitables> events;
   for (;;) {
-    for (int i = 0; i < waitableCount_; ++i)
-      events[i] = waitables_[i].event;
-    const int index = platform::WaitAny(std::span(events.data(), waitableCount_), 0);
-    if (index < 0 || index >= waitableCount_) return;
+    waitableEvents_.clear();
+    for (const Waitable& waitable : waitables_)
+      waitableEvents_.push_back(waitable.event);
+    const int index = platform::WaitAny(waitableEvents_, 0);
+    if (index < 0 || index >= static_cast<int>(waitables_.size())) return;
     signalled_ = waitables_[index];
     PostGameMessage(kMsgWaitableSignalled, reinterpret_cast<intptr_t>(&signalled_));
   }

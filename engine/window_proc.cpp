@@ -94,6 +94,8 @@ void Interface::HandleKeyDown(int code) {
   } else if (code == kKeyEnter && (IsKeyDown(kKeyLeftAlt) || IsKeyDown(kKeyRightAlt)) &&
              props_.canFullScreen) {
     SwitchMode();
+  } else if (code == kKeyF11 && (IsKeyDown(kKeyLeftControl) || IsKeyDown(kKeyRightControl))) {
+    ToggleDebugLines();
   } else if (code == kKeyScrollLock) {
     layoutMode_ = !layoutMode_;
     if (!layoutMode_) CallMessageHook(kMsgLayoutMove, 0, &layoutMode_);

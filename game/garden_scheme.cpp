@@ -4,6 +4,7 @@
 #include "controls/toolbar_control.h"
 #include "engine/graphics.h"
 #include "engine/interface.h"
+#include "engine/trace.h"
 #include "game/common_controls.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
@@ -39,6 +40,7 @@ void Correction(int level, const char* speaker) {
 void AwardSticker(int sticker) {
   GameState& state = State();
   state.Profile().stickers[sticker] = 1;
+  trace::Sticker(sticker);
   WriteUserFile(state.profiles, state.currentProfile);
   state.Profile().newSticker = sticker;
   Engine().ChangeScreen(kScreenAlbum, 0, false);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/interface.h"
+#include "engine/trace.h"
 #include "platform/data_file.h"
 
 namespace rufo {
@@ -57,7 +58,10 @@ bool WriteUserFile(ProfileTable& table, int currentProfile) {
   Interface& engine = Engine();
   for (int root : {kRuntimeRoot, kDataRoot}) {
     const std::string path = platform::ResolveDataPath(engine.MakeDataPath(kUserFileName, root));
-    if (ReplaceFile(path, image)) return true;
+    if (ReplaceFile(path, image)) {
+      trace::Save();
+      return true;
+    }
   }
   engine.Log("Cannot load file \"" + engine.MakeDataPath(kUserFileName, kDataRoot) + "\"");
   return false;

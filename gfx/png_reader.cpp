@@ -9,7 +9,26 @@ namespace {
 
 constexpr double kScreenGamma = 2.2;
 
+PngMessageSink& MessageSink() {
+  static PngMessageSink sink;
+  return sink;
+}
+
+void ReportWarning(png_structp, png_const_charp text) {
+  if (MessageSink()) MessageSink()(std::string("libpng warning: ") + text);
+}
+
+// Reports, then jumps back to the point each guarded step sets.
+[[noreturn]] void ReportError(png_structp png, png_const_charp text) {
+  if (MessageSink()) MessageSink()(std::string("libpng error: ") + text);
+  png_longjmp(png, 1);
+}
+
 }  // namespace
+
+void SetPngMessageSink(PngMessageSink sink) {
+  MessageSink() = std::move(sink);
+}
 
 PngReader::~PngReader() {
   if (png_) png_destroy_read_struct(&png_, &info_, nullptr);
@@ -21,7 +40,7 @@ bool PngReader::ReadHeader() {
       png_sig_cmp(signature, 0, sizeof signature) != 0) {
     return false;
   }
-  png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, ReportError, ReportWarning);
   if (!png_) return false;
   info_ = png_create_info_struct(png_);
   return info_ && ReadHeaderGuarded();

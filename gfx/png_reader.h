@@ -3,12 +3,18 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 typedef struct png_struct_def png_struct;
 typedef struct png_info_def png_info;
 
 namespace rufo::gfx {
+
+// Where libpng's warnings and error texts go, as lines "libpng warning: TEXT" and
+// "libpng error: TEXT" (the engine sends them to its log); nowhere when no sink is set.
+using PngMessageSink = std::function<void(const std::string& line)>;
+void SetPngMessageSink(PngMessageSink sink);
 
 // Decodes a PNG stream into 8-bit R, G, B rows whatever the file holds: palettes and grey are
 // expanded, 16-bit samples keep their high byte, an alpha channel or transparency chunk is

@@ -48,7 +48,28 @@ char32_t NextCodePoint(std::string_view text, size_t& i) {
   return c;
 }
 
+bool IsUtf8(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<uint8_t>(text[i++]);
+    const int extra = lead < 0x80   ? 0
+                      : lead < 0xC2 ? -1
+                      : lead < 0xE0 ? 1
+                      : lead < 0xF0 ? 2
+                      : lead < 0xF5 ? 3
+                                    : -1;
+    if (extra < 0 || text.size() - i < size_t(extra)) return false;
+    for (int k = 0; k < extra; ++k) {
+      if ((static_cast<uint8_t>(text[i++]) & 0xC0) != 0x80) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
+
+std::string ReadableUtf8(std::string_view text) {
+  return IsUtf8(text) ? std::string(text) : Cp1250ToUtf8(text);
+}
 
 std::string Cp1250ToUtf8(std::string_view cp1250) {
   std::string out;

@@ -10,8 +10,10 @@ namespace {
 // Mixing goes in steps of at most this much sound, so that refills answer each notification
 // before the play cursor moves far on.
 constexpr uint32_t kStepMs = 10;
-// How long a step waits for a refill thread (real time) before it plays on regardless.
-constexpr std::chrono::milliseconds kHandshakeLimit{5000};
+// How long a step waits for a refill thread (real time) before it plays on regardless. The mix
+// depends on every refill being in place, so only a hung thread may run into this, never a slow
+// one on a busy machine.
+constexpr std::chrono::milliseconds kHandshakeLimit{60000};
 
 }  // namespace
 

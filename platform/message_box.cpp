@@ -36,8 +36,8 @@ void ShowErrorBox(const std::string& caption, const std::string& text) {
     State().recorded.push_back(text);
     mode = State().mode;
   }
-  const std::string utf8Caption = Cp1250ToUtf8(caption);
-  const std::string utf8Text = Cp1250ToUtf8(text);
+  const std::string utf8Caption = ReadableUtf8(caption);
+  const std::string utf8Text = ReadableUtf8(text);
   if (mode == MessageBoxMode::kDialog &&
       SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, utf8Caption.c_str(), utf8Text.c_str(),
                                nullptr) == 0) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/cp1250.h"
 #include "tests/support/headless_engine.h"
+#include "tests/support/temp_folder.h"
 
 namespace rufo {
 namespace {
@@ -18,12 +18,19 @@ class FatalTest : public ::testing::Test {
                                    bool fullScreen, int exitCode, const std::string& stepName,
                                    const std::string& loggedCode) {
     SCOPED_TRACE(loggedCode);
-    test::HeadlessEngine engine;
+    test::TempFolder traceFolder;
+    RunOptions options;
+    options.tracePath = traceFolder.Root() + "trace.txt";
+    test::HeadlessEngine engine(options);
     engine.Engine().Video().InjectFailure(step, result);
     EXPECT_EXIT(engine.Start(fullScreen), ExitedWithCode(exitCode), "Direct draw");
+    // The log is UTF-8, whatever the game's own texts are.
+    const std::string message = "Chyba při inicializaci Direct draw" + stepName;
     EXPECT_EQ(engine.LogText(), "CD=" + engine.DataRoot() + "\nHD=" + engine.RuntimeRoot() + "\n" +
-                                    platform::Utf8ToCp1250("Chyba při inicializaci Direct draw") +
-                                    stepName + "\nExit code: " + loggedCode + "\n");
+                                    message + "\nExit code: " + loggedCode + "\n");
+    const auto code = static_cast<int32_t>(std::stoul(loggedCode, nullptr, 16));
+    EXPECT_EQ(traceFolder.Read("trace.txt"),
+              "0 fatal " + std::to_string(code) + " " + message + "\n");
   }
 };
 

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <thread>
 #include <tuple>
 #include <vector>
 
+#include "tests/support/demo_run.h"
 #include "tests/support/pictures.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
@@ -48,27 +50,35 @@ TEST_F(HeadlessRunTest, RunsTheGivenGameTimeFastAndLogsItsStart) {
   EXPECT_NE(log.find("Interface::Init () OK\n"), std::string::npos);
 }
 
-TEST_F(HeadlessRunTest, SecondCopyExitsAtOnceAndLeavesTheFirstRunning) {
-  // The first copy must go on playing past the title, so it needs the whole demo data set.
-  const std::string demoData = std::string(RUFO_BINARY_DIR) + "/data/";
-  if (!std::filesystem::exists(demoData + ".demogen")) GTEST_SKIP() << "no generated demo data";
-  UseDataRoot(demoData);
-  test::Process first(test::BuiltProgram("rufo"), {}, Env(""));
-  ASSERT_TRUE(first.Start());
-  // The first copy holds the lock before it opens its log; wait (bounded) for the log.
-  for (int i = 0; i < 500 && folder_.Read("rt/Debug.log").find("OK") == std::string::npos; ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+// Tests and scripted players run many copies at once: none waits for or stops another, and each
+// writes its own log and its own user file.
+TEST(ParallelRunsTest, TwoHeadlessRunsStartedTogetherBothPlayToTheirEnd) {
+  if (!test::HaveDemoData()) GTEST_SKIP() << "no generated demo data";
+  test::DemoRun first, second;
+  test::TempFolder shared;
+  std::vector<std::unique_ptr<test::Process>> runs;
+  for (const test::DemoRun* run : {&first, &second}) {
+    auto env = run->Env(40000);
+    env["XDG_RUNTIME_DIR"] = shared.Root();  // one runtime folder, as for one user
+    env["RUFO_TRACE"] = run->Path("trace.txt");
+    run->Folder().Write("input.txt", "300 lup\n2000 move 600 40\n2100 ldown\n2150 lup\n");
+    env["RUFO_INPUT"] = run->Path("input.txt");
+    runs.push_back(std::make_unique<test::Process>(test::BuiltProgram("rufo"),
+                                                   std::vector<std::string>{}, env));
   }
-  ASSERT_NE(folder_.Read("rt/Debug.log").find("Interface::Init () OK"), std::string::npos);
-
-  test::Process second(test::BuiltProgram("rufo"), {}, Env(""));
-  ASSERT_TRUE(second.Start());
-  EXPECT_EQ(second.Wait(), 0);
-  EXPECT_EQ(second.StandardError(), "");
-  EXPECT_TRUE(first.Running());
-  EXPECT_NE(folder_.Read("rt/Debug.log").find("Interface::Init () OK"), std::string::npos)
-      << "the second copy must not replace the first one's log";
-  first.Kill();
+  for (auto& run : runs)
+    ASSERT_TRUE(run->Start());
+  for (auto& run : runs)
+    EXPECT_EQ(run->Wait(), 0) << run->StandardError();
+  for (const test::DemoRun* run : {&first, &second}) {
+    const std::string log = run->Read("rt/Debug.log");
+    EXPECT_EQ(log.rfind("CD=" + test::DemoData().string() + "/\nHD=" + run->Path("rt/\n"), 0), 0u)
+        << log;
+    EXPECT_NE(log.find("Interface::Init () OK"), std::string::npos) << log;
+    const std::string trace = run->Read("trace.txt");
+    EXPECT_NE(trace.find(" speak MLUVI "), std::string::npos) << trace;
+  }
+  EXPECT_EQ(first.Read("trace.txt"), second.Read("trace.txt"));
 }
 
 // The program driven from outside: a script of input and frames captured at given game times.

@@ -42,39 +42,39 @@ class WaitablesTest : public ::testing::Test {
   }
 
   std::vector<Waitable> received_;
-  std::array<platform::Event, 33> events_;
+  std::array<platform::Event, 70> events_;
   test::HeadlessEngine engine_;
 };
 
-TEST_F(WaitablesTest, TableHoldsThirtyTwoAndUnregisterKeepsTheOrderEvenDuringThePump) {
+TEST_F(WaitablesTest, TableGrowsAndUnregisterKeepsTheOrderEvenDuringThePump) {
   Interface& e = Engine();
   EXPECT_FALSE(e.RegisterWaitable(nullptr, 1));
-  for (int i = 0; i < 32; ++i)
+  for (int i = 0; i < 64; ++i)
     ASSERT_TRUE(e.RegisterWaitable(&events_[i], 100 + i));
-  EXPECT_FALSE(e.RegisterWaitable(&events_[32], 132));
 
   EXPECT_TRUE(e.UnregisterWaitable(&events_[5]));
   EXPECT_FALSE(e.UnregisterWaitable(&events_[5]));
-  EXPECT_FALSE(e.UnregisterWaitable(&events_[32]));
-  EXPECT_TRUE(e.RegisterWaitable(&events_[32], 132)) << "the freed entry is usable again";
+  EXPECT_FALSE(e.UnregisterWaitable(&events_[64]));
+  EXPECT_TRUE(e.RegisterWaitable(&events_[64], 164));
 
-  events_[32].Set();
+  events_[64].Set();
   events_[7].Set();
   events_[5].Set();
   events_[6].Set();
+  events_[40].Set();
   e.PumpWaitables();
-  // Table order: 0..4, 6..31, 32; event 5 is no longer listed.
-  EXPECT_EQ(ReceivedData(), (std::vector<intptr_t>{106, 107, 132}));
+  // Table order: 0..4, 6..63, 64; event 5 is no longer listed.
+  EXPECT_EQ(ReceivedData(), (std::vector<intptr_t>{106, 107, 140, 164}));
   EXPECT_EQ(received_[0].event, &events_[6]);
   e.PumpWaitables();
-  EXPECT_EQ(received_.size(), 3u) << "each signal gives one message";
+  EXPECT_EQ(received_.size(), 4u) << "each signal gives one message";
 
   // The receiver may unregister an event that is still signalled: it is not reported.
   events_[8].Set();
   events_[9].Set();
   g_unregisterOnFirst = &events_[9];
   e.PumpWaitables();
-  EXPECT_EQ(ReceivedData(), (std::vector<intptr_t>{106, 107, 132, 108}));
+  EXPECT_EQ(ReceivedData(), (std::vector<intptr_t>{106, 107, 140, 164, 108}));
 }
 
 TEST_F(WaitablesTest, MainLoopPumpsSignalledEventsBeforeTheTick) {

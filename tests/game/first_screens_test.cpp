@@ -4,11 +4,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "game/profile.h"
 #include "tests/game/demo_game.h"
+#include "tests/support/demo_run.h"
 #include "tests/support/pictures.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
@@ -75,28 +78,66 @@ int Loudest(const std::string& wav, double from, double to) {
   return loudest;
 }
 
+// The first screens played once into a folder of its own: trace, captured frames, mix and the
+// runtime root.
+struct FirstScreensRun {
+  static constexpr const char* kCaptures[] = {"before.png", "start.png", "garden.png"};
+
+  FirstScreensRun() {
+    run.Folder().Write("input.txt", PlayScript());
+    auto env = run.Env(50000);
+    env["RUFO_INPUT"] = run.Path("input.txt");
+    env["RUFO_TRACE"] = run.Path("trace.txt");
+    env["RUFO_AUDIO_OUT"] = run.Path("mix.wav");
+    env["RUFO_CAPTURE"] = "31500:" + run.Path(kCaptures[0]) + ",33500:" + run.Path(kCaptures[1]) +
+                          ",49000:" + run.Path(kCaptures[2]);
+    test::Process rufo(test::BuiltProgram("rufo"), {}, env);
+    EXPECT_TRUE(rufo.Start());
+    exitCode = rufo.Wait();
+    standardError = rufo.StandardError();
+  }
+
+  test::DemoRun run;
+  int exitCode = -1;
+  std::string standardError;
+};
+
+// The kinds and fields of the trace lines of one kind, in order, without their times.
+std::vector<std::string> TraceLines(const std::string& trace, const std::string& kind) {
+  std::vector<std::string> lines;
+  std::istringstream in(trace);
+  std::string line;
+  while (std::getline(in, line)) {
+    const size_t space = line.find(' ');
+    if (space != std::string::npos && line.compare(space + 1, kind.size() + 1, kind + " ") == 0) {
+      lines.push_back(line.substr(space + 1));
+    }
+  }
+  return lines;
+}
+
 TEST(FirstScreensTest, TitleStartFaceCapJumpAndTheLearningGarden) {
-  if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
-  test::TempFolder folder;
-  fs::create_directories(folder.Path() / "rt");
-  folder.Write("config/rufo.ini",
-               "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + folder.Root() + "rt/\n");
-  folder.Write("input.txt", PlayScript());
-  const std::string before = folder.Root() + "before.png";
-  const std::string start = folder.Root() + "start.png";
-  const std::string garden = folder.Root() + "garden.png";
-  test::Process rufo(
-      test::BuiltProgram("rufo"), {},
-      {{"RUFO_HEADLESS", "1"},
-       {"RUFO_CONFIG_DIR", folder.Root() + "config"},
-       {"XDG_RUNTIME_DIR", folder.Root()},
-       {"RUFO_RUN_MS", "50000"},
-       {"RUFO_SEED", "7"},
-       {"RUFO_INPUT", folder.Root() + "input.txt"},
-       {"RUFO_AUDIO_OUT", folder.Root() + "mix.wav"},
-       {"RUFO_CAPTURE", "31500:" + before + ",33500:" + start + ",49000:" + garden}});
-  ASSERT_TRUE(rufo.Start());
-  ASSERT_EQ(rufo.Wait(), 0) << rufo.StandardError();
+  if (!test::HaveDemoData()) GTEST_SKIP() << "no generated demo data";
+  const FirstScreensRun played;
+  ASSERT_EQ(played.exitCode, 0) << played.standardError;
+  const test::DemoRun& folder = played.run;
+  const std::string before = folder.Path("before.png");
+  const std::string start = folder.Path("start.png");
+  const std::string garden = folder.Path("garden.png");
+
+  // What the game said, and when it wrote the user file: the greeting, the introduction cut short
+  // by a click, the praise of the face with its cap, the jump, and the save when the jump ended.
+  const std::string trace = folder.Read("trace.txt");
+  EXPECT_EQ(TraceLines(trace, "speak"),
+            (std::vector<std::string>{
+                "speak MLUVI Sounds\\Start\\sp_wait", "speak MLUVI Sounds\\Start\\sp_intro",
+                "speak MLUVI Sounds\\Start\\sp_go", "speak A_JUMP Bitmaps\\Start\\Ani\\A_JUMP"}))
+      << trace;
+  EXPECT_EQ(TraceLines(trace, "save"), std::vector<std::string>{"save"}) << trace;
+  const size_t jump = trace.find(" speak A_JUMP ");
+  const size_t save = trace.find(" save\n");
+  ASSERT_NE(save, std::string::npos);
+  EXPECT_LT(jump, save) << "the file is written when the jump has ended";
 
   const std::string user = folder.Read("rt/rufo_usr.dat");
   ASSERT_EQ(user.size(), kProfileCount * ProfileRecord::kSize) << "written when the jump ended";
@@ -120,6 +161,23 @@ TEST(FirstScreensTest, TitleStartFaceCapJumpAndTheLearningGarden) {
   EXPECT_GT(Loudest(mix, 1, 5), 1000) << "\"sp_wait\" on the Start screen";
   EXPECT_EQ(Loudest(mix, 10, 30), 0) << "the introduction was cut short by a click";
   EXPECT_GT(Loudest(mix, 34.2, 37), 1000) << "\"sp_go\" after the cap was dropped";
+}
+
+// Nothing in a run depends on the wall clock or on how the threads were scheduled: the same data,
+// seed and input give the same bytes.
+TEST(FirstScreensTest, PlayedTwiceGivesTheSameTraceFramesAndSound) {
+  if (!test::HaveDemoData()) GTEST_SKIP() << "no generated demo data";
+  const FirstScreensRun first, second;
+  ASSERT_EQ(first.exitCode, 0) << first.standardError;
+  ASSERT_EQ(second.exitCode, 0) << second.standardError;
+  std::vector<std::string> outputs = {"trace.txt", "mix.wav"};
+  outputs.insert(outputs.end(), std::begin(FirstScreensRun::kCaptures),
+                 std::end(FirstScreensRun::kCaptures));
+  for (const std::string& output : outputs) {
+    const std::string bytes = first.run.Read(output);
+    EXPECT_FALSE(bytes.empty()) << output;
+    EXPECT_TRUE(bytes == second.run.Read(output)) << output << " differs between the runs";
+  }
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ void HeadlessEngine::Play(const std::string& script) {
   InputScript input;
   std::string error;
   ASSERT_TRUE(input.Parse(script, &error)) << error;
-  input.Deliver(UINT32_MAX, Window(), engine_->Input());
+  ASSERT_TRUE(input.Deliver(UINT32_MAX, Window(), engine_->Input(), &error)) << error;
   engine_->PumpInput();
 }
 

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/support/headless_engine.h"
+
+namespace rufo {
+namespace {
+
+// The frame-rate line at the top and the debug text line at the bottom: black text on white.
+class DebugLinesTest : public ::testing::Test {
+ protected:
+  explicit DebugLinesTest(bool fromStart = false) {
+    options_.debugLines = fromStart;
+    options_.tracePath = traceFolder_.Root() + "trace.txt";
+  }
+
+  // Whether the rows from `top` on (16 of them) show the white of a diagnostic line.
+  bool LineShows(int top) {
+    engine_->Engine().ComposeFrame();
+    const std::vector<uint32_t> frame = engine_->Window().LastFrame();
+    const auto begin = frame.begin() + top * 640;
+    return std::count(begin, begin + 16 * 640, 0xFFFFFFu) > 20;
+  }
+  bool RateShows() { return LineShows(0); }
+  bool TextShows() { return LineShows(480 - 16); }
+
+  void StartEngine() {
+    engine_ = std::make_unique<test::HeadlessEngine>(options_);
+    engine_->Start();
+    engine_->Engine().SetDebugText("Count = 3");
+  }
+
+  test::TempFolder traceFolder_;
+  RunOptions options_;
+  std::unique_ptr<test::HeadlessEngine> engine_;
+};
+
+TEST_F(DebugLinesTest, HiddenUntilCtrlF11ShowsBothAndHidesThemAgain) {
+  StartEngine();
+  EXPECT_FALSE(RateShows());
+  EXPECT_FALSE(TextShows());
+  engine_->Play("0 key LCtrl down\n0 key F11 down\n0 key F11 up");
+  EXPECT_TRUE(RateShows());
+  EXPECT_TRUE(TextShows());
+  engine_->Play("0 key F11 down\n0 key F11 up\n0 key LCtrl up");
+  EXPECT_FALSE(RateShows());
+  EXPECT_FALSE(TextShows());
+  engine_->Play("0 key F11 down\n0 key F11 up");
+  EXPECT_FALSE(RateShows()) << "F11 alone is the game's key";
+}
+
+class DebugLinesFromStartTest : public DebugLinesTest {
+ protected:
+  DebugLinesFromStartTest() : DebugLinesTest(true) {}
+};
+
+TEST_F(DebugLinesFromStartTest, ShownFromTheStartAndEveryChangeOfTheTextIsTraced) {
+  StartEngine();
+  EXPECT_TRUE(RateShows());
+  EXPECT_TRUE(TextShows());
+  Interface& engine = engine_->Engine();
+  engine.SetDebugText("Count = 3");  // unchanged: not traced again
+  engine.SetDebugText("Count = 4");
+  engine.SetDebugText(std::string(300, 'x'));
+  engine.Shutdown();
+  // The display set-up writes whether the background came back ("0": there is none yet).
+  EXPECT_EQ(
+      traceFolder_.Read("trace.txt"),
+      "0 debug 0\n0 debug Count = 3\n0 debug Count = 4\n0 debug " + std::string(255, 'x') + "\n");
+}
+
+}  // namespace
+}  // namespace rufo
