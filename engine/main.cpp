@@ -1,6 +1,8 @@
 #include "engine/first_run.h"
 #include "engine/interface.h"
 #include "game/game.h"
+#include "gardens/garden_screens.h"
+#include "learn/learning_screens.h"
 #include "tools/assetkit/frame_capture.h"
 
 int main() {
@@ -18,6 +20,8 @@ int main() {
       capture.Take(gameMs, frame);
     });
   }
+  RegisterGardenScreens(Screens());
+  RegisterLearningScreens(Screens());
   if (!GameStart()) return 0;
   const int result = engine.Run();
   GameEnd();

@@ -5,13 +5,14 @@
 #include "controls/control.h"
 #include "controls/scripted_animation_control.h"
 #include "engine/interface.h"
+#include "engine/messages.h"
 #include "game/common_controls.h"
 #include "game/game_state.h"
 #include "game/screen_rules.h"
 
 namespace rufo {
 
-void BuildAlbum() {
+void AlbumScreen::Build() {
   GameState& state = State();
   state.screen->Load("Data\\album\\screen.dat");
   HideToolbar();
@@ -23,20 +24,25 @@ void BuildAlbum() {
     }
   }
   if (profile.newSticker == -1) {
-    state.albumReady = true;
+    ready_ = true;
     return;
   }
   if (auto* arrival = ScriptedAnimation(("S" + std::to_string(profile.newSticker)).c_str())) {
     arrival->LoadSound("Bitmaps\\Album\\Ani\\cink");
     arrival->Speak("", false);
-    state.albumReady = false;
+    ready_ = false;
   }
 }
 
-void LeaveAlbum() {
-  GameState& state = State();
-  ScreenId next = AlbumExit(state.Profile(), Engine().PreviousScreen());
-  if (!state.Profile().albumComplete) state.Profile().newSticker = -1;
+void AlbumScreen::OnControlEvent(Control* /*control*/, int32_t event, bool /*live*/) {
+  if (event == kEventAnimationEnd) ready_ = true;
+}
+
+void AlbumScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unconsumed*/) {
+  if (message != kMsgLeftUp || !ready_) return;
+  ProfileRecord& profile = State().Profile();
+  const ScreenId next = AlbumExit(profile, Engine().PreviousScreen());
+  if (!profile.albumComplete) profile.newSticker = -1;
   Engine().ChangeScreen(next, 0, false);
 }
 

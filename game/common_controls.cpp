@@ -8,8 +8,8 @@
 #include "controls/toolbar_control.h"
 #include "engine/interface.h"
 #include "game/game_state.h"
+#include "game/screen.h"
 #include "game/screen_rules.h"
-#include "game/start_screen.h"
 
 namespace rufo {
 namespace {
@@ -19,7 +19,6 @@ constexpr int kStartItem = 1;
 constexpr int kAlbumItem = 2;
 constexpr int kBackItem = 3;
 constexpr int kEndItem = 4;
-constexpr int kYes = 0;
 
 struct ItemPlace {
   int x;
@@ -31,11 +30,10 @@ constexpr ItemPlace kItems[] = {
 
 bool CreateToolbar() {
   auto toolbar = std::make_unique<ToolbarControl>(kToolbarId);
-  if (!toolbar->Init(144, 397, 459, "tbar", 0)) return false;
+  if (!toolbar->Init(144, 397, 459, "tbar", kToolbarFlags)) return false;
   for (const ItemPlace& item : kItems) {
     if (!toolbar->AddItem(item.x, item.y, item.name)) return false;
   }
-  toolbar->SetFlags(kCfHidden | kCfPersistent);
   return AddControl(toolbar.release());
 }
 
@@ -52,19 +50,8 @@ bool CreateQuestion(int32_t id, bool closingSounds) {
   return AddControl(question.release());
 }
 
-void PlayDeleteAnimation() {
-  int slot = State().pendingDeleteRegion - 26;
-  if (slot < 0 || slot > 3) return;
-  if (auto* button = ScriptedAnimation(DeleteButtonName(slot))) button->Speak("", false);
-}
-
-void AnswerDeleteQuestion(int result) {
-  if (result == kYes) PlayDeleteAnimation();
-  CloseDialog(kDeleteQuestionId, true);
-}
-
 void AnswerEndQuestion(int result) {
-  if (result != kYes) {
+  if (result != kDialogYes) {
     CloseDialog(kEndQuestionId, true);
     if (ToolbarControl* toolbar = Toolbar()) toolbar->ClearFlags(kCfDisabled);
     return;
@@ -75,8 +62,8 @@ void AnswerEndQuestion(int result) {
     return;
   }
   CloseDialog(kEndQuestionId, false);
-  Engine().ChangeScreen(kScreenLearn, 0, false);
-  State().learnEnding = true;
+  Engine().ChangeScreen(kScreenLearnHub, 0, false);
+  State().learning.farewell = true;
 }
 
 void ToggleHelp(ToolbarControl& toolbar) {
@@ -98,6 +85,7 @@ void ChooseToolbarItem(ToolbarControl& toolbar) {
   if (StopHelp()) return;
   if (item == kStartItem) Engine().ChangeScreen(kScreenStart, 0, false);
   if (item == kAlbumItem) Engine().ChangeScreen(kScreenAlbum, 0, false);
+  if (item == kBackItem && CurrentScreen()) CurrentScreen()->OnBack();
   if (item == kEndItem) AskEndQuestion();
 }
 
@@ -111,10 +99,10 @@ QuestionControl* Question(int32_t id) {
   return dynamic_cast<QuestionControl*>(FindControl(id));
 }
 
-bool CreateCommonControls() {
-  if (!Toolbar() && !CreateToolbar()) return false;
-  if (!Question(kEndQuestionId) && !CreateQuestion(kEndQuestionId, true)) return false;
-  return Question(kDeleteQuestionId) || CreateQuestion(kDeleteQuestionId, false);
+void CreateCommonControls() {
+  if (!Toolbar()) CreateToolbar();
+  if (!Question(kEndQuestionId)) CreateQuestion(kEndQuestionId, true);
+  if (!Question(kDeleteQuestionId)) CreateQuestion(kDeleteQuestionId, false);
 }
 
 void PrepareToolbar(ScreenId id) {
@@ -141,12 +129,13 @@ void RaiseToolbar() {
   }
 }
 
-void ShowDialog(int32_t id) {
-  if (QuestionControl* question = Question(id)) {
-    question->ClearFlags(kCfHidden | kCfDisabled);
-    MoveControl(id, ControlList::kCapacity);
-  }
+bool ShowDialog(int32_t id) {
+  QuestionControl* question = Question(id);
+  if (!question) return false;
+  question->ClearFlags(kCfHidden | kCfDisabled);
+  MoveControl(id, ControlList::kCapacity);
   SetModalDialog(true);
+  return true;
 }
 
 void CloseDialog(int32_t id, bool disable) {
@@ -157,6 +146,7 @@ void CloseDialog(int32_t id, bool disable) {
 }
 
 void AskEndQuestion() {
+  if (!Question(kEndQuestionId)) return;
   if (ToolbarControl* toolbar = Toolbar()) toolbar->SetFlags(kCfDisabled);
   ReevaluateCursor();
   ShowDialog(kEndQuestionId);
@@ -175,10 +165,6 @@ bool StopHelp() {
 bool HandleCommonEvent(Control* control, int32_t event, bool live) {
   if (!control || event != kEventClicked || !live) return false;
   switch (control->GetId()) {
-    case kDeleteQuestionId:
-      if (Question(kDeleteQuestionId) != control) return false;
-      AnswerDeleteQuestion(Question(kDeleteQuestionId)->GetResult());
-      return true;
     case kEndQuestionId:
       if (Question(kEndQuestionId) != control) return false;
       AnswerEndQuestion(Question(kEndQuestionId)->GetResult());

@@ -35,10 +35,10 @@ int FeedbackChooser::Pick(FeedbackSet set, GameRandom& random) {
   return pick;
 }
 
-Verdict JudgeAnswer(GameScore& score, bool good, const GameInfo& game, bool stickerEarned) {
+Verdict JudgeAnswer(GameScore& score, bool good, int winAt, bool stickerEarned) {
   if (good) {
     ++score.good;
-    return !stickerEarned && score.good >= game.winAt ? Verdict::kWin : Verdict::kPraise;
+    return !stickerEarned && score.good >= winAt ? Verdict::kWin : Verdict::kPraise;
   }
   ++score.wrong;
   return !stickerEarned && score.wrong == kLossAt ? Verdict::kLoss : Verdict::kCorrection;

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "game/game_random.h"
-#include "game/game_table.h"
 
 namespace rufo {
 
@@ -35,8 +34,11 @@ struct GameScore {
 
 enum class Verdict { kPraise, kWin, kCorrection, kLoss };
 
+// Every game is lost at three wrong answers.
+inline constexpr int kLossAt = 3;
+
 // Counts an answer and says what the character responds. The thresholds apply only while the
 // game's sticker is not yet earned; after that the game goes on with praise and corrections.
-Verdict JudgeAnswer(GameScore& score, bool good, const GameInfo& game, bool stickerEarned);
+Verdict JudgeAnswer(GameScore& score, bool good, int winAt, bool stickerEarned);
 
 }  // namespace rufo

@@ -8,52 +8,35 @@
 #include "engine/graphics.h"
 #include "engine/interface.h"
 #include "engine/messages.h"
-#include "game/album.h"
+#include "engine/trace.h"
 #include "game/common_controls.h"
+#include "game/game_screens.h"
 #include "game/game_state.h"
+#include "game/screen.h"
 #include "game/screen_rules.h"
 #include "game/start_screen.h"
-#include "game/title_end_screens.h"
 #include "platform/cp1250.h"
 
 namespace rufo {
 namespace {
 
-constexpr int kTitleWait = 500;
-
-void BuildFamilyZero(ScreenId id) {
-  switch (id) {
-    case kScreenStart:
-      BuildStartScreen();
-      break;
-    case kScreenEnd:
-      BuildEndScreen();
-      break;
-    case kScreenCredits:
-      BuildCreditsScreen();
-      break;
-    case kScreenEntry:
-      BuildEntryScreen();
-      break;
-    case kScreenTitle:
-      BuildTitleScreen();
-      break;
-    default:
-      break;
-  }
+std::unique_ptr<Screen>& Shown() {
+  static std::unique_ptr<Screen> screen;
+  return screen;
 }
 
 void BuildScreen() {
+  if (Shown()) Shown()->Leave();
   DestroyControls(false);
   LoadHitMap(nullptr);
   SetSpeaking(false);
   ReevaluateCursor();
-  ScreenId id = Engine().CurrentScreen();
+  const ScreenId id = Engine().CurrentScreen();
   PrepareToolbar(id);
-  // The learning garden's and the gardens' scenes are built by their own loaders; until they
-  // exist their screens hold only the toolbar.
-  if (id == kScreenAlbum) BuildAlbum();
-  if (Family(id) == 0) BuildFamilyZero(id);
+  Shown().reset();
+  Shown() = Screens().Make(id);
+  trace::Screen(id, Engine().PreviousScreen());
+  Shown()->Build();
   RaiseToolbar();
 }
 
@@ -67,39 +50,27 @@ void LoadScreen() {
 }
 
 void OnControlEvent(Control* control, int32_t event, bool live) {
-  GameState& state = State();
-  ScreenId id = Engine().CurrentScreen();
-  if (id == kScreenAlbum && event == kEventAnimationEnd) state.albumReady = true;
-  int kind = SpeechKind();
-  if ((kind == kSpeechIntro || kind == kSpeechWait) &&
-      EventFrom(control, event, "MLUVI", kEventAnimationEnd)) {
-    state.facesClickable = true;
-  }
   if (EventFrom(control, event, "MYS2", kEventClicked)) {
     MoveControl(control->GetId(), ControlList::kCapacity);
   }
-  if (HandleCommonEvent(control, event, live)) return;
-  if (id == kScreenStart) StartScreenEvent(control, event, live);
-  if (id == kScreenEnd) EndScreenEvent(control, event);
+  HandleCommonEvent(control, event, live);
+  if (Screen* screen = CurrentScreen()) screen->OnControlEvent(control, event, live);
 }
 
 void OnTick() {
-  GameState& state = State();
-  if (!state.titleTimerOn) return;
-  if (++state.titleTimer > kTitleWait) {
-    Engine().ChangeScreen(kScreenStart, 0, false);
-    state.titleTimerOn = false;
-    state.titleTimer = 0;
-  }
+  if (Screen* screen = CurrentScreen()) screen->OnTick();
 }
 
-void PointAtRegion(bool unconsumed) {
+// The hand over a hit-map region, the saved cursor elsewhere; the screen and, on screens with
+// an odd id, the profile slots have their say first.
+void PointAtRegion(Screen* screen, bool unconsumed) {
   if (!unconsumed) return;
-  ScreenId id = Engine().CurrentScreen();
-  uint8_t region = HitMapValue(Engine().MouseX(), Engine().MouseY());
-  if ((id & 1) && StartScreenPointer(region)) return;
+  const ScreenId id = Engine().CurrentScreen();
+  const uint8_t region = HitMapValue(Engine().MouseX(), Engine().MouseY());
+  if (screen && screen->OnPointer(region)) return;
+  if ((id & 1) && ProfileSlotPointer(region)) return;
   GameState& state = State();
-  int cursor = Engine().CurrentCursor();
+  const int cursor = Engine().CurrentCursor();
   if (region == kNoRegion) {
     if (cursor != state.savedCursor) {
       Engine().SetCursor(state.savedCursor == -1 ? kCursorArrow : state.savedCursor);
@@ -135,15 +106,17 @@ void HelpFinished(intptr_t param) {
   SetSpeechKind(kSpeechNone);
 }
 
+// The edges of a main scene lead to the next scene of the ring, unless the hand points at
+// something or the farewell is on its way to the credits.
 void Walk(int32_t message) {
-  ScreenId id = Engine().CurrentScreen();
+  const ScreenId id = Engine().CurrentScreen();
   if (!IsMainScene(id)) return;
-  if (message == kMsgLeftDown) {
-    ScreenId target = WalkTarget(id, Engine().MouseX(), Engine().CurrentCursor());
+  if (message == kMsgLeftDown && !State().learning.farewell) {
+    const ScreenId target = WalkTarget(id, Engine().MouseX(), Engine().CurrentCursor());
     if (target) Engine().ChangeScreen(target, 0, false);
   }
   if (message == kMsgMouseMoved) {
-    int shape = WalkingCursor(Engine().MouseX(), Engine().CurrentCursor());
+    const int shape = WalkingCursor(Engine().MouseX(), Engine().CurrentCursor());
     if (shape >= 0) Engine().SetCursor(shape);
     State().savedCursor = kCursorArrow;
   }
@@ -151,30 +124,25 @@ void Walk(int32_t message) {
 
 void OnMessage(int32_t message, intptr_t param, bool* unconsumed) {
   if (ModalDialog()) return;
-  GameState& state = State();
-  ScreenId id = Engine().CurrentScreen();
-  if (message == kMsgLeftUp && id == kScreenTitle) {
-    state.titleTimerOn = true;
-    state.titleTimer = kTitleWait;
-  }
-  if (message == kMsgLeftUp && id == kScreenAlbum && state.albumReady) LeaveAlbum();
-  if (message == kMsgKeyDown && id == kScreenCredits) Engine().RequestQuit();
+  Screen* screen = CurrentScreen();
   if (message == kMsgWaitableSignalled) HelpFinished(param);
-  if (message == kMsgMouseMoved) PointAtRegion(*unconsumed);
-  if (message == kMsgLeftUp) {
-    if (id == kScreenCredits) Engine().RequestQuit();
-    if (*unconsumed) StopHelp();
-  }
-  if (message == kMsgLeftDown && state.questionSound && state.questionSound->IsPlaying()) {
+  if (message == kMsgMouseMoved) PointAtRegion(screen, *unconsumed);
+  if (message == kMsgLeftUp && *unconsumed) StopHelp();
+  if (message == kMsgLeftDown && State().questionSound && State().questionSound->IsPlaying()) {
     AfterQuestionSound(unconsumed);
   }
-  if (id == kScreenStart) StartScreenMessage(message, unconsumed);
+  if (screen) screen->OnMessage(message, param, unconsumed);
   Walk(message);
 }
 
 }  // namespace
 
+Screen* CurrentScreen() {
+  return Shown().get();
+}
+
 bool GameStart() {
+  RegisterGameScreens(Screens());
   Engine().SetGameCallbacks(LoadScreen, OnControlEvent, OnTick, OnMessage);
   Engine().SetCursor(kCursorArrow);
   Engine().ChangeScreen(kScreenEntry, 0, false);
@@ -187,6 +155,7 @@ void GameEnd() {
   GameStateForControls().helpSound = nullptr;
   state.questionSound.reset();
   state.helpSound.reset();
+  Shown().reset();
 }
 
 }  // namespace rufo

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "controls/game_state.h"
 #include "controls/screen_script.h"
 #include "game/feedback.h"
+#include "game/learning.h"
+#include "game/mini_game.h"
 #include "game/profile.h"
 #include "sound/sound_object.h"
 
@@ -44,19 +47,13 @@ struct GameState {
                         ProfileRecord::Empty()};
   int currentProfile = 0;
   FeedbackChooser feedback;
-  int pendingDeleteRegion = -1;
   int savedCursor = 0;
   std::unique_ptr<SoundObject> questionSound;
   std::unique_ptr<SoundObject> helpSound;
   std::unique_ptr<ScreenScript> screen;
-  bool profileChosen = false;
-  bool facesClickable = false;
-  bool capHeld = false;
-  bool titleTimerOn = false;
-  int titleTimer = 0;
-  bool albumReady = false;
-  // The learning garden plays its farewell instead of its lesson.
-  bool learnEnding = false;
+  // The six gardens' speech states, Garden1 first.
+  std::array<GardenSpeech, 6> gardens;
+  LearningState learning;
 
   ProfileRecord& Profile() { return profiles[currentProfile]; }
 };

@@ -45,7 +45,7 @@ bool ToolbarOffersBack(ScreenId id) {
 ScreenId AlbumExit(const ProfileRecord& profile, ScreenId previous) {
   if (profile.albumComplete) return kScreenEnd;
   if (profile.newSticker == -1) return previous;
-  return (previous & ~0xFF) | 1;
+  return MainSceneOf(previous);
 }
 
 int NextFace(int frame, int frameCount) {

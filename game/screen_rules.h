@@ -7,16 +7,6 @@
 
 namespace rufo {
 
-inline constexpr int kScreenFamilyMask = 0xFF00;
-inline constexpr ScreenId kScreenLearn = 0x101;
-
-inline int Family(ScreenId id) {
-  return id & kScreenFamilyMask;
-}
-inline int LowByte(ScreenId id) {
-  return id & 0xFF;
-}
-
 // The learning garden and the six gardens' main scenes, which the walk links in a ring.
 bool IsMainScene(ScreenId id);
 // Where a press at x on a main scene walks to, or 0 for no walk (a hand cursor never walks).

@@ -1,11 +1,11 @@
 #include "game/start_screen.h"
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 #include "controls/bitmap_control.h"
 #include "controls/control_list.h"
+#include "controls/question_control.h"
 #include "controls/scripted_animation_control.h"
 #include "engine/graphics.h"
 #include "engine/interface.h"
@@ -38,22 +38,22 @@ BitmapControl* Face(int slot) {
   return dynamic_cast<BitmapControl*>(FindControl(kFirstFaceId + slot));
 }
 
-void Say(int kind) {
-  static constexpr const char* kSpeeches[] = {"Sounds\\Start\\sp_intro", "Sounds\\Start\\sp_go",
-                                              "Sounds\\Start\\sp_wait"};
-  SetSpeechKind(kind);
-  if (auto* speaker = ScriptedAnimation("MLUVI")) speaker->Speak(kSpeeches[kind], false);
+// The slot of a face or wipe-button region, or -1.
+int SlotOf(uint8_t region, uint8_t first) {
+  return region >= first && region < first + kProfileCount ? region - first : -1;
 }
 
+// A face whose picture is missing is left out: it draws nothing and the slot stays usable once
+// the picture is back.
 void CreateFaces() {
   for (int slot = 0; slot < kProfileCount; ++slot) {
     auto face = std::make_unique<BitmapControl>(kFirstFaceId + slot);
-    std::string picture = "face" + std::to_string(slot + 1);
+    const std::string picture = "face" + std::to_string(slot + 1);
     if (!face->Init(kFacePlaces[slot].x, kFacePlaces[slot].y, picture.c_str(), kFaceFrames, 0,
                     kCfHidden | 0x01)) {
-      throw std::runtime_error("face picture " + picture);
+      continue;
     }
-    int frame = State().profiles[slot].face;
+    const int frame = State().profiles[slot].face;
     if (frame != -1) {
       face->SetCurrentFrame(frame);
       face->ClearFlags(kCfHidden);
@@ -69,44 +69,69 @@ void CentreCapOnMouse(Control& cap) {
   cap.SetPosition(Engine().MouseX() - w / 2, Engine().MouseY() - h / 2);
 }
 
-void ChooseSlot(int slot, int face) {
-  GameState& state = State();
+}  // namespace
+
+void StartScreen::Say(int speech) {
+  static constexpr const char* kSpeeches[] = {"Sounds\\Start\\sp_intro", "Sounds\\Start\\sp_go",
+                                              "Sounds\\Start\\sp_wait"};
+  speech_ = speech;
+  SetSpeechKind(speech);
+  if (auto* speaker = ScriptedAnimation("MLUVI")) speaker->Speak(kSpeeches[speech], false);
+}
+
+void StartScreen::Build() {
+  CreateFaces();
+  State().screen->Load("Data\\Start\\screen.dat");
+  LoadHitMap("Bitmaps\\Start\\bg_mask.png");
+  CreateCommonControls();
+  HideToolbar();
+  const ScreenId previous = Engine().PreviousScreen();
+  if (previous == kScreenTitle || previous == 0) Say(kSpeechWait);
+}
+
+void StartScreen::Leave() {
+  if (Question(kDeleteQuestionId) && !Question(kDeleteQuestionId)->IsHidden()) {
+    CloseDialog(kDeleteQuestionId, true);
+  }
+}
+
+void StartScreen::ChooseSlot(int slot, int face) {
   if (Control* cap = ScriptedControl("CEPKA")) {
     Point place = face >= 4 ? kCapOnLargeFace[slot] : kCapOnSmallFace[slot];
     if (slot == 1 && face == 0) place = {67, 65};
     cap->SetPosition(place.x, place.y);
   }
-  state.currentProfile = slot;
-  state.capHeld = false;
-  state.profileChosen = true;
+  State().currentProfile = slot;
+  capHeld_ = false;
+  profileChosen_ = true;
   if (auto* listener = ScriptedAnimation("A_SPEEK")) {
     listener->StopSpeaking();
     listener->SetFlags(kCfHidden);
     listener->SetFrame(0);
   }
-  state.profiles[slot].inUse = 1;
+  State().profiles[slot].inUse = 1;
   Say(kSpeechGo);
 }
 
-void ClickCap(Control& cap) {
-  GameState& state = State();
-  if (!state.capHeld) {
-    state.capHeld = true;
+void StartScreen::ClickCap(Control& cap) {
+  if (!capHeld_) {
+    capHeld_ = true;
     CentreCapOnMouse(cap);
     return;
   }
   for (int slot = 0; slot < kProfileCount; ++slot) {
     BitmapControl* face = Face(slot);
-    if (face && face->MouseInside(face->Rectangle()) && state.profiles[slot].face != -1) {
-      ChooseSlot(slot, state.profiles[slot].face);
+    const int picture = State().profiles[slot].face;
+    if (face && face->MouseInside(face->Rectangle()) && picture != -1) {
+      ChooseSlot(slot, picture);
       return;
     }
   }
-  state.capHeld = false;
+  capHeld_ = false;
   cap.SetPosition(kCapRestX, kCapRestY);
 }
 
-void WipeStep(int slot) {
+void StartScreen::WipeStep(int slot) {
   ProfileRecord& profile = State().profiles[slot];
   if (profile.deletePhase != 0) {
     profile.deletePhase = 0;
@@ -123,106 +148,112 @@ void WipeStep(int slot) {
   profile.deletePhase = 1;
 }
 
-void CycleFace(int slot) {
+void StartScreen::CycleFace(int slot) {
   BitmapControl* face = Face(slot);
   ProfileRecord& profile = State().profiles[slot];
-  if (!face || State().capHeld || profile.inUse) return;
+  if (!face || capHeld_ || profile.inUse) return;
   face->ClearFlags(kCfHidden);
   face->SetCurrentFrame(NextFace(face->GetCurrentFrame(), face->GetFrameCount()));
   face->Refresh();
   profile.face = face->GetCurrentFrame();
 }
 
-void AskDeleteQuestion(uint8_t region) {
-  State().pendingDeleteRegion = region;
+void StartScreen::AskDeleteQuestion(uint8_t region) {
+  if (!ShowDialog(kDeleteQuestionId)) return;
+  pendingDeleteRegion_ = region;
   PlayQuestion("sounds\\del_que", kSpeechDeleteQuestion);
-  ShowDialog(kDeleteQuestionId);
 }
 
-}  // namespace
-
-void BuildStartScreen() {
-  GameState& state = State();
-  state.profileChosen = false;
-  CreateFaces();
-  state.screen->Load("Data\\Start\\screen.dat");
-  LoadHitMap("Bitmaps\\Start\\bg_mask.png");
-  if (!CreateCommonControls()) throw std::runtime_error("toolbar or dialogs");
-  HideToolbar();
-  ScreenId previous = Engine().PreviousScreen();
-  if (previous == kScreenTitle || previous == 0) Say(kSpeechWait);
+void StartScreen::AnswerDeleteQuestion() {
+  const int slot = SlotOf(static_cast<uint8_t>(pendingDeleteRegion_), kFirstDeleteRegion);
+  if (Question(kDeleteQuestionId)->GetResult() == kDialogYes && slot >= 0) {
+    if (auto* button = ScriptedAnimation(kDeleteButtons[slot])) button->Speak("", false);
+  }
+  CloseDialog(kDeleteQuestionId, true);
+  if (introPending_) {
+    introPending_ = false;
+    facesClickable_ = false;
+    Say(kSpeechIntro);
+  }
 }
 
-void StartScreenEvent(Control* control, int32_t event, bool live) {
-  GameState& state = State();
-  if (EventFrom(control, event, "A_JUMP", kEventAnimationEnd)) {
-    WriteUserFile(state.profiles, state.currentProfile);
-    Engine().ChangeScreen(kScreenLearn, 0, false);
+void StartScreen::OnControlEvent(Control* control, int32_t event, bool live) {
+  if (control && control == Question(kDeleteQuestionId) && event == kEventClicked && live) {
+    AnswerDeleteQuestion();
     return;
   }
-  if (EventFrom(control, event, "MLUVI", kEventAnimationEnd)) {
-    if (state.profileChosen) {
-      state.Profile().newSticker = -1;
+  const bool speechOver = EventFrom(control, event, "MLUVI", kEventAnimationEnd);
+  if (speechOver && (speech_ == kSpeechIntro || speech_ == kSpeechWait)) facesClickable_ = true;
+  if (EventFrom(control, event, "A_JUMP", kEventAnimationEnd)) {
+    GameState& state = State();
+    WriteUserFile(state.profiles, state.currentProfile);
+    Engine().ChangeScreen(kScreenLearnHub, 0, false);
+    return;
+  }
+  if (speechOver) {
+    if (profileChosen_) {
+      State().Profile().newSticker = -1;
       if (auto* jumper = ScriptedAnimation("A_JUMP")) jumper->Speak("", false);
-    } else if (SpeechKind() == kSpeechWait) {
-      state.facesClickable = false;
-      Say(kSpeechIntro);
+    } else if (speech_ == kSpeechWait) {
+      facesClickable_ = false;
+      if (ModalDialog()) {
+        speech_ = kSpeechNone;
+        introPending_ = true;
+      } else {
+        Say(kSpeechIntro);
+      }
     }
   }
-  if (state.profileChosen) return;
+  if (profileChosen_) return;
   for (int slot = 0; slot < kProfileCount; ++slot) {
     if (EventFrom(control, event, kDeleteButtons[slot], kEventAnimationEnd)) WipeStep(slot);
   }
   if (EventFrom(control, event, "CEPKA", kEventClicked)) {
-    if (state.facesClickable) ClickCap(*control);
+    if (facesClickable_) ClickCap(*control);
     return;
   }
   if (event == kEventClicked && live && control) {
-    int slot = control->GetId() - kFirstFaceId;
+    const int slot = control->GetId() - kFirstFaceId;
     if (slot >= 0 && slot < kProfileCount && Face(slot) == control) CycleFace(slot);
   }
 }
 
-void StartScreenMessage(int32_t message, bool* /*unconsumed*/) {
+void StartScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unconsumed*/) {
   if (message != kMsgLeftDown) return;
-  GameState& state = State();
   auto* speaker = ScriptedAnimation("MLUVI");
-  if (speaker && IsSpeaking() && SpeechKind() == kSpeechIntro) {
+  if (speaker && IsSpeaking() && speech_ == kSpeechIntro) {
+    speech_ = kSpeechNone;
     SetSpeechKind(kSpeechNone);
     speaker->SetFlags(kCfHidden);
     speaker->StopSpeaking();
-    state.facesClickable = true;
+    facesClickable_ = true;
     return;
   }
-  uint8_t region = HitMapValue(Engine().MouseX(), Engine().MouseY());
-  if (region >= kFirstDeleteRegion && region < kFirstDeleteRegion + kProfileCount &&
-      !state.capHeld && state.profiles[region - kFirstDeleteRegion].face != -1) {
-    AskDeleteQuestion(region);
-  }
+  // Once a child is chosen the screen is on its way to the learning garden: nothing is wiped.
+  if (profileChosen_ || capHeld_) return;
+  const uint8_t region = HitMapValue(Engine().MouseX(), Engine().MouseY());
+  const int slot = SlotOf(region, kFirstDeleteRegion);
+  if (slot >= 0 && State().profiles[slot].face != -1) AskDeleteQuestion(region);
 }
 
-const char* DeleteButtonName(int slot) {
-  return kDeleteButtons[slot];
-}
-
-bool StartScreenPointer(uint8_t region) {
-  GameState& state = State();
-  if (!state.capHeld || !state.facesClickable) {
-    if (region >= kFirstFaceRegion && region < kFirstFaceRegion + kProfileCount) {
-      Engine().SetCursor(state.profiles[region - kFirstFaceRegion].inUse ? kCursorArrow
-                                                                         : kCursorHand);
-      return true;
-    }
-    if (region >= kFirstDeleteRegion && region < kFirstDeleteRegion + kProfileCount) {
-      Engine().SetCursor(state.profiles[region - kFirstDeleteRegion].face == -1 ? kCursorArrow
-                                                                                : kCursorHand);
-      return true;
-    }
-    return false;
-  }
+bool StartScreen::OnPointer(uint8_t /*region*/) {
+  if (!capHeld_ || !facesClickable_) return false;
   if (Control* cap = ScriptedControl("CEPKA")) CentreCapOnMouse(*cap);
   Engine().SetCursor(kCursorHand);
   return true;
+}
+
+bool ProfileSlotPointer(uint8_t region) {
+  const ProfileTable& profiles = State().profiles;
+  if (int slot = SlotOf(region, kFirstFaceRegion); slot >= 0) {
+    Engine().SetCursor(profiles[slot].inUse ? kCursorArrow : kCursorHand);
+    return true;
+  }
+  if (int slot = SlotOf(region, kFirstDeleteRegion); slot >= 0) {
+    Engine().SetCursor(profiles[slot].face == -1 ? kCursorArrow : kCursorHand);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace rufo

@@ -2,18 +2,50 @@
 
 #include <cstdint>
 
+#include "game/screen.h"
+
 namespace rufo {
 
-class Control;
+class BitmapControl;
 
 // The Start screen, where each child has a face slot, picks a face picture, puts the cap on a
 // face to play, or wipes a profile away.
-void BuildStartScreen();
-void StartScreenEvent(Control* control, int32_t event, bool live);
-void StartScreenMessage(int32_t message, bool* unconsumed);
-// The faces, the wipe buttons and the held cap set the cursor; true when they did.
-bool StartScreenPointer(uint8_t region);
-// The scripted wipe button of a profile slot, 0 to 3: "KV_Z", "M_Z", "Z_Z", "OR_Z".
-const char* DeleteButtonName(int slot);
+class StartScreen final : public Screen {
+ public:
+  void Build() override;
+  void OnControlEvent(Control* control, int32_t event, bool live) override;
+  void OnMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  bool OnPointer(uint8_t region) override;
+  void Leave() override;
+
+  bool ProfileChosen() const { return profileChosen_; }
+  bool FacesClickable() const { return facesClickable_; }
+  bool CapHeld() const { return capHeld_; }
+  int PendingDeleteRegion() const { return pendingDeleteRegion_; }
+
+ private:
+  void Say(int speech);
+  void ClickCap(Control& cap);
+  void ChooseSlot(int slot, int face);
+  void CycleFace(int slot);
+  void WipeStep(int slot);
+  void AskDeleteQuestion(uint8_t region);
+  void AnswerDeleteQuestion();
+
+  // The Start screen's own speech ("sp_intro", "sp_go" or "sp_wait"), apart from the shared
+  // speech kind that the yes/no questions and the help also set.
+  int speech_ = -1;
+  bool profileChosen_ = false;
+  bool facesClickable_ = false;
+  bool capHeld_ = false;
+  // "sp_wait" ended while the delete question was up: the introduction follows its answer.
+  bool introPending_ = false;
+  int pendingDeleteRegion_ = -1;
+};
+
+// On screens with an odd id the profile slots' regions set the cursor: over a face the hand for
+// a free slot and the arrow for one in use, over a wipe button the hand for a slot with a face.
+// True when the region was one of them.
+bool ProfileSlotPointer(uint8_t region);
 
 }  // namespace rufo

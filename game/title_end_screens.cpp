@@ -8,6 +8,7 @@
 #include "controls/scripted_animation_control.h"
 #include "engine/graphics.h"
 #include "engine/interface.h"
+#include "engine/messages.h"
 #include "game/common_controls.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
@@ -16,6 +17,8 @@
 
 namespace rufo {
 namespace {
+
+constexpr int kTitleWait = 500;
 
 // RUFO_SEED makes the draws repeatable; otherwise they follow the time.
 uint32_t GameSeed() {
@@ -29,14 +32,13 @@ void Play(const char* name) {
 
 }  // namespace
 
-void BuildEntryScreen() {
+void EntryScreen::Build() {
   Engine().SetBackground("enter", false);
   Engine().ChangeScreen(kScreenTitle, 0, false);
 }
 
-void BuildTitleScreen() {
+void TitleScreen::Build() {
   GameState& state = State();
-  state.profileChosen = false;
   SetSpeechKind(kSpeechNone);
   state.profiles.fill(ProfileRecord::Empty());
   ReadUserFile(state.profiles);
@@ -46,14 +48,28 @@ void BuildTitleScreen() {
   state.helpSound = std::make_unique<SoundObject>();
   GameStateForControls().questionSound = state.questionSound.get();
   GameStateForControls().helpSound = state.helpSound.get();
-  state.titleTimerOn = true;
+  timerOn_ = true;
 }
 
-void BuildEndScreen() {
+void TitleScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unconsumed*/) {
+  if (message != kMsgLeftUp) return;
+  timerOn_ = true;
+  timer_ = kTitleWait;
+}
+
+void TitleScreen::OnTick() {
+  if (timerOn_ && ++timer_ > kTitleWait) {
+    Engine().ChangeScreen(kScreenStart, 0, false);
+    timerOn_ = false;
+    timer_ = 0;
+  }
+}
+
+void EndScreen::Build() {
   State().screen->Load("Data\\End\\screen.dat");
   LoadHitMap("Bitmaps\\End\\bg_mask.png");
   Play("RUFO");
-  int face = State().Profile().face;
+  const int face = State().Profile().face;
   if (face >= 0) {
     if (Control* portrait = ScriptedControl(PortraitName(face).c_str())) {
       portrait->ClearFlags(kCfHidden);
@@ -62,19 +78,22 @@ void BuildEndScreen() {
   HideToolbar();
 }
 
-void EndScreenEvent(Control* control, int32_t event) {
+void EndScreen::OnControlEvent(Control* control, int32_t event, bool /*live*/) {
   if (EventFrom(control, event, "RUFO", kEventAnimationEnd)) Play("MLUVI");
   // The schoolchild's animation follows the speech; the end question follows the schoolchild.
   if (EventFrom(control, event, "MLUVI", kEventAnimationEnd)) Play("SKOLNIK");
-  if (EventFrom(control, event, "SKOLNIK", kEventAnimationEnd)) {
-    ShowDialog(kEndQuestionId);
+  if (EventFrom(control, event, "SKOLNIK", kEventAnimationEnd) && ShowDialog(kEndQuestionId)) {
     PlayQuestion("Sounds\\end_que", kSpeechEndQuestion);
   }
 }
 
-void BuildCreditsScreen() {
+void CreditsScreen::Build() {
   State().screen->Load("Data\\Credits\\screen.dat");
   HideToolbar();
+}
+
+void CreditsScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unconsumed*/) {
+  if (message == kMsgKeyDown || message == kMsgLeftUp) Engine().RequestQuit();
 }
 
 }  // namespace rufo

@@ -91,14 +91,21 @@ class RealFirstScreensTest : public test::RealDisplayTest {
     }
     return true;
   }
+  // A flag of the Start screen; false while another screen is shown.
+  static bool StartShown(bool (StartScreen::*flag)() const) {
+    const auto* start = dynamic_cast<const StartScreen*>(CurrentScreen());
+    return start && (start->*flag)();
+  }
   // What the game is at, for failure messages.
   std::string Where() {
     const GameState& state = State();
     std::ostringstream out;
     out << "screen 0x" << std::hex << Engine().CurrentScreen() << std::dec
-        << (Engine().ScreenChangePending() ? " (pending)" : "") << ", speech kind " << SpeechKind()
-        << ", faces clickable " << state.facesClickable << ", cap held " << state.capHeld
-        << ", slot 0 face " << state.profiles[0].face << ", mouse " << Engine().MouseX() << ","
+        << (Engine().ScreenChangePending() ? " (pending)" : "") << ", speech kind " << SpeechKind();
+    if (const auto* start = dynamic_cast<const StartScreen*>(CurrentScreen())) {
+      out << ", faces clickable " << start->FacesClickable() << ", cap held " << start->CapHeld();
+    }
+    out << ", slot 0 face " << state.profiles[0].face << ", mouse " << Engine().MouseX() << ","
         << Engine().MouseY();
     return out.str();
   }
@@ -130,7 +137,7 @@ TEST_F(RealFirstScreensTest, TitleStartFaceCapJumpAndTheLearningGardenByRealClic
   EXPECT_LE(ticks_ - clickedAt, 5);
   ASSERT_TRUE(RunUntil([&] { return OnScreen(kScreenStart); }, seconds(2))) << Where();
   EXPECT_EQ(SpeechKind(), kSpeechWait);
-  EXPECT_FALSE(State().facesClickable);
+  EXPECT_FALSE(StartShown(&StartScreen::FacesClickable));
 
   // The window shows the Start background: its commonest colour, which the title's picture
   // lacks, covers most of its area on the screen.
@@ -144,10 +151,11 @@ TEST_F(RealFirstScreensTest, TitleStartFaceCapJumpAndTheLearningGardenByRealClic
 
   ASSERT_TRUE(RunUntil([] { return SpeechKind() == kSpeechIntro; }, seconds(15)))
       << "the waiting speech did not lead to the introduction: " << Where();
-  EXPECT_FALSE(State().facesClickable);
+  EXPECT_FALSE(StartShown(&StartScreen::FacesClickable));
   ClickAt(600, 40);
-  ASSERT_TRUE(
-      RunUntil([] { return SpeechKind() == kSpeechNone && State().facesClickable; }, seconds(2)))
+  ASSERT_TRUE(RunUntil(
+      [] { return SpeechKind() == kSpeechNone && StartShown(&StartScreen::FacesClickable); },
+      seconds(2)))
       << "the click did not skip the introduction: " << Where();
 
   ClickAt(kFace0X, kFace0Y);
@@ -157,15 +165,15 @@ TEST_F(RealFirstScreensTest, TitleStartFaceCapJumpAndTheLearningGardenByRealClic
   EXPECT_FALSE(face->IsHidden());
 
   ClickAt(kCapX, kCapY);
-  ASSERT_TRUE(RunUntil([] { return State().capHeld; }, seconds(2)))
+  ASSERT_TRUE(RunUntil([] { return StartShown(&StartScreen::CapHeld); }, seconds(2)))
       << "the cap was not picked up: " << Where();
   ClickAt(kFace0X, kFace0Y);
-  ASSERT_TRUE(RunUntil([] { return State().profileChosen; }, seconds(2)))
+  ASSERT_TRUE(RunUntil([] { return StartShown(&StartScreen::ProfileChosen); }, seconds(2)))
       << "the cap was not dropped on the face: " << Where();
   EXPECT_EQ(SpeechKind(), kSpeechGo);
-  EXPECT_FALSE(State().capHeld);
+  EXPECT_FALSE(StartShown(&StartScreen::CapHeld));
 
-  ASSERT_TRUE(RunUntil([&] { return Engine().CurrentScreen() == kScreenLearn; }, seconds(15)))
+  ASSERT_TRUE(RunUntil([&] { return Engine().CurrentScreen() == kScreenLearnHub; }, seconds(15)))
       << "no jump to the learning garden: " << Where();
   const std::string user = folder_.Read("rt/rufo_usr.dat");
   ASSERT_EQ(user.size(), kProfileCount * ProfileRecord::kSize);

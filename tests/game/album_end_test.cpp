@@ -17,8 +17,8 @@ TEST_F(AlbumEndTest, AfterAWinTheAlbumLeadsToTheGardenAfterAVisitBackIntoTheGame
   child.newSticker = 3;
   GoTo(0x303);
   GoTo(kScreenAlbum);
-  EXPECT_FALSE(State().albumReady) << "the sticker is still arriving";
-  RunUntil([] { return State().albumReady; });
+  EXPECT_FALSE(Album().Ready()) << "the sticker is still arriving";
+  RunUntil([] { return Album().Ready(); });
   Click(320, 240);
   EXPECT_EQ(Engine().CurrentScreen(), 0x301);
   EXPECT_EQ(child.newSticker, -1);
@@ -28,7 +28,7 @@ TEST_F(AlbumEndTest, AfterAWinTheAlbumLeadsToTheGardenAfterAVisitBackIntoTheGame
   ASSERT_NE(ScriptedControl("bS3"), nullptr);
   EXPECT_FALSE(ScriptedControl("bS3")->IsHidden());
   EXPECT_TRUE(ScriptedControl("bS4")->IsHidden());
-  EXPECT_TRUE(State().albumReady);
+  EXPECT_TRUE(Album().Ready());
   Click(320, 240);
   EXPECT_EQ(Engine().CurrentScreen(), 0x202);
 }
@@ -43,7 +43,7 @@ TEST_F(AlbumEndTest, TheFourteenthStickerLeadsToTheEndScreenAndItsQuestion) {
   ASSERT_EQ(child.albumComplete, 1);
   GoTo(0x603);
   GoTo(kScreenAlbum);
-  RunUntil([] { return State().albumReady; });
+  RunUntil([] { return Album().Ready(); });
   Click(320, 240);
   RunUntil([&] { return OnScreen(kScreenEnd); });
   ASSERT_NE(ScriptedControl("K3"), nullptr);
@@ -64,7 +64,7 @@ TEST_F(AlbumEndTest, DeletingAProfileAsksFirstThenWipesFaceStickersAndName) {
   GoTo(kScreenStart);
   Click(182, 335);
   ASSERT_TRUE(ModalDialog());
-  EXPECT_EQ(State().pendingDeleteRegion, 26);
+  EXPECT_EQ(Start().PendingDeleteRegion(), 26);
   Control* question = FindControl(kDeleteQuestionId);
   EXPECT_FALSE(question->IsHidden());
   Click(600, 40);

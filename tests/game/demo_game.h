@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "engine/interface.h"
+#include "game/album.h"
 #include "game/game.h"
 #include "game/game_state.h"
+#include "game/start_screen.h"
 #include "tests/support/headless_engine.h"
 
 namespace rufo {
@@ -64,6 +67,15 @@ class DemoGameTest : public ::testing::Test {
     Step();
     engine_.Play("0 lup");
     Step();
+  }
+  // The screens shown now (the test fails when another one is shown).
+  static const StartScreen& Start() { return Shown<StartScreen>(); }
+  static const AlbumScreen& Album() { return Shown<AlbumScreen>(); }
+  template <typename ScreenType>
+  static const ScreenType& Shown() {
+    const auto* screen = dynamic_cast<const ScreenType*>(CurrentScreen());
+    if (!screen) throw std::logic_error("another screen is shown");
+    return *screen;
   }
   void GoTo(ScreenId id) {
     Engine().ChangeScreen(id, 0, false);

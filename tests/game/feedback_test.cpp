@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "game/mini_game.h"
+
 namespace rufo {
 namespace {
 
@@ -28,23 +30,23 @@ TEST(FeedbackTest, NoNumberFollowsItselfAcrossSetsAndEveryNumberComes) {
 }
 
 TEST(FeedbackTest, ThresholdsComeFromTheGamesTable) {
-  const GameInfo& notions = *FindGame(0x402);
+  const MiniGameInfo& notions = *FindMiniGame(0x402);
   ASSERT_EQ(notions.winAt, 15);
   GameScore score;
   for (int i = 1; i < 15; ++i)
-    ASSERT_EQ(JudgeAnswer(score, true, notions, false), Verdict::kPraise) << "answer " << i;
-  EXPECT_EQ(JudgeAnswer(score, true, notions, false), Verdict::kWin);
+    ASSERT_EQ(JudgeAnswer(score, true, notions.winAt, false), Verdict::kPraise) << "answer " << i;
+  EXPECT_EQ(JudgeAnswer(score, true, notions.winAt, false), Verdict::kWin);
 }
 
 TEST(FeedbackTest, EveryGameHasItsOwnStickerAndALessonAndSoundsAreNamedBySet) {
   std::set<int> stickers;
-  for (const GameInfo& game : Games()) {
+  for (const MiniGameInfo& game : MiniGames()) {
     stickers.insert(game.sticker);
-    EXPECT_EQ(game.lesson >> 8, 1) << game.name;
-    EXPECT_EQ(FindGame(game.screen), &game);
+    EXPECT_EQ(game.lesson >> 8, 1) << game.code;
+    EXPECT_EQ(FindMiniGame(game.screen), &game);
   }
   EXPECT_EQ(stickers.size(), 14u);
-  EXPECT_EQ(FindGame(0x201), nullptr);
+  EXPECT_EQ(FindMiniGame(0x201), nullptr);
 
   EXPECT_EQ(FeedbackName(FeedbackSet::kPraise, 20), "Sounds\\GB_UNI\\GOOD\\20");
   EXPECT_EQ(FeedbackName(FeedbackSet::kFirstCorrection, 0), "Sounds\\GB_UNI\\BAD_1\\0");

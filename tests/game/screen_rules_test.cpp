@@ -24,8 +24,8 @@ TEST(ScreenRulesTest, WalkingNeedsTheEdgesAndNeverStartsOverARegion) {
 }
 
 TEST(ScreenRulesTest, TheWalkIsARingThroughTheLearningGardenAndTheSixGardens) {
-  ScreenId right = kScreenLearn;
-  ScreenId left = kScreenLearn;
+  ScreenId right = kScreenLearnHub;
+  ScreenId left = kScreenLearnHub;
   std::vector<ScreenId> rightwards, leftwards;
   for (int i = 0; i < 7; ++i) {
     rightwards.push_back(right = WalkTarget(right, 620, 0));

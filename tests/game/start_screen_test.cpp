@@ -16,12 +16,12 @@ TEST_F(StartScreenTest, AClickSkipsTheIntroductionButNotTheGreeting) {
   EXPECT_EQ(SpeechKind(), kSpeechWait);
   Click(600, 40);
   EXPECT_EQ(SpeechKind(), kSpeechWait);
-  EXPECT_FALSE(State().facesClickable);
+  EXPECT_FALSE(Start().FacesClickable());
   RunUntil([] { return SpeechKind() == kSpeechIntro; });
-  EXPECT_FALSE(State().facesClickable);
+  EXPECT_FALSE(Start().FacesClickable());
   Click(600, 40);
   EXPECT_EQ(SpeechKind(), kSpeechNone);
-  EXPECT_TRUE(State().facesClickable);
+  EXPECT_TRUE(Start().FacesClickable());
 }
 
 TEST_F(StartScreenTest, AFreeFaceCyclesAndWrapsAFaceInUseStays) {
@@ -37,21 +37,22 @@ TEST_F(StartScreenTest, AFreeFaceCyclesAndWrapsAFaceInUseStays) {
 }
 
 TEST_F(StartScreenTest, TheCapDroppedOffAFaceOrOnAnEmptyOneGoesBackToRest) {
-  State().facesClickable = true;
+  RunUntil([] { return SpeechKind() == kSpeechIntro; });
+  Click(600, 40);  // skips the introduction
   Control* cap = ScriptedControl("CEPKA");
   ASSERT_NE(cap, nullptr);
   for (auto [x, y] : {std::pair{560, 440}, std::pair{106, 113}}) {
     Click(kCapX, kCapY);
-    EXPECT_TRUE(State().capHeld);
+    EXPECT_TRUE(Start().CapHeld());
     Click(x, y);
-    EXPECT_FALSE(State().capHeld);
-    EXPECT_FALSE(State().profileChosen);
+    EXPECT_FALSE(Start().CapHeld());
+    EXPECT_FALSE(Start().ProfileChosen());
     EXPECT_EQ(cap->Position(), (platform::Point{165, 274})) << "back at rest";
   }
   Click(kFace0X, kFace0Y);  // picture 1 for slot 0
   Click(kCapX, kCapY);
   Click(kFace0X, kFace0Y);
-  EXPECT_TRUE(State().profileChosen);
+  EXPECT_TRUE(Start().ProfileChosen());
   EXPECT_EQ(SpeechKind(), kSpeechGo);
   EXPECT_EQ(State().profiles[0].inUse, 1);
   EXPECT_EQ(cap->Position(), (platform::Point{78, 221})) << "on the face";
