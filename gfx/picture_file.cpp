@@ -1,8 +1,8 @@
 #include "gfx/picture_file.h"
 
+#include "gfx/bmp_file.h"
 #include "gfx/png_reader.h"
 #include "gfx/rgb_rows.h"
-#include "platform/bmp_file.h"
 #include "platform/data_file.h"
 
 namespace rufo::gfx {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/acm_stream.h"
 #include "platform/wave_format.h"
+#include "sound/acm_stream.h"
 
 namespace rufo {
 

@@ -18,9 +18,11 @@ TEST(TraceEventTest, EveryKindOfLineIsRead) {
   EXPECT_EQ(screen->screen, 0x201);
   EXPECT_EQ(screen->previous, 0x101);
 
-  const auto first = ParseTraceLine("5 screen 0x4 -1");
+  // The first screen has none before it: -1, written as a 32-bit pattern.
+  const auto first = ParseTraceLine("5 screen 0x4 0xffffffff");
   ASSERT_TRUE(first);
   EXPECT_EQ(first->previous, -1);
+  EXPECT_EQ(ParseTraceLine("5 screen 0x4 -1")->previous, -1);
 
   const auto speak = ParseTraceLine("300 speak MLUVI Sounds\\Start\\sp_intro");
   ASSERT_TRUE(speak);

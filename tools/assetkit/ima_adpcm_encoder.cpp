@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/ima_adpcm.h"
+#include "sound/ima_adpcm.h"
 
 namespace rufo::assetkit {
 namespace {

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "platform/ima_adpcm.h"
 #include "platform/riff_writer.h"
+#include "sound/ima_adpcm.h"
 #include "tools/assetkit/ima_adpcm_encoder.h"
 
 namespace rufo::assetkit {

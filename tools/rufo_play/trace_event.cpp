@@ -54,20 +54,21 @@ bool ParseCounts(const std::vector<std::string_view>& words, TraceEvent* event) 
 }  // namespace
 
 std::optional<int> ParseNumber(std::string_view text) {
-  int base = 10;
   bool negative = false;
   if (text.starts_with('-')) {
     negative = true;
     text.remove_prefix(1);
   }
-  if (text.starts_with("0x") || text.starts_with("0X")) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+  // Hexadecimal numbers are 32-bit patterns: the game writes -1 as 0xffffffff.
+  const bool hex = text.starts_with("0x") || text.starts_with("0X");
+  if (hex) text.remove_prefix(2);
+  uint32_t value = 0;
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, hex ? 16 : 10);
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return negative ? -value : value;
+  if (!hex && value > 0x7FFFFFFFu) return std::nullopt;
+  const int number = static_cast<int>(value);
+  return negative ? -number : number;
 }
 
 std::string ScreenText(int id) {

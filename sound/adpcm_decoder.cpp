@@ -1,9 +1,9 @@
-#include "platform/adpcm_decoder.h"
+#include "sound/adpcm_decoder.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "platform/ima_adpcm.h"
+#include "sound/ima_adpcm.h"
 
 namespace rufo::platform {
 namespace {

@@ -4,7 +4,7 @@
 #include <deque>
 
 #include "platform/cp1250.h"
-#include "platform/sdl_scan_codes.h"
+#include "platform/sdl/sdl_scan_codes.h"
 #include "platform/window.h"
 
 namespace rufo::platform {

@@ -1,6 +1,6 @@
 #include <chrono>
 
-#include "platform/pcm_wav_file.h"
+#include "platform/headless/pcm_wav_file.h"
 #include "platform/sound_device.h"
 #include "platform/sound_mixer.h"
 

@@ -1,4 +1,4 @@
-#include "platform/sdl_scan_codes.h"
+#include "platform/sdl/sdl_scan_codes.h"
 
 #include <SDL2/SDL_keyboard.h>
 #include <SDL2/SDL_scancode.h>

@@ -1,4 +1,4 @@
-#include "platform/bmp_file.h"
+#include "gfx/bmp_file.h"
 
 #include <SDL.h>
 

@@ -1,4 +1,4 @@
-#include "platform/pcm_wav_file.h"
+#include "platform/headless/pcm_wav_file.h"
 
 #include <vector>
 

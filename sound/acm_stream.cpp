@@ -1,10 +1,10 @@
-#include "platform/acm_stream.h"
+#include "sound/acm_stream.h"
 
 #include <bit>
 #include <cstring>
 #include <vector>
 
-#include "platform/adpcm_decoder.h"
+#include "sound/adpcm_decoder.h"
 
 namespace rufo::platform {
 
