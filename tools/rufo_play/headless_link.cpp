@@ -73,7 +73,7 @@ class HeadlessLink final : public GameLink {
         continue;
       }
       pollfd wait{changes_, POLLIN, 0};
-      if (::poll(&wait, 1, 100) > 0) {
+      if (::poll(&wait, 1, 1) > 0) {
         char drain[4096];
         while (::read(changes_, drain, sizeof drain) > 0) {
         }

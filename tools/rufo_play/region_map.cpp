@@ -15,6 +15,18 @@ bool InAny(const std::vector<Rect>& rects, int x, int y) {
   return std::any_of(rects.begin(), rects.end(), [&](const Rect& r) { return r.Contains(x, y); });
 }
 
+std::string RectText(const Rect& r) {
+  return " " + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+         std::to_string(r.right) + "," + std::to_string(r.bottom);
+}
+
+std::string CacheKey(int value, const Rect& within, const std::vector<Rect>& avoid) {
+  std::string key = std::to_string(value) + RectText(within);
+  for (const Rect& r : avoid)
+    key += RectText(r);
+  return key;
+}
+
 }  // namespace
 
 RegionMap::RegionMap() : values_(kWidth * kHeight, kNone) {}
@@ -61,16 +73,12 @@ std::vector<int> RegionMap::Values() const {
 
 std::optional<Point> RegionMap::ClickPoint(int value, const std::vector<Rect>& avoid) const {
   if (value < 0 || value >= kNone) return std::nullopt;
-  std::string key = std::to_string(value);
-  for (const Rect& r : avoid) {
-    key += " " + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-           std::to_string(r.right) + "," + std::to_string(r.bottom);
-  }
-  auto [at, added] = clickPoints_.try_emplace(key);
+  const Rect screen{0, 0, kWidth, kHeight};
+  auto [at, added] = points_.try_emplace(CacheKey(value, screen, avoid));
   if (added) {
     at->second = DeepestPoint(
         [&](int x, int y) { return values_[y * kWidth + x] == value && !InAny(avoid, x, y); },
-        {0, 0, kWidth, kHeight});
+        screen);
   }
   return at->second;
 }
@@ -78,11 +86,15 @@ std::optional<Point> RegionMap::ClickPoint(int value, const std::vector<Rect>& a
 std::optional<Point> RegionMap::FreePoint(const Rect& within,
                                           const std::vector<Rect>& avoid) const {
   const Rect area = platform::Intersect(within, {0, 0, kWidth, kHeight});
-  return DeepestPoint(
-      [&](int x, int y) {
-        return area.Contains(x, y) && values_[y * kWidth + x] == kNone && !InAny(avoid, x, y);
-      },
-      area);
+  auto [at, added] = points_.try_emplace(CacheKey(kNone, area, avoid));
+  if (added) {
+    at->second = DeepestPoint(
+        [&](int x, int y) {
+          return area.Contains(x, y) && values_[y * kWidth + x] == kNone && !InAny(avoid, x, y);
+        },
+        area);
+  }
+  return at->second;
 }
 
 // Labels the pieces (4-connected) inside `within`, keeps the largest, and measures each of its

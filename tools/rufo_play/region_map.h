@@ -45,7 +45,8 @@ class RegionMap {
                                     const Rect& within) const;
 
   std::vector<uint8_t> values_;
-  mutable std::map<std::string, std::optional<Point>> clickPoints_;
+  // Points found before, by what was asked.
+  mutable std::map<std::string, std::optional<Point>> points_;
 };
 
 }  // namespace rufo::play

@@ -76,7 +76,7 @@ std::optional<Point> ScreenView::Free(const Rect& within) const {
       }
     }
   }
-  const RegionMap none;
+  static const RegionMap none;
   return (masks_.empty() ? none : *masks_.front().second).FreePoint(within, avoid);
 }
 
