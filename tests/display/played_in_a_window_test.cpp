@@ -12,15 +12,15 @@ namespace {
 
 // The scripted player plays the same path in a real window in real time: every click made with
 // the X pointer, every decision taken from the trace.
-TEST(PlayedInAWindowTest, TheScriptedPlayerWinsWhatExistsInARealWindow) {
+TEST(PlayedInAWindowTest, TheScriptedPlayerPlaysAGardenInARealWindow) {
   if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
   if (!test::HaveDemoData()) GTEST_SKIP() << "no generated data";
   test::ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
   int exitCode = -1;
-  const std::string output =
-      test::RunCommand(test::BuiltProgram("rufo-play") + " --win-all --window --seed 7 --data " +
-                           std::filesystem::absolute(test::DemoData()).string(),
-                       &exitCode);
+  const std::string output = test::RunCommand(
+      test::BuiltProgram("rufo-play") + " --lose-all --garden 1 --window --seed 7 --data " +
+          std::filesystem::absolute(test::DemoData()).string(),
+      &exitCode);
   EXPECT_EQ(exitCode, 0) << output;
   EXPECT_NE(output.find("0x101 learning garden"), std::string::npos) << output;
 }

@@ -15,7 +15,8 @@ using rufo::play::Mode;
 
 constexpr char kUsage[] =
     "usage: rufo-play --win-all | --lose-all | --explore MINUTES\n"
-    "                 [--seed N | --seed random] [--data DIR] [--game PROGRAM] [--window]\n"
+    "                 [--seed N | --seed random] [--garden N] [--data DIR] [--game PROGRAM]\n"
+    "                 [--window]\n"
     "\n"
     "Plays the game on a data tree as a child would, by the mouse alone, deciding every click\n"
     "from the game's trace and the data's screen scripts and hit maps.\n"
@@ -26,6 +27,7 @@ constexpr char kUsage[] =
     "                   two rounds and come back\n"
     "  --explore M      M minutes of game time of random but plausible clicks and drags\n"
     "  --seed N         the game's random seed (default 1); \"random\" picks one and prints it\n"
+    "  --garden N       play the games of GardenN (1 to 6) only\n"
     "  --data DIR       the data tree (default: the \"data\" folder beside rufo-play)\n"
     "  --game PROGRAM   the game (default: \"rufo\" beside rufo-play)\n"
     "  --window         play in a real window in real time instead of headless\n"
@@ -74,6 +76,11 @@ int main(int argc, char** argv) {
         if (value.empty() || *end || seed > 0xFFFFFFFFul) return Usage("--seed needs a number");
         options.seed = static_cast<uint32_t>(seed);
       }
+    } else if (arg == "--garden" && hasValue) {
+      const std::string value = argv[++i];
+      if (value.size() != 1 || value[0] < '1' || value[0] > '6')
+        return Usage("--garden needs 1 to 6");
+      options.garden = value[0] - '0';
     } else if (arg == "--data" && hasValue) {
       data = argv[++i];
     } else if (arg == "--game" && hasValue) {

@@ -22,6 +22,7 @@ struct PlayOptions {
   Mode mode = Mode::kWinAll;
   uint32_t seed = 1;
   uint32_t exploreMs = 60000;  // game time the explore mode plays
+  int garden = 0;              // 1 to 6 plays only that garden's games; 0 all
 };
 
 // Plays the game through a link as a child would: it decides every click from what the trace
@@ -39,7 +40,8 @@ class Player {
   // Plays on in short steps until `done` holds; false after `limitMs` of game time, or at once
   // when the game has stopped.
   bool WaitFor(const std::function<bool()>& done, uint32_t limitMs);
-  // Waits for the screen; a problem naming `cause` when another screen comes or none does.
+  // Waits for the screen after an action; a problem naming `cause` when another screen comes
+  // or none does.
   bool Arrive(int id, uint32_t limitMs, const std::string& cause);
   bool Said(const std::string& name, uint32_t sinceMs) const;
   bool Stopped() const { return stopped_; }
@@ -94,6 +96,7 @@ class Player {
 
   int screen_ = -1;
   int previous_ = -1;
+  int actedOn_ = -1;  // the screen the hand last acted on
   std::vector<TraceEvent> speeches_;
   std::optional<ExpectedAnswer> question_;  // the open question, if any
   uint32_t questionAt_ = 0;

@@ -91,9 +91,8 @@ bool Player::WaitFor(const std::function<bool()>& done, uint32_t limitMs) {
 }
 
 bool Player::Arrive(int id, uint32_t limitMs, const std::string& cause) {
-  const int from = screen_;
-  if (WaitFor([&] { return screen_ == id || (screen_ != from && screen_ != -1); }, limitMs) &&
-      screen_ == id) {
+  const int from = actedOn_;
+  if (WaitFor([&] { return screen_ == id || screen_ != from; }, limitMs) && screen_ == id) {
     return true;
   }
   if (screen_ != from) {
@@ -111,6 +110,7 @@ bool Player::Said(const std::string& name, uint32_t sinceMs) const {
 }
 
 void Player::MoveTo(Point point) {
+  actedOn_ = screen_;
   link_.Act("move " + std::to_string(point.x) + " " + std::to_string(point.y));
   Step(kSettle);
 }

@@ -30,6 +30,7 @@ int RingIndex(int sceneId) {
 std::vector<const GameRow*> Player::GamesMade() {
   std::vector<const GameRow*> games;
   for (const Garden& garden : Ring()) {
+    if (options_.garden && garden.scene.id >> 8 != options_.garden + 1) continue;
     if (!View(garden.scene.id).Made()) {
       report_.missing.push_back(Describe(garden.scene.id) + ": " + garden.scene.scripts.front());
       continue;

@@ -57,7 +57,9 @@ Report Player::Play() {
     game.Kill();
     game.WaitMs(5000);
   } else if (!finishing_) {
-    Problem("the game ended unexpectedly with " + game.Status() + ": " + game.StandardError());
+    const std::string said = game.StandardError();
+    Problem("the game ended unexpectedly with " + game.Status() +
+            (said.empty() ? "" : ": " + said));
   }
   for (const std::string& line : CannotLoadLines(ReadWholeFile(game.RuntimeFolder() + "Debug.log")))
     Problem(line);
@@ -101,7 +103,7 @@ void Player::WinAll() {
     }
   }
   report_.unreachable.push_back("the End screen: it needs all fourteen stickers, " +
-                                std::to_string(games.size()) + " games are made");
+                                std::to_string(games.size()) + " games were played");
   Finish();
 }
 
