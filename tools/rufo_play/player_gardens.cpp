@@ -47,13 +47,13 @@ std::vector<const GameRow*> Player::GamesMade() {
 }
 
 bool Player::Walk(int direction) {
-  const int here = RingIndex(screen_);
-  if (here < 0) {
+  const int index = RingIndex(screen_);
+  if (index < 0) {
     Problem("cannot walk from " + Describe(screen_));
     return false;
   }
   const int count = static_cast<int>(Ring().size());
-  const int next = Ring()[(here + direction + count) % count].scene.id;
+  const int next = Ring()[(index + direction + count) % count].scene.id;
   const Rect edge = direction > 0
                         ? Rect{kWalkRightFrom + 4, 30, RegionMap::kWidth, kToolbarOpenY - 10}
                         : Rect{0, 30, kWalkLeftBelow - 4, kToolbarOpenY - 10};
@@ -63,8 +63,11 @@ bool Player::Walk(int direction) {
     Problem("no free place at the " + way + " edge of " + Describe(screen_) + " to walk from");
     return false;
   }
-  const std::string from = Describe(screen_);
+  const int here = screen_;
+  const std::string from = Describe(here);
   Click(*spot);
+  // A press that came while the window was still busy is lost; a child presses again.
+  if (!WaitFor([&] { return screen_ != here; }, kWalkLimit)) Click(*spot);
   return Arrive(next, kWalkLimit, "walking " + way + " from " + from);
 }
 
