@@ -1,6 +1,9 @@
 # Compile settings shared by every target built from our own sources.
 function(rufo_target_defaults target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(RUFO_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
 endfunction()
 

@@ -18,7 +18,10 @@ class BitmapControl : public Control {
   // the other main root) and sizes the control to one frame. False when the picture is missing:
   // the control then draws nothing. The frame time is accepted and not used.
   bool Init(int x, int y, const char* path, int frames, float seconds, uint32_t flags);
-  void SetCurrentFrame(int frame) { currentFrame_ = frame; }
+  // A frame outside the strip is refused: the current frame stays.
+  void SetCurrentFrame(int frame) {
+    if (frame >= 0 && frame < frameCount_) currentFrame_ = frame;
+  }
   int GetCurrentFrame() const { return currentFrame_; }
   int GetFrameCount() const { return frameCount_; }
 

@@ -90,7 +90,9 @@ void Control::SetHint(const std::string& text) {
     hint_.clear();
     return;
   }
-  hint_ = " " + text.substr(0, kHintChars) + " ";
+  const std::string_view shown = std::string_view(text).substr(0, kHintChars);
+  hint_.assign(shown.size() + 2, ' ');
+  shown.copy(hint_.data() + 1, shown.size());
 }
 
 bool Control::HasFocus() const {

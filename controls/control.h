@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -11,6 +12,9 @@
 namespace rufo {
 
 // Flag bits of a control.
+// How far from the origin a control may be placed, and a cursor's hot spot from its corner.
+inline constexpr int kPositionLimit = 1 << 16;
+
 inline constexpr uint32_t kCfLocationMask = 0x0003;  // root selector of the control's files
 inline constexpr uint32_t kCfEscapePresses = 0x0004;
 inline constexpr uint32_t kCfEnterPresses = 0x0008;
@@ -77,7 +81,12 @@ class Control {
   // How the trace names the control: its entry name, else its id ("0xff03").
   std::string TraceName() const;
   uint32_t GetFlags() const { return flags_; }
-  void SetPosition(int x, int y) { position_ = {x, y}; }
+  // Positions are kept within kPositionLimit of the origin, so that a position plus a size never
+  // overflows.
+  void SetPosition(int x, int y) {
+    position_ = {std::clamp(x, -kPositionLimit, kPositionLimit),
+                 std::clamp(y, -kPositionLimit, kPositionLimit)};
+  }
   void GetPosition(int* x, int* y) const;
   const platform::Point& Position() const { return position_; }
   void GetSize(int* w, int* h) const;

@@ -5,6 +5,7 @@
 #include "controls/control.h"
 #include "controls/text_number.h"
 #include "engine/interface.h"
+#include "platform/picture_limits.h"
 
 namespace rufo {
 namespace {
@@ -73,7 +74,8 @@ void ScreenScript::Parse(std::FILE* file) {
 bool ScreenScript::AddEntry(int32_t type, int32_t x, int32_t y, std::string_view path,
                             std::string_view name, int32_t number, uint32_t flags) {
   if (Count() >= kCapacity) return false;
-  entries_.push_back({x, y, std::string(path.substr(0, kTextLimit)),
+  entries_.push_back({platform::BoundCoordinate(x), platform::BoundCoordinate(y),
+                      std::string(path.substr(0, kTextLimit)),
                       std::string(name.substr(0, kTextLimit)), number, type, nullptr, flags});
   return true;
 }

@@ -53,7 +53,7 @@ class ScreenScript {
   // Parse, then creates the controls of every entry.
   bool Load(const std::string& fileName);
   // Appends an entry without a control; false when the table is full. Texts longer than the
-  // table keeps are cut.
+  // table keeps are cut; positions are held within platform::kMaxCoordinate.
   bool AddEntry(int32_t type, int32_t x, int32_t y, std::string_view path, std::string_view name,
                 int32_t number, uint32_t flags);
 

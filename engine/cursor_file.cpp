@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "platform/picture_limits.h"
+
 namespace rufo {
 
 int ParseCursorNumber(std::string_view text) {
@@ -40,10 +42,12 @@ CursorLineKind ParseCursorLine(std::string_view line, CursorLine* cursor) {
 
   const size_t secondComma = line.find(',', firstComma + 1);
   if (secondComma == std::string_view::npos) return CursorLineKind::kError;
-  cursor->hotspotX = ParseCursorNumber(line.substr(firstComma + 1, secondComma - firstComma - 1));
+  cursor->hotspotX = platform::BoundCoordinate(
+      ParseCursorNumber(line.substr(firstComma + 1, secondComma - firstComma - 1)));
   const size_t thirdComma = line.find(',', secondComma + 1);
   if (thirdComma == std::string_view::npos) return CursorLineKind::kError;
-  cursor->hotspotY = ParseCursorNumber(line.substr(secondComma + 1, thirdComma - secondComma - 1));
+  cursor->hotspotY = platform::BoundCoordinate(
+      ParseCursorNumber(line.substr(secondComma + 1, thirdComma - secondComma - 1)));
 
   const std::string_view kind = line.substr(thirdComma + 1);
   if (kind.starts_with("static")) {

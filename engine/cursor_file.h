@@ -13,7 +13,7 @@ struct CursorLine {
   std::string name;  // cut to 50 characters
   std::string picture;
   std::string mask;  // empty for none
-  int hotspotX = 0;
+  int hotspotX = 0;  // held within platform::kMaxCoordinate
   int hotspotY = 0;
   bool loop = false;  // frames side by side, each as wide as the picture is high
   int delay = 0;

@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cstring>
 
+#include "controls/control.h"
 #include "engine/graphics.h"
 #include "engine/interface.h"
 #include "engine/line_reader.h"
@@ -69,8 +71,8 @@ bool Interface::LoadCursorLine(const CursorLine& line) {
       cursor.mask = MaskBytes(*mask);
     }
   }
-  cursor.hotspotX = line.hotspotX;
-  cursor.hotspotY = line.hotspotY;
+  cursor.hotspotX = std::clamp(line.hotspotX, -kPositionLimit, kPositionLimit);
+  cursor.hotspotY = std::clamp(line.hotspotY, -kPositionLimit, kPositionLimit);
   cursor.frameWidth = line.loop ? height : width;
   cursor.frameHeight = height;
   cursor.delay = line.delay;

@@ -9,12 +9,15 @@ namespace rufo {
 namespace fs = std::filesystem;
 
 fs::path InstalledDataFolder() {
+  // The generator leaves its stamp in the tree it writes; an installed tree has none, so an
+  // installed program never mistakes some "data" folder beside it for its own.
   std::error_code error;
   const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-  if (error) return "data";
-  const fs::path beside = exe.parent_path() / "data";
-  if (fs::is_directory(beside, error)) return beside;
-  return exe.parent_path().parent_path() / "share" / "rufo";
+  if (!error) {
+    const fs::path beside = exe.parent_path() / "data";
+    if (fs::exists(beside / ".demogen", error)) return beside;
+  }
+  return RUFO_DATA_DIR;
 }
 
 void EnsureIniFile(const InterfaceProperties& properties) {

@@ -6,8 +6,9 @@
 
 namespace rufo {
 
-// The data set that came with the program: "data" beside the executable in a build tree, else
-// "../share/rufo" relative to it as installed.
+// The data set that came with the program. A program run from its build folder uses the tree
+// the build generated beside it; an installed one the data folder of the prefix it was
+// configured for, which is compiled in.
 std::filesystem::path InstalledDataFolder();
 
 // Writes "<appName>.ini" in the configuration folder when there is none, pointing the data root

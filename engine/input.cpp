@@ -45,14 +45,11 @@ void Interface::LoadInputScript() {
 }
 
 bool Interface::MouseInRect(const platform::Rect& rect, const platform::Point* offset) const {
-  platform::Rect r = rect;
-  if (offset) {
-    r.left += offset->x;
-    r.right += offset->x;
-    r.top += offset->y;
-    r.bottom += offset->y;
-  }
-  return r.Contains(mouseX_, mouseY_);
+  // Wide arithmetic: a rectangle and an offset may each reach far from the origin.
+  const int64_t dx = offset ? offset->x : 0;
+  const int64_t dy = offset ? offset->y : 0;
+  return mouseX_ >= rect.left + dx && mouseX_ < rect.right + dx && mouseY_ >= rect.top + dy &&
+         mouseY_ < rect.bottom + dy;
 }
 
 void Interface::DispatchInput(int32_t message, intptr_t param) {

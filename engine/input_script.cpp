@@ -7,7 +7,7 @@
 
 #include "engine/line_reader.h"
 #include "engine/trace.h"
-#include "platform/sdl/sdl_scan_codes.h"
+#include "platform/key_names.h"
 
 namespace rufo {
 namespace {

@@ -59,13 +59,17 @@ Interface* EngineIfAny() {
 Interface::Interface(Platform platform, RunOptions options)
     : platform_(std::move(platform)), options_(options) {
   g_current = this;
+  SetSoundHost(&soundHost_);
   platform::SetMessageBoxMode(platform_.headless ? platform::MessageBoxMode::kStandardError
                                                  : platform::MessageBoxMode::kDialog);
 }
 
 Interface::~Interface() {
   Shutdown();
-  if (g_current == this) g_current = nullptr;
+  if (g_current == this) {
+    g_current = nullptr;
+    SetSoundHost(nullptr);
+  }
 }
 
 bool Interface::Init(const InterfaceProperties* properties) {
@@ -91,12 +95,13 @@ bool Interface::Init(const InterfaceProperties* properties) {
   }
 
   ReadPaths();
+  MakeRuntimeFolder();
   log_ = OpenDataFile("Debug.log", "wtc", kRuntimeRoot, false);
   gfx::SetPngMessageSink([this](const std::string& line) { Log(line); });
   Log("CD=" + roots_[kDataRoot]);
   Log("HD=" + roots_[kRuntimeRoot]);
-
-  platform_.window->Open(platform::Cp1250ToUtf8(props_.title), props_.width, props_.height);
+  RequireDataFolder();
+  OpenWindow();
   keyState_.fill(0);
   InitInput();
   LoadInputScript();

@@ -11,6 +11,7 @@
 
 #include "controls/control_list.h"
 #include "engine/cursor_file.h"
+#include "engine/engine_sound_host.h"
 #include "engine/input_script.h"
 #include "engine/interface_properties.h"
 #include "engine/run_options.h"
@@ -235,11 +236,18 @@ class Interface {
   void Present();
   void FatalDisplay(const char* step, platform::DdResult result);
   void InitSound();
+  // Start-up steps a player can do something about: each ends the program with a message that
+  // says what is wrong.
+  void MakeRuntimeFolder();
+  void RequireDataFolder();
+  void OpenWindow();
 
   Platform platform_;
   RunOptions options_;
   InterfaceProperties props_;
   bool initialised_ = false;
+  // What the sound objects reach the engine through; installed while this engine is current.
+  EngineSoundHost soundHost_{*this};
 
   // Display.
   std::unique_ptr<platform::Surface> primary_;

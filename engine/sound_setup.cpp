@@ -1,5 +1,6 @@
 #include "engine/interface.h"
 #include "platform/cp1250.h"
+#include "platform/system_error.h"
 
 namespace rufo {
 
@@ -13,6 +14,9 @@ void Interface::InitSound() {
       !device->SetPrimaryFormat(platform::PcmFormat(2, static_cast<uint32_t>(props_.sampleRate),
                                                     static_cast<uint16_t>(props_.sampleBits)))) {
     Log(platform::Utf8ToCp1250("Chyba při inicializaci Direct sound"));
+    std::string reason = formatValid ? platform::LastSystemError() : "neplatný formát zvuku";
+    if (reason.empty()) reason = "zvukové zařízení není k dispozici";
+    Log(platform::Utf8ToCp1250("Hra poběží bez zvuku: " + reason));
     return;
   }
   sound_ = std::move(device);

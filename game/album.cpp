@@ -11,6 +11,16 @@
 #include "game/screen_rules.h"
 
 namespace rufo {
+namespace {
+
+// A control name made of a prefix and a sticker number, such as "bS12".
+std::string StickerControlName(const char* prefix, int sticker) {
+  std::string name = prefix;
+  name += std::to_string(sticker);
+  return name;
+}
+
+}  // namespace
 
 void AlbumScreen::Build() {
   GameState& state = State();
@@ -19,7 +29,7 @@ void AlbumScreen::Build() {
   const ProfileRecord& profile = state.Profile();
   for (int n = 0; n < kStickerCount; ++n) {
     if (!profile.HasSticker(n) || n == profile.newSticker) continue;
-    if (Control* sticker = ScriptedControl(("bS" + std::to_string(n)).c_str())) {
+    if (Control* sticker = ScriptedControl(StickerControlName("bS", n).c_str())) {
       sticker->ClearFlags(kCfHidden);
     }
   }
@@ -27,7 +37,7 @@ void AlbumScreen::Build() {
     ready_ = true;
     return;
   }
-  if (auto* arrival = ScriptedAnimation(("S" + std::to_string(profile.newSticker)).c_str())) {
+  if (auto* arrival = ScriptedAnimation(StickerControlName("S", profile.newSticker).c_str())) {
     arrival->LoadSound("Bitmaps\\Album\\Ani\\cink");
     arrival->Speak("", false);
     ready_ = false;

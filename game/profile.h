@@ -8,6 +8,8 @@ namespace rufo {
 
 inline constexpr int kStickerCount = 14;
 inline constexpr int kProfileCount = 4;
+// The face pictures a child chooses from, 0 to 7.
+inline constexpr int kFacePictures = 8;
 
 // One child's profile; the user file is the byte image of four of them.
 struct ProfileRecord {

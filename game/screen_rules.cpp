@@ -53,7 +53,9 @@ int NextFace(int frame, int frameCount) {
 }
 
 std::string PortraitName(int face) {
-  return face < 5 ? "H" + std::to_string(face + 1) : "K" + std::to_string(face - 3);
+  std::string name = face < 5 ? "H" : "K";
+  name += std::to_string(face < 5 ? face + 1 : face - 3);
+  return name;
 }
 
 }  // namespace rufo

@@ -19,7 +19,6 @@
 namespace rufo {
 namespace {
 
-constexpr int kFaceFrames = 8;
 constexpr uint8_t kFirstFaceRegion = 20;
 constexpr uint8_t kFirstDeleteRegion = 26;
 constexpr int kCapRestX = 165;
@@ -49,7 +48,7 @@ void CreateFaces() {
   for (int slot = 0; slot < kProfileCount; ++slot) {
     auto face = std::make_unique<BitmapControl>(kFirstFaceId + slot);
     const std::string picture = "face" + std::to_string(slot + 1);
-    if (!face->Init(kFacePlaces[slot].x, kFacePlaces[slot].y, picture.c_str(), kFaceFrames, 0,
+    if (!face->Init(kFacePlaces[slot].x, kFacePlaces[slot].y, picture.c_str(), kFacePictures, 0,
                     kCfHidden | 0x01)) {
       continue;
     }
@@ -170,9 +169,11 @@ void StartScreen::AnswerDeleteQuestion() {
     if (auto* button = ScriptedAnimation(kDeleteButtons[slot])) button->Speak("", false);
   }
   CloseDialog(kDeleteQuestionId, true);
-  if (introPending_) {
+}
+
+void StartScreen::OnTick() {
+  if (introPending_ && !ModalDialog()) {
     introPending_ = false;
-    facesClickable_ = false;
     Say(kSpeechIntro);
   }
 }

@@ -15,6 +15,7 @@ class StartScreen final : public Screen {
   void Build() override;
   void OnControlEvent(Control* control, int32_t event, bool live) override;
   void OnMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnTick() override;
   bool OnPointer(uint8_t region) override;
   void Leave() override;
 
@@ -38,7 +39,8 @@ class StartScreen final : public Screen {
   bool profileChosen_ = false;
   bool facesClickable_ = false;
   bool capHeld_ = false;
-  // "sp_wait" ended while the delete question was up: the introduction follows its answer.
+  // "sp_wait" ended while the delete question was up: the introduction follows its answer, on
+  // the next tick, so that the click that answered does not skip it at once.
   bool introPending_ = false;
   int pendingDeleteRegion_ = -1;
 };

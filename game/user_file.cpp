@@ -45,6 +45,13 @@ void ReadUserFile(ProfileTable& table) {
   std::fclose(file);
   for (int i = 0; i < kProfileCount; ++i)
     table[i].Load(image.data() + i * ProfileRecord::kSize);
+  // A face the Start screen has no picture for: a child's profile stays usable with the first
+  // picture, an unused slot is empty. A new sticker no control stands for reads as none, or the
+  // album would wait for an arrival that never comes.
+  for (ProfileRecord& record : table) {
+    if (record.face < -1 || record.face >= kFacePictures) record.face = record.inUse ? 0 : -1;
+    if (record.newSticker < -1 || record.newSticker >= kStickerCount) record.newSticker = -1;
+  }
 }
 
 bool WriteUserFile(ProfileTable& table, int currentProfile) {

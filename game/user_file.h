@@ -9,7 +9,9 @@ namespace rufo {
 inline constexpr const char* kUserFileName = "rufo_usr.dat";
 
 // Reads up to 224 bytes over the byte image of the table: a short file fills only the part it
-// holds and a missing one leaves the table as it is (the engine logs the missing file).
+// holds and a missing one leaves the table as it is (the engine logs the missing file). A face
+// number outside 0 to 7 reads as face 0 for a slot in use and as an empty slot otherwise; a new
+// sticker outside 0 to 13 reads as -1 (none).
 void ReadUserFile(ProfileTable& table);
 
 // Stores the table: slots never chosen are stored (and kept) empty, and the current profile's

@@ -1,10 +1,6 @@
 #include "gfx/bmp_file.h"
 
-#include <SDL.h>
-
-#include <cstdlib>
-#include <cstring>
-
+#include "platform/bmp_decoder.h"
 #include "platform/picture_limits.h"
 
 namespace rufo::platform {
@@ -19,8 +15,8 @@ int ReadU16(const uint8_t* p) {
   return p[0] | (p[1] << 8);
 }
 
-// Checks the file and information headers before SDL sees them, so a declared size outside the
-// limits never reaches an allocation.
+// Checks the file and information headers before the decoder sees them, so a declared size outside
+// the limits never reaches an allocation.
 bool HeaderAllowed(std::FILE* file) {
   uint8_t header[26];
   const long start = std::ftell(file);
@@ -44,25 +40,7 @@ bool HeaderAllowed(std::FILE* file) {
 }  // namespace
 
 bool DecodeBmp(std::FILE* file, RgbPicture* out) {
-  if (!file || !out || !HeaderAllowed(file)) return false;
-  SDL_RWops* stream = SDL_RWFromFP(file, SDL_FALSE);
-  if (!stream) return false;
-  SDL_Surface* loaded = SDL_LoadBMP_RW(stream, 1);
-  if (!loaded) return false;
-  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB24, 0);
-  SDL_FreeSurface(loaded);
-  if (!rgb) return false;
-  out->width = rgb->w;
-  out->height = rgb->h;
-  const size_t rowBytes = static_cast<size_t>(rgb->w) * 3;
-  out->rgb.resize(rowBytes * rgb->h);
-  const auto* pixels = static_cast<const uint8_t*>(rgb->pixels);
-  for (int y = 0; y < rgb->h; ++y) {
-    std::memcpy(out->rgb.data() + y * rowBytes, pixels + static_cast<size_t>(y) * rgb->pitch,
-                rowBytes);
-  }
-  SDL_FreeSurface(rgb);
-  return true;
+  return file && out && HeaderAllowed(file) && DecodeBmpPixels(file, out);
 }
 
 }  // namespace rufo::platform

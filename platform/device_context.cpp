@@ -1,7 +1,5 @@
 #include "platform/device_context.h"
 
-#include <SDL_ttf.h>
-
 #include <cstdlib>
 #include <string>
 
@@ -17,10 +15,7 @@ DeviceContext::DeviceContext(Surface& surface)
 bool DeviceContext::TextExtent(std::string_view text, TextSize* size) const {
   if (!Valid() || !font_ || !size) return false;
   int width = 0;
-  const std::string utf8 = Cp1250ToUtf8(text);
-  if (!utf8.empty() && TTF_SizeUTF8(font_->Handle(), utf8.c_str(), &width, nullptr) != 0) {
-    return false;
-  }
+  if (!font_->Measure(Cp1250ToUtf8(text), &width)) return false;
   size->width = width;
   size->height = font_->CellHeight();
   return true;
@@ -34,22 +29,18 @@ bool DeviceContext::TextOut(int x, int y, std::string_view text) {
     surface_.Fill(&cell, GdiColorToPixel(backgroundColor_, surface_.Format()));
   }
   if (size.width == 0) return true;
-  const std::string utf8 = Cp1250ToUtf8(text);
-  // Solid rendering gives one byte per pixel: 0 for the background, anything else for ink, and
-  // no smoothing, as the classic bitmap fonts drew.
-  SDL_Surface* glyphs =
-      TTF_RenderUTF8_Solid(font_->Handle(), utf8.c_str(), SDL_Color{255, 255, 255, 255});
-  if (!glyphs) return false;
+  GlyphMask glyphs;
+  if (!font_->Render(Cp1250ToUtf8(text), &glyphs)) return false;
   const uint32_t ink = GdiColorToPixel(textColor_, surface_.Format());
-  const auto* rows = static_cast<const uint8_t*>(glyphs->pixels);
   // The glyph cell is centred in the font's cell when the point size did not fill it exactly.
-  const int top = y + (size.height - glyphs->h) / 2;
-  for (int gy = 0; gy < glyphs->h; ++gy) {
-    for (int gx = 0; gx < glyphs->w && gx < size.width; ++gx) {
-      if (rows[gy * glyphs->pitch + gx] != 0) PlotClipped(x + gx, top + gy, ink);
+  const int top = y + (size.height - glyphs.height) / 2;
+  for (int gy = 0; gy < glyphs.height; ++gy) {
+    for (int gx = 0; gx < glyphs.width && gx < size.width; ++gx) {
+      if (glyphs.ink[static_cast<size_t>(gy) * glyphs.width + gx] != 0) {
+        PlotClipped(x + gx, top + gy, ink);
+      }
     }
   }
-  SDL_FreeSurface(glyphs);
   return true;
 }
 

@@ -1,8 +1,7 @@
-#include <SDL2/SDL.h>
-
 #include <algorithm>
 
 #include "platform/event.h"
+#include "platform/sample_converter.h"
 #include "platform/sound_device.h"
 #include "platform/sound_mixer.h"
 
@@ -23,27 +22,22 @@ SoundDevice::~SoundDevice() = default;
 
 std::unique_ptr<SoundBuffer> SoundDevice::CreateBuffer(const WaveFormat& format, uint32_t bytes) {
   if (!mixer_ || !SupportedBufferFormat(format, bytes)) return nullptr;
-  const WaveFormat& primary = mixer_->Primary();
-  SDL_AudioStream* stream =
-      SDL_NewAudioStream(format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB, format.channels,
-                         static_cast<int>(format.samplesPerSec), AUDIO_S16SYS, primary.channels,
-                         static_cast<int>(primary.samplesPerSec));
-  if (!stream) return nullptr;
-  return std::make_unique<SoundBuffer>(mixer_, format, bytes, stream);
+  std::unique_ptr<SampleConverter> converter = SampleConverter::Create(format, mixer_->Primary());
+  if (!converter) return nullptr;
+  return std::make_unique<SoundBuffer>(mixer_, format, bytes, std::move(converter));
 }
 
 SoundBuffer::SoundBuffer(std::shared_ptr<Mixer> mixer, const WaveFormat& format, uint32_t bytes,
-                         SDL_AudioStream* stream)
+                         std::unique_ptr<SampleConverter> converter)
     : mixer_(std::move(mixer)),
       format_(format),
       data_(bytes, format.bitsPerSample == 8 ? 0x80 : 0),
-      stream_(stream) {
+      converter_(std::move(converter)) {
   mixer_->Add(this);
 }
 
 SoundBuffer::~SoundBuffer() {
   mixer_->Remove(this);
-  SDL_FreeAudioStream(stream_);
 }
 
 bool SoundBuffer::Lock(uint32_t offset, uint32_t bytes, uint8_t** region1, uint32_t* size1,
@@ -78,7 +72,7 @@ bool SoundBuffer::SetNotificationPositions(std::span<const PositionNotify> posit
 void SoundBuffer::SetCurrentPosition(uint32_t offset) {
   std::lock_guard lock(mutex_);
   playCursor_ = std::min(offset, Size() - 1) / format_.blockAlign * format_.blockAlign;
-  SDL_AudioStreamClear(stream_);
+  converter_->Clear();
 }
 
 uint32_t SoundBuffer::CurrentPosition() const {
@@ -95,7 +89,7 @@ void SoundBuffer::Stop() {
   std::lock_guard lock(mutex_);
   if (!playing_) return;
   playing_ = false;
-  SDL_AudioStreamClear(stream_);
+  converter_->Clear();
   for (const PositionNotify& position : notifications_) {
     if (position.offset == kNotifyOnStop) position.event->Set();
   }
@@ -136,22 +130,22 @@ void SoundBuffer::MixInto(std::span<int32_t> accumulator, uint32_t frames,
   const uint32_t outputBytes = frames * primary.blockAlign;
   // The converter holds back a few frames while resampling; feed until it can give them all.
   for (int round = 0; round < 64 && playing_; ++round) {
-    const int available = SDL_AudioStreamAvailable(stream_);
-    if (available >= static_cast<int>(outputBytes)) break;
+    const uint32_t available = converter_->Available();
+    if (available >= outputBytes) break;
     const uint64_t missing = (outputBytes - available) / primary.blockAlign + 1;
     const uint64_t sourceFrames = missing * format_.samplesPerSec / primary.samplesPerSec + 16;
     Feed(static_cast<uint32_t>(
         std::min<uint64_t>(sourceFrames * format_.blockAlign, Size() - playCursor_)));
   }
   converted_.resize(outputBytes);
-  const int got = SDL_AudioStreamGet(stream_, converted_.data(), static_cast<int>(outputBytes));
+  const uint32_t got = converter_->Take(converted_.data(), outputBytes);
   const auto* samples = reinterpret_cast<const int16_t*>(converted_.data());
-  for (int i = 0; i < got / 2; ++i)
+  for (uint32_t i = 0; i < got / 2; ++i)
     accumulator[i] += samples[i];
 }
 
 void SoundBuffer::Feed(uint32_t bytes) {
-  SDL_AudioStreamPut(stream_, data_.data() + playCursor_, static_cast<int>(bytes));
+  converter_->Put(data_.data() + playCursor_, bytes);
   for (const PositionNotify& position : notifications_) {
     if (position.offset != kNotifyOnStop && position.offset >= playCursor_ &&
         position.offset - playCursor_ < bytes) {

@@ -10,12 +10,11 @@
 #include "platform/clock.h"
 #include "platform/wave_format.h"
 
-struct _SDL_AudioStream;  // SDL_AudioStream
-
 namespace rufo::platform {
 
 class Event;
 class Mixer;
+class SampleConverter;
 
 // A position notification: the event is set when the play cursor passes the byte at offset, or,
 // with kNotifyOnStop, when the buffer stops playing.
@@ -31,7 +30,7 @@ struct PositionNotify {
 class SoundBuffer {
  public:
   SoundBuffer(std::shared_ptr<Mixer> mixer, const WaveFormat& format, uint32_t bytes,
-              _SDL_AudioStream* stream);
+              std::unique_ptr<SampleConverter> converter);
   // Stops mixing at once; no stop notification.
   ~SoundBuffer();
   SoundBuffer(const SoundBuffer&) = delete;
@@ -80,7 +79,7 @@ class SoundBuffer {
 
   // Lock order: the mixer's lock first, then this one.
   mutable std::mutex mutex_;
-  _SDL_AudioStream* stream_;
+  std::unique_ptr<SampleConverter> converter_;
   uint32_t playCursor_ = 0;
   bool playing_ = false;
   std::vector<PositionNotify> notifications_;

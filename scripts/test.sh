@@ -7,7 +7,7 @@ build=${RUFO_BUILD_DIR:-build}
 # System libraries keep some allocations until exit; leak-checked builds ignore those (the
 # build runs the demo-data generator, so this holds for the build as well as the tests).
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRUFO_WERROR=ON "$@"
 cmake --build "$build"
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$build" --output-on-failure -j2
 # The scripted player once more with random seeds, each printed so that a failure can be replayed.

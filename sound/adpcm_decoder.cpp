@@ -1,6 +1,7 @@
 #include "sound/adpcm_decoder.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "sound/ima_adpcm.h"
@@ -9,6 +10,12 @@ namespace rufo::platform {
 namespace {
 
 constexpr int kMaxChannels = 2;
+
+// Bounds of the Microsoft ADPCM delta. Each code may triple it, so a crafted block would let it
+// grow without end; a valid stream never comes near the upper bound, under which adapting it
+// (x 768 / 256) and scaling it by a code (x 8) stay well inside int.
+constexpr int kMinDelta = 16;
+constexpr int kMaxDelta = std::numeric_limits<int>::max() / 768;
 
 int16_t ReadI16(const uint8_t* p) {
   return static_cast<int16_t>(p[0] | p[1] << 8);
@@ -89,10 +96,12 @@ class MsAdpcmDecoder final : public BlockDecoder {
     for (uint32_t i = 2 * n; i < total; ++i) {
       const uint8_t byte = data[(i - 2 * n) / 2];
       const int code = (i - 2 * n) % 2 ? byte & 15 : byte >> 4;
-      const int predicted = (out[i - n] * coef1[c] + out[i - 2 * n] * coef2[c]) >> 8;
+      // Coefficients come from the file: two products of 16-bit numbers may not fit an int.
+      const auto predicted = static_cast<int>(
+          (int64_t{out[i - n]} * coef1[c] + int64_t{out[i - 2 * n]} * coef2[c]) >> 8);
       const int signedCode = code - ((code & 8) << 1);
       out[i] = static_cast<int16_t>(std::clamp(predicted + signedCode * step[c], -32768, 32767));
-      step[c] = std::max(16, (kAdapt[code] * step[c]) >> 8);
+      step[c] = std::clamp((kAdapt[code] * step[c]) >> 8, kMinDelta, kMaxDelta);
       if (++c == n) c = 0;
     }
     return true;

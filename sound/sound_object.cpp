@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/interface.h"
+#include "sound/sound_host.h"
 
 namespace rufo {
 namespace {
@@ -18,21 +18,22 @@ std::string WithExtension(const std::string& name) {
 }  // namespace
 
 SoundObject::SoundObject() {
-  Engine().RegisterWaitable(&endEvent_, UserData());
+  if (SoundHost* host = CurrentSoundHost()) host->RegisterWaitable(&endEvent_, UserData());
 }
 
 SoundObject::~SoundObject() {
   Unload();
-  if (Interface* engine = EngineIfAny()) engine->UnregisterWaitable(&endEvent_);
+  if (SoundHost* host = CurrentSoundHost()) host->UnregisterWaitable(&endEvent_);
 }
 
 bool SoundObject::Load(const std::string& name) {
-  platform::SoundDevice* device = Engine().Sound();
+  SoundHost* host = CurrentSoundHost();
+  platform::SoundDevice* device = host ? host->Device() : nullptr;
   if (!device) return false;
   Unload();
   reader_ = std::make_unique<WaveReader>();
   if (!reader_->Open(WithExtension(name))) {
-    Engine().Log("Cannot open sound \"" + name + "\"");
+    host->Log("Cannot open sound \"" + name + "\"");
     Unload();
     return false;
   }
@@ -77,7 +78,8 @@ void SoundObject::Play() {
 }
 
 void SoundObject::PlayRange(int32_t from, int32_t to) {
-  if (!Engine().Sound() || !buffer_ || !reader_) return;
+  SoundHost* host = CurrentSoundHost();
+  if (!host || !host->Device() || !buffer_ || !reader_) return;
   std::lock_guard guard(streamMutex_);
   if (buffer_->IsPlaying()) {
     buffer_->Stop();

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/interface.h"
+#include "sound/sound_host.h"
 
 namespace rufo {
 namespace {
@@ -47,9 +47,10 @@ WaveReader::~WaveReader() {
 
 bool WaveReader::Open(const std::string& name) {
   Close();
-  file_ = Engine().OpenDataFile(name, "rb", kDataRoot, true);
+  SoundHost* host = CurrentSoundHost();
+  file_ = host ? host->OpenSoundFile(name) : nullptr;
   if (!file_) return false;
-  if (!ReadHeader() || (converting_ && !OpenConversion())) {
+  if (!ReadHeader() || (converting_ && !OpenConversion(host->DecodedSampleBits()))) {
     Close();
     return false;
   }
@@ -89,8 +90,7 @@ bool WaveReader::ReadHeader() {
   return true;
 }
 
-bool WaveReader::OpenConversion() {
-  const auto bits = static_cast<uint16_t>(Engine().Properties().sampleBits);
+bool WaveReader::OpenConversion(uint16_t bits) {
   outputFormat_ = platform::PcmFormat(sourceFormat_.channels, sourceFormat_.samplesPerSec, bits);
   if (outputFormat_.blockAlign == 0) return false;
   stream_ = std::make_unique<AcmStream>();

@@ -46,7 +46,7 @@ class WaveReader {
 
  private:
   bool ReadHeader();
-  bool OpenConversion();
+  bool OpenConversion(uint16_t bits);
   bool ReadConverted(uint8_t* destination, uint32_t count, uint32_t* delivered);
   bool ConvertPiece(uint8_t* destination, uint32_t wanted, uint32_t* produced);
 

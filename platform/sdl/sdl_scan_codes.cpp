@@ -1,10 +1,8 @@
 #include "platform/sdl/sdl_scan_codes.h"
 
-#include <SDL2/SDL_keyboard.h>
 #include <SDL2/SDL_scancode.h>
 
 #include <array>
-#include <string>
 #include <utility>
 
 namespace rufo::platform {
@@ -127,20 +125,7 @@ constexpr auto kLookup = [] {
   return lookup;
 }();
 
-constexpr std::pair<std::string_view, SDL_Scancode> kShortNames[] = {
-    {"Enter", SDL_SCANCODE_RETURN},  {"LAlt", SDL_SCANCODE_LALT},     {"RAlt", SDL_SCANCODE_RALT},
-    {"LShift", SDL_SCANCODE_LSHIFT}, {"RShift", SDL_SCANCODE_RSHIFT}, {"LCtrl", SDL_SCANCODE_LCTRL},
-    {"RCtrl", SDL_SCANCODE_RCTRL},
-};
-
 }  // namespace
-
-int Set1ScanCodeFromName(std::string_view name) {
-  for (const auto& [shortName, scancode] : kShortNames) {
-    if (name == shortName) return kLookup[scancode];
-  }
-  return Set1ScanCodeFromSdl(SDL_GetScancodeFromName(std::string(name).c_str()));
-}
 
 int Set1ScanCodeFromSdl(int sdlScancode) {
   if (sdlScancode < 0 || sdlScancode >= SDL_NUM_SCANCODES) return 0;

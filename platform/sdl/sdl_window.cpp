@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <deque>
+#include <string>
 
 #include "platform/cp1250.h"
 #include "platform/sdl/sdl_scan_codes.h"
+#include "platform/system_error.h"
 #include "platform/window.h"
 
 namespace rufo::platform {
@@ -38,6 +40,11 @@ class SdlWindow final : public Window {
     if (window_) return true;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     videoInitialised_ = true;
+    if (!ShowsOnAScreen()) {
+      Close();
+      SDL_SetError("není k dispozici žádná obrazovka");
+      return false;
+    }
     width_ = width;
     height_ = height;
     int scale = WindowedScale();
@@ -52,6 +59,15 @@ class SdlWindow final : public Window {
     SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
     SDL_StartTextInput();
     return true;
+  }
+
+  // Without a display SDL falls back to drivers that draw nowhere; those count only when asked
+  // for by name.
+  static bool ShowsOnAScreen() {
+    const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+    if (requested && *requested) return true;
+    const std::string driver = SDL_GetCurrentVideoDriver();
+    return driver != "offscreen" && driver != "dummy";
   }
 
   void Close() override {
@@ -242,6 +258,10 @@ class SdlWindow final : public Window {
 
 std::unique_ptr<Window> CreateSdlWindow() {
   return std::make_unique<SdlWindow>();
+}
+
+std::string LastSystemError() {
+  return SDL_GetError();
 }
 
 }  // namespace rufo::platform

@@ -133,6 +133,36 @@ TEST(ScreenScriptLoadTest, CreatesAControlForEachEntryWithItsIdAndHitIndex) {
       << "the background is selected";
 }
 
+// Positions are held within 16 bits, so that a control's position plus its size, or the mouse's
+// position minus it, never overflows while it is drawn or tested.
+TEST(ScreenScriptLoadTest, FarPositionsAreHeldSoControlsDrawAndTestTheMouseSafely) {
+  test::HeadlessEngine headless;
+  headless.Start();
+  test::WriteBands(headless.Folder(), "data/Bitmaps/logo.png", 30, 20, 1, false);
+  test::WriteAnimation(headless.Folder(), "data/Anim/mluvi.ani", test::PlainFrames(2));
+  headless.Folder().Write("data/Data/Far/screen.dat",
+                          "BITMAP=99999999999,-99999999999,Bitmaps\\logo,FAR1\r\n"
+                          "BUTTON=-2147483648,2147483647,Bitmaps\\logo,FAR2\r\n"
+                          "ANI=2147483647,2147483647,Anim\\mluvi,FAR3\r\n"
+                          "ABITMAP=-32768,32768,Bitmaps\\logo,FAR4,2\r\n");
+  ScreenScript script;
+  ASSERT_TRUE(script.Load("Data\\Far\\screen.dat"));
+  const std::pair<int, int> held[] = {
+      {32767, -32767}, {-32767, 32767}, {32767, 32767}, {-32767, 32767}};
+  ASSERT_EQ(script.Count(), 4);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(std::pair(script.Entry(i).x, script.Entry(i).y), held[i]) << i;
+    ASSERT_NE(script.Entry(i).control, nullptr) << i;
+    script.Entry(i).control->ClearFlags(kCfHidden);
+  }
+  headless.Play("0 move 0 0");
+  Engine().ComposeFrame();
+  for (int i = 0; i < 4; ++i) {
+    const Control& control = *script.Entry(i).control;
+    EXPECT_FALSE(control.MouseInside(control.Rectangle())) << i;
+  }
+}
+
 TEST(ScreenScriptLoadTest, AControlTheFullListRefusesIsDeletedNotKept) {
   test::HeadlessEngine headless;
   headless.Start();

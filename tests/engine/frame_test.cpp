@@ -38,6 +38,8 @@ TEST(CursorLineTest, FieldsKindsAndMalformedLines) {
   EXPECT_EQ(c.name.size(), 50u);
   EXPECT_EQ(ParseCursorNumber("99999999999"), INT32_MAX);
   EXPECT_EQ(ParseCursorNumber("-99999999999"), INT32_MIN);
+  ASSERT_EQ(ParseCursorLine("Far:p,-99999999999,2147483647,static", &c), CursorLineKind::kCursor);
+  EXPECT_EQ(std::pair(c.hotspotX, c.hotspotY), std::pair(-32767, 32767)) << "held in 16 bits";
 
   for (const char* skipped : {"", ";Arrow:p,0,0,static"}) {
     EXPECT_EQ(ParseCursorLine(skipped, &c), CursorLineKind::kSkip) << skipped;
@@ -148,6 +150,21 @@ TEST_F(FrameTest, CursorIsClippedAtTheEdgesAndBlendedThroughItsMask) {
   engine_.Play("0 move 700 5");
   e.ComposeFrame();
   EXPECT_EQ(Pixel(629, 449), 0x000000u) << "outside the game area the engine draws no cursor";
+}
+
+TEST_F(FrameTest, CursorsWithHotSpotsFarOffThePictureAreNotDrawn) {
+  Interface& e = StartWithCursors(
+      "Left:box.png,99999999999,0,static\nUp:box.png,0,-99999999999,static\n"
+      "Right:box.png,-99999999999,0,static\nDown:box.png,0,99999999999,static\n");
+  for (int cursor = 0; cursor < 4; ++cursor) {
+    ASSERT_TRUE(e.SetCursor(cursor));
+    for (const char* place : {"0 move 0 0", "0 move 639 479"}) {
+      engine_.Play(place);
+      e.ComposeFrame();
+      const std::vector<uint32_t> frame = engine_.Window().LastFrame();
+      EXPECT_EQ(std::count(frame.begin(), frame.end(), 0xFF0000u), 0) << cursor << " " << place;
+    }
+  }
 }
 
 TEST_F(FrameTest, HintAppearsAfterTheMouseRestsAndFollowsTheRules) {

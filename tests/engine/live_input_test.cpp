@@ -24,7 +24,9 @@ const std::vector<std::pair<std::string, std::string>> kBlocks = {
     {"# a comment line between actions\n"
      "32000 move 116 283\n32100 ldown\n32150 lup\n33000 move 203 297\n33100 ldown\n33150 lup\n",
      "34000 sync"},
-    {"34000 move 116 283\n34100 ldown\n34150 lup\n", "40000 sync"},
+    // The drop makes RUFO speak at once, at the very time of the sync after it.
+    {"34000 move 116 283\n34100 ldown\n", "34100 sync"},
+    {"34150 lup\n", "40000 sync"},
 };
 constexpr uint32_t kRunMs = 45000;
 

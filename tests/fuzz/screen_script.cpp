@@ -4,8 +4,10 @@
 #include <string>
 
 #include "controls/screen_script.h"
+#include "platform/picture_limits.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using rufo::platform::kMaxCoordinate;
   std::FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "rb");
   if (!file) return 0;
   rufo::ScreenScript script;
@@ -15,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int i = 0; i < script.Count(); ++i) {
     const rufo::ScreenEntry& entry = script.Entry(i);
     if (entry.path.size() > rufo::ScreenScript::kTextLimit ||
-        entry.name.size() > rufo::ScreenScript::kTextLimit || entry.control) {
+        entry.name.size() > rufo::ScreenScript::kTextLimit || entry.control ||
+        std::abs(entry.x) > kMaxCoordinate || std::abs(entry.y) > kMaxCoordinate) {
       std::abort();
     }
     if (script.FindEntry(entry.name) > i) std::abort();

@@ -18,6 +18,8 @@ TEST_F(AlbumEndTest, AfterAWinTheAlbumLeadsToTheGardenAfterAVisitBackIntoTheGame
   GoTo(0x303);
   GoTo(kScreenAlbum);
   EXPECT_FALSE(Album().Ready()) << "the sticker is still arriving";
+  ASSERT_NE(ScriptedControl("bS3"), nullptr);
+  EXPECT_TRUE(ScriptedControl("bS3")->IsHidden()) << "not in its place while it arrives";
   RunUntil([] { return Album().Ready(); });
   Click(320, 240);
   EXPECT_EQ(Engine().CurrentScreen(), 0x301);

@@ -30,8 +30,8 @@ class DemoGameTest : public ::testing::Test {
   void SetUp() override {
     if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
     ResetState();
-    engine_.Folder().Write("config/rufo.ini", "[Rufo I]\nCD=" + kDemoData.string() +
-                                                  "/\nHD=" + engine_.RuntimeRoot() + "\n");
+    UseDataRoot(kDemoData);
+    BeforeStart();
     const InterfaceProperties properties = test::HeadlessEngine::Properties();
     ASSERT_TRUE(Engine().Init(&properties));
     ASSERT_TRUE(GameStart());
@@ -41,6 +41,20 @@ class DemoGameTest : public ::testing::Test {
   void TearDown() override {
     if (started_) GameEnd();
     ResetState();
+  }
+
+  // Runs before the game starts: the place to change the data or the runtime root.
+  virtual void BeforeStart() {}
+  void UseDataRoot(const fs::path& root) {
+    engine_.Folder().Write("config/rufo.ini", "[Rufo I]\nCD=" + root.string() +
+                                                  "/\nHD=" + engine_.RuntimeRoot() + "\n");
+  }
+  // A copy of the demo data that the test may change; the returned folder is its root.
+  fs::path CopyOfDemoData() {
+    const fs::path copy = engine_.Folder().Path() / "demo";
+    fs::copy(kDemoData, copy, fs::copy_options::recursive);
+    UseDataRoot(copy);
+    return copy;
   }
 
   Interface& Engine() { return engine_.Engine(); }

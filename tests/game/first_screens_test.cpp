@@ -102,16 +102,14 @@ struct FirstScreensRun {
   std::string standardError;
 };
 
-// The kinds and fields of the trace lines of one kind, in order, without their times.
+// The trace lines of one kind, in order, without their times.
 std::vector<std::string> TraceLines(const std::string& trace, const std::string& kind) {
   std::vector<std::string> lines;
   std::istringstream in(trace);
   std::string line;
   while (std::getline(in, line)) {
-    const size_t space = line.find(' ');
-    if (space != std::string::npos && line.compare(space + 1, kind.size() + 1, kind + " ") == 0) {
-      lines.push_back(line.substr(space + 1));
-    }
+    const std::string event = line.substr(line.find(' ') + 1);
+    if (event == kind || event.starts_with(kind + " ")) lines.push_back(event);
   }
   return lines;
 }

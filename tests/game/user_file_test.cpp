@@ -85,6 +85,30 @@ TEST_F(UserFileTest, ShortFileFillsOnlyWhatItHolds) {
   EXPECT_EQ(table[3].face, -1);
 }
 
+// Values no face picture or sticker stands for, as a damaged file may hold them: a child's face
+// reads as the first picture, so the profile stays usable, and a new sticker as none; the rest of
+// the record and the values in range are kept.
+TEST_F(UserFileTest, FacesAndNewStickersOutOfRangeAreMadeSafe) {
+  const std::pair<int32_t, int32_t> stored[] = {{INT32_MAX, 14}, {8, INT32_MIN}, {-2, -2}, {7, 13}};
+  std::string bytes(224, '\0');
+  for (int slot = 0; slot < 4; ++slot) {
+    for (int i = 0; i < 4; ++i) {
+      bytes[slot * 56 + 28 + i] = static_cast<char>(uint32_t(stored[slot].first) >> (8 * i));
+      bytes[slot * 56 + 48 + i] = static_cast<char>(uint32_t(stored[slot].second) >> (8 * i));
+    }
+    bytes[slot * 56 + 32] = 1;
+    bytes[slot * 56 + 54] = 1;
+  }
+  engine_.Folder().Write("runtime/rufo_usr.dat", bytes);
+  ProfileTable table = Fresh();
+  ReadUserFile(table);
+  const std::pair<int32_t, int32_t> read[] = {{0, -1}, {0, -1}, {0, -1}, {7, 13}};
+  for (int slot = 0; slot < 4; ++slot) {
+    EXPECT_EQ(std::pair(table[slot].face, table[slot].newSticker), read[slot]) << slot;
+    EXPECT_TRUE(table[slot].HasSticker(0) && table[slot].inUse) << slot;
+  }
+}
+
 TEST_F(UserFileTest, MissingFileIsLoggedAndLeavesTheTable) {
   ProfileTable table = Fresh();
   ReadUserFile(table);

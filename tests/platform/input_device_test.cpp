@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/input_device.h"
-#include "platform/sdl/sdl_scan_codes.h"
+#include "platform/key_names.h"
 
 namespace rufo::platform {
 namespace {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "sound/sound_object.h"
 #include "tests/sound/test_sound.h"
 #include "tests/support/headless_engine.h"
@@ -9,12 +12,24 @@ namespace {
 
 // The one test on the real audio path: SDL's dummy driver pulls the mix from its own thread in
 // real time, so the refill threads, the audio callback and the main loop truly run at once
-// (and ThreadSanitizer sees them do it). It runs two seconds of wall-clock time.
+// (and ThreadSanitizer sees them do it). It runs until the loop has restarted a sound often and
+// a half-second sound has played out: about two seconds on a quiet machine, longer on a busy
+// one, where every thread, the driver's too, gets the processor less often.
+constexpr int kRestarts = 50;
+constexpr uint32_t kRestartEveryMs = 37;
+constexpr uint32_t kLimitMs = 20000;
+// Between two ticks the loop normally sleeps 10 ms. A pause this long means the process was
+// kept off the processor for a good part of a refill chunk (3/16 s), so a late refill says
+// nothing about the sound code.
+constexpr uint32_t kStarvedMs = 100;
+
 struct Scene {
-  SoundObject* steady = nullptr;
+  SoundObject* brief = nullptr;
   SoundObject* restarted = nullptr;
   uint32_t start = 0;
+  uint32_t lastTick = 0;
   uint32_t lastRestart = 0;
+  uint32_t longestPause = 0;
   int restarts = 0;
 };
 Scene* g_scene = nullptr;
@@ -22,7 +37,9 @@ Scene* g_scene = nullptr;
 void Tick() {
   Scene& scene = *g_scene;
   const uint32_t now = Engine().Clock().NowMs();
-  if (now - scene.lastRestart >= 37) {
+  scene.longestPause = std::max(scene.longestPause, now - scene.lastTick);
+  scene.lastTick = now;
+  if (now - scene.lastRestart >= kRestartEveryMs) {
     scene.lastRestart = now;
     ++scene.restarts;
     if (scene.restarts % 5 == 0) {
@@ -31,7 +48,8 @@ void Tick() {
       scene.restarted->PlayRange(scene.restarts * 1000 % 100000, -1);
     }
   }
-  if (now - scene.start >= 2000) Engine().RequestQuit();
+  const bool done = scene.restarts >= kRestarts && !scene.brief->IsPlaying();
+  if (done || now - scene.start >= kLimitMs) Engine().RequestQuit();
 }
 
 TEST(RealSoundDeviceTest, StreamsWithoutFallingBehindWhileTheLoopRestartsAnotherSound) {
@@ -42,8 +60,11 @@ TEST(RealSoundDeviceTest, StreamsWithoutFallingBehindWhileTheLoopRestartsAnother
   test::HeadlessEngine engine({}, std::move(platform));
   Interface& e = engine.Start();
   if (!e.Sound()) GTEST_SKIP() << "SDL cannot open its dummy audio driver";
+  // Longer than the mix can get in the time limit: the driver never runs ahead of real time.
+  const int steadySeconds = kLimitMs / 1000 + 5;
   engine.Folder().Write(
-      "data/long.wav", test::AsString(assetkit::ImaAdpcmWav(test::TestSound(1, 22050, 4 * 22050))));
+      "data/long.wav",
+      test::AsString(assetkit::ImaAdpcmWav(test::TestSound(1, 22050, steadySeconds * 22050))));
   engine.Folder().Write("data/short.wav",
                         test::AsString(assetkit::ImaAdpcmWav(test::TestSound(2, 44100, 44100))));
   SoundObject steady, brief;
@@ -52,7 +73,8 @@ TEST(RealSoundDeviceTest, StreamsWithoutFallingBehindWhileTheLoopRestartsAnother
   ASSERT_TRUE(brief.Load("short"));
   ASSERT_TRUE(restarted->Load("short"));
 
-  Scene scene{&steady, restarted.get(), e.Clock().NowMs(), e.Clock().NowMs(), 0};
+  const uint32_t start = e.Clock().NowMs();
+  Scene scene{&brief, restarted.get(), start, start, start, 0, 0};
   g_scene = &scene;
   e.SetGameCallbacks(nullptr, nullptr, Tick, nullptr);
   steady.Play();
@@ -60,10 +82,18 @@ TEST(RealSoundDeviceTest, StreamsWithoutFallingBehindWhileTheLoopRestartsAnother
   e.Run();
   g_scene = nullptr;
 
-  EXPECT_GT(scene.restarts, 20);
+  EXPECT_LT(e.Clock().NowMs() - start, kLimitMs) << "the mix stalled";
+  EXPECT_GE(scene.restarts, kRestarts);
   EXPECT_FALSE(brief.IsPlaying()) << "half a second of sound has played out";
-  EXPECT_TRUE(steady.IsPlaying()) << "four seconds of sound still play after two";
-  EXPECT_EQ(steady.LateRefills(), 0u);
+  EXPECT_TRUE(steady.IsPlaying()) << "the long sound streams on";
+  if (scene.longestPause < kStarvedMs) {
+    EXPECT_EQ(steady.LateRefills(), 0u);
+  } else {
+    std::printf(
+        "The machine is too busy to judge refill timing: the loop paused %u ms, %u late "
+        "refills.\n",
+        scene.longestPause, steady.LateRefills());
+  }
   restarted->PlayRange(0, -1);
   restarted.reset();
   steady.Stop();

@@ -9,11 +9,26 @@ namespace rufo::assetkit {
 std::string CursorFileText(const std::vector<CursorEntry>& cursors) {
   std::string text;
   for (const CursorEntry& c : cursors) {
-    std::string line = c.name + ":" + c.picture;
-    if (!c.mask.empty()) line += ":" + c.mask;
-    line += "," + std::to_string(c.hotspotX) + "," + std::to_string(c.hotspotY) + ",";
-    line += c.loop ? "loop," + std::to_string(c.delay) : "static";
-    text += platform::Utf8ToCp1250(line) + "\n";
+    std::string line = c.name;
+    line += ':';
+    line += c.picture;
+    if (!c.mask.empty()) {
+      line += ':';
+      line += c.mask;
+    }
+    for (const int hotspot : {c.hotspotX, c.hotspotY}) {
+      line += ',';
+      line += std::to_string(hotspot);
+    }
+    line += ',';
+    if (c.loop) {
+      line += "loop,";
+      line += std::to_string(c.delay);
+    } else {
+      line += "static";
+    }
+    text += platform::Utf8ToCp1250(line);
+    text += '\n';
   }
   return text;
 }

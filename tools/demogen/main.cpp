@@ -1,5 +1,6 @@
 // rufo-demogen DESCRIPTIONS OUT: writes the demo data tree described by every "*.txt" file of
 // DESCRIPTIONS into OUT, replacing what an earlier run wrote there.
+// rufo-demogen --icons NAME OUT: writes the program's icon as an icon theme tree under OUT.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "tools/demogen/generator.h"
+#include "tools/demogen/icons.h"
 
 namespace fs = std::filesystem;
 
@@ -30,11 +32,24 @@ bool PrepareOutput(const fs::path& out) {
   return !error;
 }
 
+int WriteIcons(const std::string& name, const fs::path& out) {
+  try {
+    rufo::demogen::WriteIcons(out, name);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "rufo-demogen: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--icons") return WriteIcons(argv[2], argv[3]);
   if (argc != 3) {
-    std::fprintf(stderr, "usage: rufo-demogen DESCRIPTIONS-FOLDER OUT-FOLDER\n");
+    std::fprintf(stderr,
+                 "usage: rufo-demogen DESCRIPTIONS-FOLDER OUT-FOLDER\n"
+                 "       rufo-demogen --icons NAME OUT-FOLDER\n");
     return 2;
   }
   const auto start = std::chrono::steady_clock::now();

@@ -1,0 +1,56 @@
+#include <cstdio>
+#include <filesystem>
+
+#include "engine/interface.h"
+#include "platform/cp1250.h"
+#include "platform/data_file.h"
+#include "platform/folders.h"
+#include "platform/system_error.h"
+
+namespace rufo {
+
+void Interface::MakeRuntimeFolder() {
+  // A runtime folder the player removed comes back, so that the log and the children's
+  // profiles still have a place; where it cannot be made, the run goes on without them.
+  const std::string& root = roots_[kRuntimeRoot];
+  if (root.empty()) return;
+  std::error_code error;
+  std::filesystem::create_directories(platform::ResolveDataPath(root), error);
+}
+
+void Interface::RequireDataFolder() {
+  // The game's first file, the cursor set, is looked for in the runtime root, then the data
+  // root; where neither has it and the data folder itself is missing, the data is not there.
+  // A folder that is there but lacks files is left to the loaders, which name the file.
+  for (int root : {kRuntimeRoot, kDataRoot}) {
+    if (std::FILE* cursors = platform::OpenFile(MakeDataPath("Cursors.dat", root), "rt")) {
+      std::fclose(cursors);
+      return;
+    }
+  }
+  const std::string& root = roots_[kDataRoot];
+  std::error_code error;
+  if (std::filesystem::is_directory(platform::ResolveDataPath(root.empty() ? "." : root), error)) {
+    return;
+  }
+  const std::string where =
+      props_.useRegistry
+          ? "hodnotu „Data Path“ v nastavení"
+          : "řádek CD= v souboru " +
+                (platform::ConfigFolder() / (std::string(props_.appName) + ".ini")).string();
+  Fatal(platform::Utf8ToCp1250("Hru nelze spustit: ve složce „" + root +
+                               "“ nejsou její data. Nainstalujte hru znovu, nebo opravte " + where +
+                               "."),
+        -1);
+}
+
+void Interface::OpenWindow() {
+  if (platform_.window->Open(platform::Cp1250ToUtf8(props_.title), props_.width, props_.height)) {
+    return;
+  }
+  Fatal(platform::Utf8ToCp1250("Hru nelze spustit: nepodařilo se otevřít okno na obrazovce (" +
+                               platform::LastSystemError() + ")."),
+        -1);
+}
+
+}  // namespace rufo

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "platform/cp1250.h"
+#include "tests/support/process.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/test_cursors.h"
+
+namespace rufo {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kBuildData = fs::path(RUFO_BINARY_DIR) / "data";
+
+// The program started as a desktop menu starts it: no configuration folder of our choosing
+// (the XDG folders decide), no terminal to read; what went wrong is in the log and, headless,
+// on standard error where the message box would be.
+class StartUpTest : public ::testing::Test {
+ protected:
+  std::map<std::string, std::string> Env() const {
+    return {{"RUFO_HEADLESS", "1"},
+            {"RUFO_CONFIG_DIR", ""},
+            {"XDG_CONFIG_HOME", folder_.Root() + "config"},
+            {"XDG_DATA_HOME", folder_.Root() + "share"},
+            {"XDG_RUNTIME_DIR", folder_.Root()},
+            {"RUFO_RUN_MS", "2000"}};
+  }
+  std::string Ini() const { return folder_.Read("config/rufo/rufo.ini"); }
+  std::string Log() const { return folder_.Read("share/rufo/Debug.log"); }
+
+  test::TempFolder folder_;
+};
+
+TEST_F(StartUpTest, FirstRunWritesTheConfigurationThenKeepsThePlayersOwn) {
+  if (!fs::exists(kBuildData / ".demogen")) GTEST_SKIP() << "no generated data";
+  test::Process first(test::BuiltProgram("rufo"), {}, Env());
+  ASSERT_TRUE(first.Start());
+  ASSERT_EQ(first.Wait(), 0) << first.StandardError();
+  const std::string runtime = folder_.Root() + "share/rufo/";
+  EXPECT_EQ(Ini(), "[Rufo I]\nCD=" + fs::canonical(kBuildData).string() + "/\nHD=" + runtime + "\n")
+      << "a run from the build folder uses the data generated beside it";
+  EXPECT_NE(Log().find("HD=" + runtime + "\n"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("Interface::Init () OK\n"), std::string::npos) << Log();
+
+  const std::string own = Ini() + "Third path=" + folder_.Root() + "\n";
+  folder_.Write("config/rufo/rufo.ini", own);
+  test::Process second(test::BuiltProgram("rufo"), {}, Env());
+  ASSERT_TRUE(second.Start());
+  ASSERT_EQ(second.Wait(), 0) << second.StandardError();
+  EXPECT_EQ(Ini(), own);
+}
+
+// Each start that cannot succeed: the reason in Czech in the log and the message, and the
+// process fails.
+TEST_F(StartUpTest, AStartThatCannotSucceedSaysWhyInCzechAndFails) {
+  test::WriteTestCursors(folder_, "data/");
+  const std::string ini = folder_.Root() + "config/rufo/rufo.ini";
+  struct Case {
+    const char* what;
+    std::string dataRoot;
+    std::map<std::string, std::string> env;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"no data folder",
+       folder_.Root() + "gone/",
+       {},
+       "Hru nelze spustit: ve složce „" + folder_.Root() +
+           "gone/“ nejsou její data. Nainstalujte hru znovu, nebo opravte řádek CD= v souboru " +
+           ini + "."},
+      {"no display",
+       folder_.Root() + "data/",
+       {{"RUFO_HEADLESS", "0"}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"SDL_VIDEODRIVER", ""}},
+       "Hru nelze spustit: nepodařilo se otevřít okno na obrazovce (není k dispozici žádná "
+       "obrazovka)."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    folder_.Write("config/rufo/rufo.ini",
+                  "[Rufo I]\nCD=" + c.dataRoot + "\nHD=" + folder_.Root() + "share/rufo/\n");
+    auto env = Env();
+    for (const auto& [name, value] : c.env)
+      env[name] = value;
+    test::Process rufo(test::BuiltProgram("rufo"), {}, env);
+    ASSERT_TRUE(rufo.Start());
+    EXPECT_EQ(rufo.Wait(), 255);
+    EXPECT_NE(rufo.StandardError().find("Chyba: " + c.message + "\n"), std::string::npos)
+        << rufo.StandardError();
+    EXPECT_NE(Log().find(platform::Utf8ToCp1250(c.message) + "\nExit code: ffffffff"),
+              std::string::npos)
+        << Log();
+  }
+}
+
+TEST_F(StartUpTest, ARuntimeFolderThePlayerRemovedIsMadeAgain) {
+  test::WriteTestCursors(folder_, "data/");
+  folder_.Write("config/rufo/rufo.ini",
+                "[Rufo I]\nCD=" + folder_.Root() + "data/\nHD=" + folder_.Root() + "share/rufo/\n");
+  test::Process rufo(test::BuiltProgram("rufo"), {}, Env());
+  ASSERT_TRUE(rufo.Start());
+  EXPECT_EQ(rufo.Wait(), 0) << rufo.StandardError();
+  EXPECT_NE(Log().find("Interface::Init () OK\n"), std::string::npos);
+}
+
+TEST_F(StartUpTest, ADataRootSpeltInAnotherCaseIsFound) {
+  test::WriteTestCursors(folder_, "data/");
+  folder_.Write("config/rufo/rufo.ini",
+                "[Rufo I]\nCD=" + folder_.Root() + "DATA/\nHD=" + folder_.Root() + "share/rufo/\n");
+  test::Process rufo(test::BuiltProgram("rufo"), {}, Env());
+  ASSERT_TRUE(rufo.Start());
+  EXPECT_EQ(rufo.Wait(), 0) << rufo.StandardError();
+}
+
+}  // namespace
+}  // namespace rufo
