@@ -93,4 +93,17 @@ std::string BuiltProgram(const std::string& name) {
   return std::string(RUFO_BINARY_DIR) + "/" + name;
 }
 
+std::string RunCommand(const std::string& commandLine, int* exitCode) {
+  std::string output;
+  *exitCode = -1;
+  FILE* pipe = popen((commandLine + " 2>&1").c_str(), "r");
+  if (!pipe) return output;
+  char buffer[512];
+  while (std::fgets(buffer, sizeof buffer, pipe))
+    output += buffer;
+  const int status = pclose(pipe);
+  if (WIFEXITED(status)) *exitCode = WEXITSTATUS(status);
+  return output;
+}
+
 }  // namespace rufo::test

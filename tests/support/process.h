@@ -34,6 +34,10 @@ class Process {
   int status_ = -1;
 };
 
+// Runs a command line through the shell; what it printed on standard output and standard error,
+// with its exit code in *exitCode (-1 when it did not exit normally).
+std::string RunCommand(const std::string& commandLine, int* exitCode);
+
 // Path of a program built beside the tests.
 std::string BuiltProgram(const std::string& name);
 

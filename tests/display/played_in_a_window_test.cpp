@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "tests/support/demo_run.h"
+#include "tests/support/process.h"
+#include "tests/support/temp_folder.h"
+
+namespace rufo {
+namespace {
+
+// The scripted player plays the same path in a real window in real time: every click made with
+// the X pointer, every decision taken from the trace.
+TEST(PlayedInAWindowTest, TheScriptedPlayerPlaysAGardenInARealWindow) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+  if (!test::HaveDemoData()) GTEST_SKIP() << "no generated data";
+  test::ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
+  int exitCode = -1;
+  const std::string output = test::RunCommand(
+      test::BuiltProgram("rufo-play") + " --lose-all --garden 1 --window --seed 7 --data " +
+          std::filesystem::absolute(test::DemoData()).string(),
+      &exitCode);
+  EXPECT_EQ(exitCode, 0) << output;
+  EXPECT_NE(output.find("0x101 learning garden"), std::string::npos) << output;
+}
+
+}  // namespace
+}  // namespace rufo

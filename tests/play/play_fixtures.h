@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/rect.h"
+#include "tests/support/temp_folder.h"
+#include "tools/rufo_play/region_map.h"
+
+namespace rufo::play::test {
+
+// A hit map drawn by hand: rectangles of region values on an empty map.
+class MaskDrawing {
+ public:
+  MaskDrawing() : values_(RegionMap::kWidth * RegionMap::kHeight, RegionMap::kNone) {}
+  MaskDrawing& Fill(const platform::Rect& rect, uint8_t value);
+  RegionMap Map() const { return RegionMap(values_); }
+  // Writes it as the greyscale picture the game reads.
+  void Write(const rufo::test::TempFolder& folder, const std::string& relative) const;
+
+ private:
+  std::vector<uint8_t> values_;
+};
+
+// Writes an opaque picture of the given size.
+void WritePicture(const rufo::test::TempFolder& folder, const std::string& relative, int width,
+                  int height);
+
+}  // namespace rufo::play::test

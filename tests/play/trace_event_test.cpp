@@ -1,0 +1,115 @@
+#include "tools/rufo_play/trace_event.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/trace.h"
+
+namespace rufo::play {
+namespace {
+
+using Kind = TraceEvent::Kind;
+using Form = ExpectedAnswer::Form;
+
+TEST(TraceEventTest, EveryKindOfLineIsRead) {
+  const auto screen = ParseTraceLine("1200 screen 0x201 0x101");
+  ASSERT_TRUE(screen);
+  EXPECT_EQ(screen->kind, Kind::kScreen);
+  EXPECT_EQ(screen->timeMs, 1200u);
+  EXPECT_EQ(screen->screen, 0x201);
+  EXPECT_EQ(screen->previous, 0x101);
+
+  // The first screen has none before it: -1, written as a 32-bit pattern.
+  const auto first = ParseTraceLine("5 screen 0x4 0xffffffff");
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->previous, -1);
+  EXPECT_EQ(ParseTraceLine("5 screen 0x4 -1")->previous, -1);
+
+  const auto speak = ParseTraceLine("300 speak MLUVI Sounds\\Start\\sp_intro");
+  ASSERT_TRUE(speak);
+  EXPECT_EQ(speak->kind, Kind::kSpeak);
+  EXPECT_EQ(speak->control, "MLUVI");
+  EXPECT_EQ(speak->text, "Sounds\\Start\\sp_intro");
+
+  const auto verdict = ParseTraceLine("900 answer 0x202 wrong 4 2");
+  ASSERT_TRUE(verdict);
+  EXPECT_EQ(verdict->kind, Kind::kAnswer);
+  EXPECT_FALSE(verdict->good);
+  EXPECT_EQ(verdict->goodCount, 4);
+  EXPECT_EQ(verdict->wrongCount, 2);
+
+  const auto sticker = ParseTraceLine("901 sticker 7");
+  ASSERT_TRUE(sticker);
+  EXPECT_EQ(sticker->number, 7);
+
+  const auto fatal = ParseTraceLine("902 fatal -1 Chyba při vytváření kontrolů");
+  ASSERT_TRUE(fatal);
+  EXPECT_EQ(fatal->kind, Kind::kFatal);
+  EXPECT_EQ(fatal->number, -1);
+  EXPECT_EQ(fatal->text, "Chyba při vytváření kontrolů");
+
+  EXPECT_EQ(ParseTraceLine("3 debug currNum = 4")->text, "currNum = 4");
+  EXPECT_EQ(ParseTraceLine("4 save")->kind, Kind::kSave);
+  EXPECT_EQ(ParseTraceLine("4000 sync")->kind, Kind::kSync);
+  EXPECT_EQ(ParseTraceLine("5 sparkle 1 2")->kind, Kind::kOther) << "kinds to come are skipped";
+}
+
+TEST(TraceEventTest, DamagedLinesAreRefused) {
+  for (const char* line : {"",
+                           "screen 0x201 0x101",
+                           "12",
+                           "-5 save",
+                           "12 screen 0x201",
+                           "12 screen 0xZZ 0x101",
+                           "12 speak MLUVI",
+                           "12 answer 0x202 maybe 1 1",
+                           "12 answer 0x202 good 1",
+                           "12 sticker",
+                           "12 sticker seven",
+                           "12 save now",
+                           "12 question 0x202",
+                           "12 question 0x202 hit",
+                           "12 question 0x202 hit 1,,2",
+                           "12 question 0x202 drag 3 to 1,2,3",
+                           "12 question 0x202 drag 3 onto hit 4",
+                           "12 question 0x202 carry 3 to 4",
+                           "12 fatal",
+                           "12 question 0x202 poke 3"}) {
+    EXPECT_FALSE(ParseTraceLine(line)) << line;
+  }
+}
+
+// The questions the game writes, through its own trace helpers, are read back as asked.
+TEST(TraceEventTest, QuestionsReadAsTheGameWritesThem) {
+  struct Case {
+    std::string answer;
+    Form form;
+    std::vector<int> values;
+    std::string control;
+    platform::Rect drop;
+    int hit;
+  };
+  const Case cases[] = {
+      {trace::HitAnswer({3}), Form::kHit, {3}, "", {}, -1},
+      {trace::HitAnswer({1, 4, 7}), Form::kHit, {1, 4, 7}, "", {}, -1},
+      {trace::ControlAnswer("PTAK"), Form::kControl, {}, "PTAK", {}, -1},
+      {trace::DragToRect(2, {10, 20, 110, 90}), Form::kDragToRect, {2}, "", {10, 20, 110, 90}, -1},
+      {trace::DragToHit(5, 125), Form::kDragToHit, {5}, "", {}, 125},
+      {trace::CarryToControl(1, "TVA2"), Form::kCarryToControl, {1}, "TVA2", {}, -1},
+  };
+  for (const Case& c : cases) {
+    const auto event = ParseTraceLine("77 question 0x302 " + c.answer);
+    ASSERT_TRUE(event) << c.answer;
+    EXPECT_EQ(event->kind, Kind::kQuestion);
+    EXPECT_EQ(event->screen, 0x302);
+    const ExpectedAnswer& got = event->expected;
+    EXPECT_EQ(got.form, c.form) << c.answer;
+    EXPECT_EQ(got.values, c.values) << c.answer;
+    EXPECT_EQ(got.control, c.control) << c.answer;
+    EXPECT_EQ(got.drop, c.drop) << c.answer;
+    EXPECT_EQ(got.hit, c.hit) << c.answer;
+    EXPECT_EQ(got.Text(), c.answer) << "messages quote the question as the trace has it";
+  }
+}
+
+}  // namespace
+}  // namespace rufo::play
