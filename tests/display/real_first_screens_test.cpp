@@ -189,6 +189,8 @@ TEST_F(RealFirstScreensTest, TitleStartFaceCapJumpAndTheLearningGardenByRealClic
 TEST_F(RealFirstScreensTest, OneFrogTurnByRealClicks) {
   using std::chrono::seconds;
   RegisterGardenScreens(Screens());
+  ASSERT_TRUE(RunUntil([&] { return OnScreen(kScreenTitle); }, seconds(5))) << Where();
+  ClickAt(320, 240);
   ASSERT_TRUE(RunUntil([&] { return OnScreen(kScreenStart); }, seconds(5))) << Where();
   Engine().ChangeScreen(kScreenGarden1Num, 0, false);  // not from the scene: no introduction
   const auto frogs = [] { return dynamic_cast<const FrogCount*>(CurrentScreen()); };

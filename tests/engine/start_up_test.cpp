@@ -4,7 +4,6 @@
 #include <map>
 #include <string>
 
-#include "platform/cp1250.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_cursors.h"
@@ -90,7 +89,7 @@ TEST_F(StartUpTest, AStartThatCannotSucceedSaysWhyInCzechAndFails) {
     EXPECT_EQ(rufo.Wait(), 255);
     EXPECT_NE(rufo.StandardError().find("Chyba: " + c.message + "\n"), std::string::npos)
         << rufo.StandardError();
-    EXPECT_NE(Log().find(platform::Utf8ToCp1250(c.message) + "\nExit code: ffffffff"),
+    EXPECT_NE(Log().find(c.message + "\nExit code: ffffffff"),
               std::string::npos)
         << Log();
   }

@@ -96,12 +96,18 @@ TEST(FirstScreensTest, TitleStartFaceCapJumpAndTheLearningGarden) {
   const std::string garden = folder.Path("garden.png");
 
   // What the game said, and when it wrote the user file: the greeting, the introduction cut short
-  // by a click, the praise of the face with its cap, the jump, and the save when the jump ended.
+  // by a click, the praise of the face with its cap, the jump, the save when the jump ended, and
+  // in the learning garden RUFO's jump in and its introduction.
   const std::string trace = folder.Read("trace.txt");
+  EXPECT_EQ(TraceLines(trace, "screen"),
+            (std::vector<std::string>{"screen 0x4 0x0", "screen 0x5 0x4", "screen 0x1 0x5",
+                                      "screen 0x101 0x1"}))
+      << trace;
   EXPECT_EQ(TraceLines(trace, "speak"),
             (std::vector<std::string>{
                 "speak MLUVI Sounds\\Start\\sp_wait", "speak MLUVI Sounds\\Start\\sp_intro",
-                "speak MLUVI Sounds\\Start\\sp_go", "speak A_JUMP Bitmaps\\Start\\Ani\\A_JUMP"}))
+                "speak MLUVI Sounds\\Start\\sp_go", "speak A_JUMP Bitmaps\\Start\\Ani\\A_JUMP",
+                "speak SKOK Bitmaps\\LearnG\\Ani\\SKOK", "speak MLUVI Sounds\\LearnG\\sp_intro"}))
       << trace;
   EXPECT_EQ(TraceLines(trace, "save"), std::vector<std::string>{"save"}) << trace;
   const size_t jump = trace.find(" speak A_JUMP ");
