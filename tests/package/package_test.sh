@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package as a player gets it: made by cpack from the build, unpacked into a throwaway
 # root, its dependencies present on this machine, its desktop entry, software-centre description
-# and manual pages valid, and the installed game playing its first screens on the installed data.
+# and manual pages valid, and the installed game playing its first screens on the installed data
+# and, driven by the installed scripted player, Garden1's games to their stickers.
 #
 # package_test.sh BUILD-FOLDER INSTALL-PREFIX
 set -euo pipefail
@@ -43,7 +44,7 @@ installed=$root$prefix
 share=$installed/share
 
 # --- Files a desktop needs ---------------------------------------------------------------------
-for file in bin/rufo bin/rufo-data share/rufo/Cursors.dat \
+for file in bin/rufo bin/rufo-data bin/rufo-play share/rufo/Cursors.dat \
   "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
   "share/icons/hicolor/scalable/apps/$app_id.svg" share/man/man6/rufo.6.gz \
   share/man/man1/rufo-data.1.gz share/doc/rufo/copyright; do
@@ -101,8 +102,7 @@ fi
 printf '[Rufo I]\nCD=%s/rufo/\nHD=%s/data/rufo/\n' "$share" "$home" >"$ini"
 
 # Plays through the title and the Start screen to the learning garden: a face is chosen and the
-# cap put on it. When the scripted player ships in the package, this becomes
-# "rufo-play --win-all" for one garden, checked the same way.
+# cap put on it.
 play_installed_game() {
   local script=$work/input.txt
   echo "300 lup" >"$script"
@@ -136,6 +136,11 @@ else
   [ "$(od -An -td4 -j28 -N4 "$user" | tr -d ' ')" = 1 ] || fail "slot 0 face"
   [ "$(od -An -tu1 -j54 -N1 "$user" | tr -d ' ')" = 1 ] || fail "slot 0 not in use"
 fi
+
+# The installed scripted player wins Garden1's games with the installed game on the installed data.
+"$installed/bin/rufo-play" --win-all --garden 1 --seed 7 --data "$share/rufo" \
+  --game "$installed/bin/rufo" >"$work/rufo-play.out" 2>&1 ||
+  fail "rufo-play --win-all --garden 1: $(cat "$work/rufo-play.out")"
 
 if [ $failures -ne 0 ]; then
   echo "$failures package checks failed" >&2
