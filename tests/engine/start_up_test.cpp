@@ -89,9 +89,7 @@ TEST_F(StartUpTest, AStartThatCannotSucceedSaysWhyInCzechAndFails) {
     EXPECT_EQ(rufo.Wait(), 255);
     EXPECT_NE(rufo.StandardError().find("Chyba: " + c.message + "\n"), std::string::npos)
         << rufo.StandardError();
-    EXPECT_NE(Log().find(c.message + "\nExit code: ffffffff"),
-              std::string::npos)
-        << Log();
+    EXPECT_NE(Log().find(c.message + "\nExit code: ffffffff"), std::string::npos) << Log();
   }
 }
 
