@@ -3,6 +3,9 @@
 #include "gardens/garden1/flower_colours.h"
 #include "gardens/garden1/frog_count.h"
 #include "gardens/garden1/garden1_scene.h"
+#include "gardens/garden3/flower_beds.h"
+#include "gardens/garden3/garden3_scene.h"
+#include "gardens/garden3/tool_cart.h"
 
 namespace rufo {
 
@@ -11,6 +14,9 @@ void RegisterGardenScreens(ScreenTable& table) {
   table.Add<Garden1Scene>(kScreenGarden1);
   table.Add<FrogCount>(kScreenGarden1Num);
   table.Add<FlowerColours>(kScreenGarden1Col);
+  table.Add<Garden3Scene>(kScreenGarden3);
+  table.Add<ToolCart>(kScreenGarden3Not);
+  table.Add<FlowerBeds>(kScreenGarden3Cat);
 }
 
 }  // namespace rufo

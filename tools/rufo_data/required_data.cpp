@@ -18,6 +18,13 @@ constexpr const char* kFrogsMask = "Bitmaps\\Garden1\\Num\\bg_mask.png";
 constexpr const char* kFlowers = "Data\\Garden1\\COL\\screen.dat";
 constexpr const char* kFlowersMask = "Bitmaps\\Garden1\\COL\\bg_mask.png";
 
+constexpr const char* kGarden3 = "Data\\Garden3\\screen.dat";
+constexpr const char* kGarden3Mask = "Bitmaps\\Garden3\\bg_mask.png";
+constexpr const char* kTools = "Data\\Garden3\\NOT\\screen.dat";
+constexpr const char* kToolsMask0 = "Bitmaps\\Garden3\\NOT\\bg_mask0.png";
+constexpr const char* kToolsMask1 = "Bitmaps\\Garden3\\NOT\\bg_mask1.png";
+constexpr const char* kBeds = "Data\\Garden3\\cat\\screen.dat";
+constexpr const char* kBedsMask = "Bitmaps\\Garden3\\cat\\bg_mask.png";
 constexpr Requirement kRequired[] = {
     // Cursors: the game selects 0 to 4 by number and three by name.
     {kFile, "Cursors.dat"},
@@ -185,6 +192,81 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\Garden1\\COL\\sp_intro"},
     {kSpeech, "Sounds\\Garden1\\COL\\sp_win"},
     {kSpeech, "Sounds\\Garden1\\COL\\sp_loose"},
+
+    // Garden3's scene: RUFO leads to the tools, the monkey to the flower beds.
+    {kScript, kGarden3},
+    {kFile, kGarden3Mask},
+    {kHitValue, "%d", 0, 1, kGarden3Mask},
+    {kWalkEdges, kGarden3Mask},
+    {kEntrySpeech, "RUFO", 0, 0, kGarden3},
+    {kEntrySpeech, "OPICE", 0, 0, kGarden3},
+
+    // Garden3 NOT: twenty tools (entries 1 to 20, eight with a resting look), the cart and its
+    // front, the lamp that goes out and comes back, the two halves' hit maps.
+    {kScript, kTools},
+    {kFile, kToolsMask0},
+    {kFile, kToolsMask1},
+    {kHitValue, "%d", 0, 0, kToolsMask0},
+    {kHitValue, "%d", 1, 1, kToolsMask0},
+    {kHitValue, "%d", 5, 7, kToolsMask0},
+    {kHitValue, "%d", 10, 11, kToolsMask0},
+    {kHitValue, "%d", 15, 17, kToolsMask0},
+    {kHitValue, "%d", 2, 4, kToolsMask1},
+    {kHitValue, "%d", 8, 9, kToolsMask1},
+    {kHitValue, "%d", 12, 14, kToolsMask1},
+    {kHitValue, "%d", 18, 19, kToolsMask1},
+    {kHitValue, "%d", 99, 99, kToolsMask0},
+    {kHitValue, "%d", 125, 125, kToolsMask0},
+    {kHitValue, "%d", 99, 99, kToolsMask1},
+    {kHitValue, "%d", 125, 125, kToolsMask1},
+    {kEntry, "MLUVI", 0, 0, kTools},
+    {kEntry, "S", 0, 0, kTools},
+    {kEntry, "BACK", 0, 0, kTools},
+    {kEntry, "VOZIK", 0, 0, kTools},
+    {kEntry, "HADICE1W", 0, 0, kTools},
+    {kEntry, "PILA1W", 0, 0, kTools},
+    {kEntry, "SRP1W", 0, 0, kTools},
+    {kEntry, "HADICE2W", 0, 0, kTools},
+    {kEntry, "PILA2W", 0, 0, kTools},
+    {kEntry, "SRP2W", 0, 0, kTools},
+    {kEntry, "ZEBRIK2W", 0, 0, kTools},
+    {kEntry, "RYC2W", 0, 0, kTools},
+    {kEntrySpeech, "ZHAS", 0, 0, kTools},
+    {kEntrySound, "ZHAS", 0, 0, kTools},
+    {kPicture, "Bitmaps\\Garden3\\NOT\\bg"},
+    {kPicture, "Bitmaps\\Garden3\\NOT\\black"},
+    {kFrameScript, "Bitmaps\\Garden3\\NOT\\Ani\\bzhas"},
+    {kSpeech, "Sounds\\Garden3\\NOT\\ITEM_N\\%d", 0, 19},
+    {kSpeech, "Sounds\\Garden3\\NOT\\sp_zhas"},
+    {kSpeech, "Sounds\\Garden3\\NOT\\sp_intro"},
+    {kSpeech, "Sounds\\Garden3\\NOT\\sp_win"},
+    {kSpeech, "Sounds\\Garden3\\NOT\\sp_loose"},
+
+    // Garden3 CAT: three beds, four colour pots and their carried flowers, sixteen planted
+    // flowers (colour, shape), the monkey's move and return, the question bubble.
+    {kScript, kBeds},
+    {kFile, kBedsMask},
+    {kHitValue, "%d", 0, 3, kBedsMask},
+    {kHitValue, "%d", 99, 99, kBedsMask},
+    {kEntry, "MLUVI", 0, 0, kBeds},
+    {kEntry, "S", 0, 0, kBeds},
+    {kEntry, "BUBLE", 0, 0, kBeds},
+    {kEntry, "TVA%d", 1, 3, kBeds},
+    {kEntry, "C%d", 0, 3, kBeds},
+    {kEntrySpeech, "K_0_%d", 0, 3, kBeds},
+    {kEntrySpeech, "K_1_%d", 0, 3, kBeds},
+    {kEntrySpeech, "K_2_%d", 0, 3, kBeds},
+    {kEntrySpeech, "K_3_%d", 0, 3, kBeds},
+    {kEntrySpeech, "MOVE", 0, 0, kBeds},
+    {kEntrySound, "MOVE", 0, 0, kBeds},
+    {kFrameScript, "Bitmaps\\Garden3\\CAT\\Ani\\move_b"},
+    {kSpeech, "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_0\\%d", 0, 3},
+    {kSpeech, "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_1\\%d", 0, 3},
+    {kSpeech, "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_2\\%d", 0, 3},
+    {kSpeech, "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_3\\%d", 0, 3},
+    {kSpeech, "Sounds\\Garden3\\CAT\\sp_intro"},
+    {kSpeech, "Sounds\\Garden3\\CAT\\sp_win"},
+    {kSpeech, "Sounds\\Garden3\\CAT\\sp_loose"},
 };
 
 }  // namespace
