@@ -3,6 +3,9 @@
 #include "gardens/garden1/flower_colours.h"
 #include "gardens/garden1/frog_count.h"
 #include "gardens/garden1/garden1_scene.h"
+#include "gardens/garden4/garden4_scene.h"
+#include "gardens/garden4/nest_birds.h"
+#include "gardens/garden4/woodpecker_knocks.h"
 
 namespace rufo {
 
@@ -11,6 +14,9 @@ void RegisterGardenScreens(ScreenTable& table) {
   table.Add<Garden1Scene>(kScreenGarden1);
   table.Add<FrogCount>(kScreenGarden1Num);
   table.Add<FlowerColours>(kScreenGarden1Col);
+  table.Add<Garden4Scene>(kScreenGarden4);
+  table.Add<WoodpeckerKnocks>(kScreenGarden4Num);
+  table.Add<NestBirds>(kScreenGarden4Nad);
 }
 
 }  // namespace rufo
