@@ -116,6 +116,16 @@ void DrawWoodpecker(cairo_t* cr, double x, double y, double s, int peck) {
   cairo_line_to(cr, 32, 48);
   cairo_close_path(cr);
   FillInk(cr, kFeather, line);
+  // feet gripping the bark
+  SetColor(cr, {0.3, 0.3, 0.3});
+  cairo_set_line_width(cr, 3);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (int i = 0; i < 2; ++i) {
+    cairo_move_to(cr, 16, 30 + i * 12);
+    cairo_line_to(cr, 4, 28 + i * 12);
+    cairo_line_to(cr, 1, 33 + i * 12);
+  }
+  cairo_stroke(cr);
   // body with a white belly
   cairo_save(cr);
   cairo_translate(cr, 30, 26);
@@ -139,15 +149,6 @@ void DrawWoodpecker(cairo_t* cr, double x, double y, double s, int peck) {
     FillOnly(cr, {1, 1, 1});
   }
   cairo_restore(cr);
-  // feet gripping the bark
-  SetColor(cr, {0.45, 0.45, 0.45});
-  cairo_set_line_width(cr, 3);
-  for (int i = 0; i < 2; ++i) {
-    cairo_move_to(cr, 22, 30 + i * 14);
-    cairo_line_to(cr, 12, 28 + i * 14);
-    cairo_line_to(cr, 8, 33 + i * 14);
-  }
-  cairo_stroke(cr);
   // head: drawn back before the strike, at the bark when it strikes
   const double shift = peck == 1 ? 9 : 0, tilt = peck == 1 ? 0.35 : (peck == 2 ? -0.08 : 0);
   cairo_save(cr);
