@@ -6,6 +6,9 @@
 #include "gardens/garden3/flower_beds.h"
 #include "gardens/garden3/garden3_scene.h"
 #include "gardens/garden3/tool_cart.h"
+#include "gardens/garden4/garden4_scene.h"
+#include "gardens/garden4/nest_birds.h"
+#include "gardens/garden4/woodpecker_knocks.h"
 
 namespace rufo {
 
@@ -17,6 +20,9 @@ void RegisterGardenScreens(ScreenTable& table) {
   table.Add<Garden3Scene>(kScreenGarden3);
   table.Add<ToolCart>(kScreenGarden3Not);
   table.Add<FlowerBeds>(kScreenGarden3Cat);
+  table.Add<Garden4Scene>(kScreenGarden4);
+  table.Add<WoodpeckerKnocks>(kScreenGarden4Num);
+  table.Add<NestBirds>(kScreenGarden4Nad);
 }
 
 }  // namespace rufo

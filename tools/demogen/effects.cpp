@@ -182,6 +182,37 @@ std::vector<double> Grow() {
   return wave;
 }
 
+// A beak striking bark at `start`: a dry wooden tap.
+void Tap(std::vector<double>& wave, double start) {
+  Noise noise;
+  const size_t first = static_cast<size_t>(start * kRate);
+  const size_t count = static_cast<size_t>(0.09 * kRate);
+  if (wave.size() < first + count) wave.resize(first + count, 0.0);
+  double low = 0;
+  for (size_t i = 0; i < count; ++i) {
+    const double t = i / kRate;
+    low += 0.5 * (noise.Next() - low);
+    wave[first + i] +=
+        (std::sin(2 * M_PI * 820 * t) + 0.6 * std::sin(2 * M_PI * 1930 * t) + 0.8 * low) *
+        std::exp(-t * 70);
+  }
+}
+
+// One knock, struck when the woodpecker's beak meets the bark in its animation.
+std::vector<double> Knock() {
+  std::vector<double> wave;
+  Tap(wave, 0.18);
+  return wave;
+}
+
+// Three quick knocks.
+std::vector<double> Knocks() {
+  std::vector<double> wave;
+  for (double start : {0.2, 0.42, 0.64})
+    Tap(wave, start);
+  return wave;
+}
+
 }  // namespace
 
 assetkit::PcmSound MakeEffect(const std::string& name) {
@@ -195,6 +226,8 @@ assetkit::PcmSound MakeEffect(const std::string& name) {
   if (name == "croak") return FromWave(Croak());
   if (name == "pop") return FromWave(Pop());
   if (name == "grow") return FromWave(Grow());
+  if (name == "knock") return FromWave(Knock());
+  if (name == "knocks") return FromWave(Knocks());
   throw std::invalid_argument("unknown sound effect \"" + name + "\"");
 }
 

@@ -40,6 +40,7 @@ const PainterTable& Painters() {
     AddPondPainters(t);
     AddLearnPainters(t);
     AddGarden3Painters(t);
+    AddGarden4Painters(t);
     return t;
   }();
   return table;

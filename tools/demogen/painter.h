@@ -46,5 +46,6 @@ void AddControlPainters(PainterTable& table);
 void AddPondPainters(PainterTable& table);
 void AddLearnPainters(PainterTable& table);
 void AddGarden3Painters(PainterTable& table);
+void AddGarden4Painters(PainterTable& table);
 
 }  // namespace rufo::demogen

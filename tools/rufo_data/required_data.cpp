@@ -17,6 +17,12 @@ constexpr const char* kFrogs = "Data\\Garden1\\NUM\\screen.dat";
 constexpr const char* kFrogsMask = "Bitmaps\\Garden1\\Num\\bg_mask.png";
 constexpr const char* kFlowers = "Data\\Garden1\\COL\\screen.dat";
 constexpr const char* kFlowersMask = "Bitmaps\\Garden1\\COL\\bg_mask.png";
+constexpr const char* kGarden4 = "Data\\Garden4\\screen.dat";
+constexpr const char* kGarden4Mask = "Bitmaps\\Garden4\\bg_mask.png";
+constexpr const char* kKnocks = "Data\\Garden4\\Num\\screen.dat";
+constexpr const char* kKnocksMask = "Bitmaps\\Garden4\\Num\\bg_mask.png";
+constexpr const char* kNests = "Data\\Garden4\\NaD\\screen.dat";
+constexpr const char* kNestsMask = "Bitmaps\\Garden4\\nad\\bg_mask.png";
 
 constexpr const char* kGarden3 = "Data\\Garden3\\screen.dat";
 constexpr const char* kGarden3Mask = "Bitmaps\\Garden3\\bg_mask.png";
@@ -267,6 +273,43 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\Garden3\\CAT\\sp_intro"},
     {kSpeech, "Sounds\\Garden3\\CAT\\sp_win"},
     {kSpeech, "Sounds\\Garden3\\CAT\\sp_loose"},
+    // Garden4's scene: the woodpecker leads to the knocking, the nest to the chicks.
+    {kScript, kGarden4},
+    {kFile, kGarden4Mask},
+    {kHitValue, "%d", 0, 1, kGarden4Mask},
+    {kWalkEdges, kGarden4Mask},
+    {kEntrySpeech, "DATEL", 0, 0, kGarden4},
+    {kEntrySpeech, "HNIZDO", 0, 0, kGarden4},
+
+    // Garden4 NUM: the woodpecker knocks; the numbers 1 to 10 and the woodpecker to knock again.
+    {kScript, kKnocks},
+    {kFile, kKnocksMask},
+    {kHitValue, "%d", 0, 9, kKnocksMask},
+    {kHitValue, "%d", 99, 99, kKnocksMask},
+    {kEntry, "MLUVI", 0, 0, kKnocks},
+    {kEntry, "S", 0, 0, kKnocks},
+    {kEntrySpeech, "DATEL", 0, 0, kKnocks},
+    {kEntrySound, "DATEL", 0, 0, kKnocks},
+    {kSpeech, "Sounds\\Garden4\\NUM\\sp_intro"},
+    {kSpeech, "Sounds\\Garden4\\NUM\\sp_win"},
+    {kSpeech, "Sounds\\Garden4\\NUM\\sp_loose"},
+
+    // Garden4 NAD: four nests showing their chicks as frames; the numbers 0 to 9 and RUFO to
+    // ask again; a question for each nest.
+    {kScript, kNests},
+    {kFile, kNestsMask},
+    {kHitValue, "%d", 0, 9, kNestsMask},
+    {kHitValue, "%d", 99, 99, kNestsMask},
+    {kEntry, "MLUVI", 0, 0, kNests},
+    {kEntry, "S", 0, 0, kNests},
+    {kEntry, "LN", 0, 0, kNests},
+    {kEntry, "PN", 0, 0, kNests},
+    {kEntry, "LD", 0, 0, kNests},
+    {kEntry, "PD", 0, 0, kNests},
+    {kSpeech, "Sounds\\Garden4\\NAD\\NEST_N\\%d", 0, 3},
+    {kSpeech, "Sounds\\Garden4\\NAD\\sp_intro"},
+    {kSpeech, "Sounds\\Garden4\\NAD\\sp_win"},
+    {kSpeech, "Sounds\\Garden4\\NAD\\sp_loose"},
 };
 
 }  // namespace
