@@ -76,9 +76,20 @@ class Garden5Play : public LivePlayTest {
   }
 
   // Enters the game from the scene and cuts its introduction short; three wrong answers lead
-  // to the lesson, the way back resumes the game and ten right answers earn the sticker.
-  void LoseThenWin(test::LivePlayer& player, ScreenId game, int x, int y, const char* folder,
-                   ScreenId lesson, int sticker, const Place& place) {
+  // to the lesson, the way back resumes the game and ten right answers earn the sticker. The
+  // trace of the whole play comes back.
+  std::vector<std::string> LoseThenWin(ScreenId game, int x, int y, const char* folder,
+                                       ScreenId lesson, int sticker, const Place& place) {
+    test::LivePlayer player(folder_, Environment());
+    EXPECT_TRUE(player.Start());
+    Play(player, game, x, y, folder, lesson, sticker, place);
+    return player.Trace();
+  }
+
+ private:
+  void Play(test::LivePlayer& player, ScreenId game, int x, int y, const char* folder,
+            ScreenId lesson, int sticker, const Place& place) {
+    ASSERT_NO_FATAL_FAILURE(ReachGarden5(player));
     player.Click(x, y);
     ASSERT_NE(player.AwaitLine("screen " + Hex(game) + " 0x601"), "");
     ASSERT_NE(
@@ -109,20 +120,18 @@ class Garden5Play : public LivePlayTest {
 };
 
 TEST_F(Garden5Play, ParrotsOneTellsTheTruthAndTheBoardNeverRepeats) {
-  test::LivePlayer player(folder_, Environment());
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ReachGarden5(player));
-  LoseThenWin(player, kScreenGarden5Not, 175, 245, "NOT", kScreenLearnShapes, 3,
-              [](const std::string& question, bool right) {
-                const int x = ParrotX(ControlIn(question));
-                return std::pair{right ? x : (x - 110 + 140) % 560 + 110, kParrotY};
-              });
+  const std::vector<std::string> trace =
+      LoseThenWin(kScreenGarden5Not, 175, 245, "NOT", kScreenLearnShapes, 3,
+                  [](const std::string& question, bool right) {
+                    const int x = ParrotX(ControlIn(question));
+                    return std::pair{right ? x : (x - 110 + 140) % 560 + 110, kParrotY};
+                  });
 
   // Each new board: its shape is named once (the debug line), the four parrots say the four
   // shapes, the one the question names says the board's shape, and the next board differs.
   int boards = 0, board = -1, previous = -1;
   std::vector<std::pair<std::string, int>> said;
-  for (const std::string& text : player.Trace()) {
+  for (const std::string& text : trace) {
     const Line line(text);
     if (line.Is("speak", "TABULE")) {
       said.clear();
@@ -149,20 +158,18 @@ TEST_F(Garden5Play, ParrotsOneTellsTheTruthAndTheBoardNeverRepeats) {
 }
 
 TEST_F(Garden5Play, MeadowNeverRepeatsAndSighsBeforeACorrection) {
-  test::LivePlayer player(folder_, Environment());
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ReachGarden5(player));
-  LoseThenWin(player, kScreenGarden5Col, 314, 290, "COL", kScreenLearnColours, 4,
-              [](const std::string& question, bool right) {
-                const int place = std::stoi(question.substr(question.rfind(' ') + 1));
-                return FlowerAt(right ? place : (place + 1) % 11);
-              });
+  const std::vector<std::string> trace =
+      LoseThenWin(kScreenGarden5Col, 314, 290, "COL", kScreenLearnColours, 4,
+                  [](const std::string& question, bool right) {
+                    const int place = std::stoi(question.substr(question.rfind(' ') + 1));
+                    return FlowerAt(right ? place : (place + 1) % 11);
+                  });
 
   std::vector<int> layouts, colours;
   int layout = 0;
   bool corrected = false, sighed = false;
   int corrections = 0;
-  for (const std::string& text : player.Trace()) {
+  for (const std::string& text : trace) {
     const Line line(text);
     if (line.Is("screen", "0x603")) layouts.push_back(0);  // a new visit starts afresh
     if (line.Is("speak") && line.Names("\\COL\\Ani\\k_1") && line.words[3].back() == '1') {
@@ -193,14 +200,12 @@ TEST_F(Garden5Play, MeadowNeverRepeatsAndSighsBeforeACorrection) {
 }
 
 TEST_F(Garden5Play, HivesKeepOneLayoutPerVisitAndTheBeeFliesHome) {
-  test::LivePlayer player(folder_, Environment());
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ReachGarden5(player));
-  LoseThenWin(player, kScreenGarden5Col2, 480, 280, "COL2", kScreenLearnColours, 2,
-              [](const std::string& question, bool right) {
-                const int place = std::stoi(question.substr(question.rfind(' ') + 1));
-                return HiveAt(right ? place : (place + 1) % 8);
-              });
+  const std::vector<std::string> trace =
+      LoseThenWin(kScreenGarden5Col2, 480, 280, "COL2", kScreenLearnColours, 2,
+                  [](const std::string& question, bool right) {
+                    const int place = std::stoi(question.substr(question.rfind(' ') + 1));
+                    return HiveAt(right ? place : (place + 1) % 8);
+                  });
 
   // Every question of a visit fits one and the same hive layout; a right hive sees the bee fly
   // to it and the hive answer before the praise.
@@ -208,7 +213,7 @@ TEST_F(Garden5Play, HivesKeepOneLayoutPerVisitAndTheBeeFliesHome) {
   int colour = -1, place = -1, flight = -1;
   std::vector<std::string> afterGood;
   int homecomings = 0;
-  for (const std::string& text : player.Trace()) {
+  for (const std::string& text : trace) {
     const Line line(text);
     if (line.Is("screen", "0x604")) visits.push_back({1, 2, 3, 4});
     if (line.Is("speak", "MLUVI") && line.Names("\\COL_NAME\\")) colour = line.SoundNumber();

@@ -9,7 +9,7 @@ namespace rufo::demogen {
 // Short synthesised sound effects: "chime" (a sticker arrives), "swish" (a sponge wipes),
 // "boing" (a jump), "chirp" (a sparrow), "fanfare" (a party), "splash" (a frog dives in),
 // "hop" (a frog jumps), "croak" (a frog calls), "pop" (a button is pressed), "grow" (a flower
-// grows). Throws on other names.
+// grows), "buzz" (a bee hovers). Throws on other names.
 assetkit::PcmSound MakeEffect(const std::string& name);
 
 }  // namespace rufo::demogen
