@@ -145,7 +145,9 @@ TEST_F(Garden5Play, ParrotsOneTellsTheTruthAndTheBoardNeverRepeats) {
       std::set<int> shapes;
       for (const auto& [parrot, shape] : said) {
         shapes.insert(shape);
-        if (parrot == ControlIn(text)) EXPECT_EQ(shape, board) << "the truthful parrot: " << text;
+        if (parrot == ControlIn(text)) {
+          EXPECT_EQ(shape, board) << "the truthful parrot: " << text;
+        }
       }
       EXPECT_EQ(shapes.size(), 4u) << "every parrot says another shape";
       EXPECT_NE(board, previous) << "board " << boards;
@@ -192,7 +194,9 @@ TEST_F(Garden5Play, MeadowNeverRepeatsAndSighsBeforeACorrection) {
   }
   EXPECT_EQ(corrections, 2);
   for (size_t i = 1; i < layouts.size(); ++i) {
-    if (layouts[i] && layouts[i - 1]) EXPECT_NE(layouts[i], layouts[i - 1]) << "layout " << i;
+    if (layouts[i] && layouts[i - 1]) {
+      EXPECT_NE(layouts[i], layouts[i - 1]) << "layout " << i;
+    }
   }
   for (size_t i = 1; i < colours.size(); ++i)
     EXPECT_NE(colours[i], colours[i - 1]) << "colour " << i;
