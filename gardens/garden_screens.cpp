@@ -9,6 +9,10 @@
 #include "gardens/garden4/garden4_scene.h"
 #include "gardens/garden4/nest_birds.h"
 #include "gardens/garden4/woodpecker_knocks.h"
+#include "gardens/garden5/bee_hives.h"
+#include "gardens/garden5/garden5_scene.h"
+#include "gardens/garden5/meadow_colours.h"
+#include "gardens/garden5/truthful_parrot.h"
 
 namespace rufo {
 
@@ -23,6 +27,10 @@ void RegisterGardenScreens(ScreenTable& table) {
   table.Add<Garden4Scene>(kScreenGarden4);
   table.Add<WoodpeckerKnocks>(kScreenGarden4Num);
   table.Add<NestBirds>(kScreenGarden4Nad);
+  table.Add<Garden5Scene>(kScreenGarden5);
+  table.Add<TruthfulParrot>(kScreenGarden5Not);
+  table.Add<MeadowColours>(kScreenGarden5Col);
+  table.Add<BeeHives>(kScreenGarden5Col2);
 }
 
 }  // namespace rufo

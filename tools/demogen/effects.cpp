@@ -213,6 +213,19 @@ std::vector<double> Knocks() {
   return wave;
 }
 
+// A bee's buzz: a soft, wavering hum that can loop.
+std::vector<double> Buzz() {
+  std::vector<double> wave(static_cast<size_t>(0.6 * kRate));
+  double phase = 0;
+  for (size_t i = 0; i < wave.size(); ++i) {
+    const double t = i / kRate;
+    phase += 2 * M_PI * (210 + 12 * std::sin(2 * M_PI * 5 * t)) / kRate;
+    const double saw = std::fmod(phase / (2 * M_PI), 1.0) * 2 - 1;
+    wave[i] = 0.45 * saw * (0.8 + 0.2 * std::sin(2 * M_PI * 10 * t));
+  }
+  return wave;
+}
+
 }  // namespace
 
 assetkit::PcmSound MakeEffect(const std::string& name) {
@@ -228,6 +241,7 @@ assetkit::PcmSound MakeEffect(const std::string& name) {
   if (name == "grow") return FromWave(Grow());
   if (name == "knock") return FromWave(Knock());
   if (name == "knocks") return FromWave(Knocks());
+  if (name == "buzz") return FromWave(Buzz());
   throw std::invalid_argument("unknown sound effect \"" + name + "\"");
 }
 

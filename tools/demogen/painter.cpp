@@ -41,6 +41,7 @@ const PainterTable& Painters() {
     AddLearnPainters(t);
     AddGarden3Painters(t);
     AddGarden4Painters(t);
+    AddGarden5Painters(t);
     return t;
   }();
   return table;

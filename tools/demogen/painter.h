@@ -47,5 +47,6 @@ void AddPondPainters(PainterTable& table);
 void AddLearnPainters(PainterTable& table);
 void AddGarden3Painters(PainterTable& table);
 void AddGarden4Painters(PainterTable& table);
+void AddGarden5Painters(PainterTable& table);
 
 }  // namespace rufo::demogen

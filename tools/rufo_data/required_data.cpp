@@ -23,6 +23,16 @@ constexpr const char* kKnocks = "Data\\Garden4\\Num\\screen.dat";
 constexpr const char* kKnocksMask = "Bitmaps\\Garden4\\Num\\bg_mask.png";
 constexpr const char* kNests = "Data\\Garden4\\NaD\\screen.dat";
 constexpr const char* kNestsMask = "Bitmaps\\Garden4\\nad\\bg_mask.png";
+constexpr const char* kGarden5 = "Data\\Garden5\\screen.dat";
+constexpr const char* kGarden5Mask = "Bitmaps\\Garden5\\bg_mask.png";
+constexpr const char* kParrots = "Data\\Garden5\\not\\screen.dat";
+constexpr const char* kParrotsMask = "Bitmaps\\Garden5\\not\\bg_mask.png";
+constexpr const char* kMeadow = "Data\\Garden5\\col\\screen.dat";
+constexpr const char* kMeadowMask = "Bitmaps\\Garden5\\col\\bg_mask.png";
+constexpr const char* kHivesMask = "Bitmaps\\Garden5\\col2\\bg_mask.png";
+constexpr const char* kHives[] = {
+    "Data\\Garden5\\col2\\L1\\screen.dat", "Data\\Garden5\\col2\\L2\\screen.dat",
+    "Data\\Garden5\\col2\\L3\\screen.dat", "Data\\Garden5\\col2\\L4\\screen.dat"};
 
 constexpr const char* kGarden3 = "Data\\Garden3\\screen.dat";
 constexpr const char* kGarden3Mask = "Bitmaps\\Garden3\\bg_mask.png";
@@ -310,6 +320,95 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\Garden4\\NAD\\sp_intro"},
     {kSpeech, "Sounds\\Garden4\\NAD\\sp_win"},
     {kSpeech, "Sounds\\Garden4\\NAD\\sp_loose"},
+    // Garden5's scene: the parrot leads to NOT, RUFO to COL, the hive to COL2.
+    {kScript, kGarden5},
+    {kFile, kGarden5Mask},
+    {kHitValue, "%d", 0, 2, kGarden5Mask},
+    {kWalkEdges, kGarden5Mask},
+    {kEntrySpeech, "PAPOUCH", 0, 0, kGarden5},
+    {kEntrySpeech, "RUFO", 0, 0, kGarden5},
+    {kEntrySpeech, "UL", 0, 0, kGarden5},
+
+    // Garden5 NOT: the board with its wipe, four parrots saying the four shapes.
+    {kScript, kParrots},
+    {kFile, kParrotsMask},
+    {kHitValue, "%d", 0, 3, kParrotsMask},
+    {kHitValue, "%d", 99, 99, kParrotsMask},
+    {kEntry, "MLUVI", 0, 0, kParrots},
+    {kEntry, "MLUVI_T", 0, 0, kParrots},
+    {kEntry, "S", 0, 0, kParrots},
+    {kEntrySpeech, "TABULE", 0, 0, kParrots},
+    {kEntry, "FIALOVY", 0, 0, kParrots},
+    {kEntry, "CERVENY", 0, 0, kParrots},
+    {kEntry, "ZELENY", 0, 0, kParrots},
+    {kEntry, "MODRY", 0, 0, kParrots},
+    {kSpeech, "Bitmaps\\Garden5\\not\\ani\\tabule_b"},
+    {kSpeech, "Sounds\\Garden5\\NOT\\PAP\\%d", 0, 3},
+    {kSpeech, "Sounds\\Garden5\\NOT\\sp_intro"},
+    {kSpeech, "Sounds\\Garden5\\NOT\\sp_win"},
+    {kSpeech, "Sounds\\Garden5\\NOT\\sp_loose"},
+
+    // Garden5 COL: three flower layouts, each with its caterpillar and its sigh.
+    {kScript, kMeadow},
+    {kFile, kMeadowMask},
+    {kHitValue, "%d", 0, 10, kMeadowMask},
+    {kHitValue, "%d", 99, 99, kMeadowMask},
+    {kEntry, "MLUVI", 0, 0, kMeadow},
+    {kEntry, "S", 0, 0, kMeadow},
+    {kEntry, "K_%d", 1, 3, kMeadow},
+    {kEntry, "AM_%d", 1, 3, kMeadow},
+    {kEntrySpeech, "ACH_%d", 1, 3, kMeadow},
+    {kEntrySound, "ACH_%d", 1, 3, kMeadow},
+    {kSpeech, "Bitmaps\\Garden5\\COL\\Ani\\k_1"},
+    {kSpeech, "Bitmaps\\Garden5\\COL\\Ani\\k_%db", 1, 3},
+    {kSpeech, "Sounds\\Garden5\\Col\\COL_NAME\\%d", 0, 10},
+    {kSpeech, "Sounds\\Garden5\\COL\\sp_intro"},
+    {kSpeech, "Sounds\\Garden5\\COL\\sp_win"},
+    {kSpeech, "Sounds\\Garden5\\COL\\sp_loose"},
+
+    // Garden5 COL2: four hive layouts, the bee's take-off, hovering, flights and the hives.
+    {kFile, kHivesMask},
+    {kHitValue, "%d", 0, 7, kHivesMask},
+    {kHitValue, "%d", 99, 99, kHivesMask},
+    {kScript, kHives[0]},
+    {kEntry, "MLUVI", 0, 0, kHives[0]},
+    {kEntry, "S", 0, 0, kHives[0]},
+    {kEntrySpeech, "VZLET", 0, 0, kHives[0]},
+    {kEntrySpeech, "VCELA", 0, 0, kHives[0]},
+    {kEntrySound, "VCELA", 0, 0, kHives[0]},
+    {kEntrySpeech, "V%d", 0, 7, kHives[0]},
+    {kEntrySpeech, "U%d", 0, 7, kHives[0]},
+    {kScript, kHives[1]},
+    {kEntry, "MLUVI", 0, 0, kHives[1]},
+    {kEntry, "S", 0, 0, kHives[1]},
+    {kEntrySpeech, "VZLET", 0, 0, kHives[1]},
+    {kEntrySpeech, "VCELA", 0, 0, kHives[1]},
+    {kEntrySound, "VCELA", 0, 0, kHives[1]},
+    {kEntrySpeech, "V%d", 0, 7, kHives[1]},
+    {kEntrySpeech, "U%d", 0, 7, kHives[1]},
+    {kScript, kHives[2]},
+    {kEntry, "MLUVI", 0, 0, kHives[2]},
+    {kEntry, "S", 0, 0, kHives[2]},
+    {kEntrySpeech, "VZLET", 0, 0, kHives[2]},
+    {kEntrySpeech, "VCELA", 0, 0, kHives[2]},
+    {kEntrySound, "VCELA", 0, 0, kHives[2]},
+    {kEntrySpeech, "V%d", 0, 7, kHives[2]},
+    {kEntrySpeech, "U%d", 0, 7, kHives[2]},
+    {kScript, kHives[3]},
+    {kEntry, "MLUVI", 0, 0, kHives[3]},
+    {kEntry, "S", 0, 0, kHives[3]},
+    {kEntrySpeech, "VZLET", 0, 0, kHives[3]},
+    {kEntrySpeech, "VCELA", 0, 0, kHives[3]},
+    {kEntrySound, "VCELA", 0, 0, kHives[3]},
+    {kEntrySpeech, "V%d", 0, 7, kHives[3]},
+    {kEntrySpeech, "U%d", 0, 7, kHives[3]},
+    {kSound, "v"},
+    {kSound, "Bitmaps\\Garden5\\COL2\\Ani\\v"},
+    {kSound, "Bitmaps\\Garden5\\COL2\\Ani\\ul"},
+    {kSpeech, "Sounds\\Garden5\\Col2\\COL_NAME\\%d", 0, 7},
+    {kSpeech, "Sounds\\Garden5\\COL2\\sp_intro"},
+    {kSpeech, "Sounds\\Garden5\\COL2\\sp_win"},
+    {kSpeech, "Sounds\\Garden5\\COL2\\sp_loose"},
 };
 
 }  // namespace
