@@ -3,6 +3,9 @@
 #include "gardens/garden1/flower_colours.h"
 #include "gardens/garden1/frog_count.h"
 #include "gardens/garden1/garden1_scene.h"
+#include "gardens/garden6/garden6_scene.h"
+#include "gardens/garden6/ladybird_dots.h"
+#include "gardens/garden6/picture_grids.h"
 
 namespace rufo {
 
@@ -11,6 +14,9 @@ void RegisterGardenScreens(ScreenTable& table) {
   table.Add<Garden1Scene>(kScreenGarden1);
   table.Add<FrogCount>(kScreenGarden1Num);
   table.Add<FlowerColours>(kScreenGarden1Col);
+  table.Add<Garden6Scene>(kScreenGarden6);
+  table.Add<PictureGrids>(kScreenGarden6Log);
+  table.Add<LadybirdDots>(kScreenGarden6Num);
 }
 
 }  // namespace rufo

@@ -39,6 +39,8 @@ const PainterTable& Painters() {
     AddControlPainters(t);
     AddPondPainters(t);
     AddLearnPainters(t);
+    AddLadybirdPainters(t);
+    AddGridPainters(t);
     return t;
   }();
   return table;

@@ -45,5 +45,7 @@ void AddStickerPainters(PainterTable& table);
 void AddControlPainters(PainterTable& table);
 void AddPondPainters(PainterTable& table);
 void AddLearnPainters(PainterTable& table);
+void AddLadybirdPainters(PainterTable& table);
+void AddGridPainters(PainterTable& table);
 
 }  // namespace rufo::demogen
