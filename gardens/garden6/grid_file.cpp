@@ -42,10 +42,6 @@ std::optional<PictureGrid> GridOf(std::span<const RowFileLine> rows, std::string
   return std::nullopt;
 }
 
-bool Empty(const RowFileLine& line) {
-  return std::none_of(line.given.begin(), line.given.end(), [](bool given) { return given; });
-}
-
 }  // namespace
 
 std::optional<std::vector<PictureGrid>> GridsFromLines(std::span<const RowFileLine> lines) {
@@ -61,7 +57,8 @@ std::optional<std::vector<PictureGrid>> GridsFromLines(std::span<const RowFileLi
     }
   }
   const auto rest = lines.subspan(groups * kGridSize);
-  if (groups < kGridsHeld && !std::all_of(rest.begin(), rest.end(), Empty)) {
+  if (groups < kGridsHeld && !std::all_of(rest.begin(), rest.end(),
+                                          [](const RowFileLine& line) { return line.Empty(); })) {
     Engine().Log("Log.dat: the last grid has fewer than three rows, left out");
   }
   if (grids.size() < kGridsUsed) {

@@ -41,13 +41,17 @@ class Garden6Play : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
-    fs::create_directories(folder_.Path() / "rt");
-    folder_.Write("config/rufo.ini",
-                  "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + folder_.Root() + "rt/\n");
+    Prepare(folder_, kDemoData);
   }
-  std::map<std::string, std::string> Environment() const {
-    return {{"RUFO_CONFIG_DIR", folder_.Root() + "config"},
-            {"XDG_RUNTIME_DIR", folder_.Root()},
+  // A configuration in `folder` that plays on the data at `root`, with its own runtime folder.
+  static void Prepare(const test::TempFolder& folder, const fs::path& root) {
+    fs::create_directories(folder.Path() / "rt");
+    folder.Write("config/rufo.ini",
+                 "[Rufo I]\nCD=" + root.string() + "/\nHD=" + folder.Root() + "rt/\n");
+  }
+  static std::map<std::string, std::string> Environment(const test::TempFolder& folder) {
+    return {{"RUFO_CONFIG_DIR", folder.Root() + "config"},
+            {"XDG_RUNTIME_DIR", folder.Root()},
             {"RUFO_SEED", "7"},
             {"RUFO_RUN_MS", "900000"}};
   }
@@ -118,7 +122,7 @@ void AnswerDots(test::LivePlayer& player, bool right) {
 }
 
 TEST_F(Garden6Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
-  test::LivePlayer player(folder_, Environment());
+  test::LivePlayer player(folder_, Environment(folder_));
   ASSERT_TRUE(player.Start());
   ToGarden6(player);
 
@@ -139,7 +143,7 @@ TEST_F(Garden6Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
 
   // The ladybird: the third wrong count lets it fall and crawl back into its tulip before the
   // loss is said and the counting lesson follows; then ten right counts earn sticker 0.
-  Enter(player, 470, 300, "speak MLUVI Sounds\\Garden6\\NUM\\sp_intro");
+  Enter(player, 470, 300, "speak MLUVI SOUNDS\\Garden6\\NUM\\sp_intro");
   for (int i = 0; i < 3; ++i)
     AnswerDots(player, false);
   ASSERT_NE(player.AwaitLine("Bedr_d"), "");
@@ -158,6 +162,36 @@ TEST_F(Garden6Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
   player.Advance(1000);
   player.Key("F12");
   ASSERT_EQ(player.Finish(), 0) << player.StandardError();
+}
+
+// A grid file that is missing, or holds fewer than 24 grids, ends the game with its error when
+// the grids are entered.
+TEST_F(Garden6Play, AMissingOrShortGridFileIsFatal) {
+  for (bool missing : {false, true}) {
+    SCOPED_TRACE(missing);
+    test::TempFolder run;
+    const fs::path data = run.Path() / "data";
+    fs::copy(kDemoData, data, fs::copy_options::recursive);
+    const std::string grids = "data/Data/Garden6/LOG/log.dat";
+    if (missing) {
+      fs::remove(run.Path() / grids);
+    } else {
+      const std::string text = run.Read(grids);
+      size_t end = 0;
+      for (int line = 0; line < 23 * 3; ++line)
+        end = text.find('\n', end) + 1;
+      run.Write(grids, text.substr(0, end));
+    }
+    Prepare(run, data);
+    test::LivePlayer player(run, Environment(run));
+    ASSERT_TRUE(player.Start());
+    ToGarden6(player);
+    player.Click(200, 380);
+    EXPECT_EQ(player.Finish(), 255);
+    ASSERT_FALSE(player.Trace().empty());
+    EXPECT_NE(player.Trace().back().find(" fatal -1 Chyba pri nacitani skriptu Log.dat!"),
+              std::string::npos);
+  }
 }
 
 }  // namespace

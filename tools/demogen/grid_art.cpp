@@ -11,8 +11,8 @@ constexpr Color kWood{0.8, 0.55, 0.3};
 constexpr Color kWell{1.0, 0.96, 0.86};
 
 enum Shape { kCircle, kStar, kSquare, kTriangle, kHeart, kShapes };
-constexpr Color kColours[] = {{0.92, 0.15, 0.15}, {1.0, 0.82, 0.1}, {0.2, 0.45, 0.95},
-                              {0.25, 0.72, 0.2}};
+constexpr Color kColours[] = {
+    {0.92, 0.15, 0.15}, {1.0, 0.82, 0.1}, {0.2, 0.45, 0.95}, {0.25, 0.72, 0.2}};
 constexpr int kColourCount = 4;
 
 // Picture n: 0 to 3 are the four pieces, each its own shape in its own colour (red circle,
@@ -62,7 +62,7 @@ void DrawPicture(cairo_t* cr, double x, double y, double size, int n) {
       break;
     case kHeart:
     case kShapes:
-      HeartPath(cr, cx, cy + r * 0.05, r * 2.1);
+      HeartPath(cr, cx, cy + r * 0.1, r * 1.05);
       break;
   }
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);

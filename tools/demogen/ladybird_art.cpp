@@ -32,10 +32,23 @@ void DotPlaces(int dots, double (*places)[2], int* count) {
       {{-0.45, -0.45}, {0.45, -0.45}, {0, 0}, {-0.45, 0.45}, {0.45, 0.45}},
       {{-0.42, -0.5}, {0.42, -0.5}, {-0.48, 0}, {0.48, 0}, {-0.42, 0.5}, {0.42, 0.5}},
       {{-0.42, -0.52}, {0.42, -0.52}, {-0.5, 0}, {0, 0}, {0.5, 0}, {-0.42, 0.52}, {0.42, 0.52}},
-      {{-0.5, -0.5}, {0, -0.58}, {0.5, -0.5}, {-0.56, 0}, {0.56, 0}, {-0.5, 0.5}, {0, 0.58},
+      {{-0.5, -0.5},
+       {0, -0.58},
+       {0.5, -0.5},
+       {-0.56, 0},
+       {0.56, 0},
+       {-0.5, 0.5},
+       {0, 0.58},
        {0.5, 0.5}},
-      {{-0.5, -0.5}, {0, -0.56}, {0.5, -0.5}, {-0.56, 0}, {0, 0}, {0.56, 0}, {-0.5, 0.5},
-       {0, 0.56}, {0.5, 0.5}},
+      {{-0.5, -0.5},
+       {0, -0.56},
+       {0.5, -0.5},
+       {-0.56, 0},
+       {0, 0},
+       {0.56, 0},
+       {-0.5, 0.5},
+       {0, 0.56},
+       {0.5, 0.5}},
   };
   *count = std::clamp(dots, 0, 9);
   for (int i = 0; i < *count; ++i) {
@@ -61,8 +74,7 @@ void DrawLadybird(cairo_t* cr, double x, double y, double r, int dots, double fl
     cairo_set_line_width(cr, 0.09 * r);
     cairo_stroke(cr);
     if (flap > 0) {
-      EllipsePath(cr, side * (0.95 + 0.25 * flap) * r, -0.1 * r, (0.45 + 0.3 * flap) * r,
-                  0.3 * r);
+      EllipsePath(cr, side * (0.95 + 0.25 * flap) * r, -0.1 * r, (0.45 + 0.3 * flap) * r, 0.3 * r);
       FillInk(cr, kWing, 0.05 * r);
     }
     cairo_move_to(cr, side * 0.2 * r, -1.15 * r);
@@ -129,7 +141,7 @@ struct Place {
 };
 Place ClimbPlace(int frame, double x, double y, double top) {
   const double t = Clamp01(frame / 20.0);
-  const double sway = 40 * std::sin(t * 2.2 * M_PI) * Clamp01(t * 3);
+  const double sway = 30 * std::sin(t * 2.2 * M_PI) * Clamp01(t * 3);
   if (frame <= 20) return {x + sway, y - (y - top) * t};
   const double bob = frame - 20;
   return {x + sway + 4 * std::sin(bob * 1.7), top + 5 * std::sin(bob * 2.3)};
@@ -141,22 +153,23 @@ constexpr int kFallTopFrame = 21;
 // B%d: the climb with the dots; frames as ClimbPlace.
 void LadybirdClimb(cairo_t* cr, const PaintArgs& a) {
   const Place at = ClimbPlace(a.frame, a.Number(0), a.Number(1), a.Number(2));
-  DrawLadybird(cr, at.x, at.y, a.NumberOr("r", 40), static_cast<int>(a.NumberOr("dots", 1)),
+  DrawLadybird(cr, at.x, at.y, a.NumberOr("r", 46), static_cast<int>(a.NumberOr("dots", 1)),
                a.frame % 2 ? 1.0 : 0.6, 0.12 * std::sin(a.frame * 0.9));
 }
 
 // B%d_B: frames 0-9 land gently from the top; 10-17 tumble down from the top, 18-23 from the
 // middle of the climb (frame 13) and 24-27 from low down (frame 7), all onto the flower.
 void LadybirdFall(cairo_t* cr, const PaintArgs& a) {
-  const double x = a.Number(0), y = a.Number(1), top = a.Number(2), r = a.NumberOr("r", 40);
+  const double x = a.Number(0), y = a.Number(1), top = a.Number(2), r = a.NumberOr("r", 46);
   const int dots = static_cast<int>(a.NumberOr("dots", 1));
   struct Segment {
     int first, count, from;
     bool tumble;
   };
-  static const Segment kSegments[] = {
-      {0, 10, kFallTopFrame, false}, {10, 8, kFallTopFrame, true}, {18, 6, 13, true},
-      {24, 4, 7, true}};
+  static const Segment kSegments[] = {{0, 10, kFallTopFrame, false},
+                                      {10, 8, kFallTopFrame, true},
+                                      {18, 6, 13, true},
+                                      {24, 4, 7, true}};
   for (const Segment& s : kSegments) {
     if (a.frame < s.first || a.frame >= s.first + s.count) continue;
     const double t = double(a.frame - s.first) / (s.count - 1);
@@ -182,7 +195,7 @@ void LadybirdHome(cairo_t* cr, const PaintArgs& a) {
   const Place from = ClimbPlace(kFallTopFrame, x, y, top);
   const double ease = t * t * (3 - 2 * t);
   DrawLadybirdSide(cr, from.x + (x - from.x) * ease, from.y + (y + 10 - from.y) * ease,
-                   a.NumberOr("r", 40) * (1 - 0.25 * t), a.frame % 2);
+                   a.NumberOr("r", 46) * 1.3 * (1 - 0.3 * t), a.frame % 2);
 }
 
 // The tulip on its stem, foot at (x, y): closed (0) to wide open (1).
@@ -197,8 +210,7 @@ void DrawTulip(cairo_t* cr, double x, double y, double s, double open) {
     cairo_move_to(cr, x, y - 10 * s);
     cairo_curve_to(cr, x + side * 40 * s, y - 30 * s, x + side * 40 * s, y - 60 * s,
                    x + side * 22 * s, y - 75 * s);
-    cairo_curve_to(cr, x + side * 22 * s, y - 45 * s, x + side * 10 * s, y - 25 * s, x,
-                   y - 10 * s);
+    cairo_curve_to(cr, x + side * 22 * s, y - 45 * s, x + side * 10 * s, y - 25 * s, x, y - 10 * s);
     FillInk(cr, Lighter(kStem, 0.2), 2);
   }
   EllipsePath(cr, x, hy + 4 * s, 26 * s, 14 * s);
@@ -250,7 +262,7 @@ void Sparkles(cairo_t* cr, const PaintArgs& a) {
     const double size = (14 + 6 * (i % 3)) * (1 - 0.6 * t * t);
     const double px = x + std::cos(angle) * d, py = y + std::sin(angle) * d * 0.8;
     if (i % 3 == 1) {
-      HeartPath(cr, px, py, size * 1.4);
+      HeartPath(cr, px, py, size * 0.8);
     } else {
       StarPath(cr, px, py, size, size * 0.45, 5, angle);
     }
@@ -316,7 +328,8 @@ void Caterpillar(cairo_t* cr, const PaintArgs& a) {
 // A round leaf on the ground with bites taken out of it: bites=0..4, or the frames bite it.
 void BittenLeaf(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), r = a.Number(2);
-  const int bites = a.frames > 1 ? a.frame * 4 / a.frames : static_cast<int>(a.NumberOr("bites", 0));
+  const int bites =
+      a.frames > 1 ? a.frame * 4 / a.frames : static_cast<int>(a.NumberOr("bites", 0));
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_rotate(cr, -0.5);
@@ -345,8 +358,9 @@ void LadybirdLoop(cairo_t* cr, const PaintArgs& a) {
   const double t = double(a.frame) / (a.frames - 1);
   const double angle = t * 2 * M_PI;
   const double loop = std::sin(t * M_PI);
-  DrawLadybird(cr, x + std::sin(angle) * 60 * loop, y - (1 - std::cos(angle)) * 45 * loop - 40 * loop,
-               r, dots, loop > 0.05 ? (a.frame % 2 ? 1.0 : 0.6) : 0, std::sin(angle) * 0.6 * loop);
+  DrawLadybird(cr, x + std::sin(angle) * 30 * loop,
+               y - (1 - std::cos(angle)) * 35 * loop - 30 * loop, r, dots,
+               loop > 0.05 ? (a.frame % 2 ? 1.0 : 0.6) : 0, std::sin(angle) * 0.6 * loop);
 }
 
 }  // namespace
