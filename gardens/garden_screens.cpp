@@ -13,6 +13,9 @@
 #include "gardens/garden5/garden5_scene.h"
 #include "gardens/garden5/meadow_colours.h"
 #include "gardens/garden5/truthful_parrot.h"
+#include "gardens/garden6/garden6_scene.h"
+#include "gardens/garden6/ladybird_dots.h"
+#include "gardens/garden6/picture_grids.h"
 
 namespace rufo {
 
@@ -31,6 +34,9 @@ void RegisterGardenScreens(ScreenTable& table) {
   table.Add<TruthfulParrot>(kScreenGarden5Not);
   table.Add<MeadowColours>(kScreenGarden5Col);
   table.Add<BeeHives>(kScreenGarden5Col2);
+  table.Add<Garden6Scene>(kScreenGarden6);
+  table.Add<PictureGrids>(kScreenGarden6Log);
+  table.Add<LadybirdDots>(kScreenGarden6Num);
 }
 
 }  // namespace rufo

@@ -42,6 +42,8 @@ const PainterTable& Painters() {
     AddGarden3Painters(t);
     AddGarden4Painters(t);
     AddGarden5Painters(t);
+    AddLadybirdPainters(t);
+    AddGridPainters(t);
     return t;
   }();
   return table;

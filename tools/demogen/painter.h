@@ -48,5 +48,7 @@ void AddLearnPainters(PainterTable& table);
 void AddGarden3Painters(PainterTable& table);
 void AddGarden4Painters(PainterTable& table);
 void AddGarden5Painters(PainterTable& table);
+void AddLadybirdPainters(PainterTable& table);
+void AddGridPainters(PainterTable& table);
 
 }  // namespace rufo::demogen

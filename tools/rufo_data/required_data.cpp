@@ -33,6 +33,12 @@ constexpr const char* kHivesMask = "Bitmaps\\Garden5\\col2\\bg_mask.png";
 constexpr const char* kHives[] = {
     "Data\\Garden5\\col2\\L1\\screen.dat", "Data\\Garden5\\col2\\L2\\screen.dat",
     "Data\\Garden5\\col2\\L3\\screen.dat", "Data\\Garden5\\col2\\L4\\screen.dat"};
+constexpr const char* kGarden6 = "Data\\Garden6\\screen.dat";
+constexpr const char* kGarden6Mask = "Bitmaps\\Garden6\\bg_mask.png";
+constexpr const char* kGrids = "Data\\Garden6\\LOG\\screen.dat";
+constexpr const char* kGridsMask = "Bitmaps\\Garden6\\LOG\\bg_mask.png";
+constexpr const char* kLadybird = "Data\\Garden6\\NUM\\screen.dat";
+constexpr const char* kLadybirdMask = "Bitmaps\\Garden6\\NUM\\bg_mask.png";
 
 constexpr const char* kGarden3 = "Data\\Garden3\\screen.dat";
 constexpr const char* kGarden3Mask = "Bitmaps\\Garden3\\bg_mask.png";
@@ -409,6 +415,52 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\Garden5\\COL2\\sp_intro"},
     {kSpeech, "Sounds\\Garden5\\COL2\\sp_win"},
     {kSpeech, "Sounds\\Garden5\\COL2\\sp_loose"},
+    // Garden6's scene: the caterpillar leads to the picture grids, the ladybird to its dots.
+    {kScript, kGarden6},
+    {kFile, kGarden6Mask},
+    {kHitValue, "%d", 0, 1, kGarden6Mask},
+    {kWalkEdges, kGarden6Mask},
+    {kEntrySpeech, "ZROUT", 0, 0, kGarden6},
+    {kEntrySpeech, "BERUSKA", 0, 0, kGarden6},
+
+    // Garden6 LOG: the grid file, nine cells under a lid, four pieces carried into the gap.
+    {kScript, kGrids},
+    {kFile, kGridsMask},
+    {kFile, "Data\\Garden6\\Log\\log.dat"},
+    {kHitValue, "%d", 0, 3, kGridsMask},
+    {kEntry, "MLUVI", 0, 0, kGrids},
+    {kEntry, "S", 0, 0, kGrids},
+    {kEntry, "KI%d0", 0, 2, kGrids},
+    {kEntry, "KI%d1", 0, 2, kGrids},
+    {kEntry, "KI%d2", 0, 2, kGrids},
+    {kEntry, "I%d", 0, 3, kGrids},
+    {kEntrySpeech, "OPEN", 0, 0, kGrids},
+    {kSpeech, "Bitmaps\\Garden6\\Log\\ani\\open_b"},
+    {kSpeech, "Sounds\\Garden6\\LOG\\sp_intro"},
+    {kSpeech, "Sounds\\Garden6\\LOG\\sp_win"},
+    {kSpeech, "Sounds\\Garden6\\LOG\\sp_loose"},
+
+    // Garden6 NUM: the tulip, nine ladybirds that climb, land and fall, the flight home, the
+    // sparkles and the number buttons.
+    {kScript, kLadybird},
+    {kFile, kLadybirdMask},
+    {kHitValue, "%d", 0, 9, kLadybirdMask},
+    {kEntry, "MLUVI", 0, 0, kLadybird},
+    {kEntry, "S", 0, 0, kLadybird},
+    {kEntrySpeech, "B_START", 0, 0, kLadybird},
+    {kEntrySpeech, "B_FDOWN", 0, 0, kLadybird},
+    {kEntrySpeech, "GOOD", 0, 0, kLadybird},
+    {kEntrySpeech, "WIN", 0, 0, kLadybird},
+    {kEntry, "B%d", 1, 9, kLadybird},
+    {kEntry, "B%d_B", 1, 9, kLadybird},
+    {kSpeech, "Bitmaps\\Garden6\\NUM\\ani\\b_up"},
+    {kSpeech, "Bitmaps\\Garden6\\NUM\\ani\\b_down"},
+    {kSpeech, "Bitmaps\\Garden6\\NUM\\ani\\b_back"},
+    {kSpeech, "Bitmaps\\Garden6\\NUM\\ANI\\Bedr_d%d", 1, 3},
+    {kSpeech, "SOUNDS\\Garden6\\NUM\\sp_intro"},
+    {kSpeech, "SOUNDS\\Garden6\\NUM\\sp_win"},
+    {kSpeech, "SOUNDS\\Garden6\\NUM\\sp_loose"},
+    {kSpeech, "SOUNDS\\Garden6\\NUM\\sp_tu"},
 };
 
 }  // namespace
