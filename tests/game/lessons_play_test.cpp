@@ -1,8 +1,9 @@
 // The colours, directions and counting lessons played from outside on the demo data: from the
 // hub into each lesson, two rounds of its pattern in the order the trace's speak lines show,
-// and back to the hub with the toolbar.
+// and back to the hub with the toolbar, with nothing missing on the way.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,12 @@ TEST_F(LessonsPlay, FromTheHubTwoRoundsOfEachLessonAndBack) {
   }
   player.Key("F12");
   ASSERT_EQ(player.Finish(), 0) << player.StandardError();
+  // Every picture, script and sound the lessons played was there (the user file comes later).
+  std::istringstream log(folder_.Read("rt/Debug.log"));
+  for (std::string line; std::getline(log, line);) {
+    const bool missing = line.find("Cannot load") != std::string::npos;
+    EXPECT_FALSE(missing && line.find("rufo_usr.dat") == std::string::npos) << line;
+  }
 }
 
 }  // namespace
