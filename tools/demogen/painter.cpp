@@ -44,6 +44,7 @@ const PainterTable& Painters() {
     AddGarden5Painters(t);
     AddLadybirdPainters(t);
     AddGridPainters(t);
+    AddLessonsPainters(t);
     return t;
   }();
   return table;

@@ -50,5 +50,6 @@ void AddGarden4Painters(PainterTable& table);
 void AddGarden5Painters(PainterTable& table);
 void AddLadybirdPainters(PainterTable& table);
 void AddGridPainters(PainterTable& table);
+void AddLessonsPainters(PainterTable& table);
 
 }  // namespace rufo::demogen
