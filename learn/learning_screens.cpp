@@ -2,6 +2,9 @@
 
 #include "learn/hub.h"
 #include "learn/lesson_soon.h"
+#include "learn/notions_lesson.h"
+#include "learn/pantry_lesson.h"
+#include "learn/shapes_lesson.h"
 
 namespace rufo {
 namespace {
@@ -20,25 +23,20 @@ constexpr Lesson kLessons[] = {
     {kScreenLearnCounting,
      {"Data\\LearnG\\NUM\\screen.dat", "Bitmaps\\LearnG\\NUM\\bg_mask.png", kCountingIntroKind,
       "Sounds\\LearnG\\Num\\sp_intro"}},
-    {kScreenLearnNotions,
-     {"Data\\LearnG\\NOT\\screen.dat", "Bitmaps\\LearnG\\NOT\\bg_mask.png", kNotionsIntroKind,
-      "Sounds\\LearnG\\NOT\\sp_intro"}},
-    {kScreenLearnPantry,
-     {"Data\\LearnG\\LOG\\screen.dat", "Bitmaps\\LearnG\\LOG\\bg_mask.png", kPantryIntroKind,
-      "Sounds\\LearnG\\LOG\\sp_intro"}},
-    {kScreenLearnShapes,
-     {"Data\\LearnG\\TVA\\screen.dat", nullptr, kShapesIntroKind, "Sounds\\LearnG\\TVA\\sp_intro"}},
 };
 
 }  // namespace
 
-// One line per screen; the lessons are still to come and each says so.
+// One line per screen; a lesson still to come says so.
 void RegisterLearningScreens(ScreenTable& table) {
   table.Add<HubScreen>(kScreenLearnHub);
   for (const Lesson& lesson : kLessons) {
     table.Add(lesson.id,
               [&info = lesson.info] { return std::make_unique<LessonSoonScreen>(info); });
   }
+  table.Add<NotionsLesson>(kScreenLearnNotions);
+  table.Add<PantryLesson>(kScreenLearnPantry);
+  table.Add<ShapesLesson>(kScreenLearnShapes);
 }
 
 }  // namespace rufo

@@ -39,6 +39,9 @@ const PainterTable& Painters() {
     AddControlPainters(t);
     AddPondPainters(t);
     AddLearnPainters(t);
+    AddForestPainters(t);
+    AddPantryPainters(t);
+    AddShapePainters(t);
     return t;
   }();
   return table;

@@ -45,5 +45,8 @@ void AddStickerPainters(PainterTable& table);
 void AddControlPainters(PainterTable& table);
 void AddPondPainters(PainterTable& table);
 void AddLearnPainters(PainterTable& table);
+void AddForestPainters(PainterTable& table);
+void AddPantryPainters(PainterTable& table);
+void AddShapePainters(PainterTable& table);
 
 }  // namespace rufo::demogen
