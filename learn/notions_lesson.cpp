@@ -5,10 +5,9 @@
 
 #include "controls/control.h"
 #include "engine/interface.h"
-#include "engine/trace.h"
 #include "game/game_state.h"
 #include "game/learning.h"
-#include "learn/lesson_controls.h"
+#include "learn/lesson_kit.h"
 
 namespace rufo {
 namespace {
@@ -38,12 +37,12 @@ void NotionsLesson::AllowChoice() {
     const int place = (current_ < 1 ? step - 1 : current_ + step - 1) % kPlaces + 1;
     if (place != current_) places.push_back(place - 1);
   }
-  trace::Question(Id(), trace::HitAnswer(places));
+  OfferChoice(Id(), places);
 }
 
 void NotionsLesson::Choose(int place) {
   if (!jumpedIn_) {
-    PlayOwnScript("SKOK");
+    PlayAnimation("SKOK");
     jumpedIn_ = true;
     current_ = place;
     // Nothing else is chosen while RUFO dives in and the mushroom talks.
@@ -52,8 +51,9 @@ void NotionsLesson::Choose(int place) {
   }
   if (place == current_) return;
   ShowControl(Numbered("M", current_), false);
-  PlayOn(Numbered("H", current_), "Bitmaps\\LearnG\\NOT\\Ani\\H" + std::to_string(current_) + "_2");
-  PlayOwnScript(Numbered("H", place));
+  PlayAnimation(Numbered("H", current_),
+                "Bitmaps\\LearnG\\NOT\\Ani\\H" + std::to_string(current_) + "_2");
+  PlayAnimation(Numbered("H", place));
   current_ = place;
   Learning().speaking = true;
   clickable_ = false;
@@ -65,7 +65,8 @@ void NotionsLesson::MushroomEnded(int place) {
   switch (learning.speechKind) {
     case kNotionsFirstRemarkKind:
       learning.speechKind = kNameKind;
-      PlayOn(Numbered("M", current_), "Sounds\\LearnG\\NOT\\NOT_NAME\\" + std::to_string(current_));
+      PlayAnimation(Numbered("M", current_),
+                    "Sounds\\LearnG\\NOT\\NOT_NAME\\" + std::to_string(current_));
       break;
     case kNameKind:
       if (!learning.speaking) break;
@@ -87,7 +88,7 @@ void NotionsLesson::OnLearningEvent(Control* control, int32_t event) {
     return;
   }
   if (EventFrom(control, event, "SKOK", kEventAnimationEnd)) {
-    PlayOwnScript(Numbered("H", current_));
+    PlayAnimation(Numbered("H", current_));
     return;
   }
   for (int place = 1; place <= kPlaces; ++place) {
@@ -98,8 +99,8 @@ void NotionsLesson::OnLearningEvent(Control* control, int32_t event) {
     }
     if (EventFrom(control, event, hidingPlace.c_str(), kEventAnimationEnd)) {
       if (place == current_) {
-        PlayOn(Numbered("A", place),
-               "Sounds\\LearnG\\NOT\\NOT_NAME\\vyleza" + std::to_string(place));
+        PlayAnimation(Numbered("A", place),
+                      "Sounds\\LearnG\\NOT\\NOT_NAME\\vyleza" + std::to_string(place));
       }
       return;
     }

@@ -10,7 +10,7 @@
 #include "game/game_random.h"
 #include "game/game_state.h"
 #include "game/learning.h"
-#include "learn/lesson_controls.h"
+#include "learn/lesson_kit.h"
 
 namespace rufo {
 namespace {
@@ -68,7 +68,7 @@ int PantryLesson::Answer(int s) const {
 void PantryLesson::Build() {
   rows_ = ReadShelfRows();
   LoadScene("Data\\LearnG\\LOG\\screen.dat", "Bitmaps\\LearnG\\LOG\\bg_mask.png");
-  PlayOwnScript("START");
+  PlayAnimation("START");
   do {
     start_ = Random().Below(kFirstStartRows);
   } while (start_ == 0);
@@ -166,7 +166,7 @@ void PantryLesson::Check(int item) {
   LearningState& learning = Learning();
   if (learning.speaking) return;
   if (item != Answer(shelf_)) {
-    if (item < kItems) PlayOwnScript("BAD");
+    if (item < kItems) PlayAnimation("BAD");
     return;
   }
   for (int k = 0; k < kSlots; ++k) {
@@ -184,11 +184,11 @@ void PantryLesson::Check(int item) {
   }
   // All three shelves are tidy: nothing more goes in until the new shelves come.
   shelf_ = kShelves;
-  PlayOwnScript("GOOD");
+  PlayAnimation("GOOD");
 }
 
 void PantryLesson::SurpriseEnded() {
-  PlayOn("POKLICE", "Bitmaps\\LearnG\\LOG\\ani\\pok_2.dat");
+  PlayAnimation("POKLICE", "Bitmaps\\LearnG\\LOG\\ani\\pok_2.dat");
   phase_ = Phase::kSurprise;
 }
 
@@ -231,13 +231,13 @@ void PantryLesson::OnLearningEvent(Control* control, int32_t event) {
   }
   if (EventFrom(control, event, "GOOD", kEventAnimationEnd)) {
     ShowControl("START", false);
-    PlayOwnScript("POKLICE");
+    PlayAnimation("POKLICE");
     phase_ = Phase::kLid;
     return;
   }
   if (EventFrom(control, event, "POKLICE", kEventAnimationEnd)) {
     if (phase_ == Phase::kLid) {
-      PlayOwnScript(kFigures[Random().Below(4)]);
+      PlayAnimation(kFigures[Random().Below(4)]);
     } else if (phase_ == Phase::kSurprise) {
       control->SetFlags(kCfHidden);
       if (ScriptedAnimationControl* start = ScriptedAnimation("START")) {

@@ -2,14 +2,14 @@
 
 #include <string>
 
+#include "controls/control.h"
 #include "engine/graphics.h"
 #include "engine/interface.h"
 #include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
 #include "game/learning.h"
-#include "learn/lesson_controls.h"
+#include "learn/lesson_kit.h"
 
 namespace rufo {
 namespace {
@@ -37,13 +37,13 @@ void ShapesLesson::NewScene() {
   // The diagnostic line names the picture's hit map, so that a scripted player knows it.
   Engine().SetDebugText(mask);
   clickable_ = true;
-  trace::Question(Id(), trace::HitAnswer({0, 1, 2, 3}));
+  OfferChoice(Id(), {0, 1, 2, 3});
 }
 
 void ShapesLesson::OnMessage(int32_t message, intptr_t param, bool* unconsumed) {
   LearningScreen::OnMessage(message, param, unconsumed);
   if (message != kMsgLeftDown || !clickable_ || Learning().speaking) return;
-  const int shape = HitMapValue(Engine().MouseX(), Engine().MouseY());
+  const int shape = RegionUnderMouse();
   if (shape >= kShapes) return;
   clickable_ = false;
   ShowControl(Numbered("I", highlighted_), false);

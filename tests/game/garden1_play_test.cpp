@@ -16,6 +16,7 @@
 #include "tests/game/demo_game.h"
 #include "tests/game/garden_game.h"
 #include "tests/game/live_player.h"
+#include "tests/game/play_steps.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 
@@ -33,9 +34,6 @@ int AnswerIn(const std::string& line) {
   std::smatch m;
   return std::regex_search(line, m, std::regex(" hit (\\d+)$")) ? std::stoi(m[1]) : -1;
 }
-
-// The toolbar's back button, once the toolbar has slid open under the mouse.
-constexpr int kBackX = 394, kBackY = 445, kToolbarTabY = 470;
 
 class Garden1Play : public ::testing::Test {
  protected:
@@ -62,18 +60,6 @@ class Garden1Play : public ::testing::Test {
 
   test::TempFolder folder_;
 };
-
-// The title, the Start screen (a face for slot 0, the cap onto it), then the learning garden.
-void ChooseAChild(test::LivePlayer& player) {
-  player.Advance(300);
-  player.Release(320, 240);
-  ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\Start\\sp_intro"), "");
-  player.Release(600, 40);
-  player.Advance(500);
-  player.Click(116, 283);  // the free face shows a picture
-  player.Click(203, 297);  // the cap is picked up
-  player.Click(116, 283);  // and dropped on the face
-}
 
 // Wins a game by clicking each answer the trace names, then leaves the album to the scene.
 void Win(test::LivePlayer& player, ScreenId game, int sticker,
@@ -110,12 +96,6 @@ void Enter(test::LivePlayer& player, int x, int y, const char* intro) {
   player.Click(x, y);
   ASSERT_NE(player.AwaitLine(intro), "");
   player.Release(320, 20);
-}
-
-void Back(test::LivePlayer& player) {
-  player.Move(kBackX, kToolbarTabY);
-  player.Advance(800);
-  player.Click(kBackX, kBackY);
 }
 
 TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {

@@ -176,7 +176,10 @@ void RufoLeap(cairo_t* cr, const PaintArgs& a) {
   const double t = a.frames > 1 ? double(a.frame) / (a.frames - 1) : 0;
   const double rise = t < 0.2 ? 0 : (t - 0.2) / 0.8;
   DrawRufo(cr, a.Number(0), a.Number(1), a.NumberOr("scale", 1), rise > 0 ? 3 : 0,
-           rise * rise * a.NumberOr("height", 400), a.frame == 0 ? 0 : t < 0.2 ? 0.12 : -0.06,
+           rise * rise * a.NumberOr("height", 400),
+           a.frame == 0 ? 0
+           : t < 0.2    ? 0.12
+                        : -0.06,
            rise > 0 ? 1 : 0);
 }
 

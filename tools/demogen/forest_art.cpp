@@ -2,6 +2,7 @@
 // a hollow log, a burrow and tall grass), each of which can shake as RUFO dives in, and the
 // seven talking mushrooms that live beside them.
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
 #include "tools/demogen/painter.h"
@@ -54,21 +55,24 @@ void Rock(cairo_t* cr, double s) {
 }
 
 void BigLeaf(cairo_t* cr, double s) {
+  // a big leaf arched over the ground like a little tent, its tip to the right
   cairo_move_to(cr, -58 * s, 0);
-  cairo_curve_to(cr, -54 * s, -58 * s, 30 * s, -70 * s, 58 * s, 0);
+  cairo_curve_to(cr, -56 * s, -46 * s, 8 * s, -66 * s, 66 * s, -4 * s);
+  cairo_curve_to(cr, 30 * s, 2 * s, -20 * s, 2 * s, -58 * s, 0);
   cairo_close_path(cr);
   FillInk(cr, kLeafGreen, 2.5);
-  cairo_move_to(cr, -52 * s, -2 * s);
-  cairo_curve_to(cr, -20 * s, -40 * s, 20 * s, -44 * s, 52 * s, -2 * s);
+  cairo_move_to(cr, -54 * s, -4 * s);
+  cairo_curve_to(cr, -30 * s, -40 * s, 20 * s, -44 * s, 62 * s, -5 * s);
   for (int i = -2; i <= 2; ++i) {
-    cairo_move_to(cr, i * 18 * s, -34 * s + std::abs(i) * 6 * s);
-    cairo_line_to(cr, i * 24 * s, -4 * s);
+    const double x = i * 20 * s;
+    cairo_move_to(cr, x, -37 * s + std::abs(i) * 5 * s);
+    cairo_line_to(cr, x + 14 * s, -4 * s);
   }
   SetColor(cr, Darker(kLeafGreen, 0.3));
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
-  cairo_move_to(cr, 52 * s, -2 * s);
-  cairo_curve_to(cr, 62 * s, -6 * s, 66 * s, -14 * s, 70 * s, -10 * s);
+  cairo_move_to(cr, -58 * s, 0);
+  cairo_curve_to(cr, -64 * s, 2 * s, -68 * s, 6 * s, -72 * s, 4 * s);
   SetColor(cr, Darker(kLeafGreen, 0.35));
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
@@ -117,8 +121,8 @@ void TallGrass(cairo_t* cr, double s) {
 }
 
 void BushPlace(cairo_t* cr, double s) {
-  const double parts[][3] = {{-34, -22, 26}, {0, -38, 32}, {34, -22, 26}, {-14, -16, 22},
-                             {18, -14, 22}};
+  const double parts[][3] = {
+      {-34, -22, 26}, {0, -38, 32}, {34, -22, 26}, {-14, -16, 22}, {18, -14, 22}};
   for (const auto& p : parts)
     EllipsePath(cr, p[0] * s, p[1] * s, p[2] * s, p[2] * s);
   FillInk(cr, {0.2, 0.55, 0.2}, 2.5);

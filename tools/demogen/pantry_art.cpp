@@ -3,6 +3,7 @@
 // surprises that pop out of it (a devil, a frog, a pig, a walrus), and the signs for a right
 // and a wrong piece.
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
 #include "tools/demogen/painter.h"

@@ -77,6 +77,9 @@ class Player {
   bool AnswerUntilLeft(const GameRow& game, bool right);
   bool LeaveAlbum();
   bool PlayLesson(const GameRow& game);
+  // Gives a lesson what its questions ask for, a few rounds; a lesson that asks nothing is only
+  // looked at.
+  void AnswerLesson(int lesson);
   // The gardens and games the data tree has, noting those it lacks.
   std::vector<const GameRow*> GamesMade();
 
@@ -99,6 +102,7 @@ class Player {
   int actedOn_ = -1;  // the screen the hand last acted on
   std::vector<TraceEvent> speeches_;
   std::optional<ExpectedAnswer> question_;  // the open question, if any
+  std::string shownMask_;  // the hit map the screen's diagnostic line names, if any
   uint32_t questionAt_ = 0;
   uint32_t answeredAt_ = 0;
   std::optional<bool> expectGood_;  // the verdict the last answer given should get

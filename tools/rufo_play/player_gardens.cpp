@@ -16,6 +16,7 @@ constexpr int kMaxTries = 40;
 constexpr uint32_t kQuestionLimit = 90000;
 constexpr uint32_t kQuiet = 2000;
 constexpr int kLessonRounds = 2;
+constexpr uint32_t kLessonQuestionLimit = 40000;
 
 int RingIndex(int sceneId) {
   const auto ring = Ring();
@@ -161,6 +162,23 @@ bool Player::LeaveAlbum() {
   return true;
 }
 
+void Player::AnswerLesson(int lesson) {
+  for (int round = 0; round < kLessonRounds; ++round) {
+    if (!WaitFor([&] { return question_.has_value(); }, kLessonQuestionLimit)) return;
+    std::string problem;
+    const std::optional<Gesture> gesture = PlanAnswer(*question_, true, View(lesson), &problem);
+    if (!gesture) {
+      Problem(problem + " (to answer " + Describe(lesson) + "'s question " + question_->Text() +
+              ")");
+      return;
+    }
+    // A lesson judges nothing: its next question says that the answer was taken.
+    question_.reset();
+    Perform(*gesture);
+  }
+  WaitFor([&] { return link_.NowMs() >= lastEventMs_ + kQuiet; }, 20000);
+}
+
 bool Player::PlayLesson(const GameRow& game) {
   const int lesson = screen_;
   report_.AddLesson(lesson);
@@ -172,12 +190,7 @@ bool Player::PlayLesson(const GameRow& game) {
       report_.missing.push_back(missing);
     }
   } else {
-    std::vector<std::string> targets = view.ClickableControls();
-    for (int round = 0; round < kLessonRounds && !targets.empty(); ++round) {
-      std::uniform_int_distribution<size_t> pick(0, targets.size() - 1);
-      ClickControl(view, targets[pick(random_)]);
-      WaitFor([&] { return link_.NowMs() >= lastEventMs_ + kQuiet; }, 20000);
-    }
+    AnswerLesson(lesson);
   }
   const int scene = GardenOf(game.place.id)->scene.id;
   if (!UseToolbar(kBack) ||
