@@ -44,8 +44,9 @@ int SlotY(int shelf) {
 }
 
 std::vector<int> Numbers(const std::string& text) {
+  static const std::regex number("\\d+");
   std::vector<int> numbers;
-  for (std::sregex_iterator it(text.begin(), text.end(), std::regex("\\d+")), end; it != end; ++it)
+  for (std::sregex_iterator it(text.begin(), text.end(), number), end; it != end; ++it)
     numbers.push_back(std::stoi(it->str()));
   return numbers;
 }

@@ -180,6 +180,9 @@ void DrawPot(cairo_t* cr, double x, double y, double lid, double bubble) {
   // the stove: bricks and a fire
   cairo_rectangle(cr, x - 70, y, 140, 46);
   FillInk(cr, {0.75, 0.35, 0.25}, 2.5);
+  cairo_save(cr);
+  cairo_rectangle(cr, x - 70, y, 140, 46);
+  cairo_clip(cr);
   for (int row = 0; row < 2; ++row) {
     for (int i = 0; i < 4; ++i) {
       cairo_rectangle(cr, x - 70 + i * 35 + (row ? 17 : 0), y + row * 23, 35, 23);
@@ -188,6 +191,7 @@ void DrawPot(cairo_t* cr, double x, double y, double lid, double bubble) {
   SetColor(cr, {0.55, 0.22, 0.15});
   cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);
+  cairo_restore(cr);
   RoundRectPath(cr, x - 26, y + 16, 52, 30, 10);
   FillInk(cr, {0.2, 0.12, 0.1}, 2);
   for (int i = -1; i <= 1; ++i) {
@@ -284,21 +288,20 @@ void Devil(cairo_t* cr) {
   EllipsePath(cr, 0, -20, 34, 32);
   FillInk(cr, {0.85, 0.15, 0.12}, 2.5);
   Eyes(cr, -26, 12, 7);
+  // cheeky raised brows and a wide grin
   for (int side : {-1, 1}) {
-    cairo_move_to(cr, side * 20, -40);
-    cairo_line_to(cr, side * 6, -34);
+    cairo_move_to(cr, side * 20, -36);
+    cairo_line_to(cr, side * 6, -41);
   }
   SetColor(cr, kInk);
   cairo_set_line_width(cr, 2.5);
   cairo_stroke(cr);
-  cairo_move_to(cr, -16, -6);
-  cairo_curve_to(cr, -8, 6, 8, 6, 16, -6);
+  cairo_move_to(cr, -18, -10);
+  cairo_curve_to(cr, -10, 8, 10, 8, 18, -10);
   cairo_close_path(cr);
   FillInk(cr, {0.5, 0.05, 0.05}, 2);
-  cairo_move_to(cr, -8, -4);
-  cairo_line_to(cr, -5, 1);
-  cairo_line_to(cr, -2, -4);
-  FillOnly(cr, {1, 1, 1});
+  EllipsePath(cr, 0, 0, 7, 3);
+  FillOnly(cr, {1.0, 0.5, 0.55});
 }
 
 void FrogHead(cairo_t* cr) {
@@ -371,7 +374,10 @@ void PotFigure(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), t = Progress(a);
   const double up = t < 0.25 ? t / 0.25 : t > 0.8 ? (1 - t) / 0.2 : 1;
   cairo_save(cr);
-  cairo_translate(cr, x, y - 60 - up * 70);
+  // inside the pot: the figure never shows below its rim
+  cairo_rectangle(cr, x - 90, y - 400, 180, 380);
+  cairo_clip(cr);
+  cairo_translate(cr, x, y + 10 - up * 105);
   cairo_rotate(cr, t > 0.25 && t < 0.8 ? std::sin(a.frame * 1.3) * 0.12 : 0);
   if (kind == "devil") {
     Devil(cr);
