@@ -187,7 +187,7 @@ TEST_F(LessonsPlay, FromTheHubIntoNotionsPantryAndShapesAndBack) {
   player_.Release(320, 20);
 
   Enter(kMushroomX, kMushroomY, "0x105", "Sounds\\LearnG\\NOT\\sp_intro");
-  PlayNotions(3);
+  PlayNotions(5);
   BackToHub("0x105");
 
   player_.Click(kPantryX, kPantryY);

@@ -1,5 +1,6 @@
-// The pantry and shapes lessons in-process on the demo data: the pantry's carrying and drops,
-// its surprise after three tidy shelves, its row file's faults; the shapes' names and pictures.
+// The notions, pantry and shapes lessons in-process on the demo data: the hiding places taking
+// one choice at a time; the pantry's carrying and drops, its surprise after three tidy shelves,
+// its row file's faults; the shapes' names and pictures.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -9,12 +10,58 @@
 #include "controls/bitmap_control.h"
 #include "engine/interface.h"
 #include "game/game_state.h"
+#include "learn/notions_lesson.h"
 #include "learn/pantry_lesson.h"
 #include "learn/shapes_lesson.h"
 #include "tests/game/garden_game.h"
 
 namespace rufo {
 namespace {
+
+// The hiding places 1 to 7.
+constexpr int kPlaceX[] = {0, 80, 230, 380, 75, 225, 375, 525};
+constexpr int kPlaceY[] = {0, 258, 258, 258, 383, 383, 383, 383};
+
+class NotionsTest : public GardenGameTest {
+ protected:
+  const NotionsLesson& Notions() { return Shown<NotionsLesson>(); }
+  void ClickPlace(int place) { Click(kPlaceX[place], kPlaceY[place]); }
+  void AwaitChoice() {
+    RunUntil([&] { return Notions().Clickable() && !Learning().speaking; });
+  }
+};
+
+// While RUFO dives in and the mushroom talks no other place is taken, his own place never; the
+// mushroom of the place he left hides.
+TEST_F(NotionsTest, OnePlaceAtATime) {
+  GoTo(kScreenLearnNotions);
+  EXPECT_TRUE(Visible("SKOK"));
+  RunUntil([&] { return Learning().speechKind == kNotionsIntroKind && Learning().speaking; });
+  Release();
+  AwaitChoice();
+  ClickPlace(3);
+  EXPECT_TRUE(Playing("SKOK"));
+  for (int place : {5, 3}) {
+    ClickPlace(place);
+    EXPECT_EQ(Notions().CurrentPlace(), 3);
+  }
+  RunUntil([&] { return Playing("A3"); });
+  ClickPlace(5);
+  RunUntil([&] { return Learning().speechKind == kNotionsFirstRemarkKind && Playing("M3"); });
+  ClickPlace(5);
+  EXPECT_EQ(Notions().CurrentPlace(), 3);
+  EXPECT_FALSE(Visible("A3"));
+  AwaitChoice();
+  EXPECT_TRUE(Visible("M3"));
+  ClickPlace(3);
+  EXPECT_FALSE(Playing("H3"));
+  ClickPlace(6);
+  EXPECT_EQ(Notions().CurrentPlace(), 6);
+  EXPECT_FALSE(Visible("M3"));
+  EXPECT_TRUE(Playing("H3"));
+  EXPECT_TRUE(Playing("H6"));
+  RunUntil([&] { return Playing("M6"); });
+}
 
 constexpr int kItemY = 402;
 int ItemX(int item) {
