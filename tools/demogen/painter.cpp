@@ -45,6 +45,9 @@ const PainterTable& Painters() {
     AddLadybirdPainters(t);
     AddGridPainters(t);
     AddLessonsPainters(t);
+    AddForestPainters(t);
+    AddPantryPainters(t);
+    AddShapePainters(t);
     return t;
   }();
   return table;

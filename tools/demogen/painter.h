@@ -51,5 +51,8 @@ void AddGarden5Painters(PainterTable& table);
 void AddLadybirdPainters(PainterTable& table);
 void AddGridPainters(PainterTable& table);
 void AddLessonsPainters(PainterTable& table);
+void AddForestPainters(PainterTable& table);
+void AddPantryPainters(PainterTable& table);
+void AddShapePainters(PainterTable& table);
 
 }  // namespace rufo::demogen

@@ -11,6 +11,10 @@ constexpr const char* kEnd = "Data\\End\\screen.dat";
 constexpr const char* kAlbum = "Data\\album\\screen.dat";
 constexpr const char* kHub = "Data\\LearnG\\screen.dat";
 constexpr const char* kHubMask = "Bitmaps\\LearnG\\bg_mask.png";
+constexpr const char* kNotions = "Data\\LearnG\\NOT\\screen.dat";
+constexpr const char* kPantry = "Data\\LearnG\\LOG\\screen.dat";
+constexpr const char* kPantryMask = "Bitmaps\\LearnG\\LOG\\bg_mask.png";
+constexpr const char* kShapes = "Data\\LearnG\\TVA\\screen.dat";
 constexpr const char* kGarden1 = "Data\\Garden1\\screen.dat";
 constexpr const char* kGarden1Mask = "Bitmaps\\Garden1\\bg_mask.png";
 constexpr const char* kFrogs = "Data\\Garden1\\NUM\\screen.dat";
@@ -164,6 +168,67 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\LearnG\\NOT\\sp_intro"},
     {kSpeech, "Sounds\\LearnG\\LOG\\sp_intro"},
     {kSpeech, "Sounds\\LearnG\\TVA\\sp_intro"},
+
+    // Notions: seven hiding places that rustle, RUFO popping out of each and saying where he
+    // was, seven talking mushrooms with their names and two sets of remarks, RUFO's leap.
+    {kFile, "Bitmaps\\LearnG\\NOT\\bg_mask.png"},
+    {kHitValue, "%d", 0, 6, "Bitmaps\\LearnG\\NOT\\bg_mask.png"},
+    {kEntrySpeech, "H%d", 1, 7, kNotions},
+    {kEntrySound, "H%d", 1, 7, kNotions},
+    {kSpeech, "Bitmaps\\LearnG\\NOT\\Ani\\H%d_2", 1, 7},
+    {kEntry, "A%d", 1, 7, kNotions},
+    {kEntry, "M%d", 1, 7, kNotions},
+    {kEntrySpeech, "SKOK", 0, 0, kNotions},
+    {kEntrySound, "SKOK", 0, 0, kNotions},
+    {kSpeech, "Sounds\\LearnG\\NOT\\NOT_NAME\\vyleza%d", 1, 7},
+    {kSpeech, "Sounds\\LearnG\\NOT\\NOT_NAME\\%d", 1, 7},
+    {kSpeech, "Sounds\\LearnG\\NOT\\UNI\\FIRST\\%d", 0, 17},
+    {kSpeech, "Sounds\\LearnG\\NOT\\UNI\\SECOUND\\%d", 0, 12},
+
+    // The pantry: its rows, fifteen shelf places and the carried thing, the pot, its lid and
+    // the four surprises, the signs for right and wrong, the shelves' announcements, the remarks.
+    {kFile, "Data\\LearnG\\Log\\log.dat"},
+    {kHitValue, "%d", 0, 5, kPantryMask},
+    {kEntry, "I0%d", 0, 4, kPantry},
+    {kEntry, "I1%d", 0, 4, kPantry},
+    {kEntry, "I2%d", 0, 4, kPantry},
+    {kEntry, "I_ON_MOUSE", 0, 0, kPantry},
+    {kEntry, "BACK", 0, 0, kPantry},
+    {kEntrySpeech, "START", 0, 0, kPantry},
+    {kEntrySound, "START", 0, 0, kPantry},
+    {kEntrySpeech, "POKLICE", 0, 0, kPantry},
+    {kEntrySound, "POKLICE", 0, 0, kPantry},
+    {kSpeech, "Bitmaps\\LearnG\\LOG\\ani\\pok_2"},
+    {kEntrySpeech, "CERT", 0, 0, kPantry},
+    {kEntrySound, "CERT", 0, 0, kPantry},
+    {kEntrySpeech, "ZABA", 0, 0, kPantry},
+    {kEntrySound, "ZABA", 0, 0, kPantry},
+    {kEntrySpeech, "PRASE", 0, 0, kPantry},
+    {kEntrySound, "PRASE", 0, 0, kPantry},
+    {kEntrySpeech, "MROZ", 0, 0, kPantry},
+    {kEntrySound, "MROZ", 0, 0, kPantry},
+    {kEntrySpeech, "GOOD", 0, 0, kPantry},
+    {kEntrySound, "GOOD", 0, 0, kPantry},
+    {kEntrySpeech, "BAD", 0, 0, kPantry},
+    {kEntrySound, "BAD", 0, 0, kPantry},
+    {kSpeech, "Sounds\\LearnG\\LOG\\POL_0\\%d", 1, 6},
+    {kSpeech, "Sounds\\LearnG\\LOG\\POL_1\\%d", 1, 6},
+    {kSpeech, "Sounds\\LearnG\\LOG\\POL_2\\%d", 1, 6},
+    {kSpeech, "Sounds\\LearnG\\LOG\\UNI\\%d", 0, 15},
+
+    // Shapes: four pictures with their hit maps, four highlights, four names of each shape, the
+    // remarks.
+    {kEntry, "S%d", 0, 3, kShapes},
+    {kEntry, "I%d", 0, 3, kShapes},
+    {kHitValue, "%d", 0, 3, "Bitmaps\\LearnG\\TVA\\bm_mask0.png"},
+    {kHitValue, "%d", 0, 3, "Bitmaps\\LearnG\\TVA\\bm_mask1.png"},
+    {kHitValue, "%d", 0, 3, "Bitmaps\\LearnG\\TVA\\bm_mask2.png"},
+    {kHitValue, "%d", 0, 3, "Bitmaps\\LearnG\\TVA\\bm_mask3.png"},
+    {kSpeech, "Sounds\\LearnG\\TVA\\TVA_NAME\\TVA_0\\%d", 0, 3},
+    {kSpeech, "Sounds\\LearnG\\TVA\\TVA_NAME\\TVA_1\\%d", 0, 3},
+    {kSpeech, "Sounds\\LearnG\\TVA\\TVA_NAME\\TVA_2\\%d", 0, 3},
+    {kSpeech, "Sounds\\LearnG\\TVA\\TVA_NAME\\TVA_3\\%d", 0, 3},
+    {kSpeech, "Sounds\\LearnG\\TVA\\UNI\\%d", 0, 17},
 
     // Garden1's scene: RUFO leads to the frogs, the flowers to the colours.
     {kScript, kGarden1},
