@@ -5,118 +5,29 @@
 // picture.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
-#include <functional>
 #include <map>
-#include <regex>
 #include <string>
 
 #include "game/profile.h"
 #include "tests/game/demo_game.h"
 #include "tests/game/garden_game.h"
 #include "tests/game/live_player.h"
+#include "tests/game/play_steps.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 
 namespace rufo {
 namespace {
 
-std::string Hex(ScreenId id) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%x", id);
-  return text;
-}
+using test::Back;
+using test::ChooseAChild;
+using test::Enter;
+using test::HitIn;
+using test::Lose;
+using test::Win;
 
-// The hit value a question line names, or -1.
-int AnswerIn(const std::string& line) {
-  std::smatch m;
-  return std::regex_search(line, m, std::regex(" hit (\\d+)$")) ? std::stoi(m[1]) : -1;
-}
-
-// The toolbar's back button, once the toolbar has slid open under the mouse.
-constexpr int kBackX = 394, kBackY = 445, kToolbarTabY = 470;
-
-class Garden1Play : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
-    fs::create_directories(folder_.Path() / "rt");
-    folder_.Write("config/rufo.ini",
-                  "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + folder_.Root() + "rt/\n");
-  }
-  std::map<std::string, std::string> Environment() const {
-    return {{"RUFO_CONFIG_DIR", folder_.Root() + "config"},
-            {"XDG_RUNTIME_DIR", folder_.Root()},
-            {"RUFO_SEED", "11"},
-            {"RUFO_RUN_MS", "600000"}};
-  }
-  ProfileRecord StoredProfile() const {
-    const std::string user = folder_.Read("rt/rufo_usr.dat");
-    ProfileRecord slot0;
-    if (user.size() == kProfileCount * ProfileRecord::kSize) {
-      slot0.Load(reinterpret_cast<const uint8_t*>(user.data()));
-    }
-    return slot0;
-  }
-
-  test::TempFolder folder_;
-};
-
-// The title, the Start screen (a face for slot 0, the cap onto it), then the learning garden.
-void ChooseAChild(test::LivePlayer& player) {
-  player.Advance(300);
-  player.Release(320, 240);
-  ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\Start\\sp_intro"), "");
-  player.Release(600, 40);
-  player.Advance(500);
-  player.Click(116, 283);  // the free face shows a picture
-  player.Click(203, 297);  // the cap is picked up
-  player.Click(116, 283);  // and dropped on the face
-}
-
-// Wins a game by clicking each answer the trace names, then leaves the album to the scene.
-void Win(test::LivePlayer& player, ScreenId game, int sticker,
-         const std::function<std::pair<int, int>(int)>& place) {
-  const std::string question = "question " + Hex(game);
-  for (int i = 0; i < 10; ++i) {
-    const std::string line = player.AwaitLine(question);
-    ASSERT_NE(line, "") << "question " << i;
-    const auto [x, y] = place(AnswerIn(line));
-    player.Click(x, y);
-  }
-  ASSERT_NE(player.AwaitLine("sticker " + std::to_string(sticker)), "");
-  ASSERT_NE(player.AwaitLine("screen 0x801"), "");
-  player.Advance(1500);
-  player.Click(320, 240);
-  ASSERT_NE(player.AwaitLine("screen 0x201 0x801"), "");
-}
-
-// Answers wrong three times; the lesson follows.
-void Lose(test::LivePlayer& player, ScreenId game, ScreenId lesson,
-          const std::function<std::pair<int, int>(int)>& place) {
-  const std::string question = "question " + Hex(game);
-  for (int i = 0; i < 3; ++i) {
-    const std::string line = player.AwaitLine(question);
-    ASSERT_NE(line, "") << "question " << i;
-    const auto [x, y] = place(AnswerIn(line) + 1);
-    player.Click(x, y);
-  }
-  ASSERT_NE(player.AwaitLine("screen " + Hex(lesson)), "");
-}
-
-// Enters a game from the scene and cuts its introduction short.
-void Enter(test::LivePlayer& player, int x, int y, const char* intro) {
-  player.Click(x, y);
-  ASSERT_NE(player.AwaitLine(intro), "");
-  player.Release(320, 20);
-}
-
-void Back(test::LivePlayer& player) {
-  player.Move(kBackX, kToolbarTabY);
-  player.Advance(800);
-  player.Click(kBackX, kBackY);
-}
+using Garden1Play = test::GardenPlayTest;
 
 TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
   test::LivePlayer player(folder_, Environment());
@@ -132,11 +43,11 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
   player.Click(620, 300);  // the right edge: on to Garden1
   ASSERT_NE(player.AwaitLine("screen 0x201 0x101"), "");
 
-  const auto number = [](int value) {
-    return std::pair{NumberButtonX(value % 10 + 1), kNumberButtonY};
+  const auto number = [&](const std::string& line, bool right) {
+    player.Click(NumberButtonX((HitIn(line) + !right) % 10 + 1), kNumberButtonY);
   };
-  const auto flower = [](int value) {
-    return std::pair{FlowerX(value % FlowerColours::kColours), kFlowerY};
+  const auto flower = [&](const std::string& line, bool right) {
+    player.Click(FlowerX((HitIn(line) + !right) % FlowerColours::kColours), kFlowerY);
   };
   // The frogs: three wrong counts lead to the counting lesson; back from it the game goes on
   // without its introduction, and ten right counts earn sticker 7.

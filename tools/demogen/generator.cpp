@@ -57,6 +57,7 @@ void Generator::Run(const Statement& s) {
   if (k == "cursor") return CursorPicture(s);
   if (k == "frames") return FrameScript(s);
   if (k == "sound") return Effect(s);
+  if (k == "textfile") return TextFile(s);
   if (k == "speech") {
     const std::string voice = s.Word(0);
     if (voice != "rufo" && voice != "narrator") {
@@ -269,6 +270,16 @@ void Generator::FrameScript(const Statement& s) {
   }
   if (steps.empty()) throw DescriptionError(s.where, "a frame script needs steps");
   WriteBytes(FilePath(s.Word(0), ".dat"), assetkit::FrameScriptText(steps));
+}
+
+void Generator::TextFile(const Statement& s) {
+  // textfile PATH + `line "TEXT"` lines: a text file with Windows line ends, each line ended.
+  std::string text;
+  for (const Statement& line : s.children) {
+    if (line.keyword != "line") throw DescriptionError(line.where, "a text file holds line lines");
+    text += line.Quoted() + "\r\n";
+  }
+  WriteBytes(FilePath(s.Word(0), ""), text);
 }
 
 void Generator::Effect(const Statement& s) {

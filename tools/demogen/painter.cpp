@@ -39,6 +39,7 @@ const PainterTable& Painters() {
     AddControlPainters(t);
     AddPondPainters(t);
     AddLearnPainters(t);
+    AddGarden2Painters(t);
     return t;
   }();
   return table;

@@ -45,5 +45,6 @@ void AddStickerPainters(PainterTable& table);
 void AddControlPainters(PainterTable& table);
 void AddPondPainters(PainterTable& table);
 void AddLearnPainters(PainterTable& table);
+void AddGarden2Painters(PainterTable& table);
 
 }  // namespace rufo::demogen
