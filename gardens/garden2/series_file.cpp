@@ -18,7 +18,8 @@ bool IsPicture(int value) {
 
 }  // namespace
 
-std::vector<SeriesRow> SeriesRows(const std::vector<RowFileLine>& lines) {
+std::vector<SeriesRow> SeriesRows(const std::vector<RowFileLine>& lines,
+                                  std::vector<size_t>* leftOut) {
   std::vector<SeriesRow> rows;
   for (size_t i = 0; i < lines.size(); ++i) {
     const RowFileLine& line = lines[i];
@@ -38,7 +39,7 @@ std::vector<SeriesRow> SeriesRows(const std::vector<RowFileLine>& lines) {
     }
     row.answer = line.fields[kAnswerField];
     if (gaps != 1 || !pictures) {
-      Engine().Log("Log.dat: line " + std::to_string(i + 1) + " is no series, left out");
+      leftOut->push_back(i + 1);
       continue;
     }
     rows.push_back(row);
@@ -49,7 +50,12 @@ std::vector<SeriesRow> SeriesRows(const std::vector<RowFileLine>& lines) {
 std::vector<SeriesRow> ReadSeriesFile() {
   const std::optional<std::vector<RowFileLine>> lines = ReadRowFile(kSeriesFile, kSeriesLines);
   if (!lines) Engine().Fatal(kUnreadable, -1);
-  std::vector<SeriesRow> rows = SeriesRows(*lines);
+  std::vector<size_t> leftOut;
+  std::vector<SeriesRow> rows = SeriesRows(*lines, &leftOut);
+  for (size_t line : leftOut) {
+    Engine().Log(std::string(kSeriesFile) + ": line " + std::to_string(line) +
+                 " is no series and is left out");
+  }
   if (rows.size() < 2) Engine().Fatal(kUnreadable, -1);
   return rows;
 }

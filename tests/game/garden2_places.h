@@ -13,8 +13,8 @@ constexpr int kWellX = 170, kWellY = 300;
 constexpr int kBallX = 330, kBallY = 386;
 constexpr int kBirdX = 480, kBirdY = 200;
 constexpr std::pair<int, int> kBeds[Watering::kDirections + 1] = {
-    {}, {115, 280}, {525, 280}, {320, 60}, {320, 420}, {222, 170}};
-constexpr int kRufoX = 320, kRufoY = 250;
+    {}, {115, 260}, {525, 260}, {320, 60}, {320, 360}, {222, 160}};
+constexpr int kRufoX = 320, kRufoY = 230;
 constexpr int kThingY = 210;
 constexpr int ThingX(int region) {
   return 35 + 97 * region + 40;
@@ -22,6 +22,6 @@ constexpr int ThingX(int region) {
 constexpr int PieceX(int piece) {
   return 78 + 90 * piece + 36;
 }
-constexpr int kPieceY = 355;
+constexpr int kPieceY = 341;
 
 }  // namespace rufo

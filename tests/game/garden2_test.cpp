@@ -183,7 +183,9 @@ TEST(SeriesRows, KeepOnlyRowsWithOneGapAndPictures) {
       line("0,7,0,7,-1,0"), line("0,1,0,1,-1,9"),
       line("4=3,4,-1,4,3"), line(" "),
   };
-  const std::vector<SeriesRow> rows = SeriesRows(lines);
+  std::vector<size_t> leftOut;
+  const std::vector<SeriesRow> rows = SeriesRows(lines, &leftOut);
+  EXPECT_EQ(leftOut, (std::vector<size_t>{3, 4, 5, 6}));
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].gap, 4);
   EXPECT_EQ(rows[0].answer, 0);
