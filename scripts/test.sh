@@ -10,9 +10,11 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRUFO_WERROR=ON "$@"
 cmake --build "$build"
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$build" --output-on-failure -j2
-# The scripted player once more with random seeds, each printed so that a failure can be replayed.
+# The scripted player once more with random seeds, each printed so that a failure can be replayed:
+# RUFO_RANDOM_PLAYS rounds of winning and losing everything (default 2, 0 for none).
 if [ -d "$build/data" ]; then
-  for mode in --win-all --lose-all --win-all --lose-all; do
-    "$build/rufo-play" "$mode" --seed random
+  for ((round = 0; round < ${RUFO_RANDOM_PLAYS:-2}; ++round)); do
+    "$build/rufo-play" --win-all --seed random
+    "$build/rufo-play" --lose-all --seed random
   done
 fi

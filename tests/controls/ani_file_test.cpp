@@ -159,5 +159,24 @@ TEST(AniRunTest, RunsStopAtTheRowEndAndShortDataLeavesTheRest) {
       << "a marker above 0xFFFF never matches a word";
 }
 
+// Short runs are filled with wide stores; none may reach past the run into the row's padding.
+TEST(AniRunTest, RunsOfEveryLengthEndingARowLeaveItsPaddingAlone) {
+  constexpr uint16_t kMarker = 0xABCD;
+  constexpr int kWidth = 10, kPadded = 13;
+  for (int length = 1; length <= kWidth; ++length) {
+    std::vector<uint16_t> data;
+    for (int x = 0; x < kWidth - length; ++x)
+      data.push_back(static_cast<uint16_t>(x));
+    data.insert(data.end(), {kMarker, static_cast<uint16_t>(length), 99});
+    std::vector<uint16_t> pixels(kPadded, 7);
+    DecodeAniFrame(data, kMarker, kWidth, 1, reinterpret_cast<uint8_t*>(pixels.data()), kPadded * 2,
+                   PixelLayout::kRgb565);
+    for (int x = 0; x < kPadded; ++x) {
+      const uint16_t want = x < kWidth - length ? x : x < kWidth ? 99 : 7;
+      ASSERT_EQ(pixels[x], want) << "run of " << length << ", pixel " << x;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace rufo
