@@ -12,6 +12,7 @@
 #include "gardens/garden2/watering.h"
 #include "tests/game/garden2_places.h"
 #include "tests/game/garden_game.h"
+#include "tests/support/pictures.h"
 
 namespace rufo {
 namespace {
@@ -137,6 +138,30 @@ TEST_F(Garden2Test, ColoursNeverRepeatWithinASceneAndBothScenesAreAsked) {
   EXPECT_TRUE(switched);
   AwaitAlbum();
   EXPECT_TRUE(State().Profile().HasSticker(11));
+}
+
+// The region each colour is judged by holds a thing of that colour in its scene's picture.
+TEST(Garden2Pictures, EachColourLiesWhereItIsJudged) {
+  if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
+  // 0xRRGGBB by colour: black, red, blue, orange, green, yellow; blue, pink, grey, green,
+  // brown, yellow.
+  constexpr uint32_t kColours[ColourThings::kColours] = {0x202020, 0xED2929, 0x2673F2, 0xFF8C1A,
+                                                         0x40B833, 0xFFDE1A, 0x2673F2, 0xFF80BF,
+                                                         0x999999, 0x40B833, 0x8A5A2E, 0xFFDE1A};
+  const char* pictures[2] = {"Bitmaps/Garden2/COL/bg.png", "Bitmaps/Garden2/COL/bg2.png"};
+  const int y[2] = {215, 250};
+  for (int colour = 0; colour < ColourThings::kColours; ++colour) {
+    const int scene = colour / ColourThings::kPerScene;
+    int width = 0;
+    const std::vector<uint32_t> picture =
+        test::ReadPicture((kDemoData / pictures[scene]).string(), &width);
+    ASSERT_EQ(width, 640);
+    const uint32_t shown = picture[y[scene] * width + ThingX(ColourThings::Region(colour))];
+    for (int shift = 0; shift < 24; shift += 8) {
+      EXPECT_NEAR(int((shown >> shift) & 0xFF), int((kColours[colour] >> shift) & 0xFF), 12)
+          << "colour " << colour;
+    }
+  }
 }
 
 TEST_F(Garden2Test, ADropBesideTheGapCountsForNothingAndThePieceGoesBack) {

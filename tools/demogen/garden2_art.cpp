@@ -489,7 +489,7 @@ void SeriesCard(cairo_t* cr, const PaintArgs& a) {
   // The question look drops onto the line and wobbles a little; the solved one hops.
   const bool moving = a.frames > 1;
   const double swing = moving && !solved ? 0.1 * (1 - t) * std::cos(3 * M_PI * t) : 0;
-  const double hop = !moving ? 0 : solved ? 10 * std::sin(M_PI * t) : -40 * (1 - t) * (1 - t);
+  const double hop = !moving ? 0 : solved ? 10 * std::sin(M_PI * t) : 40 * (1 - t) * (1 - t);
   cairo_save(cr);
   cairo_translate(cr, x + 36, top - hop);
   cairo_rotate(cr, swing);
