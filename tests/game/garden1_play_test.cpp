@@ -5,42 +5,21 @@
 // picture.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <map>
-#include <regex>
 #include <string>
 
-#include "game/profile.h"
-#include "tests/game/demo_game.h"
 #include "tests/game/garden_game.h"
-#include "tests/game/live_game.h"
 #include "tests/game/live_player.h"
+#include "tests/game/play_steps.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 
 namespace rufo {
 namespace {
 
-std::string Hex(ScreenId id) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%x", id);
-  return text;
-}
-
-// The hit value a question line names, or -1.
-int AnswerIn(const std::string& line) {
-  std::smatch m;
-  return std::regex_search(line, m, std::regex(" hit (\\d+)$")) ? std::stoi(m[1]) : -1;
-}
-
-class Garden1Play : public LiveGameTest {
- protected:
-  std::map<std::string, std::string> Environment() const {
-    return LiveGameTest::Environment("11", 600000);
-  }
-};
+class Garden1Play : public LivePlayTest {};
 
 // Wins a game by clicking each answer the trace names, then leaves the album to the scene.
 void Win(test::LivePlayer& player, ScreenId game, int sticker,
@@ -53,10 +32,7 @@ void Win(test::LivePlayer& player, ScreenId game, int sticker,
     player.Click(x, y);
   }
   ASSERT_NE(player.AwaitLine("sticker " + std::to_string(sticker)), "");
-  ASSERT_NE(player.AwaitLine("screen 0x801"), "");
-  player.Advance(1500);
-  player.Click(320, 240);
-  ASSERT_NE(player.AwaitLine("screen 0x201 0x801"), "");
+  LeaveAlbum(player, kScreenGarden1);
 }
 
 // Answers wrong three times; the lesson follows.
@@ -83,13 +59,6 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
   test::LivePlayer player(folder_, Environment());
   ASSERT_TRUE(player.Start());
   ChooseAChild(player);
-
-  // The learning garden: RUFO jumps in, starts the introduction, a release cuts it short.
-  ASSERT_NE(player.AwaitLine("screen 0x101 0x1"), "");
-  ASSERT_NE(player.AwaitLine("speak SKOK"), "");
-  ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\LearnG\\sp_intro"), "");
-  player.Release(320, 20);
-  ASSERT_NE(player.AwaitLine("debug ther 15"), "");
   player.Click(620, 300);  // the right edge: on to Garden1
   ASSERT_NE(player.AwaitLine("screen 0x201 0x101"), "");
 
@@ -103,6 +72,7 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
   // without its introduction, and ten right counts earn sticker 7.
   Enter(player, kGardenRufoX, kGardenRufoY, "speak MLUVI Sounds\\Garden1\\NUM\\sp_intro");
   Lose(player, kScreenGarden1Num, kScreenLearnCounting, number);
+  ASSERT_NE(player.AwaitLine("question 0x104 hit 0,1,2,3,4,5,6,7,8,9"), "");
   Back(player);
   ASSERT_NE(player.AwaitLine("screen 0x202 0x104"), "");
   Win(player, kScreenGarden1Num, 7, number);
@@ -111,6 +81,7 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
   // The flowers the same way: the colours lesson, then sticker 8.
   Enter(player, kGardenFlowersX, kGardenFlowersY, "speak MLUVI Sounds\\Garden1\\COL\\sp_intro");
   Lose(player, kScreenGarden1Col, kScreenLearnColours, flower);
+  ASSERT_NE(player.AwaitLine("question 0x102 hit 0,1,2,3,4,5,6,7,8,9,10"), "");
   Back(player);
   ASSERT_NE(player.AwaitLine("screen 0x203 0x102"), "");
   Win(player, kScreenGarden1Col, 8, flower);
