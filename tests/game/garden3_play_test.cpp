@@ -91,10 +91,7 @@ void LoseThenWin(test::LivePlayer& player, const GameRun& run) {
     run.answer(player, line, i >= 3);
   }
   ASSERT_NE(player.AwaitLine("sticker " + std::to_string(run.sticker)), "");
-  ASSERT_NE(player.AwaitLine("screen 0x801"), "");
-  player.Advance(1500);
-  player.Click(320, 240);
-  ASSERT_NE(player.AwaitLine("screen 0x401 0x801"), "");
+  LeaveAlbum(player, kScreenGarden3);
 }
 
 // Whether the lines come in the trace in this order.
@@ -116,15 +113,17 @@ TEST_F(Garden3Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
     ASSERT_NE(player.AwaitLine(scene), "") << scene;
   }
   player.Advance(500);
-  LoseThenWin(player, {290, 280, "speak MLUVI Sounds\\Garden3\\NOT\\sp_intro", "0x402", "0x105", 12,
-                       15, AnswerTools});
+  ASSERT_NO_FATAL_FAILURE(
+      LoseThenWin(player, {290, 280, "speak MLUVI Sounds\\Garden3\\NOT\\sp_intro", "0x402", "0x105",
+                           12, 15, AnswerTools}));
   // The tenth tool put the light out; it came back with the other half before the eleventh.
   EXPECT_TRUE(
       InOrder(player.Trace(),
               {"screen 0x402 0x105", "speak MLUVI Sounds\\Garden3\\NOT\\sp_zhas", "speak ZHAS",
                "speak ZHAS Bitmaps\\Garden3\\NOT\\Ani\\bzhas", "question 0x402", "sticker 12"}));
-  LoseThenWin(player, {530, 220, "speak MLUVI Sounds\\Garden3\\CAT\\sp_intro", "0x403", "0x107", 13,
-                       10, AnswerBeds});
+  ASSERT_NO_FATAL_FAILURE(
+      LoseThenWin(player, {530, 220, "speak MLUVI Sounds\\Garden3\\CAT\\sp_intro", "0x403", "0x107",
+                           13, 10, AnswerBeds}));
 
   player.Advance(1000);
   player.Key("F12");

@@ -38,10 +38,12 @@ class Garden3Test : public GardenGameTest {
     engine_.Play("0 lup");
     Step();
   }
-  // The middle of a tool's place on the wall, where its script entry puts it.
+  // The middle of a tool's picture at its place on the wall.
   static std::pair<int, int> ToolPlace(int tool) {
     const ScreenEntry& entry = State().screen->Entry(tool + 1);
-    return {entry.x + 20, entry.y + 100};
+    int w = 0, h = 0;
+    if (entry.control) entry.control->GetSize(&w, &h);
+    return {entry.x + w / 2, entry.y + h / 2};
   }
   // Picks the tool with a click and drops it with a click in the cart, coming down from above
   // or in from the side.
@@ -116,6 +118,7 @@ TEST_F(Garden3Test, ToolsCountOnlyWhenTheyComeIntoTheCartFromAbove) {
   EXPECT_EQ(Tools().AskedTool(), asked) << "after a correction the same tool stays asked";
 
   const int32_t id = tool->GetId();
+  const auto [x, y] = ToolPlace(asked);
   PutInCart(asked, true);
   EXPECT_EQ(Tools().Score().good, 1);
   EXPECT_TRUE(Tools().InCart(asked));
@@ -123,7 +126,6 @@ TEST_F(Garden3Test, ToolsCountOnlyWhenTheyComeIntoTheCartFromAbove) {
   EXPECT_FALSE(Listed(id));
   // Its place is empty now: pressing there picks nothing.
   RunUntil([&] { return Tools().AnswerAllowed() && !Tools().Speaking(); });
-  const auto [x, y] = ToolPlace(asked);
   Click(x, y);
   EXPECT_FALSE(Tools().Dragging());
   GoTo(kScreenGarden3);
