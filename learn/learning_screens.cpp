@@ -5,6 +5,9 @@
 #include "learn/directions_lesson.h"
 #include "learn/hub.h"
 #include "learn/lesson_soon.h"
+#include "learn/notions_lesson.h"
+#include "learn/pantry_lesson.h"
+#include "learn/shapes_lesson.h"
 
 namespace rufo {
 namespace {
@@ -36,6 +39,9 @@ void RegisterLearningScreens(ScreenTable& table) {
     table.Add(lesson.id,
               [&info = lesson.info] { return std::make_unique<LessonSoonScreen>(info); });
   }
+  table.Add<NotionsLesson>(kScreenLearnNotions);
+  table.Add<PantryLesson>(kScreenLearnPantry);
+  table.Add<ShapesLesson>(kScreenLearnShapes);
 }
 
 }  // namespace rufo

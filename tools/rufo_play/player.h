@@ -103,6 +103,7 @@ class Player {
   int actedOn_ = -1;  // the screen the hand last acted on
   std::vector<TraceEvent> speeches_;
   std::optional<ExpectedAnswer> question_;  // the open question, if any
+  std::string shownMask_;  // the hit map the screen's diagnostic line names, if any
   uint32_t questionAt_ = 0;
   uint32_t answeredAt_ = 0;
   std::optional<bool> expectGood_;  // the verdict the last answer given should get
