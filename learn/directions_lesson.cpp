@@ -11,36 +11,33 @@
 namespace rufo {
 namespace {
 
-// A balloon, the control of RUFO aiming at it, and the direction's name; the speech kind of the
-// name is the balloon's number + 1.
+// A balloon, the control of RUFO aiming at it, the direction's name, and the stems of their
+// frame scripts; the speech kind of the name is the balloon's number + 1.
 struct Direction {
   const char* balloon;
   const char* aim;
   const char* word;
+  const char* balloonScripts;
+  const char* aimScripts;
 };
 constexpr Direction kDirections[DirectionsLesson::kBalloons] = {
-    {"FB", "VLEVO", "left"}, {"OB", "VPRAVO", "right"}, {"CB2", "NAHORU", "up"},
-    {"CB", "DOLE", "down"},  {"RB", "VZADU", "back"},   {"ZB", "VPREDU", "front"},
+    {"FB", "VLEVO", "left", "fb", "vlevo"},   {"OB", "VPRAVO", "right", "ob", "vpravo"},
+    {"CB2", "NAHORU", "up", "cb2", "nahoru"}, {"CB", "DOLE", "down", "cb", "dole"},
+    {"RB", "VZADU", "back", "rb", "vzadu"},   {"ZB", "VPREDU", "front", "zb", "vpredu"},
 };
 
 int KindOf(int balloon) {
   return balloon + 1;
 }
 
-std::string Lower(std::string text) {
-  for (char& c : text)
-    c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return text;
-}
-
 // The balloon's frame scripts: "_1" pops it, "_2" keeps it floating.
 std::string BalloonScript(int balloon, int number) {
-  return Lower(kDirections[balloon].balloon) + "_" + std::to_string(number) + ".dat";
+  return std::string(kDirections[balloon].balloonScripts) + "_" + std::to_string(number) + ".dat";
 }
 
 // RUFO's aim at a direction ("_1") and his return from it ("_2").
 std::string AimScript(int balloon, int number) {
-  return "Bitmaps\\LearnG\\Dir\\Ani\\" + Lower(kDirections[balloon].aim) + "_" +
+  return std::string("Bitmaps\\LearnG\\Dir\\Ani\\") + kDirections[balloon].aimScripts + "_" +
          std::to_string(number) + ".dat";
 }
 

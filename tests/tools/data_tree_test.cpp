@@ -204,20 +204,25 @@ TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
         file.filename() == "log.dat") {
       continue;
     }
-    // An animation's own script, or its second script "name_b" or "name_2", runs on that
+    // An animation's own script, or its script "name_b", "name_1" or "name_2", runs on that
     // animation; the frogs' shared waving script runs on every frog's waving animation, the
-    // pantry lid's closing script on the lid.
+    // pantry lid's closing script on the lid, the balloons' scripts at the top of the tree on
+    // the balloons of the directions lesson.
     std::string base = (file.parent_path() / file.stem()).string();
     if (base.ends_with("Garden1/NUM/Ani/z_hi2")) base = base.substr(0, base.size() - 5) + "Z1_H";
     if (base.ends_with("LearnG/LOG/Ani/pok_2")) base = base.substr(0, base.size() - 5) + "POKLICE";
+    std::string balloon = file.stem().string().substr(0, file.stem().string().size() - 2);
+    std::transform(balloon.begin(), balloon.end(), balloon.begin(), ::toupper);
+    const fs::path balloons = kTree / "Bitmaps/LearnG/DIR/Ani";
+    if (file.parent_path() == kTree && fs::exists(balloons / (balloon + ".ani"))) {
+      base = (balloons / file.stem()).string();
+    }
     size_t limit = talkingFrames;
     if (base.find("/Ani/") != std::string::npos) {
       limit = 0;
       for (const auto& [name, count] : frames) {
-        if (strcasecmp(name.c_str(), base.c_str()) == 0 ||
-            strcasecmp((name + "_b").c_str(), base.c_str()) == 0 ||
-            strcasecmp((name + "_2").c_str(), base.c_str()) == 0) {
-          limit = count;
+        for (const char* suffix : {"", "_b", "_1", "_2"}) {
+          if (strcasecmp((name + suffix).c_str(), base.c_str()) == 0) limit = count;
         }
       }
     }

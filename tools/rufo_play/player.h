@@ -80,7 +80,7 @@ class Player {
   // Plays a lesson's rounds: each time it opens for a choice (its question line), one of the
   // regions it offers is clicked, and the round ends when it opens again. False when it never
   // opened.
-  bool PlayLessonRounds(const ScreenView& view);
+  bool PlayLessonRounds();
   // The gardens and games the data tree has, noting those it lacks.
   std::vector<const GameRow*> GamesMade();
 
