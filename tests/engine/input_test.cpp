@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/input_script.h"
 #include "engine/messages.h"
 #include "tests/support/headless_engine.h"
 #include "tests/support/recording_control.h"
@@ -222,6 +223,20 @@ TEST_F(InputTest, ActivationMessagesGoToTheHookOnlyOnChange) {
   window.PostMessage({platform::kWmActivate, platform::MakeActivateParam(true, false), 0});
   Engine().PumpInput();
   EXPECT_EQ(HookedCodes(), (std::vector<std::string>{"263", "260", "262", "261"}));
+}
+
+// A script is checked whole before the run; its lines are then taken in time order.
+TEST_F(InputTest, ScriptLinesAreCheckedWholeAndTakenInTimeOrder) {
+  for (const std::string bad : {"-1 lup", "4294967296 lup", "10 move 1", "10 move 1 2 3",
+                                "10 key A left", "10 key Nokey up", "10 wheel", "10 jump"}) {
+    InputScript script;
+    std::string error;
+    EXPECT_FALSE(script.Parse("# comment\n\n5 lup\n" + bad + "\n", &error)) << bad;
+    EXPECT_EQ(error, "line 4: " + bad);
+    EXPECT_FALSE(script.Loaded()) << "nothing of a bad script is kept";
+  }
+  engine_.Play("20 move 5 6\n10 move 9 9");
+  EXPECT_EQ(std::pair(Engine().MouseX(), Engine().MouseY()), std::pair(5, 6));
 }
 
 TEST(InputSetupTest, EveryFailingDeviceStepIsFatalWithItsOwnMessage) {

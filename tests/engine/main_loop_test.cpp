@@ -23,6 +23,10 @@ void Loader() {
 void Tick() {
   g_trace->calls.push_back("tick");
 }
+void TickUntil100() {
+  Tick();
+  if (Engine().TickNumber() >= 100) Engine().RequestQuit();
+}
 void Hook(int32_t message, intptr_t, bool*) {
   g_trace->calls.push_back("hook " + std::to_string(message));
 }
@@ -108,13 +112,7 @@ TEST_F(MainLoopTest, ScreenStackPushesUpToSixteenAndPopsNoFurtherThanTheBottom) 
 
 TEST_F(MainLoopTest, RunTicksOnTheVirtualClockAndStopsAtTheQuitFlag) {
   Interface& e = Engine();
-  e.SetGameCallbacks(
-      Loader, nullptr,
-      [] {
-        Tick();
-        if (Engine().TickNumber() >= 100) Engine().RequestQuit();
-      },
-      Hook);
+  e.SetGameCallbacks(Loader, nullptr, TickUntil100, Hook);
   // Headless, only the frames a sink wants are composed: here those from game time 50 on.
   std::vector<uint32_t> frameTimes;
   e.SetFrameSink([&](uint32_t gameMs, const platform::Surface&) { frameTimes.push_back(gameMs); },
@@ -133,13 +131,7 @@ TEST_F(MainLoopTest, RunTicksOnTheVirtualClockAndStopsAtTheQuitFlag) {
 
 TEST_F(MainLoopTest, HeadlessRunWithoutASinkComposesNothing) {
   Interface& e = Engine();
-  e.SetGameCallbacks(
-      Loader, nullptr,
-      [] {
-        Tick();
-        if (Engine().TickNumber() >= 100) Engine().RequestQuit();
-      },
-      Hook);
+  e.SetGameCallbacks(Loader, nullptr, TickUntil100, Hook);
   EXPECT_EQ(e.Run(), 0);
   EXPECT_GT(CountCalls("tick"), 5);
   EXPECT_EQ(engine_.Window().PresentCount(), 0);
