@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/feedback.h"
+#include "game/screen_ids.h"
 
 namespace rufo {
 
@@ -29,5 +30,33 @@ void LearningSay(int kind, const std::string& sound);
 // garden's last pick.
 void LearningPraise();
 void LearningCorrection();
+
+// The kinds a remark sets, by lesson; the colours' "next" remarks keep their own kind.
+inline constexpr int kColoursRemarkKind = 16;
+inline constexpr int kCountingRemarkKind = 17;
+inline constexpr int kPantryRemarkKind = 18;
+inline constexpr int kNotionsFirstRemarkKind = 19;
+inline constexpr int kNotionsSecondRemarkKind = 20;
+inline constexpr int kShapesRemarkKind = 21;
+inline constexpr int kDirectionsRemarkKind = 22;
+inline constexpr int kColoursNextRemarkKind = 86;
+
+// A remark set: its folder (the remark's number follows it) and how many remarks it holds.
+struct RemarkSet {
+  const char* folder;
+  int count;
+  int kind;
+};
+// The set the current lesson draws from: chosen by the screen, on the colours screen by whether
+// the "next" remark is due (kind 86) and on the notions screen by the selector (0 or 1). Null on
+// any other screen.
+const RemarkSet* LearningRemarkSet(ScreenId screen, int speechKind, int selector);
+
+// A remark number of the set other than `selector`.
+int DrawRemark(const RemarkSet& set, int selector, GameRandom& random);
+// Plays a random remark of the current lesson's set on `speaker` ("MLUVI" when null), never the
+// remark numbered `selector` (-1 excludes none). Sets the set's kind and, when the speaker exists,
+// the speaking flag.
+void LearningRemark(const char* speaker, int selector);
 
 }  // namespace rufo
