@@ -212,9 +212,15 @@ TEST_F(FrameTest, HintAppearsAfterTheMouseRestsAndFollowsTheRules) {
   EXPECT_LE(area.right, 630);
   EXPECT_LE(area.bottom, 477);
 
-  control->SetFlags(kCfDisabled);
-  frameAfter(0);
-  EXPECT_TRUE(HintArea().Empty());
+  // A disabled or hidden control's hint goes at once and does not come back.
+  for (const uint32_t flag : {kCfDisabled, kCfHidden}) {
+    control->SetFlags(flag);
+    frameAfter(0);
+    EXPECT_TRUE(HintArea().Empty()) << flag;
+    frameAfter(1000);
+    EXPECT_TRUE(HintArea().Empty()) << flag;
+    control->ClearFlags(flag);
+  }
 }
 
 TEST_F(FrameTest, BackgroundIsKeptByNameAndComesBackAfterLostSurfaces) {

@@ -138,6 +138,16 @@ TEST_F(InputTest, DispatchOffersFocusedThenLastToFirstThenHookAndStopsWhileTheSc
   EXPECT_FALSE(Engine().InputSuppressed());
   EXPECT_TRUE(Engine().LeftButtonDown());
   EXPECT_TRUE(Engine().IsKeyDown(0x1E));
+
+  // A screen change requested by the focused control stops the walk at once, too.
+  for (int tick = 0; tick <= 10; ++tick)
+    Engine().RunTick();
+  c->OnMessage({});
+  a->OnMessage([](int32_t) { Engine().ChangeScreen(0x201, 0, false); });
+  SetFocus(1);
+  log.clear();
+  Engine().PostGameMessage(kMsgChar, 68);
+  EXPECT_EQ(log, std::vector<std::string>{"1:11"});
 }
 
 TEST_F(InputTest, F12AndModeSwitchesActOnlyWhenTheirPropertiesAllowThem) {

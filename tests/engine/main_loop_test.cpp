@@ -55,6 +55,7 @@ class MainLoopTest : public ::testing::Test {
 TEST_F(MainLoopTest, LoaderRunsAloneOnTheEleventhTickAndASecondRequestOnlyReplacesTheId) {
   Interface& e = Engine();
   e.ChangeScreen(0x201, 0, false);
+  EXPECT_EQ(e.CurrentCursor(), e.FindCursor("WaitArrow")) << "while the screen loads";
   RunTicks(3);
   e.ChangeScreen(0x301, 0, false);
   RunTicks(7);
