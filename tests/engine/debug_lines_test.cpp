@@ -12,11 +12,6 @@ namespace {
 // The frame-rate line at the top and the debug text line at the bottom: black text on white.
 class DebugLinesTest : public ::testing::Test {
  protected:
-  explicit DebugLinesTest(bool fromStart = false) {
-    options_.debugLines = fromStart;
-    options_.tracePath = traceFolder_.Root() + "trace.txt";
-  }
-
   // Whether the rows from `top` on (16 of them) show the white of a diagnostic line.
   bool LineShows(int top) {
     engine_->Engine().ComposeFrame();
@@ -27,19 +22,22 @@ class DebugLinesTest : public ::testing::Test {
   bool RateShows() { return LineShows(0); }
   bool TextShows() { return LineShows(480 - 16); }
 
-  void StartEngine() {
-    engine_ = std::make_unique<test::HeadlessEngine>(options_);
+  // Starts with the lines shown from the start or not, tracing into the trace folder.
+  void StartEngine(bool shownFromStart) {
+    RunOptions options;
+    options.debugLines = shownFromStart;
+    options.tracePath = traceFolder_.Root() + "trace.txt";
+    engine_ = std::make_unique<test::HeadlessEngine>(options);
     engine_->Start();
     engine_->Engine().SetDebugText("Count = 3");
   }
 
   test::TempFolder traceFolder_;
-  RunOptions options_;
   std::unique_ptr<test::HeadlessEngine> engine_;
 };
 
 TEST_F(DebugLinesTest, HiddenUntilCtrlF11ShowsBothAndHidesThemAgain) {
-  StartEngine();
+  StartEngine(false);
   EXPECT_FALSE(RateShows());
   EXPECT_FALSE(TextShows());
   engine_->Play("0 key LCtrl down\n0 key F11 down\n0 key F11 up");
@@ -52,13 +50,8 @@ TEST_F(DebugLinesTest, HiddenUntilCtrlF11ShowsBothAndHidesThemAgain) {
   EXPECT_FALSE(RateShows()) << "F11 alone is the game's key";
 }
 
-class DebugLinesFromStartTest : public DebugLinesTest {
- protected:
-  DebugLinesFromStartTest() : DebugLinesTest(true) {}
-};
-
-TEST_F(DebugLinesFromStartTest, ShownFromTheStartAndEveryChangeOfTheTextIsTraced) {
-  StartEngine();
+TEST_F(DebugLinesTest, ShownFromTheStartAndEveryChangeOfTheTextIsTraced) {
+  StartEngine(true);
   EXPECT_TRUE(RateShows());
   EXPECT_TRUE(TextShows());
   Interface& engine = engine_->Engine();

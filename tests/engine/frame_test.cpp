@@ -67,14 +67,17 @@ class FrameTest : public ::testing::Test {
   uint32_t Pixel(int x, int y) {
     return engine_.Window().LastFrame()[static_cast<size_t>(y) * 640 + x];
   }
-  // The columns of the frame where the hint's background shows, or empty.
-  std::vector<int> HintColumns() {
+  // The smallest rectangle holding every pixel of the hint's background; empty when none shows.
+  platform::Rect HintArea() {
     const std::vector<uint32_t> frame = engine_.Window().LastFrame();
-    std::vector<int> columns;
+    platform::Rect area{640, 480, 0, 0};
     for (size_t i = 0; i < frame.size(); ++i) {
-      if (frame[i] == kHintBack) columns.push_back(static_cast<int>(i % 640));
+      if (frame[i] != kHintBack) continue;
+      const int x = static_cast<int>(i % 640), y = static_cast<int>(i / 640);
+      area = {std::min(area.left, x), std::min(area.top, y), std::max(area.right, x + 1),
+              std::max(area.bottom, y + 1)};
     }
-    return columns;
+    return area.Empty() ? platform::Rect{} : area;
   }
 
   test::HeadlessEngine engine_;
@@ -185,34 +188,39 @@ TEST_F(FrameTest, HintAppearsAfterTheMouseRestsAndFollowsTheRules) {
   frameAfter(0);
   EXPECT_EQ(e.HintControl(), 1);
   frameAfter(999);
-  EXPECT_TRUE(HintColumns().empty());
+  EXPECT_TRUE(HintArea().Empty());
   engine_.Play("0 move 251 220");
   frameAfter(1);
   frameAfter(999);
-  EXPECT_TRUE(HintColumns().empty()) << "a move restarts the wait";
+  EXPECT_TRUE(HintArea().Empty()) << "a move restarts the wait";
   frameAfter(1);
-  std::vector<int> columns = HintColumns();
-  ASSERT_FALSE(columns.empty());
-  EXPECT_GT(*std::min_element(columns.begin(), columns.end()), 251 + 12)
-      << "the hint sits right of the cursor";
+  EXPECT_GT(HintArea().left, 251 + 12) << "the hint sits right of the cursor";
+  EXPECT_GT(HintArea().bottom, 221) << "and reaches below the mouse's line";
 
   engine_.Play("0 move 400 220");
   frameAfter(0);
-  EXPECT_TRUE(HintColumns().empty()) << "leaving the control removes the hint at once";
+  EXPECT_TRUE(HintArea().Empty()) << "leaving the control removes the hint at once";
   EXPECT_EQ(e.HintControl(), -1);
 
-  control->SetPosition(560, 200);
-  engine_.Play("0 move 630 220");
+  // Near the right edge the hint goes left of the mouse, near the bottom above it.
+  control->SetPosition(560, 440);
+  engine_.Play("0 move 630 476");
   frameAfter(0);
   frameAfter(1000);
-  columns = HintColumns();
-  ASSERT_FALSE(columns.empty());
-  EXPECT_LT(*std::max_element(columns.begin(), columns.end()), 630)
-      << "near the right edge the hint goes left of the mouse";
+  const platform::Rect area = HintArea();
+  ASSERT_FALSE(area.Empty());
+  EXPECT_LE(area.right, 630);
+  EXPECT_LE(area.bottom, 477);
 
-  control->SetFlags(kCfDisabled);
-  frameAfter(0);
-  EXPECT_TRUE(HintColumns().empty());
+  // A disabled or hidden control's hint goes at once and does not come back.
+  for (const uint32_t flag : {kCfDisabled, kCfHidden}) {
+    control->SetFlags(flag);
+    frameAfter(0);
+    EXPECT_TRUE(HintArea().Empty()) << flag;
+    frameAfter(1000);
+    EXPECT_TRUE(HintArea().Empty()) << flag;
+    control->ClearFlags(flag);
+  }
 }
 
 TEST_F(FrameTest, BackgroundIsKeptByNameAndComesBackAfterLostSurfaces) {
@@ -307,7 +315,7 @@ TEST_F(FrameTest, FramesNobodySeesStillKeepTheHintsTime) {
   e.KeepFrameState();
   engine_.Clock().Advance(1000);
   e.ComposeFrame();
-  EXPECT_FALSE(HintColumns().empty()) << "the wait began with the frame nobody saw";
+  EXPECT_FALSE(HintArea().Empty()) << "the wait began with the frame nobody saw";
 }
 
 TEST_F(FrameTest, FrameRateCountsWholeSeconds) {

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/input_script.h"
 #include "engine/messages.h"
 #include "tests/support/headless_engine.h"
 #include "tests/support/recording_control.h"
@@ -137,6 +138,16 @@ TEST_F(InputTest, DispatchOffersFocusedThenLastToFirstThenHookAndStopsWhileTheSc
   EXPECT_FALSE(Engine().InputSuppressed());
   EXPECT_TRUE(Engine().LeftButtonDown());
   EXPECT_TRUE(Engine().IsKeyDown(0x1E));
+
+  // A screen change requested by the focused control stops the walk at once, too.
+  for (int tick = 0; tick <= 10; ++tick)
+    Engine().RunTick();
+  c->OnMessage({});
+  a->OnMessage([](int32_t) { Engine().ChangeScreen(0x201, 0, false); });
+  SetFocus(1);
+  log.clear();
+  Engine().PostGameMessage(kMsgChar, 68);
+  EXPECT_EQ(log, std::vector<std::string>{"1:11"});
 }
 
 TEST_F(InputTest, F12AndModeSwitchesActOnlyWhenTheirPropertiesAllowThem) {
@@ -222,6 +233,20 @@ TEST_F(InputTest, ActivationMessagesGoToTheHookOnlyOnChange) {
   window.PostMessage({platform::kWmActivate, platform::MakeActivateParam(true, false), 0});
   Engine().PumpInput();
   EXPECT_EQ(HookedCodes(), (std::vector<std::string>{"263", "260", "262", "261"}));
+}
+
+// A script is checked whole before the run; its lines are then taken in time order.
+TEST_F(InputTest, ScriptLinesAreCheckedWholeAndTakenInTimeOrder) {
+  for (const std::string bad : {"-1 lup", "4294967296 lup", "10 move 1", "10 move 1 2 3",
+                                "10 key A left", "10 key Nokey up", "10 wheel", "10 jump"}) {
+    InputScript script;
+    std::string error;
+    EXPECT_FALSE(script.Parse("# comment\n\n5 lup\n" + bad + "\n", &error)) << bad;
+    EXPECT_EQ(error, "line 4: " + bad);
+    EXPECT_FALSE(script.Loaded()) << "nothing of a bad script is kept";
+  }
+  engine_.Play("20 move 5 6\n10 move 9 9");
+  EXPECT_EQ(std::pair(Engine().MouseX(), Engine().MouseY()), std::pair(5, 6));
 }
 
 TEST(InputSetupTest, EveryFailingDeviceStepIsFatalWithItsOwnMessage) {

@@ -23,6 +23,10 @@ void Loader() {
 void Tick() {
   g_trace->calls.push_back("tick");
 }
+void TickUntil100() {
+  Tick();
+  if (Engine().TickNumber() >= 100) Engine().RequestQuit();
+}
 void Hook(int32_t message, intptr_t, bool*) {
   g_trace->calls.push_back("hook " + std::to_string(message));
 }
@@ -51,6 +55,7 @@ class MainLoopTest : public ::testing::Test {
 TEST_F(MainLoopTest, LoaderRunsAloneOnTheEleventhTickAndASecondRequestOnlyReplacesTheId) {
   Interface& e = Engine();
   e.ChangeScreen(0x201, 0, false);
+  EXPECT_EQ(e.CurrentCursor(), e.FindCursor("WaitArrow")) << "while the screen loads";
   RunTicks(3);
   e.ChangeScreen(0x301, 0, false);
   RunTicks(7);
@@ -108,13 +113,7 @@ TEST_F(MainLoopTest, ScreenStackPushesUpToSixteenAndPopsNoFurtherThanTheBottom) 
 
 TEST_F(MainLoopTest, RunTicksOnTheVirtualClockAndStopsAtTheQuitFlag) {
   Interface& e = Engine();
-  e.SetGameCallbacks(
-      Loader, nullptr,
-      [] {
-        Tick();
-        if (Engine().TickNumber() >= 100) Engine().RequestQuit();
-      },
-      Hook);
+  e.SetGameCallbacks(Loader, nullptr, TickUntil100, Hook);
   // Headless, only the frames a sink wants are composed: here those from game time 50 on.
   std::vector<uint32_t> frameTimes;
   e.SetFrameSink([&](uint32_t gameMs, const platform::Surface&) { frameTimes.push_back(gameMs); },
@@ -133,13 +132,7 @@ TEST_F(MainLoopTest, RunTicksOnTheVirtualClockAndStopsAtTheQuitFlag) {
 
 TEST_F(MainLoopTest, HeadlessRunWithoutASinkComposesNothing) {
   Interface& e = Engine();
-  e.SetGameCallbacks(
-      Loader, nullptr,
-      [] {
-        Tick();
-        if (Engine().TickNumber() >= 100) Engine().RequestQuit();
-      },
-      Hook);
+  e.SetGameCallbacks(Loader, nullptr, TickUntil100, Hook);
   EXPECT_EQ(e.Run(), 0);
   EXPECT_GT(CountCalls("tick"), 5);
   EXPECT_EQ(engine_.Window().PresentCount(), 0);

@@ -93,23 +93,19 @@ TEST_F(StartUpTest, AStartThatCannotSucceedSaysWhyInCzechAndFails) {
   }
 }
 
-TEST_F(StartUpTest, ARuntimeFolderThePlayerRemovedIsMadeAgain) {
+// A runtime folder the player removed is made again; a data root spelt in another letter case
+// is found.
+TEST_F(StartUpTest, AMissingRuntimeFolderAndAMisspeltDataRootStillStart) {
   test::WriteTestCursors(folder_, "data/");
-  folder_.Write("config/rufo/rufo.ini",
-                "[Rufo I]\nCD=" + folder_.Root() + "data/\nHD=" + folder_.Root() + "share/rufo/\n");
-  test::Process rufo(test::BuiltProgram("rufo"), {}, Env());
-  ASSERT_TRUE(rufo.Start());
-  EXPECT_EQ(rufo.Wait(), 0) << rufo.StandardError();
-  EXPECT_NE(Log().find("Interface::Init () OK\n"), std::string::npos);
-}
-
-TEST_F(StartUpTest, ADataRootSpeltInAnotherCaseIsFound) {
-  test::WriteTestCursors(folder_, "data/");
-  folder_.Write("config/rufo/rufo.ini",
-                "[Rufo I]\nCD=" + folder_.Root() + "DATA/\nHD=" + folder_.Root() + "share/rufo/\n");
-  test::Process rufo(test::BuiltProgram("rufo"), {}, Env());
-  ASSERT_TRUE(rufo.Start());
-  EXPECT_EQ(rufo.Wait(), 0) << rufo.StandardError();
+  for (const char* data : {"data/", "DATA/"}) {
+    fs::remove_all(folder_.Path() / "share");
+    folder_.Write("config/rufo/rufo.ini", "[Rufo I]\nCD=" + folder_.Root() + data +
+                                              "\nHD=" + folder_.Root() + "share/rufo/\n");
+    test::Process rufo(test::BuiltProgram("rufo"), {}, Env());
+    ASSERT_TRUE(rufo.Start());
+    EXPECT_EQ(rufo.Wait(), 0) << data << rufo.StandardError();
+    EXPECT_NE(Log().find("Interface::Init () OK\n"), std::string::npos) << data;
+  }
 }
 
 }  // namespace

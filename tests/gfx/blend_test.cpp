@@ -32,43 +32,31 @@ std::vector<uint32_t> Pixels(const Surface& surface) {
   return pixels;
 }
 
-TEST(BlendMaskedTest, HalfWhiteOverBlackIsSlightlyDarkerThanGrey) {
-  const uint8_t half = 128;
+// Each field is (s × a + d × (256 − a)) >> 8 on the layout's own field values. Bits outside the
+// fields are cleared in 16-bit layouts and left in the fourth byte of 32-bit ones.
+TEST(BlendMaskedTest, EachFieldIsMixedOnItsOwnInEveryLayout) {
   const Rect one{0, 0, 1, 1};
-  // Per layout: white, a black with stray bits outside the colour fields, and the result.
+  // The second source and destination are GDI (200, 40, 120) and (16, 240, 64).
   const struct {
     PixelLayout layout;
-    uint32_t white, black, mixed;
-  } cases[] = {{PixelLayout::kRgb565, 0xFFFF, 0x0000, 0x7BEF},  // red 15, green 31, blue 15
-               {PixelLayout::kRgb555, 0x7FFF, 0x8000, 0x3DEF},  // bit 15 becomes 0
-               {PixelLayout::kBgrx32, 0xAAFFFFFF, 0x55000000, 0x557F7F7F}};  // fourth byte stays
+    uint32_t source, destination;
+    uint8_t alpha;
+    uint32_t mixed;
+  } cases[] = {// Half white over black is slightly darker than grey.
+               {PixelLayout::kRgb565, 0xFFFF, 0x0000, 128, 0x7BEF},
+               {PixelLayout::kRgb555, 0x7FFF, 0x8000, 128, 0x3DEF},
+               {PixelLayout::kBgrx32, 0xAAFFFFFF, 0x55000000, 128, 0x557F7F7F},
+               {PixelLayout::kRgb565, 0xC94F, 0x1788, 77, (8u << 11) | (44u << 5) | 10u},
+               {PixelLayout::kRgb555, 0x64AF, 0x0BC8, 77, (8u << 10) | (22u << 5) | 10u},
+               {PixelLayout::kBgr24, 0xC82878, 0x10F040, 77, 0x47B250},
+               {PixelLayout::kBgrx32, 0xC82878, 0x10F040, 77, 0x47B250},
+               {PixelLayout::kRgb24, 0x7828C8, 0x40F010, 77, 0x50B247},
+               {PixelLayout::kRgbx32, 0x7828C8, 0x40F010, 77, 0x50B247}};
   for (const auto& c : cases) {
-    auto white = Filled(c.layout, 1, 1, c.white);
-    auto black = Filled(c.layout, 1, 1, c.black);
-    ASSERT_TRUE(BlendMasked(black.get(), 0, 0, white.get(), &one, &half));
-    EXPECT_EQ(black->PixelAt(0, 0), c.mixed);
-  }
-}
-
-TEST(BlendMaskedTest, EachFieldIsMixedOnItsOwnInEveryLayout) {
-  // Source and destination colours chosen so that every field differs and none is at an end.
-  const uint32_t source = platform::Rgb(200, 40, 120), destination = platform::Rgb(16, 240, 64);
-  const uint8_t a = 77;
-  const Rect one{0, 0, 1, 1};
-  // Each field is (s × 77 + d × 178) >> 8 on the layout's own field values.
-  const std::pair<PixelLayout, uint32_t> cases[] = {
-      {PixelLayout::kRgb565, (8u << 11) | (44u << 5) | 10u},  // s = (25, 10, 15), d = (2, 60, 8)
-      {PixelLayout::kRgb555, (8u << 10) | (22u << 5) | 10u},  // s = (25, 5, 15), d = (2, 30, 8)
-      {PixelLayout::kBgr24, 0x47B250},
-      {PixelLayout::kBgrx32, 0x47B250},
-      {PixelLayout::kRgb24, 0x50B247},
-      {PixelLayout::kRgbx32, 0x50B247}};
-  for (const auto& [layout, expected] : cases) {
-    const platform::PixelFormat format = FormatOf(layout);
-    auto src = Filled(layout, 1, 1, platform::GdiColorToPixel(source, format));
-    auto dst = Filled(layout, 1, 1, platform::GdiColorToPixel(destination, format));
-    ASSERT_TRUE(BlendMasked(dst.get(), 0, 0, src.get(), &one, &a));
-    EXPECT_EQ(dst->PixelAt(0, 0), expected) << static_cast<int>(layout);
+    auto src = Filled(c.layout, 1, 1, c.source);
+    auto dst = Filled(c.layout, 1, 1, c.destination);
+    ASSERT_TRUE(BlendMasked(dst.get(), 0, 0, src.get(), &one, &c.alpha));
+    EXPECT_EQ(dst->PixelAt(0, 0), c.mixed) << static_cast<int>(c.layout) << " alpha " << +c.alpha;
   }
 }
 

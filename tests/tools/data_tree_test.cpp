@@ -4,7 +4,6 @@
 #include <png.h>
 
 #include <strings.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -25,6 +24,7 @@
 #include "sound/wave_reader.h"
 #include "tests/support/ani_frames.h"
 #include "tests/support/headless_engine.h"
+#include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 #include "tools/assetkit/png_writer.h"
 
@@ -41,15 +41,10 @@ struct CheckResult {
 };
 
 CheckResult RunCheck(const fs::path& root) {
-  const std::string command =
-      std::string(RUFO_BINARY_DIR) + "/rufo-data check '" + root.string() + "' 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string output;
-  char buffer[512];
-  while (pipe && fgets(buffer, sizeof buffer, pipe))
-    output += buffer;
-  const int status = pipe ? pclose(pipe) : -1;
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+  CheckResult result;
+  result.output = test::RunCommand(
+      test::BuiltProgram("rufo-data") + " check '" + root.string() + "'", &result.exitCode);
+  return result;
 }
 
 std::vector<fs::path> FilesEndingIn(const std::string& extension) {
