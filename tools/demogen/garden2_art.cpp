@@ -397,7 +397,7 @@ void Bucket(cairo_t* cr, const PaintArgs& a) {
 }
 
 // Twinkling stars around a place (frames make them grow, turn and fade).
-void Sparkles(cairo_t* cr, const PaintArgs& a) {
+void ColourStars(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), w = a.Number(2), h = a.Number(3);
   const Color colour = a.ColorOr("color", ParseColor("gold"));
   const double t = Along(a);
@@ -549,7 +549,7 @@ void AddGarden2Painters(PainterTable& t) {
   t["mouse_talk"] = {2, MouseTalk, "x y (frame = mouth shape; scale=)"};
   t["tshirt"] = {3, TShirt, "x y(pegs) width color= (frames flap; drop=yes: fall in)"};
   t["bucket"] = {3, Bucket, "x y(foot) width color= (frames hop; drop=yes: fall in)"};
-  t["twinkles"] = {4, Sparkles, "x y width height (color=; frames twinkle)"};
+  t["colour_stars"] = {4, ColourStars, "x y width height (color=; frames twinkle)"};
   t["washing_line"] = {4, WashingLine, "x1 x2 y foot"};
   t["shelf"] = {4, Shelf, "x y width foot"};
   t["series_card"] = {2, SeriesCard, "x y(peg) picture=0..4 (look=question|solved; frames)"};
