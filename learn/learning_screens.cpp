@@ -1,39 +1,21 @@
 #include "learn/learning_screens.h"
 
+#include "learn/colours_lesson.h"
+#include "learn/counting_lesson.h"
+#include "learn/directions_lesson.h"
 #include "learn/hub.h"
-#include "learn/lesson_soon.h"
 #include "learn/notions_lesson.h"
 #include "learn/pantry_lesson.h"
 #include "learn/shapes_lesson.h"
 
 namespace rufo {
-namespace {
 
-struct Lesson {
-  ScreenId id;
-  LessonSoonInfo info;
-};
-constexpr Lesson kLessons[] = {
-    {kScreenLearnColours,
-     {"Data\\LearnG\\COLORS\\screen.dat", "Bitmaps\\LearnG\\Colors\\bg_mask.png", kColoursIntroKind,
-      "Sounds\\LearnG\\COL\\sp_intro"}},
-    {kScreenLearnDirections,
-     {"Data\\LearnG\\DIR\\screen.dat", "Bitmaps\\LearnG\\Dir\\bg_mask.png", kDirectionsIntroKind,
-      "Sounds\\LearnG\\DIR\\sp_intro"}},
-    {kScreenLearnCounting,
-     {"Data\\LearnG\\NUM\\screen.dat", "Bitmaps\\LearnG\\NUM\\bg_mask.png", kCountingIntroKind,
-      "Sounds\\LearnG\\Num\\sp_intro"}},
-};
-
-}  // namespace
-
-// One line per screen; a lesson still to come says so.
+// One line per screen.
 void RegisterLearningScreens(ScreenTable& table) {
   table.Add<HubScreen>(kScreenLearnHub);
-  for (const Lesson& lesson : kLessons) {
-    table.Add(lesson.id,
-              [&info = lesson.info] { return std::make_unique<LessonSoonScreen>(info); });
-  }
+  table.Add<ColoursLesson>(kScreenLearnColours);
+  table.Add<DirectionsLesson>(kScreenLearnDirections);
+  table.Add<CountingLesson>(kScreenLearnCounting);
   table.Add<NotionsLesson>(kScreenLearnNotions);
   table.Add<PantryLesson>(kScreenLearnPantry);
   table.Add<ShapesLesson>(kScreenLearnShapes);

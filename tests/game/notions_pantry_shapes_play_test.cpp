@@ -4,15 +4,13 @@
 // introduction, names and remarks in their order.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "tests/game/demo_game.h"
+#include "tests/game/live_play.h"
 #include "tests/game/live_player.h"
-#include "tests/game/play_steps.h"
-#include "tests/support/temp_folder.h"
 
 namespace rufo {
 namespace {
@@ -57,20 +55,8 @@ int LastNumber(const std::string& line) {
   return numbers.empty() ? -1 : numbers.back();
 }
 
-class LessonsPlay : public ::testing::Test {
+class LessonsPlay : public LivePlay {
  protected:
-  void SetUp() override {
-    if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
-    fs::create_directories(folder_.Path() / "rt");
-    folder_.Write("config/rufo.ini",
-                  "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + folder_.Root() + "rt/\n");
-  }
-  std::map<std::string, std::string> Environment() const {
-    return {{"RUFO_CONFIG_DIR", folder_.Root() + "config"},
-            {"XDG_RUNTIME_DIR", folder_.Root()},
-            {"RUFO_SEED", "5"},
-            {"RUFO_RUN_MS", "900000"}};
-  }
   // Clicks the hub's object and cuts the lesson's introduction short.
   void Enter(int x, int y, const std::string& lesson, const std::string& intro) {
     player_.Click(x, y);
@@ -176,7 +162,6 @@ class LessonsPlay : public ::testing::Test {
     }
   }
 
-  test::TempFolder folder_;
   test::LivePlayer player_{folder_, Environment()};
 };
 

@@ -1,5 +1,6 @@
 #include "tools/demogen/effects.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
@@ -182,6 +183,25 @@ std::vector<double> Grow() {
   return wave;
 }
 
+// Wings flapping away: a few quick soft flutters.
+std::vector<double> Flutter() {
+  std::vector<double> wave(static_cast<size_t>(0.45 * kRate));
+  uint32_t noise = 12345;
+  for (size_t i = 0; i < wave.size(); ++i) {
+    const double t = i / kRate;
+    noise = noise * 1664525u + 1013904223u;
+    const double white = (noise >> 8) / double(1 << 24) * 2 - 1;
+    const double flap = std::pow(std::max(0.0, std::sin(2 * M_PI * 14 * t)), 3);
+    wave[i] = white * flap * (1 - t / 0.45) * 0.5;
+  }
+  return wave;
+}
+
+// A moment of silence, for a movement that makes no sound.
+std::vector<double> Hush() {
+  return std::vector<double>(static_cast<size_t>(0.1 * kRate), 0.0);
+}
+
 }  // namespace
 
 assetkit::PcmSound MakeEffect(const std::string& name) {
@@ -195,6 +215,8 @@ assetkit::PcmSound MakeEffect(const std::string& name) {
   if (name == "croak") return FromWave(Croak());
   if (name == "pop") return FromWave(Pop());
   if (name == "grow") return FromWave(Grow());
+  if (name == "flutter") return FromWave(Flutter());
+  if (name == "hush") return FromWave(Hush());
   throw std::invalid_argument("unknown sound effect \"" + name + "\"");
 }
 

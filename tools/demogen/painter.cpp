@@ -39,6 +39,7 @@ const PainterTable& Painters() {
     AddControlPainters(t);
     AddPondPainters(t);
     AddLearnPainters(t);
+    AddLessonsPainters(t);
     AddForestPainters(t);
     AddPantryPainters(t);
     AddShapePainters(t);

@@ -45,6 +45,7 @@ void AddStickerPainters(PainterTable& table);
 void AddControlPainters(PainterTable& table);
 void AddPondPainters(PainterTable& table);
 void AddLearnPainters(PainterTable& table);
+void AddLessonsPainters(PainterTable& table);
 void AddForestPainters(PainterTable& table);
 void AddPantryPainters(PainterTable& table);
 void AddShapePainters(PainterTable& table);

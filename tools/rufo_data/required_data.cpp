@@ -21,6 +21,12 @@ constexpr const char* kFrogs = "Data\\Garden1\\NUM\\screen.dat";
 constexpr const char* kFrogsMask = "Bitmaps\\Garden1\\Num\\bg_mask.png";
 constexpr const char* kFlowers = "Data\\Garden1\\COL\\screen.dat";
 constexpr const char* kFlowersMask = "Bitmaps\\Garden1\\COL\\bg_mask.png";
+constexpr const char* kColours = "Data\\LearnG\\COLORS\\screen.dat";
+constexpr const char* kColoursMask = "Bitmaps\\LearnG\\Colors\\bg_mask.png";
+constexpr const char* kDirections = "Data\\LearnG\\DIR\\screen.dat";
+constexpr const char* kDirectionsMask = "Bitmaps\\LearnG\\Dir\\bg_mask.png";
+constexpr const char* kCounting = "Data\\LearnG\\NUM\\screen.dat";
+constexpr const char* kCountingMask = "Bitmaps\\LearnG\\NUM\\bg_mask.png";
 
 constexpr Requirement kRequired[] = {
     // Cursors: the game selects 0 to 4 by number and three by name.
@@ -250,6 +256,105 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\Garden1\\COL\\sp_intro"},
     {kSpeech, "Sounds\\Garden1\\COL\\sp_win"},
     {kSpeech, "Sounds\\Garden1\\COL\\sp_loose"},
+
+    // The colours lesson: eleven things that hop, their large pictures, the palette, the
+    // colour names, the remarks and the "next" remarks.
+    {kHitValue, "%d", 0, 10, kColoursMask},
+    {kEntrySpeech, "START", 0, 0, kColours},
+    {kEntrySpeech, "C%d", 0, 10, kColours},
+    {kEntrySound, "START", 0, 0, kColours},
+    {kEntrySound, "C%d", 0, 10, kColours},
+    {kEntry, "C%dBMP", 0, 10, kColours},
+    {kSpeech, "Sounds\\LearnG\\COL\\COL_NAME\\%d", 0, 10},
+    {kSpeech, "Sounds\\LearnG\\COL\\UNI\\%d", 0, 7},
+    {kSpeech, "Sounds\\LearnG\\COL\\NEXT\\%d", 0, 6},
+
+    // The directions lesson: six balloons that float, pop and come back, RUFO aiming at each
+    // and coming back, the direction names and the remarks.
+    {kHitValue, "%d", 0, 4, kDirectionsMask},
+    {kHitValue, "%d", 6, 6, kDirectionsMask},
+    {kEntrySpeech, "FB", 0, 0, kDirections},
+    {kEntrySound, "FB", 0, 0, kDirections},
+    {kEntrySpeech, "OB", 0, 0, kDirections},
+    {kEntrySound, "OB", 0, 0, kDirections},
+    {kEntrySpeech, "CB2", 0, 0, kDirections},
+    {kEntrySound, "CB2", 0, 0, kDirections},
+    {kEntrySpeech, "CB", 0, 0, kDirections},
+    {kEntrySound, "CB", 0, 0, kDirections},
+    {kEntrySpeech, "RB", 0, 0, kDirections},
+    {kEntrySound, "RB", 0, 0, kDirections},
+    {kEntrySpeech, "ZB", 0, 0, kDirections},
+    {kEntrySound, "ZB", 0, 0, kDirections},
+    {kEntry, "VLEVO", 0, 0, kDirections},
+    {kEntry, "VPRAVO", 0, 0, kDirections},
+    {kEntry, "NAHORU", 0, 0, kDirections},
+    {kEntry, "DOLE", 0, 0, kDirections},
+    {kEntry, "VZADU", 0, 0, kDirections},
+    {kEntry, "VPREDU", 0, 0, kDirections},
+    {kSpeech, "fb_1"},
+    {kSpeech, "fb_2"},
+    {kSpeech, "ob_1"},
+    {kSpeech, "ob_2"},
+    {kSpeech, "cb2_1"},
+    {kSpeech, "cb2_2"},
+    {kSpeech, "cb_1"},
+    {kSpeech, "cb_2"},
+    {kSpeech, "rb_1"},
+    {kSpeech, "rb_2"},
+    {kSpeech, "zb_1"},
+    {kSpeech, "zb_2"},
+    {kSpeech, "Bitmaps\\LearnG\\Dir\\Ani\\vlevo_1"},
+    {kSpeech, "Bitmaps\\LearnG\\Dir\\Ani\\vlevo_2"},
+    {kSpeech, "Bitmaps\\LearnG\\Dir\\Ani\\vpravo_1"},
+    {kSpeech, "Bitmaps\\LearnG\\Dir\\Ani\\vpravo_2"},
+    {kSpeech, "Bitmaps\\LearnG\\Dir\\Ani\\nahoru_1"},
+    {kSpeech, "Bitmaps\\LearnG\\Dir\\Ani\\nahoru_2"},
+    {kSpeech, "Bitmaps\\LearnG\\Dir\\Ani\\dole_1"},
+    {kSpeech, "Bitmaps\\LearnG\\Dir\\Ani\\dole_2"},
+    {kSpeech, "Bitmaps\\LearnG\\Dir\\Ani\\vzadu_1"},
+    {kSpeech, "Bitmaps\\LearnG\\Dir\\Ani\\vzadu_2"},
+    {kSpeech, "Bitmaps\\LearnG\\Dir\\Ani\\vpredu_1"},
+    {kSpeech, "Bitmaps\\LearnG\\Dir\\Ani\\vpredu_2"},
+    {kSpeech, "Sounds\\LearnG\\dir\\Dir_Name\\left"},
+    {kSpeech, "Sounds\\LearnG\\dir\\Dir_Name\\right"},
+    {kSpeech, "Sounds\\LearnG\\dir\\Dir_Name\\up"},
+    {kSpeech, "Sounds\\LearnG\\dir\\Dir_Name\\down"},
+    {kSpeech, "Sounds\\LearnG\\dir\\Dir_Name\\back"},
+    {kSpeech, "Sounds\\LearnG\\dir\\Dir_Name\\front"},
+    {kSpeech, "Sounds\\LearnG\\DIR\\UNI\\%d", 0, 13},
+
+    // The counting lesson: ten posts, thirteen birds that fly in and off, four toys, the
+    // questions, the counting words, the counts and the remarks.
+    {kHitValue, "%d", 0, 9, kCountingMask},
+    {kEntrySpeech, "P%d", 1, 9, kCounting},
+    {kEntrySound, "P%d", 1, 9, kCounting},
+    {kEntrySpeech, "P_BUM", 0, 0, kCounting},
+    {kEntrySound, "P_BUM", 0, 0, kCounting},
+    {kEntrySpeech, "P_LUK", 0, 0, kCounting},
+    {kEntrySound, "P_LUK", 0, 0, kCounting},
+    {kEntrySpeech, "P_MIC", 0, 0, kCounting},
+    {kEntrySound, "P_MIC", 0, 0, kCounting},
+    {kEntrySpeech, "P_PIST", 0, 0, kCounting},
+    {kEntrySound, "P_PIST", 0, 0, kCounting},
+    {kSpeech, "Bitmaps\\LearnG\\NUM\\Ani\\P%d_2", 1, 9},
+    {kSpeech, "Bitmaps\\LearnG\\NUM\\Ani\\P_BUM_2"},
+    {kSpeech, "Bitmaps\\LearnG\\NUM\\Ani\\P_LUK_2"},
+    {kSpeech, "Bitmaps\\LearnG\\NUM\\Ani\\P_MIC_2"},
+    {kSpeech, "Bitmaps\\LearnG\\NUM\\Ani\\P_PIST_2"},
+    {kSound, "Bitmaps\\LearnG\\NUM\\ANI\\cvr"},
+    {kEntrySpeech, "BUMERANG", 0, 0, kCounting},
+    {kEntrySound, "BUMERANG", 0, 0, kCounting},
+    {kEntrySpeech, "LUK", 0, 0, kCounting},
+    {kEntrySound, "LUK", 0, 0, kCounting},
+    {kEntrySpeech, "MIC", 0, 0, kCounting},
+    {kEntrySound, "MIC", 0, 0, kCounting},
+    {kEntrySpeech, "PISTOL", 0, 0, kCounting},
+    {kEntrySound, "PISTOL", 0, 0, kCounting},
+    {kSpeech, "Sounds\\LearnG\\Num\\sp_next"},
+    {kSpeech, "Sounds\\LearnG\\NUM\\QUE\\%d", 1, 10},
+    {kSpeech, "Sounds\\LearnG\\NUM\\NUM_SAY\\%d", 1, 10},
+    {kSpeech, "Sounds\\LearnG\\NUM\\NUM_SAY2\\%d", 1, 10},
+    {kSpeech, "Sounds\\LearnG\\NUM\\UNI\\%d", 0, 19},
 };
 
 }  // namespace

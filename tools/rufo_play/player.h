@@ -77,9 +77,10 @@ class Player {
   bool AnswerUntilLeft(const GameRow& game, bool right);
   bool LeaveAlbum();
   bool PlayLesson(const GameRow& game);
-  // Gives a lesson what its questions ask for, a few rounds; a lesson that asks nothing is only
-  // looked at.
-  void AnswerLesson(int lesson);
+  // Plays a lesson's rounds: each time it opens for a choice (its question line), one of the
+  // regions it offers is clicked (or the thing it asks for carried), and the round ends when it
+  // opens again. False when it never opened.
+  bool PlayLessonRounds();
   // The gardens and games the data tree has, noting those it lacks.
   std::vector<const GameRow*> GamesMade();
 

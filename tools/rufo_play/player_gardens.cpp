@@ -16,7 +16,8 @@ constexpr int kMaxTries = 40;
 constexpr uint32_t kQuestionLimit = 90000;
 constexpr uint32_t kQuiet = 2000;
 constexpr int kLessonRounds = 2;
-constexpr uint32_t kLessonQuestionLimit = 40000;
+// How long a lesson may take to open for its first choice, its introduction included.
+constexpr uint32_t kLessonFirstQuestion = 40000;
 
 int RingIndex(int sceneId) {
   const auto ring = Ring();
@@ -162,21 +163,35 @@ bool Player::LeaveAlbum() {
   return true;
 }
 
-void Player::AnswerLesson(int lesson) {
-  for (int round = 0; round < kLessonRounds; ++round) {
-    if (!WaitFor([&] { return question_.has_value(); }, kLessonQuestionLimit)) return;
-    std::string problem;
-    const std::optional<Gesture> gesture = PlanAnswer(*question_, true, View(lesson), &problem);
-    if (!gesture) {
-      Problem(problem + " (to answer " + Describe(lesson) + "'s question " + question_->Text() +
-              ")");
-      return;
+bool Player::PlayLessonRounds() {
+  uint32_t seen = 0;
+  for (int round = 0; round <= kLessonRounds; ++round) {
+    const bool asked = WaitFor([&] { return question_ && questionAt_ != seen; },
+                               round == 0 ? kLessonFirstQuestion : kQuestionLimit);
+    if (!asked) {
+      if (round == 0) return false;
+      Problem(Describe(screen_) + " did not open again after round " + std::to_string(round));
+      return true;
     }
-    // A lesson judges nothing: its next question says that the answer was taken.
-    question_.reset();
+    // The round before has come round to a new choice.
+    if (round == kLessonRounds) return true;
+    seen = questionAt_;
+    // A lesson takes any of the regions it names: a child picks one.
+    ExpectedAnswer choice = *question_;
+    if (choice.form == ExpectedAnswer::Form::kHit && choice.values.size() > 1) {
+      std::uniform_int_distribution<size_t> pick(0, choice.values.size() - 1);
+      choice.values = {choice.values[pick(random_)]};
+    }
+    std::string problem;
+    // A lesson may change its hit map between rounds: the view is taken afresh.
+    const std::optional<Gesture> gesture = PlanAnswer(choice, true, View(screen_), &problem);
+    if (!gesture) {
+      Problem(problem + " (in " + Describe(screen_) + ", to choose " + question_->Text() + ")");
+      return true;
+    }
     Perform(*gesture);
   }
-  WaitFor([&] { return link_.NowMs() >= lastEventMs_ + kQuiet; }, 20000);
+  return true;
 }
 
 bool Player::PlayLesson(const GameRow& game) {
@@ -189,8 +204,14 @@ bool Player::PlayLesson(const GameRow& game) {
         report_.missing.end()) {
       report_.missing.push_back(missing);
     }
-  } else {
-    AnswerLesson(lesson);
+  } else if (!PlayLessonRounds()) {
+    // A lesson that asks nothing: its controls are clicked instead.
+    std::vector<std::string> targets = view.ClickableControls();
+    for (int round = 0; round < kLessonRounds && !targets.empty(); ++round) {
+      std::uniform_int_distribution<size_t> pick(0, targets.size() - 1);
+      ClickControl(view, targets[pick(random_)]);
+      WaitFor([&] { return link_.NowMs() >= lastEventMs_ + kQuiet; }, 20000);
+    }
   }
   const int scene = GardenOf(game.place.id)->scene.id;
   if (!UseToolbar(kBack) ||
