@@ -39,9 +39,13 @@ class ScriptedAnimationControl : public AnimationControl {
   void Speak(const std::string& name, bool loop);
   // Ends a speech at once (the control stays visible) and reports code 512.
   void StopSpeaking();
+  // Ends a play at once without reporting its end: the sequence, its sound (a looping one too)
+  // and the speaking flag stop together, so that nothing keeps sounding or blocks the clicks.
+  void Halt();
   // Reads base + ".dat" as the script; false when the file cannot be opened.
   bool LoadScript(const std::string& base);
-  // Chooses base + ".wav" as the sound of the next speech and loads it.
+  // Chooses base + ".wav" as the sound of the next speech and loads it; an empty base makes the
+  // next speech silent.
   bool LoadSound(const std::string& base);
   // A null text clears the caption. The font is not owned.
   void SetCaption(const char* text, const platform::Font* font);
@@ -61,6 +65,7 @@ class ScriptedAnimationControl : public AnimationControl {
   std::string soundName_;
   // The sound was chosen through LoadSound for the next speech, not loaded by an earlier one.
   bool soundChosen_ = false;
+  bool silenceChosen_ = false;
   bool pressed_ = false;
   const platform::Font* captionFont_ = nullptr;
 };

@@ -128,6 +128,19 @@ TEST_F(AnimationControlTest, SpeakTakesTheBaseOfANameAndPlaysItsSound) {
       << "a speech interrupted by another does not keep its sound";
   control->StopSpeaking();
 
+  // An empty name chooses silence: the next script plays without its own sound, once, and no
+  // file is looked for.
+  const std::string logged = engine_.LogText();
+  EXPECT_TRUE(control->LoadSound(""));
+  control->Speak("Sounds\\reci", false);
+  EXPECT_TRUE(control->IsPlaying());
+  EXPECT_EQ(control->SoundName(), "");
+  EXPECT_TRUE(control->Sound() == nullptr || !control->Sound()->IsPlaying());
+  EXPECT_EQ(engine_.LogText(), logged);
+  control->Speak("Sounds\\reci", false);
+  EXPECT_EQ(control->SoundName(), "Sounds\\reci.wav");
+  control->StopSpeaking();
+
   // Without a sound the animation still plays.
   test::WriteSpeech(engine_.Folder(), "data/Sounds/ticho", {{1, 0.1}}, 0);
   control->Speak("Sounds\\ticho", false);
@@ -144,6 +157,30 @@ TEST_F(AnimationControlTest, SpeakTakesTheBaseOfANameAndPlaysItsSound) {
   EXPECT_EQ(platform::TakeRecordedMessageBoxes(),
             std::vector<std::string>{"Chyba pri nacitani skriptu Sounds\\nic"});
   EXPECT_TRUE(events_.empty());
+}
+
+TEST_F(AnimationControlTest, HaltingALoopingPlaySilencesItWithoutReportingAnEnd) {
+  auto* control = Add(4, 0);
+  test::WriteSpeech(engine_.Folder(), "data/Anim/pes", {{1, 0.2}, {2, 0.2}}, 0);
+  test::WriteSpeech(engine_.Folder(), "data/Sounds/bzum", {{0, 0.1}}, 150);
+  ASSERT_TRUE(control->LoadSound("Sounds\\bzum"));
+  control->Speak({}, true);
+  TickAfter(450);
+  ASSERT_TRUE(control->Sound()->IsPlaying()) << "the short sound starts again while it loops";
+
+  control->Halt();
+  EXPECT_FALSE(control->IsPlaying());
+  EXPECT_FALSE(control->Sound()->IsPlaying());
+  EXPECT_FALSE(IsSpeaking());
+  EXPECT_EQ(control->SoundName(), "");
+  TickAfter(500);
+  EXPECT_FALSE(control->Sound()->IsPlaying()) << "nothing restarts the loop's sound";
+  EXPECT_TRUE(events_.empty()) << "a halt is not an end the game reacts to";
+
+  // The next play takes its own sound again.
+  test::WriteSpeech(engine_.Folder(), "data/Anim/pes", {{1, 0.2}}, 100);
+  control->Speak({}, false);
+  EXPECT_EQ(control->SoundName(), "Anim\\pes.wav");
 }
 
 TEST_F(AnimationControlTest, ClicksPlayOnlyWhenAllowedAndAlwaysReport256) {

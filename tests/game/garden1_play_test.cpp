@@ -11,15 +11,15 @@
 #include <string>
 
 #include "tests/game/garden_game.h"
-#include "tests/game/live_play.h"
 #include "tests/game/live_player.h"
+#include "tests/game/play_steps.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 
 namespace rufo {
 namespace {
 
-class Garden1Play : public LivePlay {};
+class Garden1Play : public LivePlayTest {};
 
 // Wins a game by clicking each answer the trace names, then leaves the album to the scene.
 void Win(test::LivePlayer& player, ScreenId game, int sticker,
@@ -32,10 +32,7 @@ void Win(test::LivePlayer& player, ScreenId game, int sticker,
     player.Click(x, y);
   }
   ASSERT_NE(player.AwaitLine("sticker " + std::to_string(sticker)), "");
-  ASSERT_NE(player.AwaitLine("screen 0x801"), "");
-  player.Advance(1500);
-  player.Click(320, 240);
-  ASSERT_NE(player.AwaitLine("screen 0x201 0x801"), "");
+  LeaveAlbum(player, kScreenGarden1);
 }
 
 // Answers wrong three times; the lesson follows.
@@ -62,13 +59,6 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
   test::LivePlayer player(folder_, Environment());
   ASSERT_TRUE(player.Start());
   ChooseAChild(player);
-
-  // The learning garden: RUFO jumps in, starts the introduction, a release cuts it short.
-  ASSERT_NE(player.AwaitLine("screen 0x101 0x1"), "");
-  ASSERT_NE(player.AwaitLine("speak SKOK"), "");
-  ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\LearnG\\sp_intro"), "");
-  player.Release(320, 20);
-  ASSERT_NE(player.AwaitLine("debug ther 15"), "");
   player.Click(620, 300);  // the right edge: on to Garden1
   ASSERT_NE(player.AwaitLine("screen 0x201 0x101"), "");
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/game/live_play.h"
 #include "tests/game/live_player.h"
+#include "tests/game/play_steps.h"
 
 namespace rufo {
 namespace {
@@ -92,14 +92,12 @@ int CountLines(const std::vector<std::string>& trace, size_t from, const std::st
   return count;
 }
 
-class LessonsPlay : public LivePlay {};
+class LessonsPlay : public LivePlayTest {};
 
 TEST_F(LessonsPlay, FromTheHubTwoRoundsOfEachLessonAndBack) {
   test::LivePlayer player(folder_, Environment());
   ASSERT_TRUE(player.Start());
-  ChooseAChild(player);
-  ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\LearnG\\sp_intro"), "");
-  player.Release(320, 20);
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
   for (const Lesson& lesson : Lessons()) {
     SCOPED_TRACE(Hex(lesson.id));
     player.Click(lesson.hubObject.x, lesson.hubObject.y);

@@ -4,13 +4,15 @@
 // introduction, names and remarks in their order.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "tests/game/demo_game.h"
-#include "tests/game/live_play.h"
 #include "tests/game/live_player.h"
+#include "tests/game/play_steps.h"
+#include "tests/support/temp_folder.h"
 
 namespace rufo {
 namespace {
@@ -55,7 +57,7 @@ int LastNumber(const std::string& line) {
   return numbers.empty() ? -1 : numbers.back();
 }
 
-class LessonsPlay : public LivePlay {
+class NotionsPantryShapesPlay : public LivePlayTest {
  protected:
   // Clicks the hub's object and cuts the lesson's introduction short.
   void Enter(int x, int y, const std::string& lesson, const std::string& intro) {
@@ -162,14 +164,13 @@ class LessonsPlay : public LivePlay {
     }
   }
 
-  test::LivePlayer player_{folder_, Environment()};
+  test::TempFolder folder_;
+  test::LivePlayer player_{folder_, Environment("5", 900000)};
 };
 
-TEST_F(LessonsPlay, FromTheHubIntoNotionsPantryAndShapesAndBack) {
+TEST_F(NotionsPantryShapesPlay, FromTheHubIntoNotionsPantryAndShapesAndBack) {
   ASSERT_TRUE(player_.Start());
-  ChooseAChild(player_);
-  ASSERT_NE(player_.AwaitLine("speak MLUVI Sounds\\LearnG\\sp_intro"), "");
-  player_.Release(320, 20);
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
 
   Enter(kMushroomX, kMushroomY, "0x105", "Sounds\\LearnG\\NOT\\sp_intro");
   PlayNotions(5);

@@ -279,10 +279,10 @@ void Generator::FrameScript(const Statement& s) {
 }
 
 void Generator::TextFile(const Statement& s) {
-  // text PATH + `line "..."` children: a data file of those lines, each ended by CR LF.
+  // text PATH, then one `line "TEXT"` per line of the file
   std::string text;
   for (const Statement& line : s.children) {
-    if (line.keyword != "line") throw DescriptionError(line.where, "a text file holds lines");
+    if (line.keyword != "line") throw DescriptionError(line.where, "a text file holds only lines");
     text += line.Quoted() + "\r\n";
   }
   WriteBytes(FilePath(s.Word(0), ""), text);

@@ -21,13 +21,50 @@ constexpr const char* kFrogs = "Data\\Garden1\\NUM\\screen.dat";
 constexpr const char* kFrogsMask = "Bitmaps\\Garden1\\Num\\bg_mask.png";
 constexpr const char* kFlowers = "Data\\Garden1\\COL\\screen.dat";
 constexpr const char* kFlowersMask = "Bitmaps\\Garden1\\COL\\bg_mask.png";
+constexpr const char* kGarden4 = "Data\\Garden4\\screen.dat";
+constexpr const char* kGarden4Mask = "Bitmaps\\Garden4\\bg_mask.png";
+constexpr const char* kKnocks = "Data\\Garden4\\Num\\screen.dat";
+constexpr const char* kKnocksMask = "Bitmaps\\Garden4\\Num\\bg_mask.png";
+constexpr const char* kNests = "Data\\Garden4\\NaD\\screen.dat";
+constexpr const char* kNestsMask = "Bitmaps\\Garden4\\nad\\bg_mask.png";
+constexpr const char* kGarden5 = "Data\\Garden5\\screen.dat";
+constexpr const char* kGarden5Mask = "Bitmaps\\Garden5\\bg_mask.png";
+constexpr const char* kParrots = "Data\\Garden5\\not\\screen.dat";
+constexpr const char* kParrotsMask = "Bitmaps\\Garden5\\not\\bg_mask.png";
+constexpr const char* kMeadow = "Data\\Garden5\\col\\screen.dat";
+constexpr const char* kMeadowMask = "Bitmaps\\Garden5\\col\\bg_mask.png";
+constexpr const char* kHivesMask = "Bitmaps\\Garden5\\col2\\bg_mask.png";
+constexpr const char* kHives[] = {
+    "Data\\Garden5\\col2\\L1\\screen.dat", "Data\\Garden5\\col2\\L2\\screen.dat",
+    "Data\\Garden5\\col2\\L3\\screen.dat", "Data\\Garden5\\col2\\L4\\screen.dat"};
+constexpr const char* kGarden6 = "Data\\Garden6\\screen.dat";
+constexpr const char* kGarden6Mask = "Bitmaps\\Garden6\\bg_mask.png";
+constexpr const char* kGrids = "Data\\Garden6\\LOG\\screen.dat";
+constexpr const char* kGridsMask = "Bitmaps\\Garden6\\LOG\\bg_mask.png";
+constexpr const char* kLadybird = "Data\\Garden6\\NUM\\screen.dat";
+constexpr const char* kLadybirdMask = "Bitmaps\\Garden6\\NUM\\bg_mask.png";
 constexpr const char* kColours = "Data\\LearnG\\COLORS\\screen.dat";
 constexpr const char* kColoursMask = "Bitmaps\\LearnG\\Colors\\bg_mask.png";
 constexpr const char* kDirections = "Data\\LearnG\\DIR\\screen.dat";
 constexpr const char* kDirectionsMask = "Bitmaps\\LearnG\\Dir\\bg_mask.png";
 constexpr const char* kCounting = "Data\\LearnG\\NUM\\screen.dat";
 constexpr const char* kCountingMask = "Bitmaps\\LearnG\\NUM\\bg_mask.png";
+constexpr const char* kGarden2 = "Data\\Garden2\\screen.dat";
+constexpr const char* kGarden2Mask = "Bitmaps\\Garden2\\bg_mask.png";
+constexpr const char* kWatering = "Data\\Garden2\\Dir\\screen.dat";
+constexpr const char* kWateringMask = "Bitmaps\\Garden2\\Dir\\bg_mask.png";
+constexpr const char* kThings = "Data\\Garden2\\col\\screen.dat";
+constexpr const char* kThingsMask = "Bitmaps\\Garden2\\col\\bg_mask.png";
+constexpr const char* kSeries = "Data\\Garden2\\log\\screen.dat";
+constexpr const char* kSeriesMask = "Bitmaps\\Garden2\\log\\bg_mask.png";
 
+constexpr const char* kGarden3 = "Data\\Garden3\\screen.dat";
+constexpr const char* kGarden3Mask = "Bitmaps\\Garden3\\bg_mask.png";
+constexpr const char* kTools = "Data\\Garden3\\NOT\\screen.dat";
+constexpr const char* kToolsMask0 = "Bitmaps\\Garden3\\NOT\\bg_mask0.png";
+constexpr const char* kToolsMask1 = "Bitmaps\\Garden3\\NOT\\bg_mask1.png";
+constexpr const char* kBeds = "Data\\Garden3\\cat\\screen.dat";
+constexpr const char* kBedsMask = "Bitmaps\\Garden3\\cat\\bg_mask.png";
 constexpr Requirement kRequired[] = {
     // Cursors: the game selects 0 to 4 by number and three by name.
     {kFile, "Cursors.dat"},
@@ -257,6 +294,252 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\Garden1\\COL\\sp_win"},
     {kSpeech, "Sounds\\Garden1\\COL\\sp_loose"},
 
+    // Garden3's scene: RUFO leads to the tools, the monkey to the flower beds.
+    {kScript, kGarden3},
+    {kFile, kGarden3Mask},
+    {kHitValue, "%d", 0, 1, kGarden3Mask},
+    {kWalkEdges, kGarden3Mask},
+    {kEntrySpeech, "RUFO", 0, 0, kGarden3},
+    {kEntrySpeech, "OPICE", 0, 0, kGarden3},
+
+    // Garden3 NOT: twenty tools (entries 1 to 20, eight with a resting look), the cart and its
+    // front, the lamp that goes out and comes back, the two halves' hit maps.
+    {kScript, kTools},
+    {kFile, kToolsMask0},
+    {kFile, kToolsMask1},
+    {kHitValue, "%d", 0, 0, kToolsMask0},
+    {kHitValue, "%d", 1, 1, kToolsMask0},
+    {kHitValue, "%d", 5, 7, kToolsMask0},
+    {kHitValue, "%d", 10, 11, kToolsMask0},
+    {kHitValue, "%d", 15, 17, kToolsMask0},
+    {kHitValue, "%d", 2, 4, kToolsMask1},
+    {kHitValue, "%d", 8, 9, kToolsMask1},
+    {kHitValue, "%d", 12, 14, kToolsMask1},
+    {kHitValue, "%d", 18, 19, kToolsMask1},
+    {kHitValue, "%d", 99, 99, kToolsMask0},
+    {kHitValue, "%d", 125, 125, kToolsMask0},
+    {kHitValue, "%d", 99, 99, kToolsMask1},
+    {kHitValue, "%d", 125, 125, kToolsMask1},
+    {kEntry, "MLUVI", 0, 0, kTools},
+    {kEntry, "S", 0, 0, kTools},
+    {kEntry, "BACK", 0, 0, kTools},
+    {kEntry, "VOZIK", 0, 0, kTools},
+    {kEntry, "HADICE1W", 0, 0, kTools},
+    {kEntry, "PILA1W", 0, 0, kTools},
+    {kEntry, "SRP1W", 0, 0, kTools},
+    {kEntry, "HADICE2W", 0, 0, kTools},
+    {kEntry, "PILA2W", 0, 0, kTools},
+    {kEntry, "SRP2W", 0, 0, kTools},
+    {kEntry, "ZEBRIK2W", 0, 0, kTools},
+    {kEntry, "RYC2W", 0, 0, kTools},
+    {kEntrySpeech, "ZHAS", 0, 0, kTools},
+    {kEntrySound, "ZHAS", 0, 0, kTools},
+    {kPicture, "Bitmaps\\Garden3\\NOT\\bg"},
+    {kPicture, "Bitmaps\\Garden3\\NOT\\black"},
+    {kFrameScript, "Bitmaps\\Garden3\\NOT\\Ani\\bzhas"},
+    {kSpeech, "Sounds\\Garden3\\NOT\\ITEM_N\\%d", 0, 19},
+    {kSpeech, "Sounds\\Garden3\\NOT\\sp_zhas"},
+    {kSpeech, "Sounds\\Garden3\\NOT\\sp_intro"},
+    {kSpeech, "Sounds\\Garden3\\NOT\\sp_win"},
+    {kSpeech, "Sounds\\Garden3\\NOT\\sp_loose"},
+
+    // Garden3 CAT: three beds, four colour pots and their carried flowers, sixteen planted
+    // flowers (colour, shape), the monkey's move and return, the question bubble.
+    {kScript, kBeds},
+    {kFile, kBedsMask},
+    {kHitValue, "%d", 0, 3, kBedsMask},
+    {kHitValue, "%d", 99, 99, kBedsMask},
+    {kEntry, "MLUVI", 0, 0, kBeds},
+    {kEntry, "S", 0, 0, kBeds},
+    {kEntry, "BUBLE", 0, 0, kBeds},
+    {kEntry, "TVA%d", 1, 3, kBeds},
+    {kEntry, "C%d", 0, 3, kBeds},
+    {kEntrySpeech, "K_0_%d", 0, 3, kBeds},
+    {kEntrySpeech, "K_1_%d", 0, 3, kBeds},
+    {kEntrySpeech, "K_2_%d", 0, 3, kBeds},
+    {kEntrySpeech, "K_3_%d", 0, 3, kBeds},
+    {kEntrySpeech, "MOVE", 0, 0, kBeds},
+    {kEntrySound, "MOVE", 0, 0, kBeds},
+    {kFrameScript, "Bitmaps\\Garden3\\CAT\\Ani\\move_b"},
+    {kSpeech, "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_0\\%d", 0, 3},
+    {kSpeech, "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_1\\%d", 0, 3},
+    {kSpeech, "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_2\\%d", 0, 3},
+    {kSpeech, "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_3\\%d", 0, 3},
+    {kSpeech, "Sounds\\Garden3\\CAT\\sp_intro"},
+    {kSpeech, "Sounds\\Garden3\\CAT\\sp_win"},
+    {kSpeech, "Sounds\\Garden3\\CAT\\sp_loose"},
+    // Garden4's scene: the woodpecker leads to the knocking, the nest to the chicks.
+    {kScript, kGarden4},
+    {kFile, kGarden4Mask},
+    {kHitValue, "%d", 0, 1, kGarden4Mask},
+    {kWalkEdges, kGarden4Mask},
+    {kEntrySpeech, "DATEL", 0, 0, kGarden4},
+    {kEntrySpeech, "HNIZDO", 0, 0, kGarden4},
+
+    // Garden4 NUM: the woodpecker knocks; the numbers 1 to 10 and the woodpecker to knock again.
+    {kScript, kKnocks},
+    {kFile, kKnocksMask},
+    {kHitValue, "%d", 0, 9, kKnocksMask},
+    {kHitValue, "%d", 99, 99, kKnocksMask},
+    {kEntry, "MLUVI", 0, 0, kKnocks},
+    {kEntry, "S", 0, 0, kKnocks},
+    {kEntrySpeech, "DATEL", 0, 0, kKnocks},
+    {kEntrySound, "DATEL", 0, 0, kKnocks},
+    {kSpeech, "Sounds\\Garden4\\NUM\\sp_intro"},
+    {kSpeech, "Sounds\\Garden4\\NUM\\sp_win"},
+    {kSpeech, "Sounds\\Garden4\\NUM\\sp_loose"},
+
+    // Garden4 NAD: four nests showing their chicks as frames; the numbers 0 to 9 and RUFO to
+    // ask again; a question for each nest.
+    {kScript, kNests},
+    {kFile, kNestsMask},
+    {kHitValue, "%d", 0, 9, kNestsMask},
+    {kHitValue, "%d", 99, 99, kNestsMask},
+    {kEntry, "MLUVI", 0, 0, kNests},
+    {kEntry, "S", 0, 0, kNests},
+    {kEntry, "LN", 0, 0, kNests},
+    {kEntry, "PN", 0, 0, kNests},
+    {kEntry, "LD", 0, 0, kNests},
+    {kEntry, "PD", 0, 0, kNests},
+    {kSpeech, "Sounds\\Garden4\\NAD\\NEST_N\\%d", 0, 3},
+    {kSpeech, "Sounds\\Garden4\\NAD\\sp_intro"},
+    {kSpeech, "Sounds\\Garden4\\NAD\\sp_win"},
+    {kSpeech, "Sounds\\Garden4\\NAD\\sp_loose"},
+    // Garden5's scene: the parrot leads to NOT, RUFO to COL, the hive to COL2.
+    {kScript, kGarden5},
+    {kFile, kGarden5Mask},
+    {kHitValue, "%d", 0, 2, kGarden5Mask},
+    {kWalkEdges, kGarden5Mask},
+    {kEntrySpeech, "PAPOUCH", 0, 0, kGarden5},
+    {kEntrySpeech, "RUFO", 0, 0, kGarden5},
+    {kEntrySpeech, "UL", 0, 0, kGarden5},
+
+    // Garden5 NOT: the board with its wipe, four parrots saying the four shapes.
+    {kScript, kParrots},
+    {kFile, kParrotsMask},
+    {kHitValue, "%d", 0, 3, kParrotsMask},
+    {kHitValue, "%d", 99, 99, kParrotsMask},
+    {kEntry, "MLUVI", 0, 0, kParrots},
+    {kEntry, "MLUVI_T", 0, 0, kParrots},
+    {kEntry, "S", 0, 0, kParrots},
+    {kEntrySpeech, "TABULE", 0, 0, kParrots},
+    {kEntry, "FIALOVY", 0, 0, kParrots},
+    {kEntry, "CERVENY", 0, 0, kParrots},
+    {kEntry, "ZELENY", 0, 0, kParrots},
+    {kEntry, "MODRY", 0, 0, kParrots},
+    {kSpeech, "Bitmaps\\Garden5\\not\\ani\\tabule_b"},
+    {kSpeech, "Sounds\\Garden5\\NOT\\PAP\\%d", 0, 3},
+    {kSpeech, "Sounds\\Garden5\\NOT\\sp_intro"},
+    {kSpeech, "Sounds\\Garden5\\NOT\\sp_win"},
+    {kSpeech, "Sounds\\Garden5\\NOT\\sp_loose"},
+
+    // Garden5 COL: three flower layouts, each with its caterpillar and its sigh.
+    {kScript, kMeadow},
+    {kFile, kMeadowMask},
+    {kHitValue, "%d", 0, 10, kMeadowMask},
+    {kHitValue, "%d", 99, 99, kMeadowMask},
+    {kEntry, "MLUVI", 0, 0, kMeadow},
+    {kEntry, "S", 0, 0, kMeadow},
+    {kEntry, "K_%d", 1, 3, kMeadow},
+    {kEntry, "AM_%d", 1, 3, kMeadow},
+    {kEntrySpeech, "ACH_%d", 1, 3, kMeadow},
+    {kEntrySound, "ACH_%d", 1, 3, kMeadow},
+    {kSpeech, "Bitmaps\\Garden5\\COL\\Ani\\k_1"},
+    {kSpeech, "Bitmaps\\Garden5\\COL\\Ani\\k_%db", 1, 3},
+    {kSpeech, "Sounds\\Garden5\\Col\\COL_NAME\\%d", 0, 10},
+    {kSpeech, "Sounds\\Garden5\\COL\\sp_intro"},
+    {kSpeech, "Sounds\\Garden5\\COL\\sp_win"},
+    {kSpeech, "Sounds\\Garden5\\COL\\sp_loose"},
+
+    // Garden5 COL2: four hive layouts, the bee's take-off, hovering, flights and the hives.
+    {kFile, kHivesMask},
+    {kHitValue, "%d", 0, 7, kHivesMask},
+    {kHitValue, "%d", 99, 99, kHivesMask},
+    {kScript, kHives[0]},
+    {kEntry, "MLUVI", 0, 0, kHives[0]},
+    {kEntry, "S", 0, 0, kHives[0]},
+    {kEntrySpeech, "VZLET", 0, 0, kHives[0]},
+    {kEntrySpeech, "VCELA", 0, 0, kHives[0]},
+    {kEntrySound, "VCELA", 0, 0, kHives[0]},
+    {kEntrySpeech, "V%d", 0, 7, kHives[0]},
+    {kEntrySpeech, "U%d", 0, 7, kHives[0]},
+    {kScript, kHives[1]},
+    {kEntry, "MLUVI", 0, 0, kHives[1]},
+    {kEntry, "S", 0, 0, kHives[1]},
+    {kEntrySpeech, "VZLET", 0, 0, kHives[1]},
+    {kEntrySpeech, "VCELA", 0, 0, kHives[1]},
+    {kEntrySound, "VCELA", 0, 0, kHives[1]},
+    {kEntrySpeech, "V%d", 0, 7, kHives[1]},
+    {kEntrySpeech, "U%d", 0, 7, kHives[1]},
+    {kScript, kHives[2]},
+    {kEntry, "MLUVI", 0, 0, kHives[2]},
+    {kEntry, "S", 0, 0, kHives[2]},
+    {kEntrySpeech, "VZLET", 0, 0, kHives[2]},
+    {kEntrySpeech, "VCELA", 0, 0, kHives[2]},
+    {kEntrySound, "VCELA", 0, 0, kHives[2]},
+    {kEntrySpeech, "V%d", 0, 7, kHives[2]},
+    {kEntrySpeech, "U%d", 0, 7, kHives[2]},
+    {kScript, kHives[3]},
+    {kEntry, "MLUVI", 0, 0, kHives[3]},
+    {kEntry, "S", 0, 0, kHives[3]},
+    {kEntrySpeech, "VZLET", 0, 0, kHives[3]},
+    {kEntrySpeech, "VCELA", 0, 0, kHives[3]},
+    {kEntrySound, "VCELA", 0, 0, kHives[3]},
+    {kEntrySpeech, "V%d", 0, 7, kHives[3]},
+    {kEntrySpeech, "U%d", 0, 7, kHives[3]},
+    {kSound, "v"},
+    {kSound, "Bitmaps\\Garden5\\COL2\\Ani\\v"},
+    {kSound, "Bitmaps\\Garden5\\COL2\\Ani\\ul"},
+    {kSpeech, "Sounds\\Garden5\\Col2\\COL_NAME\\%d", 0, 7},
+    {kSpeech, "Sounds\\Garden5\\COL2\\sp_intro"},
+    {kSpeech, "Sounds\\Garden5\\COL2\\sp_win"},
+    {kSpeech, "Sounds\\Garden5\\COL2\\sp_loose"},
+    // Garden6's scene: the caterpillar leads to the picture grids, the ladybird to its dots.
+    {kScript, kGarden6},
+    {kFile, kGarden6Mask},
+    {kHitValue, "%d", 0, 1, kGarden6Mask},
+    {kWalkEdges, kGarden6Mask},
+    {kEntrySpeech, "ZROUT", 0, 0, kGarden6},
+    {kEntrySpeech, "BERUSKA", 0, 0, kGarden6},
+
+    // Garden6 LOG: the grid file, nine cells under a lid, four pieces carried into the gap.
+    {kScript, kGrids},
+    {kFile, kGridsMask},
+    {kFile, "Data\\Garden6\\Log\\log.dat"},
+    {kHitValue, "%d", 0, 3, kGridsMask},
+    {kEntry, "MLUVI", 0, 0, kGrids},
+    {kEntry, "S", 0, 0, kGrids},
+    {kEntry, "KI%d0", 0, 2, kGrids},
+    {kEntry, "KI%d1", 0, 2, kGrids},
+    {kEntry, "KI%d2", 0, 2, kGrids},
+    {kEntry, "I%d", 0, 3, kGrids},
+    {kEntrySpeech, "OPEN", 0, 0, kGrids},
+    {kSpeech, "Bitmaps\\Garden6\\Log\\ani\\open_b"},
+    {kSpeech, "Sounds\\Garden6\\LOG\\sp_intro"},
+    {kSpeech, "Sounds\\Garden6\\LOG\\sp_win"},
+    {kSpeech, "Sounds\\Garden6\\LOG\\sp_loose"},
+
+    // Garden6 NUM: the tulip, nine ladybirds that climb, land and fall, the flight home, the
+    // sparkles and the number buttons.
+    {kScript, kLadybird},
+    {kFile, kLadybirdMask},
+    {kHitValue, "%d", 0, 9, kLadybirdMask},
+    {kEntry, "MLUVI", 0, 0, kLadybird},
+    {kEntry, "S", 0, 0, kLadybird},
+    {kEntrySpeech, "B_START", 0, 0, kLadybird},
+    {kEntrySpeech, "B_FDOWN", 0, 0, kLadybird},
+    {kEntrySpeech, "GOOD", 0, 0, kLadybird},
+    {kEntrySpeech, "WIN", 0, 0, kLadybird},
+    {kEntry, "B%d", 1, 9, kLadybird},
+    {kEntry, "B%d_B", 1, 9, kLadybird},
+    {kSpeech, "Bitmaps\\Garden6\\NUM\\ani\\b_up"},
+    {kSpeech, "Bitmaps\\Garden6\\NUM\\ani\\b_down"},
+    {kSpeech, "Bitmaps\\Garden6\\NUM\\ani\\b_back"},
+    {kSpeech, "Bitmaps\\Garden6\\NUM\\ANI\\Bedr_d%d", 1, 3},
+    {kSpeech, "SOUNDS\\Garden6\\NUM\\sp_intro"},
+    {kSpeech, "SOUNDS\\Garden6\\NUM\\sp_win"},
+    {kSpeech, "SOUNDS\\Garden6\\NUM\\sp_loose"},
+    {kSpeech, "SOUNDS\\Garden6\\NUM\\sp_tu"},
     // The colours lesson: eleven things that hop, their large pictures, the palette, the
     // colour names, the remarks and the "next" remarks.
     {kHitValue, "%d", 0, 10, kColoursMask},
@@ -355,6 +638,88 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\LearnG\\NUM\\NUM_SAY\\%d", 1, 10},
     {kSpeech, "Sounds\\LearnG\\NUM\\NUM_SAY2\\%d", 1, 10},
     {kSpeech, "Sounds\\LearnG\\NUM\\UNI\\%d", 0, 19},
+    // Garden2's scene: the well leads to the watering, the ball to the colours, the bird to
+    // the series.
+    {kScript, kGarden2},
+    {kFile, kGarden2Mask},
+    {kHitValue, "%d", 0, 2, kGarden2Mask},
+    {kWalkEdges, kGarden2Mask},
+    {kEntrySpeech, "STUDNA", 0, 0, kGarden2},
+    {kEntrySpeech, "MIC", 0, 0, kGarden2},
+    {kEntrySpeech, "PTAK", 0, 0, kGarden2},
+
+    // Garden2 DIR: five cans that pour and five flower beds that bloom; RUFO repeats.
+    {kScript, kWatering},
+    {kFile, kWateringMask},
+    {kHitValue, "%d", 0, 4, kWateringMask},
+    {kHitValue, "%d", 99, 99, kWateringMask},
+    {kEntry, "MLUVI", 0, 0, kWatering},
+    {kEntry, "S", 0, 0, kWatering},
+    {kEntrySpeech, "VLEVO", 0, 0, kWatering},
+    {kEntrySpeech, "VPRAVO", 0, 0, kWatering},
+    {kEntrySpeech, "NAHORU", 0, 0, kWatering},
+    {kEntrySpeech, "DOLU", 0, 0, kWatering},
+    {kEntrySpeech, "VZADU", 0, 0, kWatering},
+    {kEntrySpeech, "ZLUTE", 0, 0, kWatering},
+    {kEntrySpeech, "RUZOVE", 0, 0, kWatering},
+    {kEntrySpeech, "MODRE", 0, 0, kWatering},
+    {kEntrySpeech, "FIALOVE", 0, 0, kWatering},
+    {kEntrySpeech, "CERVENE", 0, 0, kWatering},
+    {kSpeech, "Sounds\\Garden2\\dir\\DIR_N0\\%d", 0, 4},
+    {kSpeech, "Sounds\\Garden2\\dir\\DIR_N1\\%d", 0, 4},
+    {kSpeech, "Sounds\\Garden2\\dir\\DIR_N2\\%d", 0, 4},
+    {kSpeech, "Sounds\\Garden2\\dir\\DIR_N3\\%d", 0, 4},
+    {kSpeech, "Sounds\\Garden2\\dir\\DIR_N4\\%d", 0, 4},
+    {kSpeech, "Sounds\\Garden2\\dir\\DIR_N5\\%d", 0, 4},
+    {kSpeech, "Sounds\\Garden2\\DIR\\sp_intro"},
+    {kSpeech, "Sounds\\Garden2\\DIR\\sp_win"},
+    {kSpeech, "Sounds\\Garden2\\DIR\\sp_loose"},
+
+    // Garden2 COL: two backgrounds of six things, the mouse naming twelve colours, each
+    // colour's dance and sparkles, the two arrivals.
+    {kScript, kThings},
+    {kFile, kThingsMask},
+    {kHitValue, "%d", 0, 5, kThingsMask},
+    {kHitValue, "%d", 99, 99, kThingsMask},
+    {kEntry, "BG", 0, 0, kThings},
+    {kEntry, "BG2", 0, 0, kThings},
+    {kEntry, "MLUVI", 0, 0, kThings},
+    {kEntry, "MYS", 0, 0, kThings},
+    {kEntry, "S", 0, 0, kThings},
+    {kEntrySpeech, "F%d", 0, 11, kThings},
+    {kEntry, "OD%d", 0, 11, kThings},
+    {kEntrySpeech, "ZM1", 0, 0, kThings},
+    {kEntrySpeech, "ZM2", 0, 0, kThings},
+    {kSound, "Bitmaps\\Garden2\\COL\\ani\\f0"},
+    {kSpeech, "Bitmaps\\Garden2\\COL\\ani\\od0"},
+    {kSpeech, "SOUNDS\\Garden2\\COL\\COL_NAME\\%d", 0, 11},
+    {kSpeech, "Sounds\\Garden2\\COL\\sp_intro"},
+    {kSpeech, "Sounds\\Garden2\\COL\\sp_win"},
+    {kSpeech, "Sounds\\Garden2\\COL\\sp_loose"},
+
+    // Garden2 LOG: the series file, five pieces, every picture in both looks in every column.
+    {kScript, kSeries},
+    {kFile, kSeriesMask},
+    {kFile, "Data\\Garden2\\Log\\log.dat"},
+    {kHitValue, "%d", 0, 4, kSeriesMask},
+    {kEntry, "MLUVI", 0, 0, kSeries},
+    {kEntry, "S", 0, 0, kSeries},
+    {kEntry, "P%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_0_P_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_1_P_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_2_P_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_3_P_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_4_P_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_0_V_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_1_V_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_2_V_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_3_V_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_4_V_%d", 0, 4, kSeries},
+    {kSound, "Bitmaps\\Garden2\\LOG\\Ani\\p_0_p"},
+    {kSound, "Bitmaps\\Garden2\\LOG\\Ani\\p_0_v"},
+    {kSpeech, "Sounds\\Garden2\\LOG\\sp_intro"},
+    {kSpeech, "Sounds\\Garden2\\LOG\\sp_win"},
+    {kSpeech, "Sounds\\Garden2\\LOG\\sp_loose"},
 };
 
 }  // namespace

@@ -78,8 +78,8 @@ class Player {
   bool LeaveAlbum();
   bool PlayLesson(const GameRow& game);
   // Plays a lesson's rounds: each time it opens for a choice (its question line), one of the
-  // regions it offers is clicked (or the thing it asks for carried), and the round ends when it
-  // opens again. False when it never opened.
+  // regions it offers is clicked, and the round ends when it opens again. False when it never
+  // opened.
   bool PlayLessonRounds();
   // The gardens and games the data tree has, noting those it lacks.
   std::vector<const GameRow*> GamesMade();
