@@ -204,8 +204,8 @@ TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
         file.filename() == "log.dat") {
       continue;
     }
-    // An animation's own script, or its second script "name_b" or "name_2", runs on that
-    // animation; the frogs' shared waving script runs on every frog's waving animation, the
+    // An animation's own script, or its other scripts "name_b", "name_1" or "name_2", runs on
+    // that animation; the frogs' shared waving script runs on every frog's waving animation, the
     // pantry lid's closing script on the lid.
     std::string base = (file.parent_path() / file.stem()).string();
     if (base.ends_with("Garden1/NUM/Ani/z_hi2")) base = base.substr(0, base.size() - 5) + "Z1_H";
@@ -216,6 +216,7 @@ TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
       for (const auto& [name, count] : frames) {
         if (strcasecmp(name.c_str(), base.c_str()) == 0 ||
             strcasecmp((name + "_b").c_str(), base.c_str()) == 0 ||
+            strcasecmp((name + "_1").c_str(), base.c_str()) == 0 ||
             strcasecmp((name + "_2").c_str(), base.c_str()) == 0) {
           limit = count;
         }
