@@ -549,7 +549,7 @@ void AddGarden2Painters(PainterTable& t) {
   t["mouse_talk"] = {2, MouseTalk, "x y (frame = mouth shape; scale=)"};
   t["tshirt"] = {3, TShirt, "x y(pegs) width color= (frames flap; drop=yes: fall in)"};
   t["bucket"] = {3, Bucket, "x y(foot) width color= (frames hop; drop=yes: fall in)"};
-  t["sparkles"] = {4, Sparkles, "x y width height (color=; frames twinkle)"};
+  t["twinkles"] = {4, Sparkles, "x y width height (color=; frames twinkle)"};
   t["washing_line"] = {4, WashingLine, "x1 x2 y foot"};
   t["shelf"] = {4, Shelf, "x y width foot"};
   t["series_card"] = {2, SeriesCard, "x y(peg) picture=0..4 (look=question|solved; frames)"};

@@ -429,7 +429,8 @@ void AddGarden5Painters(PainterTable& t) {
   t["perch"] = {3, Perch, "x1 y x2 (legs=)"};
   t["shape_board"] = {4, ShapeBoard,
                       "x y width height (frames: 0-10 wipe, 11 clean, 12-15 shapes)"};
-  t["caterpillar"] = {2, Caterpillar, "x y (a 170 × 120 box; color=, frame = mouth, sigh=yes)"};
+  t["meadow_caterpillar"] = {2, Caterpillar,
+                             "x y (a 170 × 120 box; color=, frame = mouth, sigh=yes)"};
   t["bloom"] = {2, Bloom, "x y(foot) color= (frames grow up to peak=7, then sink)"};
   t["hive"] = {2, Hive, "x y(foot) color= (scale=; frames: the bee flies in)"};
   t["bee"] = {2, Bee, "x y (scale=; frames beat the wings)"};

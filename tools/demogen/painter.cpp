@@ -30,25 +30,24 @@ std::string PaintArgs::TextOr(const std::string& key, const std::string& fallbac
   return it == options.end() ? fallback : it->second;
 }
 
+// Each drawing file registers its own drawings; a name registered twice would silently draw
+// another file's picture, so it stops the generator instead.
 const PainterTable& Painters() {
   static const PainterTable table = [] {
     PainterTable t;
-    AddSceneryPainters(t);
-    AddCharacterPainters(t);
-    AddStickerPainters(t);
-    AddControlPainters(t);
-    AddPondPainters(t);
-    AddLearnPainters(t);
-    AddGarden3Painters(t);
-    AddGarden4Painters(t);
-    AddGarden5Painters(t);
-    AddLadybirdPainters(t);
-    AddGridPainters(t);
-    AddLessonsPainters(t);
-    AddForestPainters(t);
-    AddPantryPainters(t);
-    AddShapePainters(t);
-    AddGarden2Painters(t);
+    for (void (*add)(PainterTable&) :
+         {AddSceneryPainters, AddCharacterPainters, AddStickerPainters, AddControlPainters,
+          AddPondPainters, AddLearnPainters, AddGarden2Painters, AddGarden3Painters,
+          AddGarden4Painters, AddGarden5Painters, AddLadybirdPainters, AddGridPainters,
+          AddLessonsPainters, AddForestPainters, AddPantryPainters, AddShapePainters}) {
+      PainterTable part;
+      add(part);
+      for (auto& [name, painter] : part) {
+        if (!t.emplace(name, std::move(painter)).second) {
+          throw std::logic_error("two drawings are named \"" + name + "\"");
+        }
+      }
+    }
     return t;
   }();
   return table;
