@@ -220,7 +220,7 @@ TEST_F(ShapesTest, EachClickNamesItsShapeAndAnyPictureMayComeNext) {
   Release();
   bool repeated = false;
   int previous = -1;
-  for (int round = 0; round < 16 && !repeated; ++round) {
+  for (int round = 0; round < 40 && !repeated; ++round) {
     AwaitPicture();
     const int scene = Shapes().Scene();
     for (int s = 0; s < 4; ++s)

@@ -187,7 +187,8 @@ bool Player::PlayLessonRounds() {
     // The view of this round: a lesson may have changed its hit map.
     const ScreenView view = View(screen_);
     std::string problem;
-    const std::optional<Gesture> gesture = PlanAnswer(choice, true, view, &problem);
+    // A lesson may change its hit map between rounds: the view is taken afresh.
+    const std::optional<Gesture> gesture = PlanAnswer(choice, true, View(screen_), &problem);
     if (!gesture) {
       Problem(problem + " (in " + Describe(screen_) + ", to choose " + question_->Text() + ")");
       return true;
