@@ -206,8 +206,14 @@ void Generator::HitMap(const Statement& s) {
       cairo_rectangle(cr, region.Real(1), region.Real(2), region.Real(3), region.Real(4));
     } else if (region.keyword == "ellipse") {
       EllipsePath(cr, region.Real(1), region.Real(2), region.Real(3), region.Real(4));
+    } else if (region.keyword == "polygon") {
+      const size_t corners = (region.Words().size() - 1) / 2;
+      if (corners < 3) throw DescriptionError(region.where, "a polygon needs three corners");
+      for (size_t i = 0; i < corners; ++i)
+        cairo_line_to(cr, region.Real(1 + 2 * i), region.Real(2 + 2 * i));
+      cairo_close_path(cr);
     } else {
-      throw DescriptionError(region.where, "a hit region is rect or ellipse");
+      throw DescriptionError(region.where, "a hit region is rect, ellipse or polygon");
     }
     cairo_set_source_rgb(cr, value / 255.0, value / 255.0, value / 255.0);
     cairo_fill(cr);

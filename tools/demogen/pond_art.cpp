@@ -303,7 +303,7 @@ void NumberButton(cairo_t* cr, const PaintArgs& a) {
   const double shift = press == 2 ? 3 : 0;
   static const char* const kColors[] = {"red",  "orange", "yellow", "lime",   "green",
                                         "cyan", "sky",    "blue",   "purple", "pink"};
-  const Color face = ParseColor(kColors[(n - 1) % 10]);
+  const Color face = ParseColor(kColors[(n + 9) % 10]);
   if (press == 0) {
     RoundRectPath(cr, 3, 6, w - 6, h - 8, 14);
     FillOnly(cr, Darker(face, 0.45));
@@ -405,7 +405,7 @@ void AddPondPainters(PainterTable& t) {
   t["frog_jump"] = {4, FrogJump, "lily-x lily-y water-x water-y (frames; up=yes|no, scale=)"};
   t["frog_wave"] = {2, FrogWave, "lily-x lily-y (frames; scale=, lily=rx)"};
   t["splash"] = {2, Splash, "x y (frames)"};
-  t["number_button"] = {4, NumberButton, "x y width height n=1..10 (frames press it)"};
+  t["number_button"] = {4, NumberButton, "x y width height n=0..10 (frames press it)"};
   t["grow_flower"] = {2, GrowFlower,
                       "x y(foot) color= (frames grow it, upto=0..1 of the way; grown=0..1)"};
   t["bed"] = {4, Bed, "x y width height"};

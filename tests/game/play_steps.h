@@ -1,0 +1,95 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <regex>
+#include <string>
+
+#include "game/profile.h"
+#include "game/screen_ids.h"
+#include "tests/game/demo_game.h"
+#include "tests/game/live_player.h"
+#include "tests/support/temp_folder.h"
+
+namespace rufo {
+
+// The fixture and the steps of a live play that every garden's black-box test shares.
+
+// The program on the demo data in a fresh configuration and runtime folder, with a fixed seed.
+class LivePlayTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
+    fs::create_directories(folder_.Path() / "rt");
+    folder_.Write("config/rufo.ini",
+                  "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + folder_.Root() + "rt/\n");
+  }
+  std::map<std::string, std::string> Environment(const std::string& seed = "11",
+                                                 int runMs = 600000) const {
+    return {{"RUFO_CONFIG_DIR", folder_.Root() + "config"},
+            {"XDG_RUNTIME_DIR", folder_.Root()},
+            {"RUFO_SEED", seed},
+            {"RUFO_RUN_MS", std::to_string(runMs)}};
+  }
+  ProfileRecord StoredProfile() const {
+    const std::string user = folder_.Read("rt/rufo_usr.dat");
+    ProfileRecord slot0;
+    if (user.size() == kProfileCount * ProfileRecord::kSize) {
+      slot0.Load(reinterpret_cast<const uint8_t*>(user.data()));
+    }
+    return slot0;
+  }
+
+  test::TempFolder folder_;
+};
+
+inline std::string Hex(ScreenId id) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%x", id);
+  return text;
+}
+
+// The hit value a question line names, or -1.
+inline int AnswerIn(const std::string& line) {
+  std::smatch m;
+  return std::regex_search(line, m, std::regex(" hit (\\d+)$")) ? std::stoi(m[1]) : -1;
+}
+
+// The toolbar's back button, once the toolbar has slid open under the mouse.
+constexpr int kBackX = 394, kBackY = 445, kToolbarTabY = 470;
+
+inline void Back(test::LivePlayer& player) {
+  player.Move(kBackX, kToolbarTabY);
+  player.Advance(800);
+  player.Click(kBackX, kBackY);
+}
+
+// The title, the Start screen (a face for slot 0, the cap onto it), then the learning garden,
+// whose introduction is cut short.
+inline void ChooseAChild(test::LivePlayer& player) {
+  player.Advance(300);
+  player.Release(320, 240);
+  ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\Start\\sp_intro"), "");
+  player.Release(600, 40);
+  player.Advance(500);
+  player.Click(kFace0X, kFace0Y);  // the free face shows a picture
+  player.Click(kCapX, kCapY);      // the cap is picked up
+  player.Click(kFace0X, kFace0Y);  // and dropped on the face
+  ASSERT_NE(player.AwaitLine("screen 0x101 0x1"), "");
+  ASSERT_NE(player.AwaitLine("speak SKOK"), "");
+  ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\LearnG\\sp_intro"), "");
+  player.Release(320, 20);
+  ASSERT_NE(player.AwaitLine("debug ther 15"), "");
+}
+
+// Leaves the album that a win opened; the garden's scene follows.
+inline void LeaveAlbum(test::LivePlayer& player, ScreenId scene) {
+  ASSERT_NE(player.AwaitLine("screen 0x801"), "");
+  player.Advance(1500);
+  player.Click(320, 240);
+  ASSERT_NE(player.AwaitLine("screen " + Hex(scene) + " 0x801"), "");
+}
+
+}  // namespace rufo
