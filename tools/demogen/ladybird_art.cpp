@@ -389,8 +389,9 @@ void AddLadybirdPainters(PainterTable& t) {
   t["ladybird_home"] = {3, LadybirdHome, "flower-x flower-y top-y (frames fly it home; r=)"};
   t["tulip"] = {2, Tulip, "x y(foot) (scale=, open=0..1)"};
   t["tulip_start"] = {2, TulipStart, "x y(foot) (13 frames: opens, then closes; scale=)"};
-  t["sparkles"] = {3, Sparkles, "x y reach (frames burst; count=)"};
-  t["caterpillar"] = {2, Caterpillar, "x(tail) y(feet) (scale=, segments=, munch=yes; frames)"};
+  t["star_burst"] = {3, Sparkles, "x y reach (frames burst; count=)"};
+  t["crawling_caterpillar"] = {2, Caterpillar,
+                               "x(tail) y(feet) (scale=, segments=, munch=yes; frames)"};
   t["bitten_leaf"] = {3, BittenLeaf, "x y r (bites=0..4 or frames; ground=)"};
 }
 
