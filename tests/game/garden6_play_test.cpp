@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/profile.h"
+#include "game/screen_ids.h"
 #include "tests/game/demo_game.h"
 #include "tests/game/live_player.h"
 #include "tests/support/temp_folder.h"
@@ -17,6 +18,12 @@ namespace rufo {
 namespace {
 
 constexpr int kBackX = 394, kBackY = 445, kToolbarTabY = 470;
+
+std::string Hex(ScreenId id) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%x", id);
+  return text;
+}
 
 struct Drop {
   int piece, x, y;  // the piece that fills the gap, and the gap's middle
@@ -162,6 +169,35 @@ TEST_F(Garden6Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
   player.Advance(1000);
   player.Key("F12");
   ASSERT_EQ(player.Finish(), 0) << player.StandardError();
+}
+
+// Walks from `from` to the next scene of the ring, clicking the edge again when a click came
+// while the scene was busy.
+void WalkOn(test::LivePlayer& player, ScreenId from, ScreenId to, bool right) {
+  const std::string arrival = "screen " + Hex(to) + " " + Hex(from);
+  for (int click = 0; click < 5; ++click) {
+    player.Click(right ? 620 : 20, 300);
+    if (player.AwaitLine(arrival, 3000) != "") return;
+  }
+  ADD_FAILURE() << "no " << arrival;
+}
+
+// From the learning garden to the right through all six gardens and back to it, then to the
+// left the other way round.
+TEST_F(Garden6Play, TheWalkingRingGoesRoundBothWays) {
+  test::LivePlayer player(folder_, Environment(folder_));
+  ASSERT_TRUE(player.Start());
+  ToGarden6(player);
+  const ScreenId ring[] = {kScreenLearnHub, kScreenGarden1, kScreenGarden2, kScreenGarden3,
+                           kScreenGarden4,  kScreenGarden5, kScreenGarden6};
+  constexpr int kScenes = 7;
+  WalkOn(player, kScreenGarden6, kScreenLearnHub, true);
+  for (int i = 0; i < kScenes; ++i)
+    WalkOn(player, ring[i], ring[(i + 1) % kScenes], true);
+  for (int i = 0; i < kScenes; ++i)
+    WalkOn(player, ring[(kScenes - i) % kScenes], ring[kScenes - 1 - i], false);
+  player.Key("F12");
+  EXPECT_EQ(player.Finish(), 0) << player.StandardError();
 }
 
 // A grid file that is missing, or holds fewer than 24 grids, ends the game with its error when

@@ -111,25 +111,41 @@ void DrawLadybird(cairo_t* cr, double x, double y, double r, int dots, double fl
   cairo_restore(cr);
 }
 
-// A ladybird from the side on its way home: shells lifted, wings a blur, no dots to be seen.
+// A ladybird from the side on its way home, facing right: its red shell lifted a little, wings
+// a blur above it, no dots to be seen.
 void DrawLadybirdSide(cairo_t* cr, double x, double y, double r, double flap) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
-  EllipsePath(cr, 0, 0.1 * r, 0.9 * r, 0.55 * r);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (int leg = 0; leg < 3; ++leg) {
+    cairo_move_to(cr, (leg - 1) * 0.45 * r, 0.25 * r);
+    cairo_line_to(cr, (leg - 1) * 0.45 * r - 0.15 * r, 0.62 * r);
+  }
+  SetColor(cr, kBlack);
+  cairo_set_line_width(cr, 0.09 * r);
+  cairo_stroke(cr);
+  EllipsePath(cr, 0, 0.2 * r, 0.85 * r, 0.3 * r);
   FillInk(cr, kBlack, 0.05 * r);
-  EllipsePath(cr, 0.85 * r, 0.05 * r, 0.32 * r, 0.28 * r);
+  EllipsePath(cr, 0.9 * r, 0.1 * r, 0.32 * r, 0.3 * r);
   FillInk(cr, kBlack, 0.05 * r);
-  EllipsePath(cr, 0.95 * r, -0.02 * r, 0.09 * r, 0.09 * r);
+  EllipsePath(cr, 1.0 * r, 0.02 * r, 0.1 * r, 0.1 * r);
   FillOnly(cr, {1, 1, 1});
   for (int wing = 0; wing < 2; ++wing) {
-    const double lift = (0.6 + 0.5 * flap) * (wing ? 1 : 0.7);
-    EllipsePath(cr, -0.1 * r - wing * 0.3 * r, -0.5 * r - lift * 0.4 * r, 0.6 * r, 0.22 * r);
+    const double lift = 0.5 + 0.4 * flap + wing * 0.2;
+    EllipsePath(cr, -0.35 * r - wing * 0.2 * r, -0.55 * r - lift * 0.35 * r, 0.6 * r, 0.2 * r);
     FillInk(cr, kWing, 0.04 * r);
   }
   cairo_save(cr);
-  cairo_rotate(cr, -0.5);
-  EllipsePath(cr, -0.25 * r, -0.25 * r, 0.75 * r, 0.32 * r);
+  cairo_rotate(cr, -0.2);
+  cairo_new_sub_path(cr);
+  cairo_save(cr);
+  cairo_scale(cr, 1, 0.8);
+  cairo_arc(cr, 0, 0.1 * r, 0.95 * r, M_PI, 2 * M_PI);
+  cairo_restore(cr);
+  cairo_close_path(cr);
   FillInk(cr, kShell, 0.06 * r);
+  EllipsePath(cr, -0.3 * r, -0.45 * r, 0.22 * r, 0.1 * r);
+  FillOnly(cr, Lighter(kShell, 0.45));
   cairo_restore(cr);
   cairo_restore(cr);
 }
@@ -195,7 +211,7 @@ void LadybirdHome(cairo_t* cr, const PaintArgs& a) {
   const Place from = ClimbPlace(kFallTopFrame, x, y, top);
   const double ease = t * t * (3 - 2 * t);
   DrawLadybirdSide(cr, from.x + (x - from.x) * ease, from.y + (y + 10 - from.y) * ease,
-                   a.NumberOr("r", 46) * 1.3 * (1 - 0.3 * t), a.frame % 2);
+                   a.NumberOr("r", 46) * (1 - 0.2 * t), a.frame % 2);
 }
 
 // The tulip on its stem, foot at (x, y): closed (0) to wide open (1).
@@ -334,15 +350,15 @@ void BittenLeaf(cairo_t* cr, const PaintArgs& a) {
   cairo_translate(cr, x, y);
   cairo_rotate(cr, -0.5);
   EllipsePath(cr, 0, 0, r, r * 0.6);
-  FillInk(cr, {0.3, 0.72, 0.22}, 2.5);
+  FillInk(cr, {0.16, 0.52, 0.14}, 2.5);
   cairo_move_to(cr, -r, 0);
   cairo_line_to(cr, r * 0.9, 0);
-  SetColor(cr, {0.2, 0.5, 0.15});
+  SetColor(cr, {0.45, 0.78, 0.3});
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
   cairo_restore(cr);
   for (int i = 0; i < bites; ++i) {
-    EllipsePath(cr, x - r * 0.75 + i * 0.16 * r, y + r * 0.25 - i * 0.14 * r, r * 0.22, r * 0.22);
+    EllipsePath(cr, x - r * 0.7 + i * 0.2 * r, y + r * 0.3 - i * 0.16 * r, r * 0.3, r * 0.3);
     FillOnly(cr, a.ColorOr("ground", {0.45, 0.75, 0.3}));
   }
 }
@@ -373,8 +389,9 @@ void AddLadybirdPainters(PainterTable& t) {
   t["ladybird_home"] = {3, LadybirdHome, "flower-x flower-y top-y (frames fly it home; r=)"};
   t["tulip"] = {2, Tulip, "x y(foot) (scale=, open=0..1)"};
   t["tulip_start"] = {2, TulipStart, "x y(foot) (13 frames: opens, then closes; scale=)"};
-  t["sparkle_burst"] = {3, Sparkles, "x y reach (frames burst; count=)"};
-  t["caterpillar"] = {2, Caterpillar, "x(tail) y(feet) (scale=, segments=, munch=yes; frames)"};
+  t["star_burst"] = {3, Sparkles, "x y reach (frames burst; count=)"};
+  t["crawling_caterpillar"] = {2, Caterpillar,
+                               "x(tail) y(feet) (scale=, segments=, munch=yes; frames)"};
   t["bitten_leaf"] = {3, BittenLeaf, "x y r (bites=0..4 or frames; ground=)"};
 }
 
