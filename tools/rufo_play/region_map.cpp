@@ -16,8 +16,11 @@ bool InAny(const std::vector<Rect>& rects, int x, int y) {
 }
 
 std::string RectText(const Rect& r) {
-  return " " + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-         std::to_string(r.right) + "," + std::to_string(r.bottom);
+  std::string text = " ";
+  for (int v : {r.left, r.top, r.right, r.bottom})
+    text.append(std::to_string(v)).push_back(',');
+  text.pop_back();
+  return text;
 }
 
 std::string CacheKey(int value, const Rect& within, const std::vector<Rect>& avoid) {
