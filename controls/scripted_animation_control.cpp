@@ -91,6 +91,14 @@ void ScriptedAnimationControl::StopSpeaking() {
   NotifyGame(this, kEventAnimationEnd, true);
 }
 
+void ScriptedAnimationControl::Halt() {
+  if (sound_) sound_->Stop();
+  Stop();
+  SetSpeaking(false);
+  soundName_.clear();
+  soundChosen_ = false;
+}
+
 void ScriptedAnimationControl::Update() {
   if (!playing_) return;
   const uint32_t elapsed = Engine().Clock().NowMs() - startTime_;

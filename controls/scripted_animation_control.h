@@ -39,6 +39,9 @@ class ScriptedAnimationControl : public AnimationControl {
   void Speak(const std::string& name, bool loop);
   // Ends a speech at once (the control stays visible) and reports code 512.
   void StopSpeaking();
+  // Ends a play at once without reporting its end: the sequence, its sound (a looping one too)
+  // and the speaking flag stop together, so that nothing keeps sounding or blocks the clicks.
+  void Halt();
   // Reads base + ".dat" as the script; false when the file cannot be opened.
   bool LoadScript(const std::string& base);
   // Chooses base + ".wav" as the sound of the next speech and loads it.

@@ -3,9 +3,19 @@
 #include "gardens/garden1/flower_colours.h"
 #include "gardens/garden1/frog_count.h"
 #include "gardens/garden1/garden1_scene.h"
+#include "gardens/garden3/flower_beds.h"
+#include "gardens/garden3/garden3_scene.h"
+#include "gardens/garden3/tool_cart.h"
 #include "gardens/garden4/garden4_scene.h"
 #include "gardens/garden4/nest_birds.h"
 #include "gardens/garden4/woodpecker_knocks.h"
+#include "gardens/garden5/bee_hives.h"
+#include "gardens/garden5/garden5_scene.h"
+#include "gardens/garden5/meadow_colours.h"
+#include "gardens/garden5/truthful_parrot.h"
+#include "gardens/garden6/garden6_scene.h"
+#include "gardens/garden6/ladybird_dots.h"
+#include "gardens/garden6/picture_grids.h"
 
 namespace rufo {
 
@@ -14,9 +24,19 @@ void RegisterGardenScreens(ScreenTable& table) {
   table.Add<Garden1Scene>(kScreenGarden1);
   table.Add<FrogCount>(kScreenGarden1Num);
   table.Add<FlowerColours>(kScreenGarden1Col);
+  table.Add<Garden3Scene>(kScreenGarden3);
+  table.Add<ToolCart>(kScreenGarden3Not);
+  table.Add<FlowerBeds>(kScreenGarden3Cat);
   table.Add<Garden4Scene>(kScreenGarden4);
   table.Add<WoodpeckerKnocks>(kScreenGarden4Num);
   table.Add<NestBirds>(kScreenGarden4Nad);
+  table.Add<Garden5Scene>(kScreenGarden5);
+  table.Add<TruthfulParrot>(kScreenGarden5Not);
+  table.Add<MeadowColours>(kScreenGarden5Col);
+  table.Add<BeeHives>(kScreenGarden5Col2);
+  table.Add<Garden6Scene>(kScreenGarden6);
+  table.Add<PictureGrids>(kScreenGarden6Log);
+  table.Add<LadybirdDots>(kScreenGarden6Num);
 }
 
 }  // namespace rufo

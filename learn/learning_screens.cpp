@@ -1,7 +1,13 @@
 #include "learn/learning_screens.h"
 
+#include "learn/colours_lesson.h"
+#include "learn/counting_lesson.h"
+#include "learn/directions_lesson.h"
 #include "learn/hub.h"
 #include "learn/lesson_soon.h"
+#include "learn/notions_lesson.h"
+#include "learn/pantry_lesson.h"
+#include "learn/shapes_lesson.h"
 
 namespace rufo {
 namespace {
@@ -11,15 +17,6 @@ struct Lesson {
   LessonSoonInfo info;
 };
 constexpr Lesson kLessons[] = {
-    {kScreenLearnColours,
-     {"Data\\LearnG\\COLORS\\screen.dat", "Bitmaps\\LearnG\\Colors\\bg_mask.png", kColoursIntroKind,
-      "Sounds\\LearnG\\COL\\sp_intro"}},
-    {kScreenLearnDirections,
-     {"Data\\LearnG\\DIR\\screen.dat", "Bitmaps\\LearnG\\Dir\\bg_mask.png", kDirectionsIntroKind,
-      "Sounds\\LearnG\\DIR\\sp_intro"}},
-    {kScreenLearnCounting,
-     {"Data\\LearnG\\NUM\\screen.dat", "Bitmaps\\LearnG\\NUM\\bg_mask.png", kCountingIntroKind,
-      "Sounds\\LearnG\\Num\\sp_intro"}},
     {kScreenLearnNotions,
      {"Data\\LearnG\\NOT\\screen.dat", "Bitmaps\\LearnG\\NOT\\bg_mask.png", kNotionsIntroKind,
       "Sounds\\LearnG\\NOT\\sp_intro"}},
@@ -32,13 +29,19 @@ constexpr Lesson kLessons[] = {
 
 }  // namespace
 
-// One line per screen; the lessons are still to come and each says so.
+// One line per screen; the lessons still to come say so.
 void RegisterLearningScreens(ScreenTable& table) {
   table.Add<HubScreen>(kScreenLearnHub);
+  table.Add<ColoursLesson>(kScreenLearnColours);
+  table.Add<DirectionsLesson>(kScreenLearnDirections);
+  table.Add<CountingLesson>(kScreenLearnCounting);
   for (const Lesson& lesson : kLessons) {
     table.Add(lesson.id,
               [&info = lesson.info] { return std::make_unique<LessonSoonScreen>(info); });
   }
+  table.Add<NotionsLesson>(kScreenLearnNotions);
+  table.Add<PantryLesson>(kScreenLearnPantry);
+  table.Add<ShapesLesson>(kScreenLearnShapes);
 }
 
 }  // namespace rufo

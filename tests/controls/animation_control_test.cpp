@@ -146,6 +146,30 @@ TEST_F(AnimationControlTest, SpeakTakesTheBaseOfANameAndPlaysItsSound) {
   EXPECT_TRUE(events_.empty());
 }
 
+TEST_F(AnimationControlTest, HaltingALoopingPlaySilencesItWithoutReportingAnEnd) {
+  auto* control = Add(4, 0);
+  test::WriteSpeech(engine_.Folder(), "data/Anim/pes", {{1, 0.2}, {2, 0.2}}, 0);
+  test::WriteSpeech(engine_.Folder(), "data/Sounds/bzum", {{0, 0.1}}, 150);
+  ASSERT_TRUE(control->LoadSound("Sounds\\bzum"));
+  control->Speak({}, true);
+  TickAfter(450);
+  ASSERT_TRUE(control->Sound()->IsPlaying()) << "the short sound starts again while it loops";
+
+  control->Halt();
+  EXPECT_FALSE(control->IsPlaying());
+  EXPECT_FALSE(control->Sound()->IsPlaying());
+  EXPECT_FALSE(IsSpeaking());
+  EXPECT_EQ(control->SoundName(), "");
+  TickAfter(500);
+  EXPECT_FALSE(control->Sound()->IsPlaying()) << "nothing restarts the loop's sound";
+  EXPECT_TRUE(events_.empty()) << "a halt is not an end the game reacts to";
+
+  // The next play takes its own sound again.
+  test::WriteSpeech(engine_.Folder(), "data/Anim/pes", {{1, 0.2}}, 100);
+  control->Speak({}, false);
+  EXPECT_EQ(control->SoundName(), "Anim\\pes.wav");
+}
+
 TEST_F(AnimationControlTest, ClicksPlayOnlyWhenAllowedAndAlwaysReport256) {
   test::WriteSpeech(engine_.Folder(), "data/Anim/pes", {{1, 0.5}}, 0);
   auto* plain = Add(1, 0);

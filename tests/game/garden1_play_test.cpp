@@ -5,15 +5,11 @@
 // picture.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <map>
-#include <regex>
 #include <string>
 
-#include "game/profile.h"
-#include "tests/game/demo_game.h"
 #include "tests/game/garden_game.h"
 #include "tests/game/live_player.h"
 #include "tests/game/play_steps.h"
@@ -76,6 +72,7 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
   // without its introduction, and ten right counts earn sticker 7.
   Enter(player, kGardenRufoX, kGardenRufoY, "speak MLUVI Sounds\\Garden1\\NUM\\sp_intro");
   Lose(player, kScreenGarden1Num, kScreenLearnCounting, number);
+  ASSERT_NE(player.AwaitLine("question 0x104 hit 0,1,2,3,4,5,6,7,8,9"), "");
   Back(player);
   ASSERT_NE(player.AwaitLine("screen 0x202 0x104"), "");
   Win(player, kScreenGarden1Num, 7, number);
@@ -84,6 +81,7 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
   // The flowers the same way: the colours lesson, then sticker 8.
   Enter(player, kGardenFlowersX, kGardenFlowersY, "speak MLUVI Sounds\\Garden1\\COL\\sp_intro");
   Lose(player, kScreenGarden1Col, kScreenLearnColours, flower);
+  ASSERT_NE(player.AwaitLine("question 0x102 hit 0,1,2,3,4,5,6,7,8,9,10"), "");
   Back(player);
   ASSERT_NE(player.AwaitLine("screen 0x203 0x102"), "");
   Win(player, kScreenGarden1Col, 8, flower);

@@ -26,11 +26,12 @@ class LivePlayTest : public ::testing::Test {
     folder_.Write("config/rufo.ini",
                   "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + folder_.Root() + "rt/\n");
   }
-  std::map<std::string, std::string> Environment() const {
+  std::map<std::string, std::string> Environment(const std::string& seed = "11",
+                                                 int runMs = 600000) const {
     return {{"RUFO_CONFIG_DIR", folder_.Root() + "config"},
             {"XDG_RUNTIME_DIR", folder_.Root()},
-            {"RUFO_SEED", "11"},
-            {"RUFO_RUN_MS", "600000"}};
+            {"RUFO_SEED", seed},
+            {"RUFO_RUN_MS", std::to_string(runMs)}};
   }
   ProfileRecord StoredProfile() const {
     const std::string user = folder_.Read("rt/rufo_usr.dat");
@@ -73,9 +74,9 @@ inline void ChooseAChild(test::LivePlayer& player) {
   ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\Start\\sp_intro"), "");
   player.Release(600, 40);
   player.Advance(500);
-  player.Click(116, 283);  // the free face shows a picture
-  player.Click(203, 297);  // the cap is picked up
-  player.Click(116, 283);  // and dropped on the face
+  player.Click(kFace0X, kFace0Y);  // the free face shows a picture
+  player.Click(kCapX, kCapY);      // the cap is picked up
+  player.Click(kFace0X, kFace0Y);  // and dropped on the face
   ASSERT_NE(player.AwaitLine("screen 0x101 0x1"), "");
   ASSERT_NE(player.AwaitLine("speak SKOK"), "");
   ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\LearnG\\sp_intro"), "");

@@ -199,17 +199,24 @@ TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
   }
   ASSERT_NE(talkingFrames, SIZE_MAX) << "no talking animation";
   for (const fs::path& file : FilesEndingIn(".dat")) {
-    if (file.filename() == "screen.dat" || file.filename() == "Cursors.dat") continue;
-    // An animation's own script, or its return script "name_b", runs on that animation; the
-    // frogs' shared waving script runs on every frog's waving animation.
+    // Screen scripts, the cursor file and the row files are not frame scripts.
+    if (file.filename() == "screen.dat" || file.filename() == "Cursors.dat" ||
+        file.filename() == "log.dat") {
+      continue;
+    }
+    // An animation's own script, or its second script "name_b" or "name_2", runs on that
+    // animation; the frogs' shared waving script runs on every frog's waving animation, the
+    // pantry lid's closing script on the lid.
     std::string base = (file.parent_path() / file.stem()).string();
     if (base.ends_with("Garden1/NUM/Ani/z_hi2")) base = base.substr(0, base.size() - 5) + "Z1_H";
+    if (base.ends_with("LearnG/LOG/Ani/pok_2")) base = base.substr(0, base.size() - 5) + "POKLICE";
     size_t limit = talkingFrames;
     if (base.find("/Ani/") != std::string::npos) {
       limit = 0;
       for (const auto& [name, count] : frames) {
         if (strcasecmp(name.c_str(), base.c_str()) == 0 ||
-            strcasecmp((name + "_b").c_str(), base.c_str()) == 0) {
+            strcasecmp((name + "_b").c_str(), base.c_str()) == 0 ||
+            strcasecmp((name + "_2").c_str(), base.c_str()) == 0) {
           limit = count;
         }
       }

@@ -171,6 +171,18 @@ void RufoJump(cairo_t* cr, const PaintArgs& a) {
            squash[f], f >= 2 && f <= 8 ? 1 : 0);
 }
 
+// A leap up and away: RUFO standing, a crouch, then he rises out of the top of the box.
+void RufoLeap(cairo_t* cr, const PaintArgs& a) {
+  const double t = a.frames > 1 ? double(a.frame) / (a.frames - 1) : 0;
+  const double rise = t < 0.2 ? 0 : (t - 0.2) / 0.8;
+  DrawRufo(cr, a.Number(0), a.Number(1), a.NumberOr("scale", 1), rise > 0 ? 3 : 0,
+           rise * rise * a.NumberOr("height", 400),
+           a.frame == 0 ? 0
+           : t < 0.2    ? 0.12
+                        : -0.06,
+           rise > 0 ? 1 : 0);
+}
+
 // Waving with a big smile.
 void RufoWave(cairo_t* cr, const PaintArgs& a) {
   const double wave = 0.75 + 0.25 * std::sin(a.frame * 2 * M_PI / std::max(1, a.frames));
@@ -483,6 +495,7 @@ void AddCharacterPainters(PainterTable& t) {
   t["rufo"] = {2, Rufo, "x y (a 140 × 200 box; scale=, mouth=0..5, wave=0..1)"};
   t["rufo_talk"] = {2, RufoTalk, "x y (frame = mouth shape)"};
   t["rufo_jump"] = {2, RufoJump, "x y (11 frames)"};
+  t["rufo_leap"] = {2, RufoLeap, "x y (frames: crouch and leap out of the top; height=)"};
   t["rufo_wave"] = {2, RufoWave, "x y"};
   t["rufo_farewell"] = {2, RufoFarewell, "x y (frame = mouth shape, waving)"};
   t["kid_face"] = {4, KidFace, "x y width height (face= or the frame)"};

@@ -1,5 +1,6 @@
 #include "tools/demogen/effects.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
@@ -213,6 +214,38 @@ std::vector<double> Knocks() {
   return wave;
 }
 
+// A bee's buzz: a soft, wavering hum that can loop.
+std::vector<double> Buzz() {
+  std::vector<double> wave(static_cast<size_t>(0.6 * kRate));
+  double phase = 0;
+  for (size_t i = 0; i < wave.size(); ++i) {
+    const double t = i / kRate;
+    phase += 2 * M_PI * (210 + 12 * std::sin(2 * M_PI * 5 * t)) / kRate;
+    const double saw = std::fmod(phase / (2 * M_PI), 1.0) * 2 - 1;
+    wave[i] = 0.45 * saw * (0.8 + 0.2 * std::sin(2 * M_PI * 10 * t));
+  }
+  return wave;
+}
+
+// Wings flapping away: a few quick soft flutters.
+std::vector<double> Flutter() {
+  std::vector<double> wave(static_cast<size_t>(0.45 * kRate));
+  uint32_t noise = 12345;
+  for (size_t i = 0; i < wave.size(); ++i) {
+    const double t = i / kRate;
+    noise = noise * 1664525u + 1013904223u;
+    const double white = (noise >> 8) / double(1 << 24) * 2 - 1;
+    const double flap = std::pow(std::max(0.0, std::sin(2 * M_PI * 14 * t)), 3);
+    wave[i] = white * flap * (1 - t / 0.45) * 0.5;
+  }
+  return wave;
+}
+
+// A moment of silence, for a movement that makes no sound.
+std::vector<double> Hush() {
+  return std::vector<double>(static_cast<size_t>(0.1 * kRate), 0.0);
+}
+
 }  // namespace
 
 assetkit::PcmSound MakeEffect(const std::string& name) {
@@ -228,7 +261,14 @@ assetkit::PcmSound MakeEffect(const std::string& name) {
   if (name == "grow") return FromWave(Grow());
   if (name == "knock") return FromWave(Knock());
   if (name == "knocks") return FromWave(Knocks());
-  throw std::invalid_argument("unknown sound effect \"" + name + "\"");
+  if (name == "buzz") return FromWave(Buzz());
+}
+return wave;
+}
+
+if (name == "flutter") return FromWave(Flutter());
+if (name == "hush") return FromWave(Hush());
+throw std::invalid_argument("unknown sound effect \"" + name + "\"");
 }
 
 }  // namespace rufo::demogen

@@ -57,6 +57,7 @@ void Generator::Run(const Statement& s) {
   if (k == "cursor") return CursorPicture(s);
   if (k == "frames") return FrameScript(s);
   if (k == "sound") return Effect(s);
+  if (k == "text") return TextFile(s);
   if (k == "speech") {
     const std::string voice = s.Word(0);
     if (voice != "rufo" && voice != "narrator") {
@@ -205,8 +206,14 @@ void Generator::HitMap(const Statement& s) {
       cairo_rectangle(cr, region.Real(1), region.Real(2), region.Real(3), region.Real(4));
     } else if (region.keyword == "ellipse") {
       EllipsePath(cr, region.Real(1), region.Real(2), region.Real(3), region.Real(4));
+    } else if (region.keyword == "polygon") {
+      const size_t corners = (region.Words().size() - 1) / 2;
+      if (corners < 3) throw DescriptionError(region.where, "a polygon needs three corners");
+      for (size_t i = 0; i < corners; ++i)
+        cairo_line_to(cr, region.Real(1 + 2 * i), region.Real(2 + 2 * i));
+      cairo_close_path(cr);
     } else {
-      throw DescriptionError(region.where, "a hit region is rect or ellipse");
+      throw DescriptionError(region.where, "a hit region is rect, ellipse or polygon");
     }
     cairo_set_source_rgb(cr, value / 255.0, value / 255.0, value / 255.0);
     cairo_fill(cr);
@@ -269,6 +276,16 @@ void Generator::FrameScript(const Statement& s) {
   }
   if (steps.empty()) throw DescriptionError(s.where, "a frame script needs steps");
   WriteBytes(FilePath(s.Word(0), ".dat"), assetkit::FrameScriptText(steps));
+}
+
+void Generator::TextFile(const Statement& s) {
+  // text PATH, then one `line "TEXT"` per line of the file
+  std::string text;
+  for (const Statement& line : s.children) {
+    if (line.keyword != "line") throw DescriptionError(line.where, "a text file holds only lines");
+    text += line.Quoted() + "\r\n";
+  }
+  WriteBytes(FilePath(s.Word(0), ""), text);
 }
 
 void Generator::Effect(const Statement& s) {

@@ -44,6 +44,7 @@ class Generator {
   void Entry(assetkit::ScreenScriptWriter& script, const Statement& s);
   void FrameScript(const Statement& s);
   void Effect(const Statement& s);
+  void TextFile(const Statement& s);
   void DrawAll(cairo_t* cr, const std::vector<Statement>& lines, int frame, int frames,
                int depth) const;
   void WriteBytes(const std::filesystem::path& path, const std::string& bytes) const;

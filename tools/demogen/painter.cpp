@@ -39,7 +39,15 @@ const PainterTable& Painters() {
     AddControlPainters(t);
     AddPondPainters(t);
     AddLearnPainters(t);
+    AddGarden3Painters(t);
     AddGarden4Painters(t);
+    AddGarden5Painters(t);
+    AddLadybirdPainters(t);
+    AddGridPainters(t);
+    AddLessonsPainters(t);
+    AddForestPainters(t);
+    AddPantryPainters(t);
+    AddShapePainters(t);
     return t;
   }();
   return table;

@@ -45,6 +45,14 @@ void AddStickerPainters(PainterTable& table);
 void AddControlPainters(PainterTable& table);
 void AddPondPainters(PainterTable& table);
 void AddLearnPainters(PainterTable& table);
+void AddGarden3Painters(PainterTable& table);
 void AddGarden4Painters(PainterTable& table);
+void AddGarden5Painters(PainterTable& table);
+void AddLadybirdPainters(PainterTable& table);
+void AddGridPainters(PainterTable& table);
+void AddLessonsPainters(PainterTable& table);
+void AddForestPainters(PainterTable& table);
+void AddPantryPainters(PainterTable& table);
+void AddShapePainters(PainterTable& table);
 
 }  // namespace rufo::demogen

@@ -77,6 +77,10 @@ class Player {
   bool AnswerUntilLeft(const GameRow& game, bool right);
   bool LeaveAlbum();
   bool PlayLesson(const GameRow& game);
+  // Plays a lesson's rounds: each time it opens for a choice (its question line), one of the
+  // regions it offers is clicked, and the round ends when it opens again. False when it never
+  // opened.
+  bool PlayLessonRounds(const ScreenView& view);
   // The gardens and games the data tree has, noting those it lacks.
   std::vector<const GameRow*> GamesMade();
 
@@ -99,6 +103,7 @@ class Player {
   int actedOn_ = -1;  // the screen the hand last acted on
   std::vector<TraceEvent> speeches_;
   std::optional<ExpectedAnswer> question_;  // the open question, if any
+  std::string shownMask_;  // the hit map the screen's diagnostic line names, if any
   uint32_t questionAt_ = 0;
   uint32_t answeredAt_ = 0;
   std::optional<bool> expectGood_;  // the verdict the last answer given should get

@@ -46,6 +46,7 @@ void Player::Digest(const TraceEvent& event) {
       screen_ = event.screen;
       previous_ = event.previous;
       question_.reset();
+      shownMask_.clear();
       report_.AddScreen(event.screen);
       break;
     case Kind::kSpeak:
@@ -71,6 +72,13 @@ void Player::Digest(const TraceEvent& event) {
     case Kind::kSticker:
       stickers_.push_back(event.number);
       report_.stickers.push_back(event.number);
+      break;
+    case Kind::kDebug:
+      if (const Place* place = FindPlace(screen_)) {
+        for (const char* mask : place->masks) {
+          if (event.text == mask) shownMask_ = mask;
+        }
+      }
       break;
     case Kind::kFatal:
       Problem("the game stopped with fatal error " + std::to_string(event.number) + ": " +
@@ -157,7 +165,9 @@ ScreenView Player::View(int id) {
   const std::optional<Size> toolbar = data_.PictureSize(kToolbarPicture);
   avoid.push_back({kToolbarX, kToolbarRetractedY - 4, kToolbarX + (toolbar ? toolbar->width : 0),
                    RegionMap::kHeight});
-  return ScreenView(data_, place ? *place : unknown, std::move(avoid));
+  ScreenView view(data_, place ? *place : unknown, std::move(avoid));
+  if (id == screen_ && !shownMask_.empty()) view.PreferMask(shownMask_);
+  return view;
 }
 
 Point Player::FreePoint(const ScreenView& view) {

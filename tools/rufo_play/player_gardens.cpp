@@ -16,6 +16,8 @@ constexpr int kMaxTries = 40;
 constexpr uint32_t kQuestionLimit = 90000;
 constexpr uint32_t kQuiet = 2000;
 constexpr int kLessonRounds = 2;
+// How long a lesson may take to open for its first choice, its introduction included.
+constexpr uint32_t kLessonFirstQuestion = 40000;
 
 int RingIndex(int sceneId) {
   const auto ring = Ring();
@@ -161,6 +163,36 @@ bool Player::LeaveAlbum() {
   return true;
 }
 
+bool Player::PlayLessonRounds(const ScreenView& view) {
+  uint32_t seen = 0;
+  for (int round = 0; round <= kLessonRounds; ++round) {
+    const bool asked = WaitFor([&] { return question_ && questionAt_ != seen; },
+                               round == 0 ? kLessonFirstQuestion : kQuestionLimit);
+    if (!asked) {
+      if (round == 0) return false;
+      Problem(Describe(screen_) + " did not open again after round " + std::to_string(round));
+      return true;
+    }
+    // The round before has come round to a new choice.
+    if (round == kLessonRounds) return true;
+    seen = questionAt_;
+    // A lesson takes any of the regions it names: a child picks one.
+    ExpectedAnswer choice = *question_;
+    if (choice.form == ExpectedAnswer::Form::kHit && choice.values.size() > 1) {
+      std::uniform_int_distribution<size_t> pick(0, choice.values.size() - 1);
+      choice.values = {choice.values[pick(random_)]};
+    }
+    std::string problem;
+    const std::optional<Gesture> gesture = PlanAnswer(choice, true, view, &problem);
+    if (!gesture) {
+      Problem(problem + " (in " + Describe(screen_) + ", to choose " + question_->Text() + ")");
+      return true;
+    }
+    Perform(*gesture);
+  }
+  return true;
+}
+
 bool Player::PlayLesson(const GameRow& game) {
   const int lesson = screen_;
   report_.AddLesson(lesson);
@@ -171,7 +203,8 @@ bool Player::PlayLesson(const GameRow& game) {
         report_.missing.end()) {
       report_.missing.push_back(missing);
     }
-  } else {
+  } else if (!PlayLessonRounds(view)) {
+    // A lesson that asks nothing: its controls are clicked instead.
     std::vector<std::string> targets = view.ClickableControls();
     for (int round = 0; round < kLessonRounds && !targets.empty(); ++round) {
       std::uniform_int_distribution<size_t> pick(0, targets.size() - 1);

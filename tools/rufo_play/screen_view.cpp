@@ -17,6 +17,11 @@ ScreenView::ScreenView(DataTree& data, const Place& place, std::vector<Rect> avo
   }
 }
 
+void ScreenView::PreferMask(const std::string& name) {
+  std::stable_partition(masks_.begin(), masks_.end(),
+                        [&](const auto& mask) { return mask.first == name; });
+}
+
 std::optional<Point> ScreenView::Region(int value, std::string* problem) const {
   for (const auto& [name, mask] : masks_) {
     if (std::optional<Point> point = mask->ClickPoint(value, avoid_)) return point;

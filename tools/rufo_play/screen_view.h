@@ -28,6 +28,9 @@ class ScreenView {
   std::optional<Point> Control(const std::string& name, std::string* problem) const;
   // Where to click a region, from the first of the screen's hit maps that has it.
   std::optional<Point> Region(int value, std::string* problem) const;
+  // The screen now uses the hit map of that name (a screen that switches between hit maps says
+  // which in its diagnostic line): regions are looked up in it first.
+  void PreferMask(const std::string& name);
   // A place within `within` where a click reaches no region.
   std::optional<Point> Free(const Rect& within) const;
   // Every region value of the screen's hit maps.

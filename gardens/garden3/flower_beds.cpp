@@ -1,0 +1,235 @@
+#include "gardens/garden3/flower_beds.h"
+
+#include <algorithm>
+
+#include "controls/bitmap_control.h"
+#include "controls/control_list.h"
+#include "controls/scripted_animation_control.h"
+#include "controls/toolbar_control.h"
+#include "engine/graphics.h"
+#include "engine/interface.h"
+#include "engine/messages.h"
+#include "engine/trace.h"
+#include "game/common_controls.h"
+#include "game/game_random.h"
+#include "game/game_state.h"
+
+namespace rufo {
+namespace {
+
+constexpr int kQuestionSpeech = 7;
+constexpr int kRepeatSpeech = 13;
+constexpr int kComingBackSpeech = 14;
+constexpr const char* kMonkey = "MOVE";
+constexpr const char* kMonkeyBack = "Bitmaps\\Garden3\\CAT\\Ani\\move_b";
+
+// Where a planted flower "K_colour_shape" stands, by bed and shape.
+struct Spot {
+  int x, y;
+};
+constexpr Spot kPlanting[FlowerBeds::kBeds][FlowerBeds::kShapes] = {
+    {{199, 102}, {196, 101}, {201, 96}, {197, 108}},
+    {{330, 85}, {327, 84}, {332, 79}, {328, 91}},
+    {{457, 61}, {454, 60}, {459, 55}, {455, 67}},
+};
+
+std::string BedName(int bed) {
+  return "TVA" + std::to_string(bed + 1);
+}
+std::string CarriedName(int colour) {
+  return "C" + std::to_string(colour);
+}
+std::string FlowerName(int colour, int shape) {
+  return "K_" + std::to_string(colour) + "_" + std::to_string(shape);
+}
+
+// `count` different numbers below `below`, in the order drawn.
+template <size_t N>
+void DrawDistinct(std::array<int, N>& out, int below) {
+  for (size_t i = 0; i < N; ++i) {
+    do {
+      out[i] = Random().Below(below);
+    } while (std::find(out.begin(), out.begin() + i, out[i]) != out.begin() + i);
+  }
+}
+
+}  // namespace
+
+void FlowerBeds::Prepare() {
+  // The monkey sits in its tree from the start; its moves play on the same control.
+  if (ScriptedAnimationControl* monkey = ScriptedAnimation(kMonkey)) {
+    monkey->SetFrame(0);
+    monkey->ClearFlags(kCfHidden);
+  }
+}
+
+void FlowerBeds::Resume() {
+  // Back from the album or a lesson the monkey comes down and a new question follows, even if
+  // the game was left while the monkey was on its way.
+  WithMonkey(kComingBackSpeech);
+}
+
+void FlowerBeds::WithMonkey(int kind) {
+  const GameSpeechKinds& kinds = Info().speeches;
+  if (kind == kinds.win || kind == kinds.loss) {
+    if (ToolbarControl* toolbar = Toolbar()) toolbar->SetFlags(kCfDisabled);
+  }
+  SetSpeech(kind, true);
+  monkeyKind_ = kind;
+  monkeyReturning_ = false;
+  ScriptedAnimationControl* monkey = ScriptedAnimation(kMonkey);
+  if (monkey) {
+    monkey->SetFrame(0);
+    monkey->Speak("", false);
+  }
+  if (!monkey || !monkey->IsPlaying()) MonkeyDown(kind);
+}
+
+void FlowerBeds::MonkeyDown(int kind) {
+  // A move that a skipped introduction has overtaken leads nowhere.
+  if (kind != monkeyKind_) return;
+  monkeyKind_ = -1;
+  if (kind == kRepeatSpeech) {
+    Say(kQuestionSpeech, question_);
+  } else if (kind == kComingBackSpeech) {
+    NewQuestion();
+  } else {
+    Speak(kind);
+  }
+}
+
+void FlowerBeds::OnSpeechEnded(int kind) {
+  const GameSpeechKinds& kinds = Info().speeches;
+  if (kind == kinds.intro || kind == kinds.praise) {
+    SetSpeech(kind, false);
+    NewQuestion();
+    return;
+  }
+  // The win and the loss keep the back button blocked until the screen changes.
+  SetSpeech(kind, kind == kinds.win || kind == kinds.loss);
+  monkeyReturning_ = true;
+  ScriptedAnimationControl* monkey = ScriptedAnimation(kMonkey);
+  if (monkey) monkey->Speak(kMonkeyBack, false);
+  if (!monkey || !monkey->IsPlaying()) MonkeyUp(kind);
+}
+
+void FlowerBeds::MonkeyUp(int kind) {
+  monkeyReturning_ = false;
+  const GameSpeechKinds& kinds = Info().speeches;
+  if (kind == kQuestionSpeech || kind == kinds.correction) {
+    Ask();
+  } else if (kind == kinds.win) {
+    AwardSticker();
+  } else if (kind == kinds.loss) {
+    GoToLesson();
+  } else if (kind == kComingBackSpeech) {
+    NewQuestion();
+  }
+}
+
+void FlowerBeds::NewQuestion() {
+  if (Control* flower = ScriptedControl(planted_.c_str())) flower->SetFlags(kCfHidden);
+  planted_.clear();
+  DrawDistinct(bedShapes_, kShapes);
+  DrawDistinct(colours_, kColours);
+  DrawDistinct(order_, kBeds);
+  for (int bed = 0; bed < kBeds; ++bed) {
+    if (auto* shown = dynamic_cast<BitmapControl*>(ScriptedControl(BedName(bed).c_str()))) {
+      shown->SetCurrentFrame(bedShapes_[bed]);
+      shown->ClearFlags(kCfHidden);
+    }
+  }
+  if (Control* bubble = ScriptedControl("BUBLE")) bubble->ClearFlags(kCfHidden);
+  askedColour_ = colours_[order_[0]];
+  askedShape_ = bedShapes_[order_[0]];
+  question_ = "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_" + std::to_string(askedColour_) + "\\" +
+              std::to_string(askedShape_);
+  AllowAnswer(false);
+  Say(kQuestionSpeech, question_);
+  // Without a speaker nothing ends the question: it is open at once.
+  if (!CurrentSpeaker().Control()) Ask();
+}
+
+void FlowerBeds::Ask() {
+  Asked(trace::CarryToControl(askedColour_, BedName(AskedBed())));
+}
+
+void FlowerBeds::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
+  if (EventFrom(control, event, kMonkey, kEventAnimationEnd)) {
+    monkeyReturning_ ? MonkeyUp(Kind()) : MonkeyDown(Kind());
+    return;
+  }
+  for (int bed = 0; bed < kBeds; ++bed) {
+    if (EventFrom(control, event, BedName(bed).c_str(), kEventReleasedOver)) Plant(bed);
+  }
+}
+
+void FlowerBeds::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
+  const int x = Engine().MouseX(), y = Engine().MouseY();
+  if (message == kMsgMouseMoved && Carrying()) {
+    if (Control* carried = ScriptedControl(CarriedName(carried_).c_str())) {
+      int w = 0, h = 0;
+      carried->GetSize(&w, &h);
+      carried->SetPosition(x - w / 2, y - h / 2);
+    }
+    return;
+  }
+  if (message != kMsgLeftUp) return;
+  // The beds have seen this release already: a flower carried there has been planted.
+  if (Carrying()) {
+    Drop();
+    return;
+  }
+  if (!TakesAnswer(*unconsumed)) return;
+  const int hit = HitMapValue(x, y);
+  if (hit < kColours) {
+    Carry(hit);
+  } else if (hit == kRepeatRegion) {
+    WithMonkey(kRepeatSpeech);
+  }
+}
+
+void FlowerBeds::Carry(int colour) {
+  carried_ = colour;
+  Control* carried = ScriptedControl(CarriedName(colour).c_str());
+  if (!carried) return;
+  int w = 0, h = 0;
+  carried->GetSize(&w, &h);
+  carried->SetPosition(Engine().MouseX() - w / 2, Engine().MouseY() - h / 2);
+  carried->ClearFlags(kCfHidden);
+  MoveControl(carried->GetId(), ControlList::kCapacity);
+  RaiseToolbar();
+}
+
+void FlowerBeds::Drop() {
+  if (Control* carried = ScriptedControl(CarriedName(carried_).c_str())) {
+    carried->SetFlags(kCfHidden);
+  }
+  carried_ = -1;
+}
+
+void FlowerBeds::Plant(int bed) {
+  if (!Carrying()) return;
+  const int shape = bedShapes_[bed];
+  const bool good = carried_ == askedColour_ && shape == askedShape_;
+  if (good) {
+    planted_ = FlowerName(carried_, shape);
+    if (ScriptedAnimationControl* flower = ScriptedAnimation(planted_.c_str())) {
+      flower->SetPosition(kPlanting[bed][shape].x, kPlanting[bed][shape].y);
+      flower->SetFrame(0);
+      flower->Speak("", false);
+    }
+  }
+  Judged(good);
+}
+
+void FlowerBeds::Judged(bool good) {
+  const GameSpeechKinds& kinds = Info().speeches;
+  const Verdict verdict = Count(good);
+  WithMonkey(verdict == Verdict::kWin          ? kinds.win
+             : verdict == Verdict::kPraise     ? kinds.praise
+             : verdict == Verdict::kCorrection ? kinds.correction
+                                               : kinds.loss);
+}
+
+}  // namespace rufo

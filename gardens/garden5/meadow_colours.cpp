@@ -1,0 +1,147 @@
+#include "gardens/garden5/meadow_colours.h"
+
+#include <string>
+
+#include "controls/scripted_animation_control.h"
+#include "engine/graphics.h"
+#include "engine/interface.h"
+#include "engine/messages.h"
+#include "engine/trace.h"
+#include "game/game_random.h"
+#include "game/game_state.h"
+
+namespace rufo {
+namespace {
+
+// Colours: red, grey, orange, brown, blue, green, white, black, violet, pink, yellow.
+constexpr int kColourAt[MeadowColours::kLayouts][MeadowColours::kColours] = {
+    {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
+    {2, 9, 1, 3, 0, 7, 10, 8, 5, 6, 4},
+    {7, 9, 0, 4, 5, 8, 10, 1, 6, 2, 3},
+};
+constexpr int kQuestionSpeech = 12;
+constexpr int kRepeatRegion = 99;
+constexpr const char* kGrow = "Bitmaps\\Garden5\\COL\\Ani\\k_1";
+
+std::string Numbered(const char* pattern, int number) {
+  return Speaker::Numbered(pattern, number).Name();
+}
+
+}  // namespace
+
+int MeadowColours::ColourAt(int layout, int place) {
+  return kColourAt[layout][place];
+}
+
+std::vector<int32_t> MeadowColours::PlacesOf(int layout, int colour) {
+  std::vector<int32_t> places;
+  for (int place = 0; place < kColours; ++place) {
+    if (kColourAt[layout][place] == colour) places.push_back(place);
+  }
+  return places;
+}
+
+void MeadowColours::NewLayout() {
+  const int previous = layout_;
+  do {
+    layout_ = Random().Below(kLayouts);
+  } while (layout_ == previous);
+  // Each layout has its own caterpillar: only this one sits on the leaf.
+  for (int number = 1; number <= kLayouts; ++number) {
+    if (Control* creature = ScriptedControl(Numbered("AM_%d", number).c_str())) {
+      if (number == layout_ + 1) {
+        creature->ClearFlags(kCfHidden);
+      } else {
+        creature->SetFlags(kCfHidden);
+      }
+    }
+  }
+  ScriptedAnimationControl* flowers = ScriptedAnimation(Numbered("K_%d", layout_ + 1).c_str());
+  if (flowers) {
+    flowers->SetFrame(0);
+    flowers->Speak(kGrow, false);
+  }
+  // Flowers that cannot grow count as grown, so that the game goes on.
+  if (!flowers || !flowers->IsPlaying()) FlowersDone();
+}
+
+void MeadowColours::FlowersDone() {
+  if (!leaving_) {
+    NewColour();
+    AskColour();
+    return;
+  }
+  if (Control* flowers = ScriptedControl(Numbered("K_%d", layout_ + 1).c_str())) {
+    flowers->SetFlags(kCfHidden);
+  }
+  leaving_ = false;
+  NewLayout();
+}
+
+void MeadowColours::NewColour() {
+  const int previous = colour_;
+  do {
+    colour_ = Random().Below(kColours);
+  } while (colour_ == previous);
+  Engine().SetDebugText("colour = " + std::to_string(colour_));
+}
+
+void MeadowColours::AskColour() {
+  const Speaker creature = Creature();
+  if (creature.Control()) {
+    Say(kQuestionSpeech, "Sounds\\Garden5\\Col\\COL_NAME\\" + std::to_string(colour_), creature);
+  } else {
+    AskAgain();
+  }
+}
+
+void MeadowColours::AskAgain() {
+  Asked(trace::HitAnswer(PlacesOf(layout_, colour_)));
+}
+
+void MeadowColours::AfterOtherSpeech(int kind) {
+  if (kind == kQuestionSpeech) AskAgain();
+}
+
+void MeadowColours::AfterPraise() {
+  leaving_ = true;
+  const int number = layout_ + 1;
+  ScriptedAnimationControl* flowers = ScriptedAnimation(Numbered("K_%d", number).c_str());
+  if (flowers) flowers->Speak(Numbered("Bitmaps\\Garden5\\COL\\Ani\\k_%db", number), false);
+  if (!flowers || !flowers->IsPlaying()) FlowersDone();
+}
+
+void MeadowColours::Answer(int place) {
+  const Verdict verdict = Count(ColourAt(layout_, place) == colour_);
+  if (verdict != Verdict::kCorrection) {
+    SpeakVerdict(verdict, Creature());
+    return;
+  }
+  // The creature sighs first; the correction follows the sigh.
+  AllowAnswer(false);
+  ScriptedAnimationControl* sigh = ScriptedAnimation(Numbered("ACH_%d", layout_ + 1).c_str());
+  if (sigh) sigh->Speak("", false);
+  if (!sigh || !sigh->IsPlaying()) SpeakVerdict(verdict, Creature());
+}
+
+void MeadowColours::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
+  if (layout_ < 0 || event != kEventAnimationEnd) return;
+  const int number = layout_ + 1;
+  if (EventFrom(control, event, Numbered("K_%d", number).c_str(), kEventAnimationEnd)) {
+    FlowersDone();
+  } else if (EventFrom(control, event, Numbered("ACH_%d", number).c_str(), kEventAnimationEnd)) {
+    SpeakVerdict(Verdict::kCorrection, Creature());
+  }
+}
+
+void MeadowColours::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
+  if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+  const int place = HitMapValue(Engine().MouseX(), Engine().MouseY());
+  if (place == kRepeatRegion) {
+    AskColour();
+  } else if (place < kColours) {
+    Answer(place);
+  }
+}
+
+}  // namespace rufo

@@ -1,0 +1,170 @@
+#include "gardens/garden6/picture_grids.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "controls/bitmap_control.h"
+#include "controls/scripted_animation_control.h"
+#include "engine/graphics.h"
+#include "engine/interface.h"
+#include "engine/messages.h"
+#include "engine/trace.h"
+#include "game/game_random.h"
+#include "game/game_state.h"
+
+namespace rufo {
+namespace {
+
+constexpr const char* kLidCloses = "Bitmaps\\Garden6\\Log\\ani\\open_b";
+constexpr int kMarks = 5;
+// A release this far from where the piece was picked up puts it down, so that a child may drag
+// with the button held as well as click, carry and click.
+constexpr int kDragDistance = 12;
+
+std::string CellName(int row, int column) {
+  return "KI" + std::to_string(row) + std::to_string(column);
+}
+std::string PieceName(int piece) {
+  return "I" + std::to_string(piece);
+}
+
+// Plays the lid's own opening, or another script on it; false when it does not play.
+bool MoveLid(const char* script) {
+  ScriptedAnimationControl* lid = ScriptedAnimation("OPEN");
+  if (!lid) return false;
+  lid->Speak(script, false);
+  return lid->IsPlaying();
+}
+
+}  // namespace
+
+void PictureGrids::LoadScene() {
+  std::optional<std::vector<PictureGrid>> grids = ReadPictureGrids();
+  if (!grids) Engine().Fatal("Chyba pri nacitani skriptu Log.dat!", -1);
+  grids_ = std::move(*grids);
+  MiniGame::LoadScene();
+}
+
+void PictureGrids::Prepare() {
+  const int previous = current_;
+  do {
+    current_ = Random().Below(kFirstGrids);
+  } while (current_ == previous);
+  if (Control* lid = ScriptedControl("OPEN")) lid->ClearFlags(kCfHidden);
+  ShowGrid();
+}
+
+void PictureGrids::ShowGrid() {
+  const PictureGrid& grid = Grid();
+  for (int row = 0; row < kGridSize; ++row) {
+    for (int column = 0; column < kGridSize; ++column) {
+      auto* cell = dynamic_cast<BitmapControl*>(ScriptedControl(CellName(row, column).c_str()));
+      if (!cell) continue;
+      cell->SetFlags(kCfHidden);
+      const int picture = grid.pictures[row][column];
+      if (row == grid.gapRow && column == grid.gapColumn) {
+        int w = 0, h = 0;
+        cell->GetSize(&w, &h);
+        gap_ = {cell->Position().x, cell->Position().y, cell->Position().x + w,
+                cell->Position().y + h};
+      } else {
+        cell->SetCurrentFrame(picture);
+        cell->ClearFlags(kCfHidden);
+      }
+    }
+  }
+}
+
+void PictureGrids::OpenLid() {
+  if (!MoveLid("")) LidMoved();
+}
+
+// The lid has opened over a grid (the question is open) or closed over an answer (judged now).
+void PictureGrids::LidMoved() {
+  if (!answered_) {
+    Asked(trace::DragToRect(Grid().answer, gap_));
+    return;
+  }
+  SpeakVerdict(verdict_);
+}
+
+void PictureGrids::AfterPraise() {
+  answered_ = false;
+  const int previous = current_;
+  do {
+    current_ = Random().Below(kGridsUsed);
+  } while (current_ == previous);
+  ShowGrid();
+  OpenLid();
+}
+
+void PictureGrids::AfterCorrection() {
+  answered_ = false;
+  ShowGrid();
+  OpenLid();
+}
+
+void PictureGrids::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
+  if (EventFrom(control, event, "OPEN", kEventAnimationEnd)) LidMoved();
+}
+
+void PictureGrids::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
+  const int x = Engine().MouseX(), y = Engine().MouseY();
+  if (!dragging_) {
+    if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+    const int piece = HitMapValue(x, y);
+    if (piece < kGridPieces) PickUp(piece);
+    return;
+  }
+  if (message == kMsgMouseMoved) {
+    CarryTo(x, y);
+  } else if (message == kMsgLeftDown) {
+    PutDown(x, y);
+  } else if (message == kMsgLeftUp &&
+             std::abs(x - pickedAt_.x) + std::abs(y - pickedAt_.y) >= kDragDistance) {
+    PutDown(x, y);
+  }
+}
+
+void PictureGrids::PickUp(int piece) {
+  dragging_ = true;
+  piece_ = piece;
+  pickedAt_ = {Engine().MouseX(), Engine().MouseY()};
+  if (Control* carried = ScriptedControl(PieceName(piece).c_str())) carried->ClearFlags(kCfHidden);
+  CarryTo(pickedAt_.x, pickedAt_.y);
+}
+
+void PictureGrids::CarryTo(int x, int y) {
+  Control* carried = ScriptedControl(PieceName(piece_).c_str());
+  if (!carried) return;
+  int w = 0, h = 0;
+  carried->GetSize(&w, &h);
+  carried->SetPosition(x - w / 2, y - h / 2);
+}
+
+// Outside the gap the piece is only let go; inside, the lid closes over the answer.
+void PictureGrids::PutDown(int x, int y) {
+  dragging_ = false;
+  if (Control* carried = ScriptedControl(PieceName(piece_).c_str())) carried->SetFlags(kCfHidden);
+  if (x < gap_.left || x > gap_.right || y < gap_.top || y > gap_.bottom) return;
+  const PictureGrid& grid = Grid();
+  const bool good = piece_ == grid.answer;
+  if (good) {
+    const std::string gap = CellName(grid.gapRow, grid.gapColumn);
+    if (auto* cell = dynamic_cast<BitmapControl*>(ScriptedControl(gap.c_str()))) {
+      cell->SetCurrentFrame(grid.answer);
+      cell->ClearFlags(kCfHidden);
+    }
+  }
+  verdict_ = Count(good);
+  AllowAnswer(false);
+  answered_ = true;
+  for (int mark = 0; mark < kMarks; ++mark) {
+    if (Control* control = ScriptedControl(("KI" + std::to_string(mark)).c_str())) {
+      control->SetFlags(kCfHidden);
+    }
+  }
+  if (!MoveLid(kLidCloses)) LidMoved();
+}
+
+}  // namespace rufo

@@ -1,0 +1,259 @@
+#include "learn/pantry_lesson.h"
+
+#include "controls/bitmap_control.h"
+#include "controls/control_list.h"
+#include "controls/scripted_animation_control.h"
+#include "engine/graphics.h"
+#include "engine/interface.h"
+#include "engine/messages.h"
+#include "engine/trace.h"
+#include "game/game_random.h"
+#include "game/game_state.h"
+#include "game/learning.h"
+#include "learn/lesson_kit.h"
+
+namespace rufo {
+namespace {
+
+constexpr const char* kRowFile = "Data\\LearnG\\Log\\log.dat";
+constexpr const char* kRowFileError = "Chyba pri nacitani skriptu Log.dat!";
+constexpr int kAnnounceKind = 60;
+constexpr int kGap = -1;
+constexpr const char* kFigures[] = {"CERT", "ZABA", "PRASE", "MROZ"};
+constexpr int kFirstStartRows = 19;
+constexpr int kLaterStartRows = 12;
+
+std::string SlotName(int shelf, int slot) {
+  return "I" + std::to_string(shelf) + std::to_string(slot);
+}
+
+BitmapControl* Bitmap(const std::string& name) {
+  return dynamic_cast<BitmapControl*>(ScriptedControl(name.c_str()));
+}
+
+// A row a shelf can show: five places of which at least one is the gap, and a thing to fill it.
+bool UsableRow(const RowFileLine& row) {
+  bool gap = false;
+  for (int slot = 0; slot < PantryLesson::kSlots; ++slot) {
+    const int item = row.fields[slot];
+    if (item == kGap) gap = true;
+    if (item < kGap || item >= PantryLesson::kItems) return false;
+  }
+  const int answer = row.fields[PantryLesson::kSlots];
+  return gap && answer >= 0 && answer < PantryLesson::kItems;
+}
+
+// The rows up to the first that no shelf could show. Start rows are drawn up to a fixed limit,
+// so a file with fewer usable rows than that would leave a shelf without a gap or read past the
+// table: it is refused as a whole.
+std::vector<RowFileLine> ReadShelfRows() {
+  std::optional<std::vector<RowFileLine>> lines = ReadRowFile(kRowFile, PantryLesson::kMaxRows);
+  std::vector<RowFileLine> rows;
+  if (lines) {
+    for (const RowFileLine& line : *lines) {
+      if (!UsableRow(line)) break;
+      rows.push_back(line);
+    }
+  }
+  if (rows.size() < PantryLesson::kRowsNeeded) Engine().Fatal(kRowFileError, -1);
+  return rows;
+}
+
+}  // namespace
+
+int PantryLesson::Answer(int s) const {
+  return rows_[start_ + s].fields[kSlots];
+}
+
+void PantryLesson::Build() {
+  rows_ = ReadShelfRows();
+  LoadScene("Data\\LearnG\\LOG\\screen.dat", "Bitmaps\\LearnG\\LOG\\bg_mask.png");
+  PlayAnimation("START");
+  do {
+    start_ = Random().Below(kFirstStartRows);
+  } while (start_ == 0);
+  SetUpShelves();
+}
+
+void PantryLesson::SetUpShelves() {
+  for (int s = 0; s < kShelves; ++s) {
+    gaps_[s].clear();
+    for (int k = 0; k < kSlots; ++k) {
+      const std::string name = SlotName(s, k);
+      BitmapControl* slot = Bitmap(name);
+      const int item = rows_[start_ + s].fields[k];
+      if (item == kGap) {
+        gaps_[s] = name;
+        if (slot) slot->SetFlags(kCfHidden);
+      } else if (slot) {
+        slot->SetCurrentFrame(item);
+        slot->ClearFlags(kCfHidden);
+      }
+    }
+  }
+}
+
+void PantryLesson::NextStartRow() {
+  if (start_ < kLaterStartRows) {
+    int next;
+    do {
+      next = Random().Below(kLaterStartRows);
+    } while (next == start_);
+    start_ = next;
+  } else {
+    start_ = 0;
+  }
+  SetUpShelves();
+}
+
+void PantryLesson::Announce(int shelf) {
+  shelf_ = shelf;
+  const std::string name = "Sounds\\LearnG\\LOG\\POL_" + std::to_string(shelf) + "\\" +
+                           std::to_string(Answer(shelf) + 1);
+  ShowControl("MLUVI", true);
+  Engine().SetDebugText(name);
+  LearningSay(kAnnounceKind, name);
+}
+
+void PantryLesson::OnMessage(int32_t message, intptr_t param, bool* unconsumed) {
+  LearningScreen::OnMessage(message, param, unconsumed);
+  Control* carried = ScriptedControl("I_ON_MOUSE");
+  const int x = Engine().MouseX(), y = Engine().MouseY();
+  if (message == kMsgMouseMoved) {
+    if (carried && !carried->IsHidden()) {
+      int w = 0, h = 0;
+      carried->GetSize(&w, &h);
+      carried->SetPosition(x - w / 2, y - h / 2);
+    }
+    return;
+  }
+  if (message != kMsgLeftDown || !*unconsumed) return;
+  if (dragging_) {
+    Drop(x, y);
+    return;
+  }
+  const int item = HitMapValue(x, y);
+  if (item >= kItems || !carried) return;
+  int w = 0, h = 0;
+  carried->GetSize(&w, &h);
+  carried->SetPosition(x - w / 2, y - h / 2);
+  if (BitmapControl* bitmap = Bitmap("I_ON_MOUSE")) bitmap->SetCurrentFrame(item);
+  MoveControl(carried->GetId(), ControlList::kCapacity);
+  carried->ClearFlags(kCfHidden);
+  dragging_ = true;
+}
+
+void PantryLesson::Drop(int x, int y) {
+  dragging_ = false;
+  BitmapControl* carried = Bitmap("I_ON_MOUSE");
+  if (!carried) return;
+  carried->SetFlags(kCfHidden);
+  carried->SetPosition(0, 0);
+  if (shelf_ >= kShelves) return;
+  const Control* gap = ScriptedControl(gaps_[shelf_].c_str());
+  if (!gap) return;
+  int w = 0, h = 0;
+  gap->GetSize(&w, &h);
+  const platform::Point at = gap->Position();
+  if (x < at.x || x >= at.x + w || y < at.y || y >= at.y + h) return;
+  if (const Control* back = ScriptedControl("BACK")) {
+    MoveControl(back->GetId(), ControlList::kCapacity);
+  }
+  Check(carried->GetCurrentFrame());
+}
+
+void PantryLesson::Check(int item) {
+  LearningState& learning = Learning();
+  if (learning.speaking) return;
+  if (item != Answer(shelf_)) {
+    if (item < kItems) PlayAnimation("BAD");
+    return;
+  }
+  for (int k = 0; k < kSlots; ++k) {
+    if (rows_[start_ + shelf_].fields[k] != kGap) continue;
+    if (BitmapControl* slot = Bitmap(SlotName(shelf_, k))) {
+      slot->SetCurrentFrame(item);
+      slot->ClearFlags(kCfHidden);
+    }
+  }
+  if (shelf_ < kShelves - 1) {
+    if (learning.speechKind == kAnnounceKind || learning.speechKind == kLearningCorrectionKind) {
+      LearningRemark(nullptr, -1);
+    }
+    return;
+  }
+  // All three shelves are tidy: nothing more goes in until the new shelves come.
+  shelf_ = kShelves;
+  PlayAnimation("GOOD");
+}
+
+void PantryLesson::SurpriseEnded() {
+  PlayAnimation("POKLICE", "Bitmaps\\LearnG\\LOG\\ani\\pok_2.dat");
+  phase_ = Phase::kSurprise;
+}
+
+void PantryLesson::OnLearningEvent(Control* control, int32_t event) {
+  if (event != kEventAnimationEnd) return;
+  const LearningState& learning = Learning();
+  if (EventFrom(control, event, "MLUVI", kEventAnimationEnd)) {
+    switch (learning.speechKind) {
+      case kPantryIntroKind:
+      case kLearningPraiseKind:
+        Announce(0);
+        break;
+      case kPantryRemarkKind:
+        Announce(shelf_ + 1);
+        break;
+      case kAnnounceKind:
+      case kLearningCorrectionKind:
+        // The gap of this shelf waits for its thing.
+        if (shelf_ < kShelves) {
+          trace::Question(Id(), trace::CarryToControl(Answer(shelf_), gaps_[shelf_]));
+        }
+        break;
+      default:
+        break;
+    }
+    return;
+  }
+  if (EventFrom(control, event, "START", kEventAnimationEnd)) {
+    if (phase_ == Phase::kBubbling) {
+      LearningPraise();
+      NextStartRow();
+    } else {
+      LearningSay(kPantryIntroKind, "Sounds\\LearnG\\LOG\\sp_intro");
+    }
+    return;
+  }
+  if (EventFrom(control, event, "BAD", kEventAnimationEnd)) {
+    LearningCorrection();
+    return;
+  }
+  if (EventFrom(control, event, "GOOD", kEventAnimationEnd)) {
+    ShowControl("START", false);
+    PlayAnimation("POKLICE");
+    phase_ = Phase::kLid;
+    return;
+  }
+  if (EventFrom(control, event, "POKLICE", kEventAnimationEnd)) {
+    if (phase_ == Phase::kLid) {
+      PlayAnimation(kFigures[Random().Below(4)]);
+    } else if (phase_ == Phase::kSurprise) {
+      control->SetFlags(kCfHidden);
+      if (ScriptedAnimationControl* start = ScriptedAnimation("START")) {
+        start->SetFrame(0);
+        start->Speak("", false);
+      }
+      phase_ = Phase::kBubbling;
+    }
+    return;
+  }
+  for (const char* figure : kFigures) {
+    if (EventFrom(control, event, figure, kEventAnimationEnd)) {
+      SurpriseEnded();
+      return;
+    }
+  }
+}
+
+}  // namespace rufo

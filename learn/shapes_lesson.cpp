@@ -1,0 +1,72 @@
+#include "learn/shapes_lesson.h"
+
+#include <string>
+
+#include "controls/control.h"
+#include "engine/graphics.h"
+#include "engine/interface.h"
+#include "engine/messages.h"
+#include "game/game_random.h"
+#include "game/game_state.h"
+#include "game/learning.h"
+#include "learn/lesson_kit.h"
+
+namespace rufo {
+namespace {
+
+constexpr int kNameKind = 12;
+constexpr int kVariants = 4;
+
+std::string Numbered(const char* prefix, int number) {
+  return prefix + std::to_string(number);
+}
+
+}  // namespace
+
+void ShapesLesson::Build() {
+  LoadScene("Data\\LearnG\\TVA\\screen.dat", nullptr);
+  LearningSay(kShapesIntroKind, "Sounds\\LearnG\\TVA\\sp_intro");
+}
+
+void ShapesLesson::NewScene() {
+  ShowControl(Numbered("S", scene_), false);
+  scene_ = Random().Below(kScenes);
+  ShowControl(Numbered("S", scene_), true);
+  const std::string mask = "Bitmaps\\LearnG\\TVA\\bm_mask" + std::to_string(scene_) + ".png";
+  LoadHitMap(mask.c_str());
+  // The diagnostic line names the picture's hit map, so that a scripted player knows it.
+  Engine().SetDebugText(mask);
+  clickable_ = true;
+  OfferChoice(Id(), {0, 1, 2, 3});
+}
+
+void ShapesLesson::OnMessage(int32_t message, intptr_t param, bool* unconsumed) {
+  LearningScreen::OnMessage(message, param, unconsumed);
+  if (message != kMsgLeftDown || !clickable_ || Learning().speaking) return;
+  const int shape = RegionUnderMouse();
+  if (shape >= kShapes) return;
+  clickable_ = false;
+  ShowControl(Numbered("I", highlighted_), false);
+  ShowControl(Numbered("I", shape), true);
+  highlighted_ = shape;
+  const int variant = Random().Below(kVariants);
+  LearningSay(kNameKind, "Sounds\\LearnG\\TVA\\TVA_NAME\\TVA_" + std::to_string(shape) + "\\" +
+                             std::to_string(variant));
+}
+
+void ShapesLesson::OnLearningEvent(Control* control, int32_t event) {
+  if (!EventFrom(control, event, "MLUVI", kEventAnimationEnd)) return;
+  switch (Learning().speechKind) {
+    case kShapesIntroKind:
+    case kShapesRemarkKind:
+      NewScene();
+      break;
+    case kNameKind:
+      LearningRemark(nullptr, -1);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace rufo

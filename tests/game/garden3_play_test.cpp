@@ -1,0 +1,137 @@
+// Garden3 played from outside on the demo data, as a child would: from the Start screen along
+// the gardens to Garden3; the tools lost into the notions lesson and won to sticker 12 through
+// the light going out and coming back, the flower beds lost into the shapes lesson and won to
+// sticker 13. Answers go where the trace's questions say.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+#include <vector>
+
+#include "tests/game/play_steps.h"
+
+namespace rufo {
+namespace {
+
+constexpr int kWalkRightX = 620, kWalkY = 300;
+constexpr int kCartX = 132, kCartY = 280, kOverCartY = 200;
+constexpr int kPotX[4] = {120, 215, 310, 405};
+constexpr int kPotY = 370;
+// The middle of each bed TVA1 to TVA3.
+constexpr int kBedX[3] = {249, 380, 507};
+constexpr int kBedY[3] = {166, 149, 125};
+
+// Where each tool has its place on the shed's wall: five pairs a half, the two halves sharing
+// the places.
+std::pair<int, int> ToolPlace(int tool) {
+  static const std::pair<int, int> kPlaces[20] = {
+      {286, 342}, {270, 124}, {286, 342}, {534, 124}, {488, 342}, {534, 124}, {402, 124},
+      {488, 342}, {270, 124}, {402, 124}, {384, 342}, {334, 124}, {384, 342}, {598, 124},
+      {586, 342}, {598, 124}, {466, 124}, {586, 342}, {334, 124}, {466, 124}};
+  return kPlaces[tool];
+}
+
+// The numbers a question line ends with: "drag V to hit 125" or "carry V to control TVAn".
+std::pair<int, int> Asked(const std::string& line) {
+  std::smatch m;
+  if (std::regex_search(line, m, std::regex(" drag (\\d+) to hit (\\d+)$"))) {
+    return {std::stoi(m[1]), std::stoi(m[2])};
+  }
+  if (std::regex_search(line, m, std::regex(" carry (\\d+) to control TVA(\\d)$"))) {
+    return {std::stoi(m[1]), std::stoi(m[2]) - 1};
+  }
+  return {-1, -1};
+}
+
+class Garden3Play : public LivePlayTest {};
+
+// Picks the tool with a click, carries it over the cart and drops it in from above: the asked
+// tool, or the other one of its pair, always beside it.
+void AnswerTools(test::LivePlayer& player, const std::string& line, bool right) {
+  const int tool = Asked(line).first;
+  const auto [x, y] = ToolPlace(right ? tool : (tool + 10) % 20);
+  player.Click(x, y);
+  player.Move((x + kCartX) / 2, kOverCartY);
+  player.Move(kCartX, kOverCartY);
+  player.Click(kCartX, kCartY);
+}
+
+// A flower of the asked colour (or the next one) into the asked bed.
+void AnswerBeds(test::LivePlayer& player, const std::string& line, bool right) {
+  const auto [colour, bed] = Asked(line);
+  player.Click(kPotX[right ? colour : (colour + 1) % 4], kPotY);
+  player.Click(kBedX[bed], kBedY[bed]);
+}
+
+struct GameRun {
+  int x, y;  // where the scene leads to the game
+  const char* intro;
+  const char* game;  // the screen as the trace writes it
+  const char* lesson;
+  int sticker;
+  int toWin;
+  void (*answer)(test::LivePlayer&, const std::string&, bool);
+};
+
+// Enters the game from the scene, loses it into its lesson, comes back and wins its sticker.
+void LoseThenWin(test::LivePlayer& player, const GameRun& run) {
+  player.Click(run.x, run.y);
+  ASSERT_NE(player.AwaitLine(run.intro), "");
+  player.Release(320, 15);
+  const std::string question = std::string("question ") + run.game;
+  for (int i = 0; i < 3 + run.toWin; ++i) {
+    if (i == 3) {
+      ASSERT_NE(player.AwaitLine(std::string("screen ") + run.lesson), "");
+      Back(player);
+      ASSERT_NE(player.AwaitLine(std::string("screen ") + run.game + " " + run.lesson), "");
+    }
+    const std::string line = player.AwaitLine(question);
+    ASSERT_NE(line, "") << "question " << i;
+    run.answer(player, line, i >= 3);
+  }
+  ASSERT_NE(player.AwaitLine("sticker " + std::to_string(run.sticker)), "");
+  ASSERT_NE(player.AwaitLine("screen 0x801"), "");
+  player.Advance(1500);
+  player.Click(320, 240);
+  ASSERT_NE(player.AwaitLine("screen 0x401 0x801"), "");
+}
+
+// Whether the lines come in the trace in this order.
+bool InOrder(const std::vector<std::string>& trace, const std::vector<std::string>& lines) {
+  size_t next = 0;
+  for (const std::string& line : trace) {
+    if (next < lines.size() && line.find(lines[next]) != std::string::npos) ++next;
+  }
+  return next == lines.size();
+}
+
+TEST_F(Garden3Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
+  test::LivePlayer player(folder_, Environment("5", 900000));
+  ASSERT_TRUE(player.Start());
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  for (const char* scene : {"screen 0x201", "screen 0x301", "screen 0x401"}) {
+    player.Advance(500);
+    player.Click(kWalkRightX, kWalkY);
+    ASSERT_NE(player.AwaitLine(scene), "") << scene;
+  }
+  player.Advance(500);
+  LoseThenWin(player, {290, 280, "speak MLUVI Sounds\\Garden3\\NOT\\sp_intro", "0x402", "0x105", 12,
+                       15, AnswerTools});
+  // The tenth tool put the light out; it came back with the other half before the eleventh.
+  EXPECT_TRUE(
+      InOrder(player.Trace(),
+              {"screen 0x402 0x105", "speak MLUVI Sounds\\Garden3\\NOT\\sp_zhas", "speak ZHAS",
+               "speak ZHAS Bitmaps\\Garden3\\NOT\\Ani\\bzhas", "question 0x402", "sticker 12"}));
+  LoseThenWin(player, {530, 220, "speak MLUVI Sounds\\Garden3\\CAT\\sp_intro", "0x403", "0x107", 13,
+                       10, AnswerBeds});
+
+  player.Advance(1000);
+  player.Key("F12");
+  ASSERT_EQ(player.Finish(), 0) << player.StandardError();
+  EXPECT_TRUE(StoredProfile().HasSticker(12));
+  EXPECT_TRUE(StoredProfile().HasSticker(13));
+}
+
+}  // namespace
+}  // namespace rufo

@@ -1,0 +1,265 @@
+// Garden3 played in-process on the demo data: the tools dragged into the cart (only from
+// above), the light going out between the halves and the restart after the twentieth tool; the
+// beds, the carried flowers and the monkey that frames every speech.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "controls/bitmap_control.h"
+#include "controls/control_list.h"
+#include "engine/interface.h"
+#include "game/game_state.h"
+#include "gardens/garden3/flower_beds.h"
+#include "gardens/garden3/tool_cart.h"
+#include "tests/game/garden_game.h"
+
+namespace rufo {
+namespace {
+
+// A point over the cart's opening (region 1) and one inside the cart (region 2); one beside it.
+constexpr int kAboveCartX = 132, kAboveCartY = 200;
+constexpr int kInCartX = 132, kInCartY = 280;
+constexpr int kBesideCartX = 300, kBesideCartY = 280;
+constexpr int kPotX[FlowerBeds::kColours] = {120, 215, 310, 405};
+constexpr int kPotY = 370;
+
+class Garden3Test : public GardenGameTest {
+ protected:
+  const ToolCart& Tools() { return Shown<ToolCart>(); }
+  const FlowerBeds& Beds() { return Shown<FlowerBeds>(); }
+
+  void Move(int x, int y) {
+    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
+    Step();
+  }
+  void Press() {
+    engine_.Play("0 ldown");
+    Step();
+    engine_.Play("0 lup");
+    Step();
+  }
+  // The middle of a tool's place on the wall, where its script entry puts it.
+  static std::pair<int, int> ToolPlace(int tool) {
+    const ScreenEntry& entry = State().screen->Entry(tool + 1);
+    return {entry.x + 20, entry.y + 100};
+  }
+  // Picks the tool with a click and drops it with a click in the cart, coming down from above
+  // or in from the side.
+  void PutInCart(int tool, bool fromAbove) {
+    const auto [x, y] = ToolPlace(tool);
+    Click(x, y);
+    Move(fromAbove ? kAboveCartX : kBesideCartX, fromAbove ? kAboveCartY : kBesideCartY);
+    Move(kInCartX, kInCartY);
+    Press();
+  }
+  // The other tool of the asked one's pair, which is always on the wall beside it.
+  static int Partner(int tool) { return tool < 10 ? tool + 10 : tool - 10; }
+
+  static std::pair<int, int> BedMiddle(int bed) {
+    const Control* control = ScriptedControl(("TVA" + std::to_string(bed + 1)).c_str());
+    int w = 0, h = 0;
+    control->GetSize(&w, &h);
+    return {control->Position().x + w / 2, control->Position().y + h / 2};
+  }
+  void Plant(int colour, int bed) {
+    Click(kPotX[colour], kPotY);
+    const auto [x, y] = BedMiddle(bed);
+    Click(x, y);
+  }
+  bool Listed(int32_t id) {
+    const ControlList& list = Engine().Controls();
+    for (int i = 0; i < list.Count(); ++i) {
+      if (list.At(i)->GetId() == id) return true;
+    }
+    return false;
+  }
+};
+
+TEST_F(Garden3Test, TheSceneLeadsToTheToolsAndTheBedsOnceTheirAnimationsEnd) {
+  const struct {
+    int x, y;
+    const char* animation;
+    ScreenId game;
+  } cases[] = {{290, 280, "RUFO", kScreenGarden3Not}, {530, 220, "OPICE", kScreenGarden3Cat}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.animation);
+    GoTo(kScreenGarden3);
+    Click(c.x, c.y);
+    EXPECT_TRUE(Playing(c.animation));
+    RunUntil([&] { return OnScreen(c.game); });
+  }
+}
+
+// Only a tool that comes down into the cart from above counts. One pushed in from the side, or
+// dropped anywhere else, goes back to its place in its resting look; the asked one from above
+// is praised and leaves the screen's controls for good (the game frees it when the screen goes).
+TEST_F(Garden3Test, ToolsCountOnlyWhenTheyComeIntoTheCartFromAbove) {
+  EnterGame(kScreenGarden3Not);
+  AwaitQuestion<ToolCart>();
+  const int asked = Tools().AskedTool();
+  const ScreenEntry& entry = State().screen->Entry(asked + 1);
+  Control* tool = entry.control;
+
+  PutInCart(asked, false);
+  EXPECT_FALSE(Tools().Dragging());
+  EXPECT_EQ(Tools().Score().good + Tools().Score().wrong, 0);
+  EXPECT_EQ(tool->Position().x, entry.x);
+  EXPECT_EQ(tool->Position().y, entry.y);
+  if (Control* resting = ScriptedControl((entry.name + "W").c_str())) {
+    EXPECT_FALSE(resting->IsHidden());
+    EXPECT_TRUE(tool->IsHidden());
+  }
+
+  PutInCart(Partner(asked), true);
+  EXPECT_EQ(Tools().Score().wrong, 1);
+  AwaitQuestion<ToolCart>();
+  EXPECT_EQ(Tools().AskedTool(), asked) << "after a correction the same tool stays asked";
+
+  const int32_t id = tool->GetId();
+  PutInCart(asked, true);
+  EXPECT_EQ(Tools().Score().good, 1);
+  EXPECT_TRUE(Tools().InCart(asked));
+  EXPECT_EQ(entry.control, nullptr);
+  EXPECT_FALSE(Listed(id));
+  // Its place is empty now: pressing there picks nothing.
+  RunUntil([&] { return Tools().AnswerAllowed() && !Tools().Speaking(); });
+  const auto [x, y] = ToolPlace(asked);
+  Click(x, y);
+  EXPECT_FALSE(Tools().Dragging());
+  GoTo(kScreenGarden3);
+}
+
+// With sticker 12 earned: ten tools, the light goes out and comes back on with the other ten,
+// and after the twentieth the game starts again with every count at zero.
+TEST_F(Garden3Test, WithTheStickerTheToolsGoOnThroughTheDarkAndStartAgainAfterTwenty) {
+  State().Profile().stickers[12] = 1;
+  EnterGame(kScreenGarden3Not);
+  std::set<int> asked;
+  for (int i = 0; i < ToolCart::kTools; ++i) {
+    AwaitQuestion<ToolCart>();
+    EXPECT_EQ(Tools().HalfShown(), i < 10 ? 0 : 1);
+    const int tool = Tools().AskedTool();
+    asked.insert(tool);
+    const auto& half = ToolCart::HalfTools(Tools().HalfShown());
+    EXPECT_NE(std::find(half.begin(), half.end(), tool), half.end());
+    PutInCart(tool, true);
+    ASSERT_EQ(Tools().Score().good, i + 1);
+    if (i == 9) {
+      RunUntil([&] { return Tools().Dark(); });
+      EXPECT_FALSE(Visible("VOZIK"));
+      EXPECT_FALSE(Visible("S"));
+      RunUntil([&] { return !Tools().Dark(); });
+      EXPECT_TRUE(Visible("VOZIK"));
+      EXPECT_TRUE(Visible("S"));
+    }
+  }
+  EXPECT_EQ(asked.size(), 20u);
+  RunUntil([&] {
+    return Engine().PreviousScreen() == kScreenGarden3Not && OnScreen(kScreenGarden3Not);
+  });
+  EXPECT_EQ(Tools().Score().good, 0);
+  EXPECT_EQ(Tools().QuestionIndex(), 0);
+  EXPECT_EQ(Tools().HalfShown(), 0);
+  AwaitQuestion<ToolCart>();
+}
+
+TEST_F(Garden3Test, FifteenToolsEarnStickerTwelveAndThreeWrongLeadToTheNotionsLesson) {
+  EnterGame(kScreenGarden3Not);
+  for (int i = 0; i < 15; ++i) {
+    AwaitQuestion<ToolCart>();
+    PutInCart(Tools().AskedTool(), true);
+  }
+  RunUntil([&] { return OnScreen(kScreenAlbum); });
+  EXPECT_TRUE(State().Profile().HasSticker(12));
+
+  State().Profile().stickers[12] = 0;
+  EnterGame(kScreenGarden3Not);
+  for (int i = 0; i < 3; ++i) {
+    AwaitQuestion<ToolCart>();
+    PutInCart(Partner(Tools().AskedTool()), true);
+  }
+  RunUntil([&] { return OnScreen(kScreenLearnNotions); });
+}
+
+// Every question: three beds of different shapes, three different colours, and the shape asked
+// is the shape of one of the beds.
+TEST_F(Garden3Test, TheBedsNeverShareAShapeAndTheQuestionNamesOneOfThem) {
+  State().Profile().stickers[13] = 1;
+  EnterGame(kScreenGarden3Cat);
+  for (int i = 0; i < 12; ++i) {
+    AwaitQuestion<FlowerBeds>();
+    const auto& shapes = Beds().BedShapes();
+    EXPECT_EQ(std::set<int>(shapes.begin(), shapes.end()).size(), 3u);
+    EXPECT_EQ(shapes[Beds().AskedBed()], Beds().AskedShape());
+    for (int bed = 0; bed < FlowerBeds::kBeds; ++bed) {
+      const auto* shown = dynamic_cast<const BitmapControl*>(
+          ScriptedControl(("TVA" + std::to_string(bed + 1)).c_str()));
+      ASSERT_NE(shown, nullptr);
+      EXPECT_EQ(shown->GetCurrentFrame(), shapes[bed]);
+    }
+    Plant(Beds().AskedColour(), Beds().AskedBed());
+    EXPECT_EQ(Beds().Score().good, i + 1);
+  }
+}
+
+// A release over a bed with nothing carried plants nothing; a flower of another colour, or the
+// asked colour in another bed, is wrong; the asked colour in the asked bed grows there.
+TEST_F(Garden3Test, OnlyACarriedFlowerOfTheAskedColourInTheAskedBedIsRight) {
+  EnterGame(kScreenGarden3Cat);
+  AwaitQuestion<FlowerBeds>();
+  const auto [x, y] = BedMiddle(Beds().AskedBed());
+  Click(x, y);
+  EXPECT_EQ(Beds().Score().good + Beds().Score().wrong, 0);
+  EXPECT_TRUE(Beds().AnswerAllowed());
+
+  const int colour = Beds().AskedColour(), bed = Beds().AskedBed();
+  Click(kPotX[(colour + 1) % 4], kPotY);
+  EXPECT_TRUE(Beds().Carrying());
+  EXPECT_TRUE(Visible("C" + std::to_string((colour + 1) % 4)));
+  Click(x, y);
+  EXPECT_FALSE(Beds().Carrying());
+  EXPECT_EQ(Beds().Score().wrong, 1);
+  EXPECT_TRUE(Playing("MOVE")) << "the monkey comes down before the correction";
+
+  AwaitQuestion<FlowerBeds>();
+  Plant(colour, (bed + 1) % 3);
+  EXPECT_EQ(Beds().Score().wrong, 2);
+  AwaitQuestion<FlowerBeds>();
+  Plant(colour, bed);
+  EXPECT_EQ(Beds().Score().good, 1);
+  EXPECT_TRUE(Visible("K_" + std::to_string(colour) + "_" + std::to_string(Beds().AskedShape())));
+}
+
+TEST_F(Garden3Test, TenFlowersEarnStickerThirteenAndThreeWrongLeadToTheShapesLesson) {
+  EnterGame(kScreenGarden3Cat);
+  for (int i = 0; i < 10; ++i) {
+    AwaitQuestion<FlowerBeds>();
+    Plant(Beds().AskedColour(), Beds().AskedBed());
+  }
+  RunUntil([&] { return OnScreen(kScreenAlbum); });
+  EXPECT_TRUE(State().Profile().HasSticker(13));
+
+  State().Profile().stickers[13] = 0;
+  EnterGame(kScreenGarden3Cat);
+  for (int i = 0; i < 3; ++i) {
+    AwaitQuestion<FlowerBeds>();
+    Plant((Beds().AskedColour() + 1) % 4, Beds().AskedBed());
+  }
+  RunUntil([&] { return OnScreen(kScreenLearnShapes); });
+}
+
+// Left for the album while the monkey was still climbing down, the game comes back with the
+// monkey and a new question, not a silence.
+TEST_F(Garden3Test, BackFromTheAlbumDuringTheMonkeysMoveANewQuestionIsPosed) {
+  GoTo(kScreenGarden3);
+  GoTo(kScreenGarden3Cat);
+  RunUntil([&] { return Playing("MOVE"); });
+  GoTo(kScreenAlbum);
+  GoTo(kScreenGarden3Cat);
+  EXPECT_TRUE(Playing("MOVE"));
+  AwaitQuestion<FlowerBeds>();
+  EXPECT_EQ(Beds().Score().good + Beds().Score().wrong, 0);
+}
+
+}  // namespace
+}  // namespace rufo

@@ -1,0 +1,250 @@
+// Garden5 played from outside on the demo data: the program runs headless, input goes in as
+// game time passes and answers are clicked where the trace says. Each game is entered from the
+// scene, lost into its lesson, resumed and won to its sticker; then the trace of the whole play
+// is read for the rules a child relies on.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/game/live_player.h"
+#include "tests/game/play_steps.h"
+
+namespace rufo {
+namespace {
+
+// One trace line split into its words: time, kind, fields.
+struct Line {
+  std::vector<std::string> words;
+
+  explicit Line(const std::string& text) {
+    std::istringstream in(text);
+    for (std::string word; in >> word;)
+      words.push_back(word);
+  }
+  bool Is(const std::string& kind, const std::string& first = "") const {
+    return words.size() > 1 && words[1] == kind &&
+           (first.empty() || (words.size() > 2 && words[2] == first));
+  }
+  // The number at the end of the named sound: "Sounds\...\PAP\2" gives 2.
+  int SoundNumber() const { return std::stoi(words.back().substr(words.back().rfind('\\') + 1)); }
+  bool Names(const std::string& part) const {
+    return words.size() > 3 && words[3].find(part) != std::string::npos;
+  }
+};
+
+// Where things stand on the demo pictures.
+constexpr std::array<const char*, 4> kParrots = {"FIALOVY", "CERVENY", "ZELENY", "MODRY"};
+constexpr int kParrotY = 330;
+int ParrotX(const std::string& name) {
+  const int index = std::find(kParrots.begin(), kParrots.end(), name) - kParrots.begin();
+  return 110 + index * 140;
+}
+std::pair<int, int> FlowerAt(int place) {
+  return place < 6 ? std::pair{75 + place * 98, 260} : std::pair{124 + (place - 6) * 98, 390};
+}
+std::pair<int, int> HiveAt(int place) {
+  return {110 + place % 4 * 140, place < 4 ? 255 : 385};
+}
+// Hive colours by layout 1 to 4 and hit value.
+constexpr int kHiveColours[4][8] = {{0, 1, 2, 3, 4, 5, 6, 7},
+                                    {7, 6, 5, 4, 3, 2, 1, 0},
+                                    {4, 5, 6, 7, 0, 1, 2, 3},
+                                    {1, 2, 3, 0, 5, 6, 7, 4}};
+
+std::string ControlIn(const std::string& question) {
+  return question.substr(question.rfind(' ') + 1);
+}
+
+using Place = std::function<std::pair<int, int>(const std::string& question, bool right)>;
+
+class Garden5Play : public LivePlayTest {
+ protected:
+  // From the Start screen through the learning garden and Garden6 to Garden5.
+  void ReachGarden5(test::LivePlayer& player) {
+    ChooseAChild(player);
+    player.Click(20, 300);
+    ASSERT_NE(player.AwaitLine("screen 0x701 0x101"), "");
+    player.Advance(500);
+    player.Click(20, 300);
+    ASSERT_NE(player.AwaitLine("screen 0x601 0x701"), "");
+  }
+
+  // Enters the game from the scene and cuts its introduction short; three wrong answers lead
+  // to the lesson, the way back resumes the game and ten right answers earn the sticker. The
+  // trace of the whole play comes back.
+  std::vector<std::string> LoseThenWin(ScreenId game, int x, int y, const char* folder,
+                                       ScreenId lesson, int sticker, const Place& place) {
+    test::LivePlayer player(folder_, Environment());
+    EXPECT_TRUE(player.Start());
+    Play(player, game, x, y, folder, lesson, sticker, place);
+    return player.Trace();
+  }
+
+ private:
+  void Play(test::LivePlayer& player, ScreenId game, int x, int y, const char* folder,
+            ScreenId lesson, int sticker, const Place& place) {
+    ASSERT_NO_FATAL_FAILURE(ReachGarden5(player));
+    player.Click(x, y);
+    ASSERT_NE(player.AwaitLine("screen " + Hex(game) + " 0x601"), "");
+    ASSERT_NE(
+        player.AwaitLine(std::string("speak MLUVI Sounds\\Garden5\\") + folder + "\\sp_intro"), "");
+    player.Release(320, 20);
+    const std::string question = "question " + Hex(game);
+    for (int i = 0; i < 3; ++i) {
+      const std::string line = player.AwaitLine(question);
+      ASSERT_NE(line, "") << "wrong answer " << i;
+      const auto [ax, ay] = place(line, false);
+      player.Click(ax, ay);
+    }
+    ASSERT_NE(player.AwaitLine("screen " + Hex(lesson)), "");
+    Back(player);
+    ASSERT_NE(player.AwaitLine("screen " + Hex(game) + " " + Hex(lesson)), "");
+    for (int i = 0; i < 10; ++i) {
+      const std::string line = player.AwaitLine(question);
+      ASSERT_NE(line, "") << "right answer " << i;
+      const auto [ax, ay] = place(line, true);
+      player.Click(ax, ay);
+    }
+    ASSERT_NE(player.AwaitLine("sticker " + std::to_string(sticker)), "");
+    LeaveAlbum(player, kScreenGarden5);
+    EXPECT_TRUE(StoredProfile().HasSticker(sticker));
+    player.Key("F12");
+    ASSERT_EQ(player.Finish(), 0) << player.StandardError();
+  }
+};
+
+TEST_F(Garden5Play, ParrotsOneTellsTheTruthAndTheBoardNeverRepeats) {
+  const std::vector<std::string> trace =
+      LoseThenWin(kScreenGarden5Not, 175, 245, "NOT", kScreenLearnShapes, 3,
+                  [](const std::string& question, bool right) {
+                    const int x = ParrotX(ControlIn(question));
+                    return std::pair{right ? x : (x - 110 + 140) % 560 + 110, kParrotY};
+                  });
+
+  // Each new board: its shape is named once (the debug line), the four parrots say the four
+  // shapes, the one the question names says the board's shape, and the next board differs.
+  int boards = 0, board = -1, previous = -1;
+  std::vector<std::pair<std::string, int>> said;
+  for (const std::string& text : trace) {
+    const Line line(text);
+    if (line.Is("speak", "TABULE")) {
+      said.clear();
+      board = -1;
+    } else if (line.Is("debug", "shape")) {
+      board = std::stoi(line.words.back());
+    } else if (line.Is("speak") && line.Names("\\PAP\\")) {
+      said.emplace_back(line.words[2], line.SoundNumber());
+    } else if (line.Is("question", "0x602") && !said.empty()) {
+      ASSERT_EQ(said.size(), 4u) << text;
+      std::set<int> shapes;
+      for (const auto& [parrot, shape] : said) {
+        shapes.insert(shape);
+        if (parrot == ControlIn(text)) {
+          EXPECT_EQ(shape, board) << "the truthful parrot: " << text;
+        }
+      }
+      EXPECT_EQ(shapes.size(), 4u) << "every parrot says another shape";
+      EXPECT_NE(board, previous) << "board " << boards;
+      previous = board;
+      ++boards;
+      said.clear();
+    }
+  }
+  EXPECT_GE(boards, 11);
+}
+
+TEST_F(Garden5Play, MeadowNeverRepeatsAndSighsBeforeACorrection) {
+  const std::vector<std::string> trace =
+      LoseThenWin(kScreenGarden5Col, 314, 290, "COL", kScreenLearnColours, 4,
+                  [](const std::string& question, bool right) {
+                    const int place = std::stoi(question.substr(question.rfind(' ') + 1));
+                    return FlowerAt(right ? place : (place + 1) % 11);
+                  });
+
+  std::vector<int> layouts, colours;
+  int layout = 0;
+  bool corrected = false, sighed = false;
+  int corrections = 0;
+  for (const std::string& text : trace) {
+    const Line line(text);
+    if (line.Is("screen", "0x603")) layouts.push_back(0);  // a new visit starts afresh
+    if (line.Is("speak") && line.Names("\\COL\\Ani\\k_1") && line.words[3].back() == '1') {
+      layout = std::stoi(line.words[2].substr(2));
+      layouts.push_back(layout);
+    } else if (line.Is("speak") && line.Names("\\COL_NAME\\")) {
+      EXPECT_EQ(line.words[2], "AM_" + std::to_string(layout)) << "the layout's caterpillar asks";
+      colours.push_back(line.SoundNumber());
+    } else if (line.Is("answer", "0x603") && line.words[3] == "wrong" && line.words[5] != "3") {
+      corrected = true;
+      sighed = false;
+    } else if (corrected && line.Is("speak", "ACH_" + std::to_string(layout))) {
+      sighed = true;
+    } else if (corrected && line.Is("speak") && line.Names("GB_UNI\\BAD")) {
+      EXPECT_TRUE(sighed) << "the sigh comes before the correction: " << text;
+      EXPECT_EQ(line.words[2], "AM_" + std::to_string(layout));
+      corrected = false;
+      ++corrections;
+    }
+  }
+  EXPECT_EQ(corrections, 2);
+  for (size_t i = 1; i < layouts.size(); ++i) {
+    if (layouts[i] && layouts[i - 1]) {
+      EXPECT_NE(layouts[i], layouts[i - 1]) << "layout " << i;
+    }
+  }
+  for (size_t i = 1; i < colours.size(); ++i)
+    EXPECT_NE(colours[i], colours[i - 1]) << "colour " << i;
+  EXPECT_GE(colours.size(), 11u);
+}
+
+TEST_F(Garden5Play, HivesKeepOneLayoutPerVisitAndTheBeeFliesHome) {
+  const std::vector<std::string> trace =
+      LoseThenWin(kScreenGarden5Col2, 480, 280, "COL2", kScreenLearnColours, 2,
+                  [](const std::string& question, bool right) {
+                    const int place = std::stoi(question.substr(question.rfind(' ') + 1));
+                    return HiveAt(right ? place : (place + 1) % 8);
+                  });
+
+  // Every question of a visit fits one and the same hive layout; a right hive sees the bee fly
+  // to it and the hive answer before the praise.
+  std::vector<std::set<int>> visits;
+  int colour = -1, place = -1, flight = -1;
+  std::vector<std::string> afterGood;
+  int homecomings = 0;
+  for (const std::string& text : trace) {
+    const Line line(text);
+    if (line.Is("screen", "0x604")) visits.push_back({1, 2, 3, 4});
+    if (line.Is("speak", "MLUVI") && line.Names("\\COL_NAME\\")) colour = line.SoundNumber();
+    if (line.Is("question", "0x604")) {
+      place = std::stoi(line.words.back());
+      std::set<int>& fitting = visits.back();
+      std::erase_if(fitting, [&](int layout) { return kHiveColours[layout - 1][place] != colour; });
+      EXPECT_FALSE(fitting.empty()) << "the layout changed within a visit: " << text;
+    }
+    if (line.Is("answer", "0x604") && line.words[3] == "good") {
+      flight = place < 4 ? place + 4 : place - 4;
+      afterGood.clear();
+    }
+    if (flight >= 0 && line.Is("speak")) {
+      afterGood.push_back(line.words[2]);
+      if (line.Names("GB_UNI") || line.Names("sp_win")) {
+        const std::vector<std::string> expected = {"V" + std::to_string(flight),
+                                                   "U" + std::to_string(flight), "MLUVI"};
+        EXPECT_EQ(afterGood, expected) << text;
+        flight = -1;
+        ++homecomings;
+      }
+    }
+  }
+  EXPECT_EQ(visits.size(), 2u);
+  EXPECT_EQ(homecomings, 10);
+}
+
+}  // namespace
+}  // namespace rufo

@@ -1,0 +1,248 @@
+// Garden6 played in-process on the demo data: the picture grids under their lid and the
+// ladybird's dots, and the reading of the grid file.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "controls/bitmap_control.h"
+#include "engine/interface.h"
+#include "game/game_state.h"
+#include "gardens/garden6/grid_file.h"
+#include "gardens/garden6/ladybird_dots.h"
+#include "gardens/garden6/picture_grids.h"
+#include "tests/game/garden_game.h"
+
+namespace rufo {
+namespace {
+
+constexpr int kOutsideX = 320, kOutsideY = 40;  // sky: no piece, no gap, no number
+
+platform::Point PiecePlace(int piece) {
+  return {440 + (piece % 2) * 104, 146 + (piece / 2) * 104};
+}
+platform::Point NumberPlace(int number) {
+  return {338 + (number - 1) % 5 * 60 + 28, (number <= 5 ? 292 : 358) + 29};
+}
+
+class Garden6Test : public GardenGameTest {
+ protected:
+  const PictureGrids& Grids() { return Shown<PictureGrids>(); }
+  const LadybirdDots& Ladybird() { return Shown<LadybirdDots>(); }
+
+  platform::Point GapPlace() {
+    const platform::Rect& gap = Grids().Gap();
+    return {(gap.left + gap.right) / 2, (gap.top + gap.bottom) / 2};
+  }
+  // Picks a piece up with a click and puts it down with another.
+  void Carry(int piece, platform::Point to) {
+    const platform::Point from = PiecePlace(piece);
+    Click(from.x, from.y);
+    Click(to.x, to.y);
+  }
+  // Presses on a piece, drags it with the button held and lets go.
+  void Drag(int piece, platform::Point to) {
+    const platform::Point from = PiecePlace(piece);
+    engine_.Play("0 move " + std::to_string(from.x) + " " + std::to_string(from.y));
+    Step();
+    engine_.Play("0 ldown");
+    Step();
+    engine_.Play("0 move " + std::to_string(to.x) + " " + std::to_string(to.y));
+    Step();
+    engine_.Play("0 lup");
+    Step();
+  }
+  int WrongPiece() { return (Grids().Grid().answer + 1) % kGridPieces; }
+  void AwaitLadybird() { AwaitQuestion<LadybirdDots>(); }
+};
+
+TEST_F(Garden6Test, TheSceneLeadsToTheGridsAndTheLadybird) {
+  const struct {
+    int x, y;
+    const char* animation;
+    ScreenId game;
+  } cases[] = {{200, 380, "ZROUT", kScreenGarden6Log}, {470, 300, "BERUSKA", kScreenGarden6Num}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.animation);
+    GoTo(kScreenGarden6);
+    Click(c.x, c.y);
+    EXPECT_TRUE(Playing(c.animation));
+    RunUntil([&] { return OnScreen(c.game); });
+  }
+}
+
+// A drop beside the gap only lets the piece go; a wrong piece in the gap brings the same grid
+// back under the lid, a right one (dragged with the button held) another grid, never the same
+// twice in a row, with the piece's picture in the gap while the lid is closed.
+TEST_F(Garden6Test, GridsFollowTheirAnswersAndABadDropOnlyEndsTheDrag) {
+  State().Profile().stickers[1] = 1;  // so that the game goes on past the thresholds
+  EnterGame(kScreenGarden6Log);
+  AwaitQuestion<PictureGrids>();
+  const PictureGrid& grid = Grids().Grid();
+  const platform::Point beside = grid.gapRow == 0 && grid.gapColumn == 0 ? platform::Point{290, 350}
+                                                                         : platform::Point{86, 148};
+  const platform::Point from = PiecePlace(grid.answer);
+  Click(from.x, from.y);
+  EXPECT_TRUE(Grids().Carrying());
+  EXPECT_TRUE(Visible("I" + std::to_string(grid.answer)));
+  Click(beside.x, beside.y);
+  EXPECT_FALSE(Grids().Carrying());
+  EXPECT_FALSE(Visible("I" + std::to_string(grid.answer)));
+  EXPECT_FALSE(Playing("OPEN"));
+  EXPECT_TRUE(Grids().AnswerAllowed());
+  EXPECT_EQ(Grids().Score().good + Grids().Score().wrong, 0);
+
+  for (int round = 1; round <= 6; ++round) {
+    SCOPED_TRACE(round);
+    AwaitQuestion<PictureGrids>();
+    const int shown = Grids().Current();
+    const PictureGrid answered = Grids().Grid();
+    const std::string gap =
+        "KI" + std::to_string(answered.gapRow) + std::to_string(answered.gapColumn);
+    EXPECT_FALSE(Visible(gap));
+    Carry(WrongPiece(), GapPlace());
+    EXPECT_EQ(Grids().Score().wrong, round);
+    EXPECT_TRUE(Playing("OPEN"));
+    EXPECT_FALSE(Grids().AnswerAllowed());
+    AwaitQuestion<PictureGrids>();
+    EXPECT_EQ(Grids().Current(), shown);
+    EXPECT_FALSE(Visible(gap));
+
+    Drag(answered.answer, GapPlace());
+    EXPECT_EQ(Grids().Score().good, round);
+    ASSERT_TRUE(Visible(gap));
+    EXPECT_EQ(static_cast<const BitmapControl*>(ScriptedControl(gap.c_str()))->GetCurrentFrame(),
+              answered.answer);
+    AwaitQuestion<PictureGrids>();
+    EXPECT_NE(Grids().Current(), shown);
+  }
+}
+
+// The grid file as the game reads it: three lines to a grid, the answer on any of them.
+std::vector<RowFileLine> GridLines(int grids) {
+  std::vector<RowFileLine> lines;
+  for (int g = 0; g < grids; ++g) {
+    for (int row = 0; row < 3; ++row) {
+      RowFileLine line;
+      for (int column = 0; column < 3; ++column) {
+        line.fields[column] = row == 1 && column == g % 3 ? -1 : 4 + row;
+        line.given[column] = true;
+      }
+      if (row == 2) {
+        line.fields[3] = g % 4;
+        line.given[3] = true;
+      }
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
+class GridFileTest : public DemoGameTest {};
+
+TEST_F(GridFileTest, PlayableGridsAreKeptAndTooFewAreRefused) {
+  const auto lines = GridLines(24);
+  const auto grids = GridsFromLines(lines);
+  ASSERT_TRUE(grids);
+  ASSERT_EQ(grids->size(), 24u);
+  EXPECT_EQ((*grids)[5].gapRow, 1);
+  EXPECT_EQ((*grids)[5].gapColumn, 2);
+  EXPECT_EQ((*grids)[5].answer, 1);
+  EXPECT_EQ((*grids)[5].pictures[0][0], 4);
+
+  EXPECT_FALSE(GridsFromLines(GridLines(23)));
+  EXPECT_EQ(GridsFromLines(GridLines(40))->size(), 30u);
+  // The empty line after a final line break is no grid.
+  auto withEnd = GridLines(24);
+  withEnd.emplace_back();
+  EXPECT_EQ(GridsFromLines(withEnd)->size(), 24u);
+
+  const struct {
+    const char* fault;
+    int line, field, value;
+    bool given;
+  } faults[] = {
+      {"no answer", 2, 3, 0, false},
+      {"no gap", 1, 1, 5, true},
+      {"two gaps", 0, 2, -1, true},
+      {"an answer that is no piece", 2, 3, 4, true},
+  };
+  for (const auto& f : faults) {
+    SCOPED_TRACE(f.fault);
+    auto lines25 = GridLines(25);
+    RowFileLine& line = lines25[3 + f.line];
+    line.fields[f.field] = f.value;
+    line.given[f.field] = f.given;
+    const auto kept = GridsFromLines(lines25);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->size(), 24u);
+    EXPECT_EQ((*kept)[1].answer, 2) << "the second grid kept is the file's third";
+    lines25[10 * 3 + f.line] = line;  // two such grids leave 23
+    EXPECT_FALSE(GridsFromLines(lines25));
+  }
+}
+
+// Ladybirds come with other dots each time; one left unanswered lands and counts neither way.
+TEST_F(Garden6Test, LadybirdsChangeTheirDotsAndAnUnansweredOneCountsNeitherWay) {
+  State().Profile().stickers[0] = 1;
+  EnterGame(kScreenGarden6Num);
+  int previous = 0;
+  for (int round = 0; round < 8; ++round) {
+    SCOPED_TRACE(round);
+    AwaitLadybird();
+    const int dots = Ladybird().Dots();
+    EXPECT_NE(dots, previous);
+    previous = dots;
+    const GameScore before = Ladybird().Score();
+    if (round % 2 == 0) {
+      const platform::Point number = NumberPlace(dots);
+      Click(number.x, number.y);
+      EXPECT_EQ(Ladybird().Score().good, before.good + 1);
+      RunUntil([&] { return Ladybird().Dots() != dots; });
+      continue;
+    }
+    RunUntil([&] { return Ladybird().Landing(); });
+    EXPECT_FALSE(Ladybird().AnswerAllowed());
+    EXPECT_EQ(Ladybird().Kind(), LadybirdDots::kLandedSpeech);
+    RunUntil([&] { return Ladybird().Dots() != dots; });
+    EXPECT_EQ(Ladybird().Score().good, before.good);
+    EXPECT_EQ(Ladybird().Score().wrong, before.wrong);
+  }
+}
+
+// A wrong answer lets the ladybird fall from the next of its fall points; the third, without
+// the sticker, waits for the fall and the return before the loss is said.
+TEST_F(Garden6Test, WrongAnswersFallAtTheFallPointsAndTheThirdLosesAfterTheReturn) {
+  EnterGame(kScreenGarden6Num);
+  for (int wrong = 1; wrong <= 3; ++wrong) {
+    SCOPED_TRACE(wrong);
+    AwaitLadybird();
+    const int dots = Ladybird().Dots();
+    const std::string flying = "B" + std::to_string(dots);
+    const platform::Point number = NumberPlace(dots % 9 + 1);
+    Click(number.x, number.y);
+    EXPECT_TRUE(Ladybird().FallPending());
+    int frame = -1;
+    RunUntil([&] {
+      frame = ScriptedAnimation(flying.c_str())->GetCurrentFrame();
+      return !Ladybird().FallPending();
+    });
+    EXPECT_EQ(frame, 7);
+    EXPECT_FALSE(Visible(flying));
+    EXPECT_TRUE(Playing(flying + "_B"));
+    if (wrong < 3) {
+      EXPECT_NE(Ladybird().Kind(), Ladybird().Info().speeches.loss);
+      RunUntil([&] { return Ladybird().Dots() != dots; });
+      continue;
+    }
+    EXPECT_NE(Ladybird().Kind(), Ladybird().Info().speeches.loss);
+    RunUntil([&] { return Ladybird().Returning(); });
+    EXPECT_TRUE(Playing("B_START"));
+    EXPECT_NE(Ladybird().Kind(), Ladybird().Info().speeches.loss);
+    RunUntil([&] { return Ladybird().Kind() == Ladybird().Info().speeches.loss; });
+    EXPECT_FALSE(Playing("B_START"));
+    RunUntil([&] { return OnScreen(kScreenLearnCounting); });
+  }
+}
+
+}  // namespace
+}  // namespace rufo
