@@ -54,6 +54,13 @@ bool ScriptedAnimationControl::LoadSoundFile(const std::string& base) {
 
 bool ScriptedAnimationControl::LoadSound(const std::string& base) {
   soundChosen_ = true;
+  // No name: the next speech is silent, rather than looking for a file named ".wav".
+  silenceChosen_ = base.empty();
+  if (silenceChosen_) {
+    sound_.reset();
+    soundName_.clear();
+    return true;
+  }
   return LoadSoundFile(base);
 }
 
@@ -71,8 +78,10 @@ void ScriptedAnimationControl::Speak(const std::string& name, bool loop) {
   }
   // A sound the game chose with LoadSound plays instead of the script's own; a sound left from
   // an earlier speech does not.
-  const bool available = (soundChosen_ && !soundName_.empty()) || LoadSoundFile(base);
+  const bool available =
+      !silenceChosen_ && ((soundChosen_ && !soundName_.empty()) || LoadSoundFile(base));
   soundChosen_ = false;
+  silenceChosen_ = false;
   if (available && sound_) {
     sound_->Stop();
     sound_->Play();

@@ -44,7 +44,8 @@ class ScriptedAnimationControl : public AnimationControl {
   void Halt();
   // Reads base + ".dat" as the script; false when the file cannot be opened.
   bool LoadScript(const std::string& base);
-  // Chooses base + ".wav" as the sound of the next speech and loads it.
+  // Chooses base + ".wav" as the sound of the next speech and loads it; an empty base makes the
+  // next speech silent.
   bool LoadSound(const std::string& base);
   // A null text clears the caption. The font is not owned.
   void SetCaption(const char* text, const platform::Font* font);
@@ -64,6 +65,7 @@ class ScriptedAnimationControl : public AnimationControl {
   std::string soundName_;
   // The sound was chosen through LoadSound for the next speech, not loaded by an earlier one.
   bool soundChosen_ = false;
+  bool silenceChosen_ = false;
   bool pressed_ = false;
   const platform::Font* captionFont_ = nullptr;
 };

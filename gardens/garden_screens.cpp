@@ -3,6 +3,10 @@
 #include "gardens/garden1/flower_colours.h"
 #include "gardens/garden1/frog_count.h"
 #include "gardens/garden1/garden1_scene.h"
+#include "gardens/garden2/colour_things.h"
+#include "gardens/garden2/garden2_scene.h"
+#include "gardens/garden2/picture_series.h"
+#include "gardens/garden2/watering.h"
 #include "gardens/garden3/flower_beds.h"
 #include "gardens/garden3/garden3_scene.h"
 #include "gardens/garden3/tool_cart.h"
@@ -24,6 +28,10 @@ void RegisterGardenScreens(ScreenTable& table) {
   table.Add<Garden1Scene>(kScreenGarden1);
   table.Add<FrogCount>(kScreenGarden1Num);
   table.Add<FlowerColours>(kScreenGarden1Col);
+  table.Add<Garden2Scene>(kScreenGarden2);
+  table.Add<Watering>(kScreenGarden2Dir);
+  table.Add<ColourThings>(kScreenGarden2Col);
+  table.Add<PictureSeries>(kScreenGarden2Log);
   table.Add<Garden3Scene>(kScreenGarden3);
   table.Add<ToolCart>(kScreenGarden3Not);
   table.Add<FlowerBeds>(kScreenGarden3Cat);

@@ -128,6 +128,19 @@ TEST_F(AnimationControlTest, SpeakTakesTheBaseOfANameAndPlaysItsSound) {
       << "a speech interrupted by another does not keep its sound";
   control->StopSpeaking();
 
+  // An empty name chooses silence: the next script plays without its own sound, once, and no
+  // file is looked for.
+  const std::string logged = engine_.LogText();
+  EXPECT_TRUE(control->LoadSound(""));
+  control->Speak("Sounds\\reci", false);
+  EXPECT_TRUE(control->IsPlaying());
+  EXPECT_EQ(control->SoundName(), "");
+  EXPECT_TRUE(control->Sound() == nullptr || !control->Sound()->IsPlaying());
+  EXPECT_EQ(engine_.LogText(), logged);
+  control->Speak("Sounds\\reci", false);
+  EXPECT_EQ(control->SoundName(), "Sounds\\reci.wav");
+  control->StopSpeaking();
+
   // Without a sound the animation still plays.
   test::WriteSpeech(engine_.Folder(), "data/Sounds/ticho", {{1, 0.1}}, 0);
   control->Speak("Sounds\\ticho", false);

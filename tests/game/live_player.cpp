@@ -116,6 +116,12 @@ void LivePlayer::Release(int x, int y) {
   Advance(20);
 }
 
+void LivePlayer::Press(int x, int y) {
+  Move(x, y);
+  Send(std::to_string(now_ + 1) + " ldown");
+  Advance(20);
+}
+
 int LivePlayer::Finish() {
   if (input_ >= 0) close(input_);
   input_ = -1;

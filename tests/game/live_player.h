@@ -26,6 +26,8 @@ class LivePlayer {
   std::string AwaitLine(const std::string& text, int limitMs = 60000);
   void Click(int x, int y);
   void Release(int x, int y);
+  // Moves there and presses the left button, holding it down.
+  void Press(int x, int y);
   void Move(int x, int y);
   void Key(const std::string& name);
   // Ends the input; the program plays on to its own end or RUFO_RUN_MS.

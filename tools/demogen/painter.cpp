@@ -48,6 +48,7 @@ const PainterTable& Painters() {
     AddForestPainters(t);
     AddPantryPainters(t);
     AddShapePainters(t);
+    AddGarden2Painters(t);
     return t;
   }();
   return table;

@@ -54,5 +54,6 @@ void AddLessonsPainters(PainterTable& table);
 void AddForestPainters(PainterTable& table);
 void AddPantryPainters(PainterTable& table);
 void AddShapePainters(PainterTable& table);
+void AddGarden2Painters(PainterTable& table);
 
 }  // namespace rufo::demogen

@@ -49,6 +49,14 @@ constexpr const char* kDirections = "Data\\LearnG\\DIR\\screen.dat";
 constexpr const char* kDirectionsMask = "Bitmaps\\LearnG\\Dir\\bg_mask.png";
 constexpr const char* kCounting = "Data\\LearnG\\NUM\\screen.dat";
 constexpr const char* kCountingMask = "Bitmaps\\LearnG\\NUM\\bg_mask.png";
+constexpr const char* kGarden2 = "Data\\Garden2\\screen.dat";
+constexpr const char* kGarden2Mask = "Bitmaps\\Garden2\\bg_mask.png";
+constexpr const char* kWatering = "Data\\Garden2\\Dir\\screen.dat";
+constexpr const char* kWateringMask = "Bitmaps\\Garden2\\Dir\\bg_mask.png";
+constexpr const char* kThings = "Data\\Garden2\\col\\screen.dat";
+constexpr const char* kThingsMask = "Bitmaps\\Garden2\\col\\bg_mask.png";
+constexpr const char* kSeries = "Data\\Garden2\\log\\screen.dat";
+constexpr const char* kSeriesMask = "Bitmaps\\Garden2\\log\\bg_mask.png";
 
 constexpr const char* kGarden3 = "Data\\Garden3\\screen.dat";
 constexpr const char* kGarden3Mask = "Bitmaps\\Garden3\\bg_mask.png";
@@ -630,6 +638,88 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\LearnG\\NUM\\NUM_SAY\\%d", 1, 10},
     {kSpeech, "Sounds\\LearnG\\NUM\\NUM_SAY2\\%d", 1, 10},
     {kSpeech, "Sounds\\LearnG\\NUM\\UNI\\%d", 0, 19},
+    // Garden2's scene: the well leads to the watering, the ball to the colours, the bird to
+    // the series.
+    {kScript, kGarden2},
+    {kFile, kGarden2Mask},
+    {kHitValue, "%d", 0, 2, kGarden2Mask},
+    {kWalkEdges, kGarden2Mask},
+    {kEntrySpeech, "STUDNA", 0, 0, kGarden2},
+    {kEntrySpeech, "MIC", 0, 0, kGarden2},
+    {kEntrySpeech, "PTAK", 0, 0, kGarden2},
+
+    // Garden2 DIR: five cans that pour and five flower beds that bloom; RUFO repeats.
+    {kScript, kWatering},
+    {kFile, kWateringMask},
+    {kHitValue, "%d", 0, 4, kWateringMask},
+    {kHitValue, "%d", 99, 99, kWateringMask},
+    {kEntry, "MLUVI", 0, 0, kWatering},
+    {kEntry, "S", 0, 0, kWatering},
+    {kEntrySpeech, "VLEVO", 0, 0, kWatering},
+    {kEntrySpeech, "VPRAVO", 0, 0, kWatering},
+    {kEntrySpeech, "NAHORU", 0, 0, kWatering},
+    {kEntrySpeech, "DOLU", 0, 0, kWatering},
+    {kEntrySpeech, "VZADU", 0, 0, kWatering},
+    {kEntrySpeech, "ZLUTE", 0, 0, kWatering},
+    {kEntrySpeech, "RUZOVE", 0, 0, kWatering},
+    {kEntrySpeech, "MODRE", 0, 0, kWatering},
+    {kEntrySpeech, "FIALOVE", 0, 0, kWatering},
+    {kEntrySpeech, "CERVENE", 0, 0, kWatering},
+    {kSpeech, "Sounds\\Garden2\\dir\\DIR_N0\\%d", 0, 4},
+    {kSpeech, "Sounds\\Garden2\\dir\\DIR_N1\\%d", 0, 4},
+    {kSpeech, "Sounds\\Garden2\\dir\\DIR_N2\\%d", 0, 4},
+    {kSpeech, "Sounds\\Garden2\\dir\\DIR_N3\\%d", 0, 4},
+    {kSpeech, "Sounds\\Garden2\\dir\\DIR_N4\\%d", 0, 4},
+    {kSpeech, "Sounds\\Garden2\\dir\\DIR_N5\\%d", 0, 4},
+    {kSpeech, "Sounds\\Garden2\\DIR\\sp_intro"},
+    {kSpeech, "Sounds\\Garden2\\DIR\\sp_win"},
+    {kSpeech, "Sounds\\Garden2\\DIR\\sp_loose"},
+
+    // Garden2 COL: two backgrounds of six things, the mouse naming twelve colours, each
+    // colour's dance and sparkles, the two arrivals.
+    {kScript, kThings},
+    {kFile, kThingsMask},
+    {kHitValue, "%d", 0, 5, kThingsMask},
+    {kHitValue, "%d", 99, 99, kThingsMask},
+    {kEntry, "BG", 0, 0, kThings},
+    {kEntry, "BG2", 0, 0, kThings},
+    {kEntry, "MLUVI", 0, 0, kThings},
+    {kEntry, "MYS", 0, 0, kThings},
+    {kEntry, "S", 0, 0, kThings},
+    {kEntrySpeech, "F%d", 0, 11, kThings},
+    {kEntry, "OD%d", 0, 11, kThings},
+    {kEntrySpeech, "ZM1", 0, 0, kThings},
+    {kEntrySpeech, "ZM2", 0, 0, kThings},
+    {kSound, "Bitmaps\\Garden2\\COL\\ani\\f0"},
+    {kSpeech, "Bitmaps\\Garden2\\COL\\ani\\od0"},
+    {kSpeech, "SOUNDS\\Garden2\\COL\\COL_NAME\\%d", 0, 11},
+    {kSpeech, "Sounds\\Garden2\\COL\\sp_intro"},
+    {kSpeech, "Sounds\\Garden2\\COL\\sp_win"},
+    {kSpeech, "Sounds\\Garden2\\COL\\sp_loose"},
+
+    // Garden2 LOG: the series file, five pieces, every picture in both looks in every column.
+    {kScript, kSeries},
+    {kFile, kSeriesMask},
+    {kFile, "Data\\Garden2\\Log\\log.dat"},
+    {kHitValue, "%d", 0, 4, kSeriesMask},
+    {kEntry, "MLUVI", 0, 0, kSeries},
+    {kEntry, "S", 0, 0, kSeries},
+    {kEntry, "P%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_0_P_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_1_P_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_2_P_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_3_P_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_4_P_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_0_V_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_1_V_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_2_V_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_3_V_%d", 0, 4, kSeries},
+    {kEntrySpeech, "P_4_V_%d", 0, 4, kSeries},
+    {kSound, "Bitmaps\\Garden2\\LOG\\Ani\\p_0_p"},
+    {kSound, "Bitmaps\\Garden2\\LOG\\Ani\\p_0_v"},
+    {kSpeech, "Sounds\\Garden2\\LOG\\sp_intro"},
+    {kSpeech, "Sounds\\Garden2\\LOG\\sp_win"},
+    {kSpeech, "Sounds\\Garden2\\LOG\\sp_loose"},
 };
 
 }  // namespace

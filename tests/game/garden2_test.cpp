@@ -1,0 +1,289 @@
+// Garden2's three games in-process on the demo data: the rules of the watering, the colours and
+// the picture series, and the series file's limits on data trees of the test's own.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/screen_script.h"
+#include "game/game_random.h"
+#include "gardens/garden2/colour_things.h"
+#include "gardens/garden2/picture_series.h"
+#include "gardens/garden2/watering.h"
+#include "tests/game/garden2_places.h"
+#include "tests/game/garden_game.h"
+#include "tests/support/pictures.h"
+
+namespace rufo {
+namespace {
+
+class Garden2Test : public GardenGameTest {
+ protected:
+  const Watering& Dir() { return Shown<Watering>(); }
+  const ColourThings& Col() { return Shown<ColourThings>(); }
+  const PictureSeries& Log() { return Shown<PictureSeries>(); }
+
+  void Press(int x, int y) {
+    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
+    Step();
+    engine_.Play("0 ldown");
+    Step();
+  }
+  void ReleaseAt(int x, int y) {
+    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
+    Step();
+    engine_.Play("0 lup");
+    Step();
+  }
+  void AnswerDir(bool right) {
+    AwaitQuestion<Watering>();
+    const int asked = Dir().Direction();
+    const auto [x, y] = kBeds[right ? asked : asked % Watering::kDirections + 1];
+    Click(x, y);
+  }
+  void AnswerCol(bool right) {
+    AwaitQuestion<ColourThings>();
+    const int region = ColourThings::Region(Col().Colour());
+    Click(ThingX(right ? region : (region + 1) % ColourThings::kPerScene), kThingY);
+  }
+  // Drags a piece onto the middle of the gap, held down and let go there.
+  void DragInto(int piece) {
+    const platform::Rect& gap = Log().Drop();
+    Press(PieceX(piece), kPieceY);
+    ReleaseAt((gap.left + gap.right) / 2, (gap.top + gap.bottom) / 2);
+  }
+  int AnsweredRight() {
+    AwaitQuestion<PictureSeries>();
+    const int row = Log().Row();
+    DragInto(Log().Rows()[row].answer);
+    return row;
+  }
+  void AwaitAlbum() {
+    RunUntil([&] { return OnScreen(kScreenAlbum); });
+  }
+};
+
+TEST_F(Garden2Test, WateringNeverRepeatsADirectionAndTheTenthWinsEvenBehind) {
+  // A game whose tenth question asks for the flowers behind RUFO.
+  for (uint32_t seed = 1; seed < 200; ++seed) {
+    Random().Seed(seed);
+    GoTo(kScreenGarden2Dir);
+    if (Dir().Sequence()[9] == 5) break;
+    GoTo(kScreenGarden2);
+  }
+  ASSERT_EQ(Dir().Sequence()[9], 5);
+
+  // While RUFO asks, a click on the right bed is not taken.
+  RunUntil([&] { return Dir().Speaking() && Dir().Direction() > 0; });
+  Click(kBeds[Dir().Direction()].first, kBeds[Dir().Direction()].second);
+  EXPECT_EQ(Dir().Score().good, 0);
+  EXPECT_FALSE(Playing(Watering::Button(Dir().Direction())));
+
+  // A click on RUFO asks again with the same words.
+  AwaitQuestion<Watering>();
+  Click(kRufoX, kRufoY);
+  EXPECT_TRUE(Dir().Speaking());
+  EXPECT_EQ(Dir().Kind(), 1);
+
+  std::vector<int> asked;
+  std::vector<int> variants;
+  for (int good = 0; good < 10; ++good) {
+    if (good == 4) {
+      // A wrong bed: the same direction stays asked.
+      AwaitQuestion<Watering>();
+      const int direction = Dir().Direction();
+      AnswerDir(false);
+      AwaitQuestion<Watering>();
+      EXPECT_EQ(Dir().Direction(), direction);
+      EXPECT_EQ(Dir().Score().wrong, 1);
+    }
+    AwaitQuestion<Watering>();
+    asked.push_back(Dir().Direction());
+    variants.push_back(Dir().Variant());
+    AnswerDir(true);
+  }
+  for (size_t i = 1; i < asked.size(); ++i)
+    EXPECT_NE(asked[i], asked[i - 1]) << i;
+  EXPECT_EQ(variants.front(), 0);
+  EXPECT_EQ(variants.back(), 5);
+  for (size_t i = 1; i + 1 < variants.size(); ++i) {
+    EXPECT_GE(variants[i], 1);
+    EXPECT_LE(variants[i], 4);
+  }
+  RunUntil([&] { return Dir().Kind() == Dir().Info().speeches.win; });
+  EXPECT_TRUE(Visible(Watering::Flowers(5))) << "the flowers behind bloomed";
+  AwaitAlbum();
+  EXPECT_TRUE(State().Profile().HasSticker(9));
+}
+
+TEST_F(Garden2Test, ColoursNeverRepeatWithinASceneAndBothScenesAreAsked) {
+  EnterGame(kScreenGarden2Col);
+  std::vector<std::pair<int, int>> asked;  // scene, colour
+  for (int good = 0; good < 10; ++good) {
+    AwaitQuestion<ColourThings>();
+    asked.emplace_back(Col().Scene(), Col().Colour());
+    EXPECT_EQ(Col().Colour() / ColourThings::kPerScene, Col().Scene());
+    if (good == 2) {
+      AnswerCol(false);
+      AwaitQuestion<ColourThings>();
+      EXPECT_EQ(Col().Colour(), asked.back().second) << "the same colour after a correction";
+    }
+    AnswerCol(true);
+  }
+  bool switched = false;
+  for (size_t i = 1; i < asked.size(); ++i) {
+    EXPECT_NE(asked[i], asked[i - 1]) << i;
+    switched = switched || asked[i].first != asked[i - 1].first;
+  }
+  EXPECT_TRUE(switched);
+  AwaitAlbum();
+  EXPECT_TRUE(State().Profile().HasSticker(11));
+}
+
+// The region each colour is judged by holds a thing of that colour in its scene's picture.
+TEST(Garden2Pictures, EachColourLiesWhereItIsJudged) {
+  if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
+  // 0xRRGGBB by colour: black, red, blue, orange, green, yellow; blue, pink, grey, green,
+  // brown, yellow.
+  constexpr uint32_t kColours[ColourThings::kColours] = {0x202020, 0xED2929, 0x2673F2, 0xFF8C1A,
+                                                         0x40B833, 0xFFDE1A, 0x2673F2, 0xFF80BF,
+                                                         0x999999, 0x40B833, 0x8A5A2E, 0xFFDE1A};
+  const char* pictures[2] = {"Bitmaps/Garden2/COL/bg.png", "Bitmaps/Garden2/COL/bg2.png"};
+  const int y[2] = {215, 250};
+  for (int colour = 0; colour < ColourThings::kColours; ++colour) {
+    const int scene = colour / ColourThings::kPerScene;
+    int width = 0;
+    const std::vector<uint32_t> picture =
+        test::ReadPicture((kDemoData / pictures[scene]).string(), &width);
+    ASSERT_EQ(width, 640);
+    const uint32_t shown = picture[y[scene] * width + ThingX(ColourThings::Region(colour))];
+    for (int shift = 0; shift < 24; shift += 8) {
+      EXPECT_NEAR(int((shown >> shift) & 0xFF), int((kColours[colour] >> shift) & 0xFF), 12)
+          << "colour " << colour;
+    }
+  }
+}
+
+TEST_F(Garden2Test, ADropBesideTheGapCountsForNothingAndThePieceGoesBack) {
+  EnterGame(kScreenGarden2Log);
+  AwaitQuestion<PictureSeries>();
+  const int answer = Log().Rows()[Log().Row()].answer;
+  const ScreenScript& script = *State().screen;
+  const ScreenEntry& rest = script.Entry(script.FindEntry("P" + std::to_string(answer)));
+  Control* piece = ScriptedControl(("P" + std::to_string(answer)).c_str());
+
+  // Picked up with a click, it follows the mouse until the next click puts it down.
+  Click(PieceX(answer), kPieceY);
+  ASSERT_TRUE(Log().Dragging());
+  Click(320, 260);
+  EXPECT_FALSE(Log().Dragging());
+  EXPECT_EQ(piece->Position(), (platform::Point{rest.x, rest.y}));
+  EXPECT_EQ(Log().Score().good + Log().Score().wrong, 0);
+
+  // Its own gap takes it: the row turns into its solved look.
+  const int row = Log().Row();
+  DragInto(answer);
+  EXPECT_EQ(Log().Score().good, 1);
+  EXPECT_EQ(piece->Position(), (platform::Point{rest.x, rest.y}));
+  const SeriesRow& solved = Log().Rows()[row];
+  const std::string filled = "P_" + std::to_string(answer) + "_V_" + std::to_string(solved.gap);
+  EXPECT_TRUE(Visible(filled));
+}
+
+TEST_F(Garden2Test, ThreeWrongPiecesLeadToThePantry) {
+  EnterGame(kScreenGarden2Log);
+  for (int wrong = 0; wrong < 3; ++wrong) {
+    AwaitQuestion<PictureSeries>();
+    DragInto((Log().Rows()[Log().Row()].answer + 1) % SeriesRow::kPictures);
+  }
+  RunUntil([&] { return OnScreen(kScreenLearnPantry); });
+}
+
+// Rows as the series file gives them: what a child can solve is kept.
+TEST(SeriesRows, KeepOnlyRowsWithOneGapAndPictures) {
+  const auto line = [](const std::string& text) { return ParseRowFileLine(text); };
+  const std::vector<RowFileLine> lines = {
+      line("0,1,0,1,-1,0"), line(""),
+      line("0,1,0,1,0,1"),  line("-1,1,-1,1,0,1"),
+      line("0,7,0,7,-1,0"), line("0,1,0,1,-1,9"),
+      line("4=3,4,-1,4,3"), line(" "),
+  };
+  std::vector<size_t> leftOut;
+  const std::vector<SeriesRow> rows = SeriesRows(lines, &leftOut);
+  EXPECT_EQ(leftOut, (std::vector<size_t>{3, 4, 5, 6}));
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].gap, 4);
+  EXPECT_EQ(rows[0].answer, 0);
+  EXPECT_EQ(rows[1].pictures, (std::array<int, 5>{4, 3, 4, -1, 4}));
+  EXPECT_EQ(rows[1].gap, 3);
+}
+
+// The LOG game on a data tree whose series file the test writes: everything else is the demo
+// data's, linked in.
+class SeriesFileTest : public Garden2Test {
+ protected:
+  virtual std::string SeriesText() const = 0;
+
+  void BeforeStart() override {
+    const fs::path root = engine_.Folder().Path() / "series";
+    LinkAllBut(kDemoData, root, "Data");
+    LinkAllBut(kDemoData / "Data", root / "Data", "Garden2");
+    LinkAllBut(kDemoData / "Data" / "Garden2", root / "Data" / "Garden2", "Log");
+    LinkAllBut(kDemoData / "Data" / "Garden2" / "Log", root / "Data" / "Garden2" / "Log",
+               "log.dat");
+    engine_.Folder().Write("series/Data/Garden2/Log/log.dat", SeriesText());
+    UseDataRoot(root);
+  }
+
+ private:
+  static void LinkAllBut(const fs::path& from, const fs::path& to, const std::string& own) {
+    fs::create_directories(to);
+    for (const fs::directory_entry& entry : fs::directory_iterator(from)) {
+      if (entry.path().filename() != own) {
+        fs::create_symlink(entry.path(), to / entry.path().filename());
+      }
+    }
+  }
+};
+
+class TwoRows : public SeriesFileTest {
+  std::string SeriesText() const override { return "0,1,0,1,-1,0\r\n2,-1,2,3,2,3\r\n"; }
+};
+
+TEST_F(TwoRows, OnlyThoseTwoAreDrawnInTurn) {
+  EnterGame(kScreenGarden2Log);
+  ASSERT_EQ(Log().Rows().size(), 2u);
+  int previous = AnsweredRight();
+  for (int good = 1; good < 5; ++good) {
+    const int row = AnsweredRight();
+    EXPECT_EQ(row, 1 - previous);
+    previous = row;
+  }
+}
+
+class ThirtyOneRows : public SeriesFileTest {
+  std::string SeriesText() const override {
+    std::string text;
+    for (int row = 0; row < 31; ++row)
+      text += row % 2 ? "0,1,0,1,-1,0\n" : "3,-1,3,4,3,4\n";
+    return text;
+  }
+};
+
+TEST_F(ThirtyOneRows, TheLinesPastTheThirtiethAreLeftOutAndLogged) {
+  GoTo(kScreenGarden2Log);
+  EXPECT_EQ(Log().Rows().size(), 30u);
+  EXPECT_NE(engine_.LogText().find("only the first 30 lines"), std::string::npos);
+}
+
+class OneRow : public SeriesFileTest {
+  std::string SeriesText() const override { return "0,1,0,1,-1,0\r\n"; }
+};
+
+TEST_F(OneRow, IsAsFatalAsNoFile) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(GoTo(kScreenGarden2Log), ::testing::ExitedWithCode(255), "");
+}
+
+}  // namespace
+}  // namespace rufo
