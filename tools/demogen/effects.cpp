@@ -262,13 +262,9 @@ assetkit::PcmSound MakeEffect(const std::string& name) {
   if (name == "knock") return FromWave(Knock());
   if (name == "knocks") return FromWave(Knocks());
   if (name == "buzz") return FromWave(Buzz());
-}
-return wave;
-}
-
-if (name == "flutter") return FromWave(Flutter());
-if (name == "hush") return FromWave(Hush());
-throw std::invalid_argument("unknown sound effect \"" + name + "\"");
+  if (name == "flutter") return FromWave(Flutter());
+  if (name == "hush") return FromWave(Hush());
+  throw std::invalid_argument("unknown sound effect \"" + name + "\"");
 }
 
 }  // namespace rufo::demogen
