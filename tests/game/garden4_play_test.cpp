@@ -139,7 +139,9 @@ TEST_F(Garden4Play, BothGamesLostIntoCountingAndWonToTheirStickers) {
   for (int wrong = 2; wrong <= 3; ++wrong) {
     player_.Click(CardX((birds + 1) % 10), kCardY);
     ASSERT_NE(player_.AwaitLine("answer 0x503 wrong 0 " + std::to_string(wrong)), "");
-    if (wrong < 3) EXPECT_EQ(AwaitQuestion(kScreenGarden4Nad), birds);
+    if (wrong < 3) {
+      EXPECT_EQ(AwaitQuestion(kScreenGarden4Nad), birds);
+    }
   }
   ASSERT_NO_FATAL_FAILURE(Lesson(kScreenGarden4Nad));
   // Ten right counts earn sticker 6; every round of four questions asks each nest once.
