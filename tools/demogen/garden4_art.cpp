@@ -268,35 +268,38 @@ void NestCup(cairo_t* cr, double x, double y, double w, bool back) {
 }
 
 // A nest with chicks in two rows, centred at x with its rim at y. The number of chicks is
-// birds=, or the frame number in a strip (frame n holds n chicks); chirp=yes opens beaks. The
+// birds=, or the frame number in a strip (frame n holds n chicks); chirp=yes opens beaks and
+// lift= raises the chicks. The
 // chicks stand apart, so that each can be counted.
 void Nest(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), s = a.NumberOr("scale", 1);
   const int birds =
       std::clamp(static_cast<int>(a.frames > 1 ? a.frame : a.NumberOr("birds", 0)), 0, 9);
   const bool chirp = a.TextOr("chirp", "no") == "yes";
-  const double w = 160 * s, r = 12 * s, gap = 30 * s;
+  const double w = 160 * s, r = 12 * s, gap = 30 * s, lift = a.NumberOr("lift", 0) * s;
   static const Color kChicks[] = {{1.0, 0.86, 0.25}, {0.55, 0.78, 1.0}};
   NestCup(cr, x, y, w, true);
   // the back row holds up to five, the front row the rest, set between them
   const int back = std::min(birds, 5), front = birds - back;
   for (int i = 0; i < back; ++i) {
     const double cx = x + (i - (back - 1) / 2.0) * gap;
-    Chick(cr, cx, y - 2.9 * r, r, kChicks[0], chirp && i % 2 == 0, i < back / 2);
+    Chick(cr, cx, y - 2.9 * r - lift, r, kChicks[0], chirp && i % 2 == 0, i < back / 2);
   }
   for (int i = 0; i < front; ++i) {
     const double cx = x + (i - (front - 1) / 2.0) * gap;
-    Chick(cr, cx, y - 1.05 * r, r, kChicks[1], chirp && i % 2 == 1, i < front / 2);
+    Chick(cr, cx, y - 1.05 * r - lift, r, kChicks[1], chirp && i % 2 == 1, i < front / 2);
   }
   NestCup(cr, x, y, w, false);
 }
 
-// The main scene's nest: chicks rise out of it one after another and chirp (frames).
+// The main scene's nest: its three chicks hop and chirp in turn (frames).
 void NestWake(cairo_t* cr, const PaintArgs& a) {
   PaintArgs nest = a;
   nest.frames = 1;
-  nest.options["birds"] = std::to_string(a.frame == 0 ? 0 : std::min(3, 1 + a.frame / 2));
-  nest.options["chirp"] = a.frame >= a.frames / 2 && a.frame % 2 == 1 ? "yes" : "no";
+  nest.options["birds"] = "3";
+  const bool up = a.frame % 2 == 1;
+  nest.options["chirp"] = up ? "yes" : "no";
+  nest.options["lift"] = up ? "5" : "0";
   Nest(cr, nest);
 }
 
@@ -307,8 +310,8 @@ void AddGarden4Painters(PainterTable& t) {
                    "x y(foot) trunk-width trunk-height (crown=rx, branches=L|R|LR, high=y, low=y, "
                    "reach=)"};
   t["woodpecker"] = {2, Woodpecker, "x y(beak on the bark) (scale=, peck=0..2; frames=4 knock)"};
-  t["nest"] = {2, Nest, "x y(rim) (scale=, birds=0..9 or the frame, chirp=yes)"};
-  t["nest_wake"] = {2, NestWake, "x y(rim) (scale=; frames: chicks rise and chirp)"};
+  t["nest"] = {2, Nest, "x y(rim) (scale=, birds=0..9 or the frame, chirp=yes, lift=)"};
+  t["nest_wake"] = {2, NestWake, "x y(rim) (scale=; frames: three chicks hop and chirp)"};
 }
 
 }  // namespace rufo::demogen
