@@ -199,13 +199,21 @@ TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
         file.filename() == "log.dat") {
       continue;
     }
-    // An animation's own script, or its script "name_b", "name_1" or "name_2", runs on that
-    // animation; the frogs' shared waving script runs on every frog's waving animation, the
+    // An animation's own script, or its script "name_b", "nameb", "name_1" or "name_2", runs on
+    // that animation; the frogs' shared waving script runs on every frog's waving animation, the
     // pantry lid's closing script on the lid, the balloons' scripts at the top of the tree on
     // the balloons of the directions lesson.
     std::string base = (file.parent_path() / file.stem()).string();
     if (base.ends_with("Garden1/NUM/Ani/z_hi2")) base = base.substr(0, base.size() - 5) + "Z1_H";
     if (base.ends_with("LearnG/LOG/Ani/pok_2")) base = base.substr(0, base.size() - 5) + "POKLICE";
+    // The lamp's coming back runs on the lamp. The ladybird climbs on "B%d", lands and falls on
+    // "B%d_B", and the tulip closes over her on "B_START".
+    if (base.ends_with("Garden3/NOT/Ani/bzhas")) base = base.substr(0, base.size() - 5) + "ZHAS";
+    const std::string ladybird = (kTree / "Bitmaps/Garden6/NUM/Ani/").string();
+    if (base == ladybird + "b_up") base = ladybird + "B1";
+    if (base == ladybird + "b_down" || base.starts_with(ladybird + "Bedr_d"))
+      base = ladybird + "B1_B";
+    if (base == ladybird + "b_back") base = ladybird + "B_START";
     std::string balloon = file.stem().string().substr(0, file.stem().string().size() - 2);
     std::transform(balloon.begin(), balloon.end(), balloon.begin(), ::toupper);
     const fs::path balloons = kTree / "Bitmaps/LearnG/DIR/Ani";
@@ -213,10 +221,12 @@ TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
       base = (balloons / file.stem()).string();
     }
     size_t limit = talkingFrames;
-    if (base.find("/Ani/") != std::string::npos) {
+    std::string folder = base;
+    std::transform(folder.begin(), folder.end(), folder.begin(), ::tolower);
+    if (folder.find("/ani/") != std::string::npos) {
       limit = 0;
       for (const auto& [name, count] : frames) {
-        for (const char* suffix : {"", "_b", "_1", "_2"}) {
+        for (const char* suffix : {"", "_b", "b", "_1", "_2"}) {
           if (strcasecmp((name + suffix).c_str(), base.c_str()) == 0) limit = count;
         }
       }
