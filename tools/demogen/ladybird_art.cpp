@@ -163,7 +163,6 @@ Place ClimbPlace(int frame, double x, double y, double top) {
   return {x + sway + 4 * std::sin(bob * 1.7), top + 5 * std::sin(bob * 2.3)};
 }
 
-constexpr int kClimbFrames = 24;
 constexpr int kFallTopFrame = 21;
 
 // B%d: the climb with the dots; frames as ClimbPlace.
