@@ -16,15 +16,10 @@ constexpr Color kLeaf{0.3, 0.66, 0.22};
 constexpr Color kMouseGrey{0.66, 0.66, 0.7};
 constexpr Color kPink{1.0, 0.68, 0.75};
 
-// How far the drawing's frames have gone, 0 at the first and 1 at the last.
-double Along(const PaintArgs& a) {
-  return a.frames > 1 ? double(a.frame) / (a.frames - 1) : 1.0;
-}
-
 // With drop=yes and frames, how far above its place a thing still is as it falls in.
 double StillToFall(const PaintArgs& a) {
   if (a.TextOr("drop", "no") != "yes" || a.frames < 2) return 0;
-  const double t = Along(a);
+  const double t = a.Progress();
   return 170 * (1 - t) * (1 - t);
 }
 
@@ -54,7 +49,7 @@ void Well(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), s = a.NumberOr("scale", 1);
   cairo_translate(cr, x, y);
   cairo_scale(cr, s, s);
-  const double depth = std::sin(M_PI * Along(a)) * (a.frames > 1 ? 1 : 0);
+  const double depth = std::sin(M_PI * a.Progress()) * (a.frames > 1 ? 1 : 0);
   for (double px : {-46.0, 46.0}) {
     cairo_rectangle(cr, px - 5, -176, 10, 110);
     FillInk(cr, kWood, 2);
@@ -113,7 +108,7 @@ void Well(cairo_t* cr, const PaintArgs& a) {
 void Ball(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), foot = a.Number(1), r = a.Number(2);
   const double height = a.NumberOr("bounce", 0);
-  const double hop = a.frames > 1 ? std::fabs(std::sin(2 * M_PI * Along(a))) : 0;
+  const double hop = a.frames > 1 ? std::fabs(std::sin(2 * M_PI * a.Progress())) : 0;
   const double squash = a.frames > 1 && hop < 0.15 && a.frame > 0 ? 0.86 : 1.0;
   const double cy = foot - r * squash - hop * height;
   EllipsePath(cr, x, foot - 2, r * (1 - hop * 0.4), r * 0.2);
@@ -121,7 +116,7 @@ void Ball(cairo_t* cr, const PaintArgs& a) {
   cairo_save(cr);
   cairo_translate(cr, x, cy);
   cairo_scale(cr, 1 / squash, squash);
-  cairo_rotate(cr, Along(a) * 2 * M_PI * (a.frames > 1 ? 1 : 0));
+  cairo_rotate(cr, a.Progress() * 2 * M_PI * (a.frames > 1 ? 1 : 0));
   const Color colours[] = {ParseColor("red"),   ParseColor("white"),  ParseColor("blue"),
                            ParseColor("white"), ParseColor("yellow"), ParseColor("white")};
   for (int i = 0; i < 6; ++i) {
@@ -148,7 +143,7 @@ void Note(cairo_t* cr, double x, double y) {
 
 // The garden's bird (the sparrow) hopping and singing; static without frames.
 void SingingBird(cairo_t* cr, const PaintArgs& a) {
-  const double hop = a.frames > 1 ? 16 * std::fabs(std::sin(3 * M_PI * Along(a))) : 0;
+  const double hop = a.frames > 1 ? 16 * std::fabs(std::sin(3 * M_PI * a.Progress())) : 0;
   PaintArgs bird = a;
   bird.numbers = {a.Number(0), a.Number(1) - hop};
   Painters().at("sparrow").paint(cr, bird);
@@ -193,7 +188,7 @@ void Can(cairo_t* cr, double x, double y, double tilt, bool mirrored) {
 void Watering(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), w = a.Number(2), h = a.Number(3);
   const bool fromRight = a.TextOr("side", "left") == "right";
-  const double t = Along(a);
+  const double t = a.Progress();
   const double tilt = std::min(1.0, t * 3) * 0.6;
   const double canX = fromRight ? x + w - 34 : x + 34;
   Can(cr, canX, y + 26, tilt, fromRight);
@@ -212,7 +207,7 @@ void Watering(cairo_t* cr, const PaintArgs& a) {
 void BloomBed(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), foot = a.Number(1), w = a.Number(2);
   const Color petal = a.ColorOr("color", ParseColor("red"));
-  const double bloom = a.frames > 1 ? Along(a) : a.NumberOr("bloom", 0);
+  const double bloom = a.frames > 1 ? a.Progress() : a.NumberOr("bloom", 0);
   const std::string kind = a.TextOr("kind", "bed");
   const double plantFoot = kind == "bed" ? foot - 8 : foot - 26;
   for (int i = 0; i < 5; ++i) {
@@ -347,7 +342,7 @@ void MouseTalk(cairo_t* cr, const PaintArgs& a) {
 void TShirt(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), top = a.Number(1) - StillToFall(a), w = a.Number(2);
   const Color cloth = a.ColorOr("color", ParseColor("red"));
-  const double sway = Moves(a) ? 0.22 * std::sin(4 * M_PI * Along(a)) : 0;
+  const double sway = Moves(a) ? 0.22 * std::sin(4 * M_PI * a.Progress()) : 0;
   cairo_save(cr);
   cairo_translate(cr, x + w / 2, top);
   cairo_rotate(cr, sway);
@@ -377,7 +372,7 @@ void Bucket(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), foot = a.Number(1), w = a.Number(2);
   const Color paint = a.ColorOr("color", ParseColor("blue"));
   const double hop =
-      (Moves(a) ? 26 * std::fabs(std::sin(2 * M_PI * Along(a))) : 0) + StillToFall(a);
+      (Moves(a) ? 26 * std::fabs(std::sin(2 * M_PI * a.Progress())) : 0) + StillToFall(a);
   const double y = foot - hop, h = w * 0.9;
   cairo_new_sub_path(cr);
   cairo_arc(cr, x + w / 2, y - h, w * 0.42, M_PI, 2 * M_PI);
@@ -400,7 +395,7 @@ void Bucket(cairo_t* cr, const PaintArgs& a) {
 void ColourStars(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), w = a.Number(2), h = a.Number(3);
   const Color colour = a.ColorOr("color", ParseColor("gold"));
-  const double t = Along(a);
+  const double t = a.Progress();
   const double places[][2] = {{0.1, 0.15}, {0.85, 0.1}, {0.92, 0.6},
                               {0.08, 0.7}, {0.5, 0.05}, {0.55, 0.92}};
   for (int i = 0; i < 6; ++i) {
@@ -485,7 +480,7 @@ void SeriesCard(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), top = a.Number(1);
   const int picture = static_cast<int>(a.NumberOr("picture", 0));
   const bool solved = a.TextOr("look", "question") == "solved";
-  const double t = Along(a);
+  const double t = a.Progress();
   // The question look drops onto the line and wobbles a little; the solved one hops.
   const bool moving = a.frames > 1;
   const double swing = moving && !solved ? 0.1 * (1 - t) * std::cos(3 * M_PI * t) : 0;

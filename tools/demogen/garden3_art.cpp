@@ -21,10 +21,6 @@ constexpr Color kSoil{0.45, 0.28, 0.15};
 constexpr Color kFur{0.55, 0.33, 0.16};
 constexpr Color kFace{0.96, 0.8, 0.6};
 
-double Progress(const PaintArgs& a) {
-  return a.frames > 1 ? double(a.frame) / (a.frames - 1) : 1.0;
-}
-
 void Line(cairo_t* cr, double x1, double y1, double x2, double y2, Color c, double width) {
   cairo_move_to(cr, x1, y1);
   cairo_line_to(cr, x2, y2);
@@ -283,7 +279,7 @@ void Cart(cairo_t* cr, const PaintArgs& a) {
 // frames it goes out from the first frame to the last.
 void Lamp(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1);
-  const double lit = a.frames > 1 ? 1 - Progress(a) : a.NumberOr("lit", 1);
+  const double lit = a.frames > 1 ? 1 - a.Progress() : a.NumberOr("lit", 1);
   Line(cr, x, 0, x, y, kInk, 3);
   if (lit > 0 && a.NumberOr("glow", 0) > 0) {
     cairo_pattern_t* glow = cairo_pattern_create_radial(x, y + 30, 4, x, y + 30, 60);
@@ -361,7 +357,7 @@ void Monkey(cairo_t* cr, const PaintArgs& a) {
 // monkey_climb x1 y1 x2 y2: frames take the monkey down its vine from the branch (x1, y1) to
 // the ground by the beds (x2, y2), where it waves.
 void MonkeyClimb(cairo_t* cr, const PaintArgs& a) {
-  const double t = Progress(a), ease = t * t * (3 - 2 * t);
+  const double t = a.Progress(), ease = t * t * (3 - 2 * t);
   const double x1 = a.Number(0), y1 = a.Number(1), x2 = a.Number(2), y2 = a.Number(3);
   const double x = x1 + (x2 - x1) * ease, y = y1 + (y2 - y1) * ease;
   const double s = a.NumberOr("scale", 1);
@@ -444,7 +440,7 @@ void PlantedFlowers(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), w = a.Number(2), h = a.Number(3);
   const int shape = int(a.NumberOr("shape", 0));
   const Color petal = a.ColorOr("color", ParseColor("red"));
-  const double grown = a.frames > 1 ? 0.3 + 0.7 * Progress(a) : 1.0;
+  const double grown = a.frames > 1 ? 0.3 + 0.7 * a.Progress() : 1.0;
   // feet of the flowers around the shape's outline and its middle
   std::vector<std::pair<double, double>> feet;
   const double cx = x + w / 2, cy = y + h - 26;

@@ -7,13 +7,9 @@
 namespace rufo::demogen {
 namespace {
 
-double Progress(const PaintArgs& a) {
-  return a.frames > 1 ? double(a.frame) / (a.frames - 1) : 0.0;
-}
-
 // A bounce for click animations: 0 at the start and the end, up in between.
 double Bounce(const PaintArgs& a) {
-  return std::sin(Progress(a) * M_PI * 2) * (1 - Progress(a));
+  return std::sin(a.Progress(0.0) * M_PI * 2) * (1 - a.Progress(0.0));
 }
 
 // A rainbow arc around (x, y) with outer radius r; frames make it shine band by band.
@@ -39,7 +35,7 @@ void Rainbow(cairo_t* cr, const PaintArgs& a) {
     cairo_stroke(cr);
   }
   if (a.frames > 1) {
-    const double angle = M_PI + Progress(a) * M_PI;
+    const double angle = M_PI + a.Progress(0.0) * M_PI;
     StarPath(cr, x + std::cos(angle) * (r - 3.5 * width), y + std::sin(angle) * (r - 3.5 * width),
              14, 6, 5, a.frame * 0.4);
     FillInk(cr, {1, 1, 0.7}, 2);
@@ -130,7 +126,7 @@ void Pigeon(cairo_t* cr, const PaintArgs& a) {
 // The pigeon flaps, takes off and flies up and away to the right.
 void PigeonFly(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), s = a.NumberOr("scale", 1);
-  const double t = Progress(a);
+  const double t = a.Progress(0.0);
   const double lift = t < 0.25 ? 0 : (t - 0.25) / 0.75;
   const double px = x + lift * 90, py = y - lift * lift * 120 - lift * 20;
   DrawPigeon(cr, px, py, s * (1 - lift * 0.3), a.frame % 2 ? 1 : 0.2);
@@ -141,7 +137,7 @@ void PigeonFly(cairo_t* cr, const PaintArgs& a) {
 void FlowerPot(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), s = a.NumberOr("scale", 1);
   const char* const colors[] = {"red", "yellow", "blue"};
-  const double sway = a.frames > 1 ? std::sin(Progress(a) * M_PI * 4) * 0.15 : 0;
+  const double sway = a.frames > 1 ? std::sin(a.Progress(0.0) * M_PI * 4) * 0.15 : 0;
   const int counted = a.frames > 1 ? a.frame * 4 / a.frames : -1;
   for (int i = 0; i < 3; ++i) {
     const double angle = (i - 1) * 0.35 + sway * (i % 2 ? -1 : 1);
@@ -264,7 +260,7 @@ void Pantry(cairo_t* cr, const PaintArgs& a) {
 // wave and toss a circle, a square and a triangle above his head.
 void Dwarf(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), s = a.NumberOr("scale", 1);
-  const double t = Progress(a);
+  const double t = a.Progress(0.0);
   const double wave = a.frames > 1 ? 0.5 + 0.5 * std::sin(a.frame * 1.6) : 0;
   cairo_save(cr);
   cairo_translate(cr, x, y);

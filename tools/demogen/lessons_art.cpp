@@ -14,10 +14,6 @@
 namespace rufo::demogen {
 namespace {
 
-double Progress(const PaintArgs& a) {
-  return a.frames > 1 ? double(a.frame) / (a.frames - 1) : 0.0;
-}
-
 // An animation made of phases, each drawn with its own act: the frame's phase, with the frame
 // and the frame count within it. A still picture (one frame) is the first phase's first frame.
 PaintArgs InPhase(const PaintArgs& a, std::initializer_list<std::pair<const char*, int>> phases) {
@@ -294,7 +290,7 @@ void DrawThing(cairo_t* cr, int kind) {
 void ColourThing(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1);
   const double s = a.NumberOr("scale", 1);
-  const double t = Progress(a);
+  const double t = a.Progress(0.0);
   const double hop = a.frames > 1 ? std::sin(t * M_PI) * 26 : 0;
   EllipsePath(cr, x, y + 30 * s, 34 * s, 9 * s);
   FillOnly(cr, Darker({0.4, 0.75, 0.3}, 0.25 + 0.1 * (1 - hop / 26)));
@@ -388,7 +384,7 @@ void Palette(cairo_t* cr, const PaintArgs& a) {
     FillInk(cr, kColours[i], 1.5);
   }
   // the brush, dipping into the paint while the dots light up
-  const double dip = a.frames > 1 ? std::sin(Progress(a) * M_PI * 3) * 6 : 0;
+  const double dip = a.frames > 1 ? std::sin(a.Progress(0.0) * M_PI * 3) * 6 : 0;
   cairo_save(cr);
   cairo_translate(cr, x + 30, y - 34 + dip);
   cairo_rotate(cr, 0.6);
@@ -409,7 +405,7 @@ void Balloon(cairo_t* cr, const PaintArgs& whole) {
   const double x = a.Number(0), y = a.Number(1), r = a.Number(2);
   const Color c = a.ColorOr("color", ParseColor("red"));
   const std::string act = a.TextOr("act", "float");
-  const double t = Progress(a);
+  const double t = a.Progress(0.0);
   double size = 1, dy = 0;
   if (act == "float") dy = std::sin(t * 2 * M_PI) * r * 0.25;
   if (act == "back") size = std::min(1.0, 0.15 + t * 1.1);
@@ -456,7 +452,7 @@ void RufoAim(cairo_t* cr, const PaintArgs& whole) {
   const PaintArgs a = InPhase(whole, {{"aim", 8}, {"back", 4}});
   const double x = a.Number(0), y = a.Number(1), tx = a.Number(2), ty = a.Number(3);
   const double s = a.NumberOr("scale", 1);
-  const double t = Progress(a);
+  const double t = a.Progress(0.0);
   const bool aim = a.TextOr("act", "aim") == "aim";
   const double wave = aim ? std::min(1.0, t * 3) : 1 - t;
   const int mouth = aim && t > 0.3 ? 3 : 0;
@@ -504,7 +500,7 @@ void PerchBird(cairo_t* cr, const PaintArgs& whole) {
   const PaintArgs a = InPhase(whole, {{"in", 7}, {"off", 6}});
   const double x = a.Number(0), y = a.Number(1);
   const std::string act = a.TextOr("act", "in");
-  const double t = Progress(a);
+  const double t = a.Progress(0.0);
   if (act == "off" && a.frame == a.frames - 1 && a.frames > 1) return;
   double lift = 0;
   if (a.frames > 1) lift = act == "in" ? std::pow(1 - t, 1.5) * 210 : std::pow(t, 1.3) * 230;
@@ -602,7 +598,7 @@ void WaterPistol(cairo_t* cr) {
 void Toy(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1);
   const int kind = static_cast<int>(a.NumberOr("kind", 0));
-  const double t = Progress(a);
+  const double t = a.Progress(0.0);
   const bool still = a.TextOr("still", "no") == "yes";
   cairo_save(cr);
   switch (kind) {

@@ -23,6 +23,11 @@ struct PaintArgs {
   double NumberOr(const std::string& key, double fallback) const;
   Color ColorOr(const std::string& key, Color fallback) const;
   std::string TextOr(const std::string& key, const std::string& fallback) const;
+  // How far the drawing's frames have gone: 0 at the first, 1 at the last; a drawing of one
+  // frame stands at `single`.
+  double Progress(double single = 1.0) const {
+    return frames > 1 ? double(frame) / (frames - 1) : single;
+  }
 };
 
 using PaintFunction = void (*)(cairo_t*, const PaintArgs&);

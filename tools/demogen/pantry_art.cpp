@@ -14,10 +14,6 @@ namespace {
 constexpr Color kWood{0.78, 0.55, 0.3};
 constexpr Color kPotRed{0.85, 0.25, 0.2};
 
-double Progress(const PaintArgs& a) {
-  return a.frames > 1 ? double(a.frame) / (a.frames - 1) : 0.0;
-}
-
 void Jam(cairo_t* cr) {
   RoundRectPath(cr, -18, -14, 36, 40, 7);
   FillInk(cr, {0.85, 0.1, 0.2}, 2.5);
@@ -245,9 +241,9 @@ void DrawPot(cairo_t* cr, double x, double y, double lid, double bubble) {
 void Pot(cairo_t* cr, const PaintArgs& a) {
   const std::string lift = a.TextOr("lift", "");
   double lid = a.NumberOr("lid", 0);
-  if (lift == "up") lid = Progress(a);
-  if (lift == "down") lid = 1 - Progress(a);
-  const double bubble = a.TextOr("bubble", "no") == "yes" ? Progress(a) + 0.01 : 0;
+  if (lift == "up") lid = a.Progress(0.0);
+  if (lift == "down") lid = 1 - a.Progress(0.0);
+  const double bubble = a.TextOr("bubble", "no") == "yes" ? a.Progress(0.0) + 0.01 : 0;
   DrawPot(cr, a.Number(0), a.Number(1), lid, bubble);
 }
 
@@ -371,7 +367,7 @@ void Walrus(cairo_t* cr) {
 // walrus. Over the frames it rises, wiggles and sinks back; the pot's front stays before it.
 void PotFigure(cairo_t* cr, const PaintArgs& a) {
   const std::string kind = a.TextOr("kind", "devil");
-  const double x = a.Number(0), y = a.Number(1), t = Progress(a);
+  const double x = a.Number(0), y = a.Number(1), t = a.Progress(0.0);
   const double up = t < 0.25 ? t / 0.25 : t > 0.8 ? (1 - t) / 0.2 : 1;
   cairo_save(cr);
   // inside the pot: the figure never shows below its rim
@@ -397,7 +393,7 @@ void PotFigure(cairo_t* cr, const PaintArgs& a) {
 
 // A burst of stars round a big green tick at (x, y): the row is right.
 void GoodSign(cairo_t* cr, const PaintArgs& a) {
-  const double x = a.Number(0), y = a.Number(1), t = Progress(a);
+  const double x = a.Number(0), y = a.Number(1), t = a.Progress(0.0);
   for (int i = 0; i < 8; ++i) {
     const double angle = i * M_PI / 4 + t;
     const double r = 30 + t * 50;
@@ -420,7 +416,7 @@ void GoodSign(cairo_t* cr, const PaintArgs& a) {
 
 // A red cross that shakes at (x, y): that piece does not belong there.
 void BadSign(cairo_t* cr, const PaintArgs& a) {
-  const double shake = std::sin(a.frame * 2.2) * 6 * (1 - Progress(a));
+  const double shake = std::sin(a.frame * 2.2) * 6 * (1 - a.Progress(0.0));
   const double x = a.Number(0) + shake, y = a.Number(1);
   EllipsePath(cr, x, y, 28, 28);
   FillInk(cr, {1, 1, 1}, 3);

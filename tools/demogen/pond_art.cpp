@@ -17,11 +17,6 @@ double Clamp01(double t) {
   return std::clamp(t, 0.0, 1.0);
 }
 
-// Progress of frame `frame` of `frames` from 0 to 1.
-double Progress(const PaintArgs& a) {
-  return a.frames > 1 ? double(a.frame) / (a.frames - 1) : 1.0;
-}
-
 void Pond(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), rx = a.Number(2), ry = a.Number(3);
   EllipsePath(cr, x, y + 6, rx + 12, ry + 10);
@@ -214,7 +209,7 @@ void Frog(cairo_t* cr, const PaintArgs& a) {
 // A frog hopping on the spot, twice over the frames.
 void FrogHop(cairo_t* cr, const PaintArgs& a) {
   const double s = a.NumberOr("scale", 1);
-  const double phase = a.frames > 1 ? std::fabs(std::sin(Progress(a) * 2 * M_PI)) : 0;
+  const double phase = a.frames > 1 ? std::fabs(std::sin(a.Progress() * 2 * M_PI)) : 0;
   FrogPose pose;
   pose.stretch = phase > 0.3 ? 1 : 0;
   DrawFrog(cr, a.Number(0), a.Number(1) - phase * 30 * s, s, pose);
@@ -273,7 +268,7 @@ void FrogWave(cairo_t* cr, const PaintArgs& a) {
 // Water splashing up where a frog dived in, then rings.
 void Splash(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1);
-  const double t = Progress(a);
+  const double t = a.Progress();
   Rings(cr, x, y, t);
   if (t >= 0.95) return;
   const double rise = std::sin(t * M_PI);
@@ -332,7 +327,7 @@ void NumberButton(cairo_t* cr, const PaintArgs& a) {
 void GrowFlower(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1);
   const Color petal = a.ColorOr("color", ParseColor("red"));
-  const double t = (a.frames > 1 ? Progress(a) : a.NumberOr("grown", 0)) * a.NumberOr("upto", 1);
+  const double t = (a.frames > 1 ? a.Progress() : a.NumberOr("grown", 0)) * a.NumberOr("upto", 1);
   const double ease = 1 - (1 - t) * (1 - t);
   const double size = 16 + 12 * ease;
   const double height = 46 + 92 * ease;
