@@ -22,13 +22,30 @@ bool ReadU32(std::FILE* file, uint32_t* value) {
 typedef uint16_t Lanes16 __attribute__((vector_size(16)));
 typedef uint32_t Lanes32 __attribute__((vector_size(16)));
 
-// Short runs, the most common, take two overlapping stores instead of a loop.
+// Short runs, the most common, take two overlapping stores instead of a loop. Long runs, which
+// cover most of a frame, take four stores a step and end with four that overlap the last step.
 void FillWords(uint16_t* d, int count, uint16_t p) {
-  if (count >= 8) {
-    const Lanes16 lanes = Lanes16{} + p;
-    for (int i = 0; i + 8 <= count; i += 8)
-      std::memcpy(d + i, &lanes, sizeof lanes);
-    std::memcpy(d + count - 8, &lanes, sizeof lanes);
+  const Lanes16 lanes = Lanes16{} + p;
+  const auto put8 = [&](int at) { std::memcpy(d + at, &lanes, sizeof lanes); };
+  if (count >= 32) {
+    for (int i = 0; i + 32 <= count; i += 32) {
+      put8(i);
+      put8(i + 8);
+      put8(i + 16);
+      put8(i + 24);
+    }
+    put8(count - 32);
+    put8(count - 24);
+    put8(count - 16);
+    put8(count - 8);
+  } else if (count >= 16) {
+    put8(0);
+    put8(8);
+    put8(count - 16);
+    put8(count - 8);
+  } else if (count >= 8) {
+    put8(0);
+    put8(count - 8);
   } else if (count >= 4) {
     const uint64_t four = 0x0001000100010001ull * p;
     std::memcpy(d, &four, sizeof four);

@@ -159,10 +159,11 @@ TEST(AniRunTest, RunsStopAtTheRowEndAndShortDataLeavesTheRest) {
       << "a marker above 0xFFFF never matches a word";
 }
 
-// Short runs are filled with wide stores; none may reach past the run into the row's padding.
+// Runs are filled with wide, overlapping stores whose pattern depends on the length; none may
+// reach past the run into the row's padding.
 TEST(AniRunTest, RunsOfEveryLengthEndingARowLeaveItsPaddingAlone) {
   constexpr uint16_t kMarker = 0xABCD;
-  constexpr int kWidth = 10, kPadded = 13;
+  constexpr int kWidth = 72, kPadded = 75;
   for (int length = 1; length <= kWidth; ++length) {
     std::vector<uint16_t> data;
     for (int x = 0; x < kWidth - length; ++x)
