@@ -112,6 +112,8 @@ class Player {
   bool stopped_ = false;
   bool finishing_ = false;  // the player itself is ending the game
   uint32_t lastEventMs_ = 0;
+  uint32_t screenAt_ = 0;   // when the current screen was built
+  uint32_t pressedAt_ = 0;  // when the button last went down
 };
 
 }  // namespace rufo::play

@@ -44,6 +44,7 @@ void Player::Digest(const TraceEvent& event) {
   switch (event.kind) {
     case Kind::kScreen:
       screen_ = event.screen;
+      screenAt_ = event.timeMs;
       previous_ = event.previous;
       question_.reset();
       shownMask_.clear();
@@ -125,6 +126,7 @@ void Player::MoveTo(Point point) {
 
 void Player::Click(Point point) {
   MoveTo(point);
+  pressedAt_ = link_.NowMs();
   link_.Act("ldown");
   Step(kPress);
   link_.Act("lup");
