@@ -49,6 +49,8 @@ class Player {
 
   // The hand.
   void MoveTo(Point point);
+  // Holds the left button down where the mouse is.
+  void Press();
   void Click(Point point);
   void Perform(const Gesture& gesture);
   // Clicks the named control of the current screen; false (with a problem) when it cannot.

@@ -9,9 +9,9 @@ namespace rufo::play {
 namespace {
 
 constexpr uint32_t kWalkLimit = 3000;
-// A new screen is built eleven ticks of about 10 ms after it is asked for; less than this after
-// a press, it was asked for before the press.
-constexpr uint32_t kScreenWaitMs = 100;
+// A new screen is built eleven ticks of 10 ms after it is asked for, at the first tick after a
+// press at the earliest; built less than this after a press, it was asked for before the press.
+constexpr uint32_t kScreenWaitMs = 110;
 constexpr uint32_t kEnterLimit = 20000;
 constexpr uint32_t kFirstTry = 500;
 constexpr uint32_t kRetryGap = 2500;
