@@ -107,7 +107,8 @@ class NotionsPantryShapesPlay : public LivePlayTest {
   }
 
   // Shelf by shelf RUFO names what the gap needs; a wrong thing gets the cross and a correction,
-  // the right one a remark; the third tidy shelf opens the pot, a surprise pops out, RUFO praises
+  // the right one (dragged with the button held on the first shelf, clicked and carried on the
+  // others) a remark; the third tidy shelf opens the pot, a surprise pops out, RUFO praises
   // the child and announces the first of three new shelves.
   void PlayPantry() {
     for (int shelf = 0; shelf < 3; ++shelf) {
@@ -128,8 +129,15 @@ class NotionsPantryShapesPlay : public LivePlayTest {
         Await("speak MLUVI Sounds\\GB_UNI\\BAD_1\\");
         Await("question 0x106 carry " + std::to_string(item));
       }
-      player_.Click(ItemX(item), kItemY);
-      player_.Click(SlotX(slot), SlotY(shelf));
+      if (shelf == 0) {
+        // Held down from the crate and let go over the gap.
+        player_.Press(ItemX(item), kItemY);
+        player_.Move((ItemX(item) + SlotX(slot)) / 2, (kItemY + SlotY(shelf)) / 2);
+        player_.Release(SlotX(slot), SlotY(shelf));
+      } else {
+        player_.Click(ItemX(item), kItemY);
+        player_.Click(SlotX(slot), SlotY(shelf));
+      }
       if (shelf < 2) Await("speak MLUVI Sounds\\LearnG\\LOG\\UNI\\");
     }
     Await("speak GOOD");
