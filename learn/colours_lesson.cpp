@@ -14,7 +14,9 @@ namespace {
 constexpr int kNameKind = 30;
 
 std::string ObjectName(int colour) {
-  return "C" + std::to_string(colour);
+  std::string name = "C";
+  name += std::to_string(colour);
+  return name;
 }
 
 std::string LargePictureName(int colour) {
