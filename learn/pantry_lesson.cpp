@@ -24,7 +24,9 @@ constexpr int kFirstStartRows = 19;
 constexpr int kLaterStartRows = 12;
 
 std::string SlotName(int shelf, int slot) {
-  return "I" + std::to_string(shelf) + std::to_string(slot);
+  std::string name = "I";
+  name += std::to_string(shelf) + std::to_string(slot);
+  return name;
 }
 
 BitmapControl* Bitmap(const std::string& name) {

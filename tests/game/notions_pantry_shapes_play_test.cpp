@@ -4,15 +4,12 @@
 // introduction, names and remarks in their order.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <regex>
 #include <string>
 #include <vector>
 
-#include "tests/game/demo_game.h"
 #include "tests/game/live_player.h"
 #include "tests/game/play_steps.h"
-#include "tests/support/temp_folder.h"
 
 namespace rufo {
 namespace {
@@ -172,7 +169,6 @@ class NotionsPantryShapesPlay : public LivePlayTest {
     }
   }
 
-  test::TempFolder folder_;
   test::LivePlayer player_{folder_, Environment("5", 900000)};
 };
 
