@@ -49,12 +49,19 @@ void LoadScreen() {
   }
 }
 
+// A main scene that is already being left (a walk, the toolbar) hears no more of its controls:
+// an object whose animation ends meanwhile must not lead into its game instead.
+bool BeingLeft(const Screen& screen) {
+  return IsMainScene(screen.Id()) && Engine().ScreenChangePending();
+}
+
 void OnControlEvent(Control* control, int32_t event, bool live) {
   if (EventFrom(control, event, "MYS2", kEventClicked)) {
     MoveControl(control->GetId(), ControlList::kCapacity);
   }
   HandleCommonEvent(control, event, live);
-  if (Screen* screen = CurrentScreen()) screen->OnControlEvent(control, event, live);
+  Screen* screen = CurrentScreen();
+  if (screen && !BeingLeft(*screen)) screen->OnControlEvent(control, event, live);
 }
 
 void OnTick() {

@@ -14,7 +14,7 @@ namespace {
 constexpr int kNameKind = 30;
 
 std::string ObjectName(int colour) {
-  return "C" + std::to_string(colour);
+  return Numbered("C", colour);
 }
 
 std::string LargePictureName(int colour) {
@@ -65,7 +65,7 @@ void ColoursLesson::OnLearningEvent(Control* control, int32_t event) {
     if (!EventFrom(control, event, ObjectName(colour).c_str(), kEventAnimationEnd)) continue;
     ShowControl("START", true);
     ShowLargePicture(chosen_);
-    LearningSay(kNameKind, "Sounds\\LearnG\\COL\\COL_NAME\\" + std::to_string(chosen_));
+    LearningSay(kNameKind, Numbered("Sounds\\LearnG\\COL\\COL_NAME\\", chosen_));
     return;
   }
   if (!EventFrom(control, event, "MLUVI", kEventAnimationEnd)) return;

@@ -33,10 +33,6 @@ const char* ReturningBird(int bird, int weapon) {
   return bird == 6 ? kToyBirds[weapon] : kOthers[bird - 1];
 }
 
-std::string Numbered(const char* folder, int number) {
-  return std::string(folder) + std::to_string(number);
-}
-
 }  // namespace
 
 void CountingLesson::Build() {

@@ -17,10 +17,6 @@ constexpr int kNameKind = 50;
 constexpr int kFirstRemarks = 0;
 constexpr int kSecondRemarks = 1;
 
-std::string Numbered(const char* prefix, int place) {
-  return prefix + std::to_string(place);
-}
-
 }  // namespace
 
 void NotionsLesson::Build() {
@@ -65,8 +61,7 @@ void NotionsLesson::MushroomEnded(int place) {
   switch (learning.speechKind) {
     case kNotionsFirstRemarkKind:
       learning.speechKind = kNameKind;
-      PlayAnimation(Numbered("M", current_),
-                    "Sounds\\LearnG\\NOT\\NOT_NAME\\" + std::to_string(current_));
+      PlayAnimation(Numbered("M", current_), Numbered("Sounds\\LearnG\\NOT\\NOT_NAME\\", current_));
       break;
     case kNameKind:
       if (!learning.speaking) break;
@@ -100,7 +95,7 @@ void NotionsLesson::OnLearningEvent(Control* control, int32_t event) {
     if (EventFrom(control, event, hidingPlace.c_str(), kEventAnimationEnd)) {
       if (place == current_) {
         PlayAnimation(Numbered("A", place),
-                      "Sounds\\LearnG\\NOT\\NOT_NAME\\vyleza" + std::to_string(place));
+                      Numbered("Sounds\\LearnG\\NOT\\NOT_NAME\\vyleza", place));
       }
       return;
     }

@@ -24,7 +24,9 @@ constexpr int kFirstStartRows = 19;
 constexpr int kLaterStartRows = 12;
 
 std::string SlotName(int shelf, int slot) {
-  return "I" + std::to_string(shelf) + std::to_string(slot);
+  std::string name = "I";
+  name += std::to_string(shelf) + std::to_string(slot);
+  return name;
 }
 
 BitmapControl* Bitmap(const std::string& name) {
@@ -127,6 +129,11 @@ void PantryLesson::OnMessage(int32_t message, intptr_t param, bool* unconsumed) 
     }
     return;
   }
+  if (message == kMsgLeftUp) {
+    // A thing held down and let go over the gap is put there too.
+    if (dragging_ && *unconsumed && OverGap(x, y)) Drop(x, y);
+    return;
+  }
   if (message != kMsgLeftDown || !*unconsumed) return;
   if (dragging_) {
     Drop(x, y);
@@ -143,19 +150,23 @@ void PantryLesson::OnMessage(int32_t message, intptr_t param, bool* unconsumed) 
   dragging_ = true;
 }
 
+bool PantryLesson::OverGap(int x, int y) const {
+  if (shelf_ >= kShelves) return false;
+  const Control* gap = ScriptedControl(gaps_[shelf_].c_str());
+  if (!gap) return false;
+  int w = 0, h = 0;
+  gap->GetSize(&w, &h);
+  const platform::Point at = gap->Position();
+  return x >= at.x && x < at.x + w && y >= at.y && y < at.y + h;
+}
+
 void PantryLesson::Drop(int x, int y) {
   dragging_ = false;
   BitmapControl* carried = Bitmap("I_ON_MOUSE");
   if (!carried) return;
   carried->SetFlags(kCfHidden);
   carried->SetPosition(0, 0);
-  if (shelf_ >= kShelves) return;
-  const Control* gap = ScriptedControl(gaps_[shelf_].c_str());
-  if (!gap) return;
-  int w = 0, h = 0;
-  gap->GetSize(&w, &h);
-  const platform::Point at = gap->Position();
-  if (x < at.x || x >= at.x + w || y < at.y || y >= at.y + h) return;
+  if (!OverGap(x, y)) return;
   if (const Control* back = ScriptedControl("BACK")) {
     MoveControl(back->GetId(), ControlList::kCapacity);
   }

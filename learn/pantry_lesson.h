@@ -11,10 +11,11 @@ namespace rufo {
 
 // The pantry lesson: three shelves of five places ("I00" to "I24"), each row with a gap. RUFO
 // says what each gap needs; the child clicks that thing in the crate (hit-map values 0 to 5),
-// which then follows the mouse ("I_ON_MOUSE"), and clicks the gap to put it there. A wrong thing
-// gets "BAD" and a correction. When the third shelf is tidy, "GOOD" plays, the pot's lid jumps
-// ("POKLICE"), a surprise pops out ("CERT", "ZABA", "PRASE" or "MROZ"), the pot bubbles again
-// ("START"), RUFO praises the child and three new shelves follow.
+// which then follows the mouse ("I_ON_MOUSE"), and clicks the gap to put it there, or holds the
+// button down from the crate and lets it go over the gap. A wrong thing gets "BAD" and a
+// correction. When the third shelf is tidy, "GOOD" plays, the pot's lid jumps ("POKLICE"), a
+// surprise pops out ("CERT", "ZABA", "PRASE" or "MROZ"), the pot bubbles again ("START"), RUFO
+// praises the child and three new shelves follow.
 //
 // The rows come from "Data\LearnG\Log\log.dat": five places (-1 for the gap), then the thing
 // that fills the gap.
@@ -45,6 +46,8 @@ class PantryLesson final : public LearningScreen {
   void SetUpShelves();
   void NextStartRow();
   void Announce(int shelf);
+  // Inside the current shelf's gap control (left and top inclusive).
+  bool OverGap(int x, int y) const;
   void Drop(int x, int y);
   void Check(int item);
   void SurpriseEnded();

@@ -17,10 +17,6 @@ namespace {
 constexpr int kNameKind = 12;
 constexpr int kVariants = 4;
 
-std::string Numbered(const char* prefix, int number) {
-  return prefix + std::to_string(number);
-}
-
 }  // namespace
 
 void ShapesLesson::Build() {

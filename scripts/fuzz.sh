@@ -30,7 +30,7 @@ scripts/install-deps.sh
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DRUFO_WERROR=ON -DRUFO_BUILD_FUZZ=ON -DRUFO_BUILD_TESTS=OFF -DRUFO_BUILD_BENCH=OFF -DRUFO_BUILD_DATA=OFF >/dev/null
-cmake --build "$build"
+cmake --build "$build" --target fuzz_targets
 if [ ${#targets[@]} -eq 0 ]; then
   for program in "$build"/fuzz_*; do targets+=("$(basename "$program" | sed 's/^fuzz_//')"); done
 fi

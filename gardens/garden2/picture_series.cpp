@@ -33,8 +33,14 @@ ScriptedAnimationControl* Picture(int picture, char look, int column) {
   return ScriptedAnimation(name.c_str());
 }
 
+std::string PieceName(int piece) {
+  std::string name = "P";
+  name += std::to_string(piece);
+  return name;
+}
+
 Control* Piece(int piece) {
-  return ScriptedControl(("P" + std::to_string(piece)).c_str());
+  return ScriptedControl(PieceName(piece).c_str());
 }
 
 // Shows a picture at its column and plays it; only the first of a row is heard.
@@ -131,7 +137,7 @@ void PictureSeries::PutDown() {
   const int piece = piece_;
   piece_ = -1;
   const ScreenScript& script = *State().screen;
-  if (const int entry = script.FindEntry("P" + std::to_string(piece)); entry >= 0) {
+  if (const int entry = script.FindEntry(PieceName(piece)); entry >= 0) {
     if (Control* control = Piece(piece)) {
       control->SetPosition(script.Entry(entry).x, script.Entry(entry).y);
     }

@@ -37,7 +37,9 @@ std::string BedName(int bed) {
   return "TVA" + std::to_string(bed + 1);
 }
 std::string CarriedName(int colour) {
-  return "C" + std::to_string(colour);
+  std::string name = "C";
+  name += std::to_string(colour);
+  return name;
 }
 std::string FlowerName(int colour, int shape) {
   return "K_" + std::to_string(colour) + "_" + std::to_string(shape);

@@ -237,7 +237,9 @@ void ToolCart::Follow(int x, int y) {
     before_ = region_;
     region_ = now;
   }
-  Engine().SetDebugText("R" + std::to_string(region_) + " from R" + std::to_string(before_));
+  std::string regions = "R";
+  regions += std::to_string(region_) + " from R" + std::to_string(before_);
+  Engine().SetDebugText(regions);
   Control* control = Dragging() ? ToolControl(dragged_) : nullptr;
   if (!control) return;
   int w = 0, h = 0;

@@ -25,7 +25,9 @@ std::string CellName(int row, int column) {
   return "KI" + std::to_string(row) + std::to_string(column);
 }
 std::string PieceName(int piece) {
-  return "I" + std::to_string(piece);
+  std::string name = "I";
+  name += std::to_string(piece);
+  return name;
 }
 
 // Plays the lid's own opening, or another script on it; false when it does not play.

@@ -30,7 +30,7 @@ TEST(FrameScriptTest, CountsDashLinesWithACommaSumsTheirTimesAndStopsAt2000) {
 
   std::string text;
   for (int i = 0; i < 2100; ++i)
-    text += "-" + std::to_string(i) + ",0.01\n";
+    text.append("-").append(std::to_string(i)).append(",0.01\n");
   const auto full = Read(text);
   ASSERT_EQ(full.size(), kFrameScriptCapacity);
   EXPECT_EQ(full.back().frame, 1999);

@@ -48,13 +48,6 @@ void Lose(test::LivePlayer& player, ScreenId game, ScreenId lesson,
   ASSERT_NE(player.AwaitLine("screen " + Hex(lesson)), "");
 }
 
-// Enters a game from the scene and cuts its introduction short.
-void Enter(test::LivePlayer& player, int x, int y, const char* intro) {
-  player.Click(x, y);
-  ASSERT_NE(player.AwaitLine(intro), "");
-  player.Release(320, 20);
-}
-
 TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
   test::LivePlayer player(folder_, Environment());
   ASSERT_TRUE(player.Start());
@@ -107,9 +100,7 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
       {"screen 0x102", "Bitmaps/LearnG/Colors/bg.png", 0, 0, 440, 450},
   };
   test::TempFolder replay;
-  fs::create_directories(replay.Path() / "rt");
-  replay.Write("config/rufo.ini",
-               "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + replay.Root() + "rt/\n");
+  Configure(replay, kDemoData);
   std::string script;
   for (const std::string& line : player.Sent())
     script += line + "\n";
@@ -125,9 +116,7 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
     frames.push_back(replay.Root() + "frame" + std::to_string(frames.size()) + ".png");
     captures += (captures.empty() ? "" : ",") + std::to_string(at) + ":" + frames.back();
   }
-  std::map<std::string, std::string> env = Environment();
-  env["RUFO_CONFIG_DIR"] = replay.Root() + "config";
-  env["XDG_RUNTIME_DIR"] = replay.Root();
+  std::map<std::string, std::string> env = Environment(replay);
   env["RUFO_HEADLESS"] = "1";
   env["RUFO_INPUT"] = replay.Root() + "input.txt";
   env["RUFO_TRACE"] = replay.Root() + "trace.txt";

@@ -7,17 +7,12 @@
 #include <string>
 
 #include "tests/game/garden2_places.h"
-#include "tests/game/garden_play_steps.h"
+#include "tests/game/play_steps.h"
 
 namespace rufo {
 namespace {
 
-using test::Back;
-using test::Enter;
-using test::HitIn;
-using test::Lose;
-using test::Win;
-using Garden2Play = test::GardenPlayTest;
+class Garden2Play : public LivePlayTest {};
 
 // "control NAME": the bed of that button, or of the next direction's for a wrong answer.
 void Water(test::LivePlayer& player, const std::string& line, bool right) {
@@ -44,10 +39,7 @@ void DragPiece(test::LivePlayer& player, const std::string& line, bool right) {
 TEST_F(Garden2Play, IntoGarden2AndEachGameLostThenWon) {
   test::LivePlayer player(folder_, Environment());
   ASSERT_TRUE(player.Start());
-  test::ChooseAChild(player);
-  ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\LearnG\\sp_intro"), "");
-  player.Release(320, 20);
-  ASSERT_NE(player.AwaitLine("debug ther 15"), "");
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
   player.Click(620, 300);
   ASSERT_NE(player.AwaitLine("screen 0x201 0x101"), "");
   player.Advance(500);
@@ -56,7 +48,7 @@ TEST_F(Garden2Play, IntoGarden2AndEachGameLostThenWon) {
 
   const auto water = [&](const std::string& line, bool right) { Water(player, line, right); };
   const auto thing = [&](const std::string& line, bool right) {
-    player.Click(ThingX((HitIn(line) + !right) % 6), kThingY);
+    player.Click(ThingX((AnswerIn(line) + !right) % 6), kThingY);
   };
   const auto drag = [&](const std::string& line, bool right) { DragPiece(player, line, right); };
   struct Game {
@@ -64,7 +56,7 @@ TEST_F(Garden2Play, IntoGarden2AndEachGameLostThenWon) {
     const char* intro;
     ScreenId screen, lesson;
     int sticker;
-    test::Answerer answer;
+    Answerer answer;
   };
   const Game games[] = {
       {kWellX, kWellY, "Sounds\\Garden2\\DIR\\sp_intro", kScreenGarden2Dir, kScreenLearnDirections,
@@ -75,13 +67,11 @@ TEST_F(Garden2Play, IntoGarden2AndEachGameLostThenWon) {
        drag},
   };
   for (const Game& game : games) {
-    SCOPED_TRACE(test::Hex(game.screen));
-    Enter(player, game.x, game.y, std::string("speak MLUVI ") + game.intro);
-    Lose(player, game.screen, game.lesson, game.answer);
-    Back(player);
-    ASSERT_NE(player.AwaitLine("screen " + test::Hex(game.screen) + " " + test::Hex(game.lesson)),
-              "");
-    Win(player, game.screen, game.sticker, game.answer);
+    SCOPED_TRACE(Hex(game.screen));
+    ASSERT_NO_FATAL_FAILURE(
+        Enter(player, game.x, game.y, std::string("speak MLUVI ") + game.intro));
+    ASSERT_NO_FATAL_FAILURE(
+        LoseThenWin(player, game.screen, game.lesson, game.sticker, game.answer));
     EXPECT_TRUE(StoredProfile().HasSticker(game.sticker));
   }
   player.Advance(1000);

@@ -64,36 +64,6 @@ void AnswerBeds(test::LivePlayer& player, const std::string& line, bool right) {
   player.Click(kBedX[bed], kBedY[bed]);
 }
 
-struct GameRun {
-  int x, y;  // where the scene leads to the game
-  const char* intro;
-  const char* game;  // the screen as the trace writes it
-  const char* lesson;
-  int sticker;
-  int toWin;
-  void (*answer)(test::LivePlayer&, const std::string&, bool);
-};
-
-// Enters the game from the scene, loses it into its lesson, comes back and wins its sticker.
-void LoseThenWin(test::LivePlayer& player, const GameRun& run) {
-  player.Click(run.x, run.y);
-  ASSERT_NE(player.AwaitLine(run.intro), "");
-  player.Release(320, 15);
-  const std::string question = std::string("question ") + run.game;
-  for (int i = 0; i < 3 + run.toWin; ++i) {
-    if (i == 3) {
-      ASSERT_NE(player.AwaitLine(std::string("screen ") + run.lesson), "");
-      Back(player);
-      ASSERT_NE(player.AwaitLine(std::string("screen ") + run.game + " " + run.lesson), "");
-    }
-    const std::string line = player.AwaitLine(question);
-    ASSERT_NE(line, "") << "question " << i;
-    run.answer(player, line, i >= 3);
-  }
-  ASSERT_NE(player.AwaitLine("sticker " + std::to_string(run.sticker)), "");
-  LeaveAlbum(player, kScreenGarden3);
-}
-
 // Whether the lines come in the trace in this order.
 bool InOrder(const std::vector<std::string>& trace, const std::vector<std::string>& lines) {
   size_t next = 0;
@@ -113,17 +83,19 @@ TEST_F(Garden3Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
     ASSERT_NE(player.AwaitLine(scene), "") << scene;
   }
   player.Advance(500);
-  ASSERT_NO_FATAL_FAILURE(
-      LoseThenWin(player, {290, 280, "speak MLUVI Sounds\\Garden3\\NOT\\sp_intro", "0x402", "0x105",
-                           12, 15, AnswerTools}));
+  ASSERT_NO_FATAL_FAILURE(Enter(player, 290, 280, "speak MLUVI Sounds\\Garden3\\NOT\\sp_intro"));
+  ASSERT_NO_FATAL_FAILURE(LoseThenWin(
+      player, kScreenGarden3Not, kScreenLearnNotions, 12,
+      [&](const std::string& line, bool right) { AnswerTools(player, line, right); }, 15));
   // The tenth tool put the light out; it came back with the other half before the eleventh.
   EXPECT_TRUE(
       InOrder(player.Trace(),
               {"screen 0x402 0x105", "speak MLUVI Sounds\\Garden3\\NOT\\sp_zhas", "speak ZHAS",
                "speak ZHAS Bitmaps\\Garden3\\NOT\\Ani\\bzhas", "question 0x402", "sticker 12"}));
+  ASSERT_NO_FATAL_FAILURE(Enter(player, 530, 220, "speak MLUVI Sounds\\Garden3\\CAT\\sp_intro"));
   ASSERT_NO_FATAL_FAILURE(
-      LoseThenWin(player, {530, 220, "speak MLUVI Sounds\\Garden3\\CAT\\sp_intro", "0x403", "0x107",
-                           13, 10, AnswerBeds}));
+      LoseThenWin(player, kScreenGarden3Cat, kScreenLearnShapes, 13,
+                  [&](const std::string& line, bool right) { AnswerBeds(player, line, right); }));
 
   player.Advance(1000);
   player.Key("F12");

@@ -95,24 +95,11 @@ class Garden5Play : public LivePlayTest {
     ASSERT_NE(
         player.AwaitLine(std::string("speak MLUVI Sounds\\Garden5\\") + folder + "\\sp_intro"), "");
     player.Release(320, 20);
-    const std::string question = "question " + Hex(game);
-    for (int i = 0; i < 3; ++i) {
-      const std::string line = player.AwaitLine(question);
-      ASSERT_NE(line, "") << "wrong answer " << i;
-      const auto [ax, ay] = place(line, false);
-      player.Click(ax, ay);
-    }
-    ASSERT_NE(player.AwaitLine("screen " + Hex(lesson)), "");
-    Back(player);
-    ASSERT_NE(player.AwaitLine("screen " + Hex(game) + " " + Hex(lesson)), "");
-    for (int i = 0; i < 10; ++i) {
-      const std::string line = player.AwaitLine(question);
-      ASSERT_NE(line, "") << "right answer " << i;
-      const auto [ax, ay] = place(line, true);
-      player.Click(ax, ay);
-    }
-    ASSERT_NE(player.AwaitLine("sticker " + std::to_string(sticker)), "");
-    LeaveAlbum(player, kScreenGarden5);
+    ASSERT_NO_FATAL_FAILURE(
+        rufo::LoseThenWin(player, game, lesson, sticker, [&](const std::string& line, bool right) {
+          const auto [ax, ay] = place(line, right);
+          player.Click(ax, ay);
+        }));
     EXPECT_TRUE(StoredProfile().HasSticker(sticker));
     player.Key("F12");
     ASSERT_EQ(player.Finish(), 0) << player.StandardError();

@@ -3,27 +3,14 @@
 // answers are clicked where the trace's questions say.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <map>
 #include <regex>
 #include <string>
 
-#include "game/profile.h"
-#include "game/screen_ids.h"
-#include "tests/game/demo_game.h"
 #include "tests/game/live_player.h"
-#include "tests/support/temp_folder.h"
+#include "tests/game/play_steps.h"
 
 namespace rufo {
 namespace {
-
-constexpr int kBackX = 394, kBackY = 445, kToolbarTabY = 470;
-
-std::string Hex(ScreenId id) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%x", id);
-  return text;
-}
 
 struct Drop {
   int piece, x, y;  // the piece that fills the gap, and the gap's middle
@@ -38,76 +25,14 @@ Drop DropIn(const std::string& line) {
   return {std::stoi(m[1]), (std::stoi(m[2]) + std::stoi(m[4])) / 2,
           (std::stoi(m[3]) + std::stoi(m[5])) / 2};
 }
-// "question 0x703 hit V": the dots are V + 1.
-int DotsIn(const std::string& line) {
-  std::smatch m;
-  return std::regex_search(line, m, std::regex(" hit (\\d+)$")) ? std::stoi(m[1]) + 1 : -1;
-}
 
-class Garden6Play : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
-    Prepare(folder_, kDemoData);
-  }
-  // A configuration in `folder` that plays on the data at `root`, with its own runtime folder.
-  static void Prepare(const test::TempFolder& folder, const fs::path& root) {
-    fs::create_directories(folder.Path() / "rt");
-    folder.Write("config/rufo.ini",
-                 "[Rufo I]\nCD=" + root.string() + "/\nHD=" + folder.Root() + "rt/\n");
-  }
-  static std::map<std::string, std::string> Environment(const test::TempFolder& folder) {
-    return {{"RUFO_CONFIG_DIR", folder.Root() + "config"},
-            {"XDG_RUNTIME_DIR", folder.Root()},
-            {"RUFO_SEED", "7"},
-            {"RUFO_RUN_MS", "900000"}};
-  }
-  ProfileRecord StoredProfile() const {
-    const std::string user = folder_.Read("rt/rufo_usr.dat");
-    ProfileRecord slot0;
-    if (user.size() == kProfileCount * ProfileRecord::kSize) {
-      slot0.Load(reinterpret_cast<const uint8_t*>(user.data()));
-    }
-    return slot0;
-  }
+class Garden6Play : public LivePlayTest {};
 
-  test::TempFolder folder_;
-};
-
-// The title, a face for slot 0 with the cap on it, the learning garden, then the left edge.
+// From the learning garden across the left edge.
 void ToGarden6(test::LivePlayer& player) {
-  player.Advance(300);
-  player.Release(320, 240);
-  ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\Start\\sp_intro"), "");
-  player.Release(600, 40);
-  player.Advance(500);
-  player.Click(116, 283);
-  player.Click(203, 297);
-  player.Click(116, 283);
-  ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\LearnG\\sp_intro"), "");
-  player.Release(320, 20);
-  ASSERT_NE(player.AwaitLine("debug ther 15"), "");
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
   player.Click(20, 300);
   ASSERT_NE(player.AwaitLine("screen 0x701 0x101"), "");
-}
-
-void Enter(test::LivePlayer& player, int x, int y, const char* intro) {
-  player.Click(x, y);
-  ASSERT_NE(player.AwaitLine(intro), "");
-  player.Release(320, 20);
-}
-
-void Back(test::LivePlayer& player) {
-  player.Move(kBackX, kToolbarTabY);
-  player.Advance(800);
-  player.Click(kBackX, kBackY);
-}
-
-void LeaveAlbum(test::LivePlayer& player) {
-  ASSERT_NE(player.AwaitLine("screen 0x801"), "");
-  player.Advance(1500);
-  player.Click(320, 240);
-  ASSERT_NE(player.AwaitLine("screen 0x701 0x801"), "");
 }
 
 // Carries a piece into the gap: the right one, or its neighbour on the tray.
@@ -121,7 +46,7 @@ void AnswerGrid(test::LivePlayer& player, bool right) {
 
 // Clicks the number of dots, or one more, while the ladybird flies.
 void AnswerDots(test::LivePlayer& player, bool right) {
-  const int dots = DotsIn(player.AwaitLine("question 0x703"));
+  const int dots = AnswerIn(player.AwaitLine("question 0x703")) + 1;  // "hit V": V + 1 dots
   ASSERT_GT(dots, 0);
   const int number = right ? dots : dots + 1;
   player.Advance(400);
@@ -129,13 +54,13 @@ void AnswerDots(test::LivePlayer& player, bool right) {
 }
 
 TEST_F(Garden6Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
-  test::LivePlayer player(folder_, Environment(folder_));
+  test::LivePlayer player(folder_, Environment("7", 900000));
   ASSERT_TRUE(player.Start());
-  ToGarden6(player);
+  ASSERT_NO_FATAL_FAILURE(ToGarden6(player));
 
   // The grids: three wrong pieces lead to the pantry lesson; back from it, ten right ones earn
   // sticker 1.
-  Enter(player, 200, 380, "speak MLUVI Sounds\\Garden6\\LOG\\sp_intro");
+  ASSERT_NO_FATAL_FAILURE(Enter(player, 200, 380, "speak MLUVI Sounds\\Garden6\\LOG\\sp_intro"));
   for (int i = 0; i < 3; ++i)
     AnswerGrid(player, false);
   ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\Garden6\\LOG\\sp_loose"), "");
@@ -145,12 +70,12 @@ TEST_F(Garden6Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
   for (int i = 0; i < 10; ++i)
     AnswerGrid(player, true);
   ASSERT_NE(player.AwaitLine("sticker 1"), "");
-  LeaveAlbum(player);
+  LeaveAlbum(player, kScreenGarden6);
   EXPECT_TRUE(StoredProfile().HasSticker(1));
 
   // The ladybird: the third wrong count lets it fall and crawl back into its tulip before the
   // loss is said and the counting lesson follows; then ten right counts earn sticker 0.
-  Enter(player, 470, 300, "speak MLUVI SOUNDS\\Garden6\\NUM\\sp_intro");
+  ASSERT_NO_FATAL_FAILURE(Enter(player, 470, 300, "speak MLUVI SOUNDS\\Garden6\\NUM\\sp_intro"));
   for (int i = 0; i < 3; ++i)
     AnswerDots(player, false);
   ASSERT_NE(player.AwaitLine("Bedr_d"), "");
@@ -162,7 +87,7 @@ TEST_F(Garden6Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
   for (int i = 0; i < 10; ++i)
     AnswerDots(player, true);
   ASSERT_NE(player.AwaitLine("sticker 0"), "");
-  LeaveAlbum(player);
+  LeaveAlbum(player, kScreenGarden6);
   EXPECT_TRUE(StoredProfile().HasSticker(0));
   EXPECT_TRUE(StoredProfile().HasSticker(1));
 
@@ -185,9 +110,9 @@ void WalkOn(test::LivePlayer& player, ScreenId from, ScreenId to, bool right) {
 // From the learning garden to the right through all six gardens and back to it, then to the
 // left the other way round.
 TEST_F(Garden6Play, TheWalkingRingGoesRoundBothWays) {
-  test::LivePlayer player(folder_, Environment(folder_));
+  test::LivePlayer player(folder_, Environment("7", 900000));
   ASSERT_TRUE(player.Start());
-  ToGarden6(player);
+  ASSERT_NO_FATAL_FAILURE(ToGarden6(player));
   const ScreenId ring[] = {kScreenLearnHub, kScreenGarden1, kScreenGarden2, kScreenGarden3,
                            kScreenGarden4,  kScreenGarden5, kScreenGarden6};
   constexpr int kScenes = 7;
@@ -218,10 +143,10 @@ TEST_F(Garden6Play, AMissingOrShortGridFileIsFatal) {
         end = text.find('\n', end) + 1;
       run.Write(grids, text.substr(0, end));
     }
-    Prepare(run, data);
-    test::LivePlayer player(run, Environment(run));
+    Configure(run, data);
+    test::LivePlayer player(run, Environment(run, "7", 900000));
     ASSERT_TRUE(player.Start());
-    ToGarden6(player);
+    ASSERT_NO_FATAL_FAILURE(ToGarden6(player));
     player.Click(200, 380);
     EXPECT_EQ(player.Finish(), 255);
     ASSERT_FALSE(player.Trace().empty());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <regex>
 #include <string>
@@ -22,16 +23,26 @@ class LivePlayTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
-    fs::create_directories(folder_.Path() / "rt");
-    folder_.Write("config/rufo.ini",
-                  "[Rufo I]\nCD=" + kDemoData.string() + "/\nHD=" + folder_.Root() + "rt/\n");
+    Configure(folder_, kDemoData);
+  }
+  // A configuration in `folder` that plays on the data tree at `root`, with a runtime folder of
+  // its own.
+  static void Configure(const test::TempFolder& folder, const fs::path& root) {
+    fs::create_directories(folder.Path() / "rt");
+    folder.Write("config/rufo.ini",
+                 "[Rufo I]\nCD=" + root.string() + "/\nHD=" + folder.Root() + "rt/\n");
+  }
+  static std::map<std::string, std::string> Environment(const test::TempFolder& folder,
+                                                        const std::string& seed = "11",
+                                                        int runMs = 600000) {
+    return {{"RUFO_CONFIG_DIR", folder.Root() + "config"},
+            {"XDG_RUNTIME_DIR", folder.Root()},
+            {"RUFO_SEED", seed},
+            {"RUFO_RUN_MS", std::to_string(runMs)}};
   }
   std::map<std::string, std::string> Environment(const std::string& seed = "11",
                                                  int runMs = 600000) const {
-    return {{"RUFO_CONFIG_DIR", folder_.Root() + "config"},
-            {"XDG_RUNTIME_DIR", folder_.Root()},
-            {"RUFO_SEED", seed},
-            {"RUFO_RUN_MS", std::to_string(runMs)}};
+    return Environment(folder_, seed, runMs);
   }
   ProfileRecord StoredProfile() const {
     const std::string user = folder_.Read("rt/rufo_usr.dat");
@@ -90,6 +101,35 @@ inline void LeaveAlbum(test::LivePlayer& player, ScreenId scene) {
   player.Advance(1500);
   player.Click(320, 240);
   ASSERT_NE(player.AwaitLine("screen " + Hex(scene) + " 0x801"), "");
+}
+
+// Enters a game from its scene with a click there and cuts its introduction short.
+inline void Enter(test::LivePlayer& player, int x, int y, const std::string& intro) {
+  player.Click(x, y);
+  ASSERT_NE(player.AwaitLine(intro), "");
+  player.Release(320, 20);
+}
+
+// Gives the answer to a game's question line, right or wrong, as input.
+using Answerer = std::function<void(const std::string& question, bool right)>;
+
+// Three wrong answers lead into the game's lesson; back from it the game goes on, and `toWin`
+// right answers earn its sticker, whose album leads back to the game's scene.
+inline void LoseThenWin(test::LivePlayer& player, ScreenId game, ScreenId lesson, int sticker,
+                        const Answerer& answer, int toWin = 10) {
+  const std::string question = "question " + Hex(game);
+  for (int i = 0; i < 3 + toWin; ++i) {
+    if (i == 3) {
+      ASSERT_NE(player.AwaitLine("screen " + Hex(lesson)), "");
+      Back(player);
+      ASSERT_NE(player.AwaitLine("screen " + Hex(game) + " " + Hex(lesson)), "");
+    }
+    const std::string line = player.AwaitLine(question);
+    ASSERT_NE(line, "") << "question " << i;
+    answer(line, i >= 3);
+  }
+  ASSERT_NE(player.AwaitLine("sticker " + std::to_string(sticker)), "");
+  LeaveAlbum(player, MainSceneOf(game));
 }
 
 }  // namespace rufo

@@ -183,16 +183,21 @@ void RufoLeap(cairo_t* cr, const PaintArgs& a) {
            rise > 0 ? 1 : 0);
 }
 
+// A raised paw stays inside RUFO's box only from this wave up; below it the paw reaches out
+// sideways past the box's right edge and is cut off.
+constexpr double kLowestWave = 0.76;
+
 // Waving with a big smile.
 void RufoWave(cairo_t* cr, const PaintArgs& a) {
-  const double wave = 0.75 + 0.25 * std::sin(a.frame * 2 * M_PI / std::max(1, a.frames));
+  const double swing = (1 - kLowestWave) / 2;
+  const double wave = 1 - swing + swing * std::sin(a.frame * 2 * M_PI / std::max(1, a.frames));
   DrawRufo(cr, a.Number(0), a.Number(1), a.NumberOr("scale", 1), a.frame % 2 ? 3 : 2, 0, 0, wave);
 }
 
 // Saying good-bye: talking (frame n shows mouth shape n) and waving.
 void RufoFarewell(cairo_t* cr, const PaintArgs& a) {
   DrawRufo(cr, a.Number(0), a.Number(1), a.NumberOr("scale", 1), a.frame % 6, 0, 0,
-           a.frame % 2 ? 1.0 : 0.65);
+           a.frame % 2 ? 1.0 : kLowestWave);
 }
 
 struct KidLook {

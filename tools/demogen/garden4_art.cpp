@@ -294,12 +294,13 @@ void Nest(cairo_t* cr, const PaintArgs& a) {
 
 // The main scene's nest: its three chicks hop and chirp in turn (frames).
 void NestWake(cairo_t* cr, const PaintArgs& a) {
+  using namespace std::string_literals;
   PaintArgs nest = a;
   nest.frames = 1;
-  nest.options["birds"] = "3";
+  nest.options["birds"] = "3"s;
   const bool up = a.frame % 2 == 1;
-  nest.options["chirp"] = up ? "yes" : "no";
-  nest.options["lift"] = up ? "5" : "0";
+  nest.options["chirp"] = up ? "yes"s : "no"s;
+  nest.options["lift"] = up ? "5"s : "0"s;
   Nest(cr, nest);
 }
 

@@ -294,6 +294,9 @@ void DrawSticker(cairo_t* cr, double cx, double cy, double r, int kind, double t
   FillInk(cr, {1, 1, 1}, r * 0.05);
   EllipsePath(cr, 0, 0, r * 0.82, r * 0.82);
   FillInk(cr, kBadges[kind % 14], r * 0.04);
+  // The picture stays on the badge: a tree trunk or a tail that reaches further is cut at its rim.
+  EllipsePath(cr, 0, 0, r * 0.8, r * 0.8);
+  cairo_clip(cr);
   cairo_scale(cr, r / 52, r / 52);
   kStickers[kind % 14](cr);
   cairo_restore(cr);

@@ -88,6 +88,12 @@ class Checker {
           missing_.push_back("free walking edges: " + name + " has regions at x < 60 or x > 580");
         }
         break;
+      case Need::kToolbarFree:
+        if (const HitMap* map = ReadHitMap(name); map && !map->ToolbarFree()) {
+          missing_.push_back("free toolbar area: " + name +
+                             " has regions at x 144 to 496, y 397 and below");
+        }
+        break;
       case Need::kCursor:
         if (const std::vector<std::string>* names = Cursors();
             names && std::find(names->begin(), names->end(), name) == names->end()) {
@@ -186,6 +192,16 @@ class Checker {
       for (size_t i = 0; i < values.size(); ++i) {
         const int x = static_cast<int>(i % width);
         if ((x < 60 || x > 580) && values[i] != 255) return false;
+      }
+      return true;
+    }
+
+    // The open toolbar takes every press from its left to its right edge and from its top down,
+    // so a region there could never be clicked while it is open.
+    bool ToolbarFree() const {
+      for (size_t i = 0; i < values.size(); ++i) {
+        const int x = static_cast<int>(i % width), y = static_cast<int>(i / width);
+        if (x >= 144 && x <= 496 && y >= 397 && values[i] != 255) return false;
       }
       return true;
     }

@@ -140,6 +140,7 @@ constexpr Requirement kRequired[] = {
     {kFile, kHubMask},
     {kHitValue, "%d", 0, 5, kHubMask},
     {kWalkEdges, kHubMask},
+    {kToolbarFree, kHubMask},
     {kEntry, "MLUVI", 0, 0, kHub},
     {kEntrySpeech, "DUHA", 0, 0, kHub},
     {kEntrySpeech, "HOLUB", 0, 0, kHub},

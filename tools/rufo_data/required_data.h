@@ -18,6 +18,7 @@ enum class Need {
   kEntrySound,   // an entry of `in` played with its own sound: its path + ".wav"
   kHitValue,     // a value of the hit map `in`
   kWalkEdges,    // a main scene's hit map: no region where a click walks on (x < 60, x > 580)
+  kToolbarFree,  // a hit map with no region where the open toolbar takes the mouse
   kCursor,       // a cursor name in "Cursors.dat"
   kCursorCount,  // at least `first` cursors in "Cursors.dat"
 };

@@ -23,6 +23,8 @@ constexpr int kTileWidth = 170;
 constexpr int kTileHeight = 150;
 constexpr int kPictureBox = 130;
 constexpr int kColumns = 8;
+// cairo's image surfaces are at most this many pixels wide and high.
+constexpr int kMaxSide = 32767;
 
 using Surface = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
 
@@ -150,20 +152,29 @@ int Run(std::span<char*> args) {
       tiles.push_back(std::move(tile));
     }
   }
-  const int rows = static_cast<int>((tiles.size() + kColumns - 1) / kColumns);
+  // A tall tree widens the sheet instead of growing it past what cairo can hold.
+  constexpr size_t kMaxRows = kMaxSide / kTileHeight;
+  const int columns =
+      static_cast<int>(std::max<size_t>(kColumns, (tiles.size() + kMaxRows - 1) / kMaxRows));
+  const int rows = static_cast<int>((tiles.size() + columns - 1) / columns);
   Surface sheet(
-      cairo_image_surface_create(CAIRO_FORMAT_RGB24, kColumns * kTileWidth, rows * kTileHeight),
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, columns * kTileWidth, rows * kTileHeight),
       cairo_surface_destroy);
+  if (cairo_surface_status(sheet.get()) != CAIRO_STATUS_SUCCESS) {
+    std::fprintf(stderr, "rufo-data sheet: %zu pictures and frames do not fit on one sheet\n",
+                 tiles.size());
+    return 1;
+  }
   cairo_t* cr = cairo_create(sheet.get());
   cairo_set_source_rgb(cr, 0.78, 0.8, 0.84);
   cairo_paint(cr);
   for (size_t i = 0; i < tiles.size(); ++i) {
-    DrawTile(cr, tiles[i], int(i % kColumns) * kTileWidth, int(i / kColumns) * kTileHeight);
+    DrawTile(cr, tiles[i], int(i % columns) * kTileWidth, int(i / columns) * kTileHeight);
   }
   cairo_destroy(cr);
   cairo_surface_flush(sheet.get());
   assetkit::PngPicture picture{
-      kColumns * kTileWidth, rows * kTileHeight, assetkit::PngColor::kRgb, {}};
+      columns * kTileWidth, rows * kTileHeight, assetkit::PngColor::kRgb, {}};
   const unsigned char* data = cairo_image_surface_get_data(sheet.get());
   const int stride = cairo_image_surface_get_stride(sheet.get());
   for (int y = 0; y < picture.height; ++y) {

@@ -49,6 +49,8 @@ class Player {
 
   // The hand.
   void MoveTo(Point point);
+  // Holds the left button down where the mouse is.
+  void Press();
   void Click(Point point);
   void Perform(const Gesture& gesture);
   // Clicks the named control of the current screen; false (with a problem) when it cannot.
@@ -112,6 +114,8 @@ class Player {
   bool stopped_ = false;
   bool finishing_ = false;  // the player itself is ending the game
   uint32_t lastEventMs_ = 0;
+  uint32_t screenAt_ = 0;   // when the current screen was built
+  uint32_t pressedAt_ = 0;  // when the button last went down
 };
 
 }  // namespace rufo::play

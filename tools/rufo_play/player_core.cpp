@@ -44,6 +44,7 @@ void Player::Digest(const TraceEvent& event) {
   switch (event.kind) {
     case Kind::kScreen:
       screen_ = event.screen;
+      screenAt_ = event.timeMs;
       previous_ = event.previous;
       question_.reset();
       shownMask_.clear();
@@ -123,10 +124,15 @@ void Player::MoveTo(Point point) {
   Step(kSettle);
 }
 
-void Player::Click(Point point) {
-  MoveTo(point);
+void Player::Press() {
+  pressedAt_ = link_.NowMs();
   link_.Act("ldown");
   Step(kPress);
+}
+
+void Player::Click(Point point) {
+  MoveTo(point);
+  Press();
   link_.Act("lup");
   Step(kSettle);
 }
@@ -140,8 +146,7 @@ void Player::Perform(const Gesture& gesture) {
     Click(gesture.from);
   } else {
     MoveTo(gesture.from);
-    link_.Act("ldown");
-    Step(kPress);
+    Press();
   }
   const Point above{gesture.to.x, std::max(0, gesture.to.y - kDragLift)};
   for (int i = 1; i <= kDragSteps; ++i) {

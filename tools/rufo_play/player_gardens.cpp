@@ -9,6 +9,9 @@ namespace rufo::play {
 namespace {
 
 constexpr uint32_t kWalkLimit = 3000;
+// A new screen is built eleven ticks of 10 ms after it is asked for, at the first tick after a
+// press at the earliest; built less than this after a press, it was asked for before the press.
+constexpr uint32_t kScreenWaitMs = 110;
 constexpr uint32_t kEnterLimit = 20000;
 constexpr uint32_t kFirstTry = 500;
 constexpr uint32_t kRetryGap = 2500;
@@ -70,6 +73,13 @@ bool Player::Walk(int direction) {
   Click(*spot);
   // A press that came while the window was still busy is lost; a child presses again.
   if (!WaitFor([&] { return screen_ != here; }, kWalkLimit)) Click(*spot);
+  // Exploring, an object clicked just before may have asked for its game already: a screen
+  // built sooner after the press than the game's wait for a new screen was on its way, and the
+  // press was lost, as a child's is while the screen changes.
+  if (options_.mode == Mode::kExplore && screen_ != here && screen_ != next &&
+      screenAt_ < pressedAt_ + kScreenWaitMs) {
+    return false;
+  }
   return Arrive(next, kWalkLimit, "walking " + way + " from " + from);
 }
 

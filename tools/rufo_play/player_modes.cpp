@@ -164,7 +164,8 @@ void Player::ExploreStep() {
     const std::optional<Gesture> answer =
         question_ ? PlanAnswer(*question_, roll < 45, view, &ignored) : std::nullopt;
     if (answer && roll < 60) {
-      expectGood_ = roll < 45;
+      // A press since the question that has no verdict yet is judged first: this one is not.
+      if (pressedAt_ <= questionAt_ || answeredAt_ >= pressedAt_) expectGood_ = roll < 45;
       Perform(*answer);
     } else if (roll < 75) {
       if (std::optional<Point> point = anyRegion()) Click(*point);

@@ -37,7 +37,7 @@ void Report::Print(std::FILE* out) const {
   std::fprintf(out, "questions answered: %d (%d judged good, %d wrong)\n", questions, good, wrong);
   std::string earned;
   for (int sticker : stickers)
-    earned += " " + std::to_string(sticker);
+    earned.append(" ").append(std::to_string(sticker));
   std::fprintf(out, "stickers: %zu%s%s\n", stickers.size(), earned.empty() ? "" : " -",
                earned.c_str());
   std::vector<std::string> lessonNames;

@@ -81,7 +81,7 @@ std::string ExpectedAnswer::Text() const {
   auto joined = [](const std::vector<int>& numbers) {
     std::string text;
     for (size_t i = 0; i < numbers.size(); ++i)
-      text += (i ? "," : "") + std::to_string(numbers[i]);
+      text.append(i ? "," : "").append(std::to_string(numbers[i]));
     return text;
   };
   const std::string piece = values.empty() ? "" : std::to_string(values.front());

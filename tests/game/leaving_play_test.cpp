@@ -1,0 +1,150 @@
+// Leaving a scene, played from outside on the demo data: a walk decided while an object's
+// animation is still running, and the goodbye at the end of a session, by the toolbar and from
+// the End screen.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game/profile.h"
+#include "tests/game/live_player.h"
+#include "tests/game/play_steps.h"
+
+namespace rufo {
+namespace {
+
+constexpr int kLeftEdgeX = 20, kEdgeY = 240;
+constexpr int kLadybirdX = 475, kLadybirdY = 300;  // Garden6's ladybird: the dots game
+// The toolbar's end and album buttons, and "yes" in the question's bubble.
+constexpr int kEndX = 451, kAlbumX = 330, kToolbarButtonY = 446;
+constexpr int kYesX = 273, kYesY = 185;
+
+int TimeOf(const std::string& line) {
+  return std::stoi(line);
+}
+
+class LeavingPlay : public LivePlayTest {
+ protected:
+  std::string Await(const std::string& text, int limitMs = 60000) {
+    const std::string line = player_.AwaitLine(text, limitMs);
+    EXPECT_NE(line, "") << "no trace line with: " << text;
+    return line;
+  }
+  void OpenToolbarAndClick(int x) {
+    player_.Move(x, kToolbarTabY);
+    player_.Advance(800);
+    player_.Click(x, kToolbarButtonY);
+  }
+  // Points at "yes" once the question is up and clicks it; the time just before the click.
+  int AnswerYes() {
+    // "Yes" speaks when pointed at once the question has been asked.
+    for (int tries = 0; tries < 300; ++tries) {
+      player_.Move(kYesX, kYesY + 150);
+      player_.Move(kYesX, kYesY);
+      if (player_.AwaitLine("speak 0x2 Sounds\\ano", 0) != "") break;
+    }
+    const int clicked = player_.Now();
+    player_.Click(kYesX, kYesY);
+    return clicked;
+  }
+  // Everything said from `since` up to the Credits.
+  std::vector<std::string> SaidUntilCredits(int since) {
+    Await("screen 0x3 ", 120000);
+    std::vector<std::string> said;
+    for (const std::string& line : player_.Trace()) {
+      if (TimeOf(line) >= since && line.find(" speak ") != std::string::npos) said.push_back(line);
+    }
+    return said;
+  }
+  static int Count(const std::vector<std::string>& said, const std::string& text) {
+    int count = 0;
+    for (const std::string& line : said)
+      count += line.find(text) != std::string::npos;
+    return count;
+  }
+
+  test::LivePlayer player_{folder_, Environment("3", 900000)};
+};
+
+// The ladybird leads into Garden6's dots game once its animation is over; a press on the edge
+// just before that walks on instead, and the game is not entered behind the walk's back.
+TEST_F(LeavingPlay, AWalkDecidedWhileAnObjectsAnimationEndsWins) {
+  ASSERT_TRUE(player_.Start());
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  player_.Click(kLeftEdgeX, kEdgeY);
+  Await("screen 0x701 0x101");
+  player_.Advance(500);
+
+  player_.Click(kLadybirdX, kLadybirdY);
+  const int started = TimeOf(Await("speak BERUSKA"));
+  const int entered = TimeOf(Await("screen 0x703 0x701"));
+  Back(player_);
+  Await("screen 0x701 0x703");
+  player_.Advance(500);
+
+  player_.Click(kLadybirdX, kLadybirdY);
+  const int again = TimeOf(Await("speak BERUSKA"));
+  // A screen is built eleven ticks (some 110 ms) after it is asked for. The press on the edge
+  // comes 50 ms before the animation's end asks for the game, while the walk is still waiting.
+  const int pressAt = again + (entered - started) - 160;
+  player_.Move(kLeftEdgeX, kEdgeY);
+  ASSERT_LT(player_.Now() + 21, pressAt);
+  player_.Advance(pressAt - 21 - player_.Now());
+  player_.Press(kLeftEdgeX, kEdgeY);
+  player_.Release(kLeftEdgeX, kEdgeY);
+  Await("screen 0x601 0x701");
+  player_.Advance(1000);
+  int entries = 0;
+  for (const std::string& line : player_.Trace())
+    entries += line.find(" screen 0x703 ") != std::string::npos;
+  EXPECT_EQ(entries, 1) << "the dots game was entered behind the walk's back";
+  player_.Key("F12");
+  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+}
+
+// RUFO says good-bye once, as the child answers yes; in the learning garden he then only waves
+// ("KONEC") before the Credits.
+TEST_F(LeavingPlay, TheToolbarsEndSaysGoodbyeOnceThenRufoWaves) {
+  ASSERT_TRUE(player_.Start());
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  OpenToolbarAndClick(kEndX);
+  const std::vector<std::string> said = SaidUntilCredits(AnswerYes());
+  EXPECT_EQ(Count(said, " speak 0x2 Sounds\\end"), 1);
+  ASSERT_EQ(Count(said, " speak KONEC "), 1);
+  EXPECT_EQ(said.size(), 2u);
+  EXPECT_NE(said.back().find(" speak KONEC "), std::string::npos);
+  player_.Key("F12");
+  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+}
+
+TEST_F(LeavingPlay, TheEndScreenSaysGoodbyeOnceAndGoesStraightToTheCredits) {
+  // Slot 0 holds a child whose album is full: the album leads on to the End screen.
+  std::string user(kProfileCount * ProfileRecord::kSize, '\0');
+  for (int slot = 0; slot < kProfileCount; ++slot) {
+    ProfileRecord record = ProfileRecord::Empty();
+    if (slot == 0) {
+      record.inUse = 1;
+      record.face = 1;
+      record.stickers.fill(1);
+      record.newSticker = -1;
+      record.albumComplete = 1;
+    }
+    record.Store(reinterpret_cast<uint8_t*>(user.data()) + slot * ProfileRecord::kSize);
+  }
+  folder_.Write("rt/rufo_usr.dat", user);
+  ASSERT_TRUE(player_.Start());
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  OpenToolbarAndClick(kAlbumX);
+  Await("screen 0x801");
+  player_.Advance(1500);
+  player_.Click(320, 240);
+  Await("screen 0x2 0x801");
+  const std::vector<std::string> said = SaidUntilCredits(AnswerYes());
+  EXPECT_EQ(Count(said, " speak 0x2 Sounds\\end"), 1);
+  EXPECT_EQ(said.size(), 1u);
+  player_.Key("F12");
+  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+}
+
+}  // namespace
+}  // namespace rufo
