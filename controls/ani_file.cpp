@@ -2,7 +2,6 @@
 
 #include "platform/picture_limits.h"
 
-#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -14,126 +13,6 @@ bool ReadU32(std::FILE* file, uint32_t* value) {
   if (std::fread(bytes, 1, 4, file) != 4) return false;
   *value = bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
   return true;
-}
-
-// Runs are filled eight 16-bit or four 32-bit pixels at a time: most of a frame's pixels come
-// from runs, and the compiler does not vectorise these loops by itself at every optimisation
-// level.
-typedef uint16_t Lanes16 __attribute__((vector_size(16)));
-typedef uint32_t Lanes32 __attribute__((vector_size(16)));
-
-// Short runs, the most common, take two overlapping stores instead of a loop.
-void FillWords(uint16_t* d, int count, uint16_t p) {
-  if (count >= 8) {
-    const Lanes16 lanes = Lanes16{} + p;
-    for (int i = 0; i + 8 <= count; i += 8)
-      std::memcpy(d + i, &lanes, sizeof lanes);
-    std::memcpy(d + count - 8, &lanes, sizeof lanes);
-  } else if (count >= 4) {
-    const uint64_t four = 0x0001000100010001ull * p;
-    std::memcpy(d, &four, sizeof four);
-    std::memcpy(d + count - 4, &four, sizeof four);
-  } else if (count >= 2) {
-    const uint32_t two = 0x00010001u * p;
-    std::memcpy(d, &two, sizeof two);
-    std::memcpy(d + count - 2, &two, sizeof two);
-  } else if (count == 1) {
-    *d = p;
-  }
-}
-
-// Sets the three low-address bytes of each 32-bit pixel and keeps the fourth.
-void FillKeepingFourthByte(uint8_t* d, int count, uint32_t bytes) {
-  constexpr uint32_t kKept = std::endian::native == std::endian::little ? 0xFF000000u : 0xFFu;
-  const uint32_t value =
-      std::endian::native == std::endian::little ? bytes : __builtin_bswap32(bytes);
-  const Lanes32 kept = Lanes32{} + kKept;
-  const Lanes32 lanes = Lanes32{} + value;
-  int i = 0;
-  for (; i + 4 <= count; i += 4) {
-    Lanes32 old;
-    std::memcpy(&old, d + i * 4, sizeof old);
-    const Lanes32 out = (old & kept) | lanes;
-    std::memcpy(d + i * 4, &out, sizeof out);
-  }
-  for (; i < count; ++i) {
-    d[i * 4] = static_cast<uint8_t>(bytes);
-    d[i * 4 + 1] = static_cast<uint8_t>(bytes >> 8);
-    d[i * 4 + 2] = static_cast<uint8_t>(bytes >> 16);
-  }
-}
-
-// Pixel writers for each destination layout: Put writes one pixel, Fill a run of one pixel.
-struct Write565 {
-  static void Put(uint8_t* row, int x, uint16_t p) { reinterpret_cast<uint16_t*>(row)[x] = p; }
-  static void Fill(uint8_t* row, int x, int count, uint16_t p) {
-    FillWords(reinterpret_cast<uint16_t*>(row) + x, count, p);
-  }
-};
-
-struct Write555 {
-  static uint16_t Convert(uint16_t p) {
-    return static_cast<uint16_t>((p & 0x1F) | ((p & 0xFFC0) >> 1));
-  }
-  static void Put(uint8_t* row, int x, uint16_t p) { Write565::Put(row, x, Convert(p)); }
-  static void Fill(uint8_t* row, int x, int count, uint16_t p) {
-    Write565::Fill(row, x, count, Convert(p));
-  }
-};
-
-// 24 and 32 bits: red = (p & 0xF800) >> 8, green = (p & 0x7E0) >> 3, blue = (p & 0x1F) * 8, in
-// the order blue, green, red or red, green, blue; a fourth byte is left as it is.
-template <int kBytes, bool kBgr>
-struct WriteBytes {
-  // The three bytes in memory order, the first in the low byte.
-  static uint32_t Bytes(uint16_t p) {
-    const uint32_t r = (p & 0xF800u) >> 8;
-    const uint32_t g = (p & 0x7E0u) >> 3;
-    const uint32_t b = (p & 0x1Fu) << 3;
-    return kBgr ? b | g << 8 | r << 16 : r | g << 8 | b << 16;
-  }
-  static void Put(uint8_t* row, int x, uint16_t p) {
-    const uint32_t bytes = Bytes(p);
-    uint8_t* d = row + static_cast<size_t>(x) * kBytes;
-    d[0] = static_cast<uint8_t>(bytes);
-    d[1] = static_cast<uint8_t>(bytes >> 8);
-    d[2] = static_cast<uint8_t>(bytes >> 16);
-  }
-  static void Fill(uint8_t* row, int x, int count, uint16_t p) {
-    if constexpr (kBytes == 4) {
-      FillKeepingFourthByte(row + static_cast<size_t>(x) * 4, count, Bytes(p));
-    } else {
-      for (int i = 0; i < count; ++i)
-        Put(row, x + i, p);
-    }
-  }
-};
-
-// One step per literal word or run: most literal stretches in drawn art are a pixel or two
-// long, and most runs are short.
-template <typename Writer>
-void Decode(std::span<const uint16_t> data, uint32_t marker, int width, int height, uint8_t* row,
-            int pitch) {
-  const uint16_t* words = data.data();
-  const size_t count = data.size();
-  size_t at = 0;
-  for (int y = 0; y < height; ++y, row += pitch) {
-    int x = 0;
-    while (x < width) {
-      if (at >= count) return;
-      const uint16_t word = words[at];
-      if (word != marker) {
-        Writer::Put(row, x++, word);
-        ++at;
-        continue;
-      }
-      if (count - at < 3) return;
-      const int run = std::min<int>(words[at + 1], width - x);
-      Writer::Fill(row, x, run, words[at + 2]);
-      x += run;
-      at += 3;
-    }
-  }
 }
 
 }  // namespace
@@ -214,27 +93,6 @@ bool AniFile::LoadFrame(int index) {
 const std::vector<uint16_t>* AniFile::CachedFrame(int index) const {
   if (index < 0 || index >= FrameCount() || !cache_[index].loaded) return nullptr;
   return &cache_[index].words;
-}
-
-void DecodeAniFrame(std::span<const uint16_t> data, uint32_t runMarker, int width, int height,
-                    uint8_t* pixels, int pitch, platform::PixelLayout layout) {
-  using platform::PixelLayout;
-  switch (layout) {
-    case PixelLayout::kRgb565:
-      return Decode<Write565>(data, runMarker, width, height, pixels, pitch);
-    case PixelLayout::kRgb555:
-      return Decode<Write555>(data, runMarker, width, height, pixels, pitch);
-    case PixelLayout::kBgr24:
-      return Decode<WriteBytes<3, true>>(data, runMarker, width, height, pixels, pitch);
-    case PixelLayout::kRgb24:
-      return Decode<WriteBytes<3, false>>(data, runMarker, width, height, pixels, pitch);
-    case PixelLayout::kBgrx32:
-      return Decode<WriteBytes<4, true>>(data, runMarker, width, height, pixels, pitch);
-    case PixelLayout::kRgbx32:
-      return Decode<WriteBytes<4, false>>(data, runMarker, width, height, pixels, pitch);
-    case PixelLayout::kUnsupported:
-      return;
-  }
 }
 
 }  // namespace rufo

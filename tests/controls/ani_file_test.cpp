@@ -159,10 +159,11 @@ TEST(AniRunTest, RunsStopAtTheRowEndAndShortDataLeavesTheRest) {
       << "a marker above 0xFFFF never matches a word";
 }
 
-// Short runs are filled with wide stores; none may reach past the run into the row's padding.
+// Runs are filled with wide, overlapping stores whose pattern depends on the length; none may
+// reach past the run into the row's padding.
 TEST(AniRunTest, RunsOfEveryLengthEndingARowLeaveItsPaddingAlone) {
   constexpr uint16_t kMarker = 0xABCD;
-  constexpr int kWidth = 10, kPadded = 13;
+  constexpr int kWidth = 72, kPadded = 75;
   for (int length = 1; length <= kWidth; ++length) {
     std::vector<uint16_t> data;
     for (int x = 0; x < kWidth - length; ++x)
@@ -174,6 +175,84 @@ TEST(AniRunTest, RunsOfEveryLengthEndingARowLeaveItsPaddingAlone) {
     for (int x = 0; x < kPadded; ++x) {
       const uint16_t want = x < kWidth - length ? x : x < kWidth ? 99 : 7;
       ASSERT_EQ(pixels[x], want) << "run of " << length << ", pixel " << x;
+    }
+  }
+}
+
+// The format read one word at a time, into 16-bit pixels that hold what was there before.
+void DecodeWordByWord(const std::vector<uint16_t>& data, uint16_t marker, int width, int height,
+                      int stride, bool to555, std::vector<uint16_t>& pixels) {
+  const auto convert = [&](uint16_t p) {
+    return to555 ? static_cast<uint16_t>((p & 0x1F) | ((p & 0xFFC0) >> 1)) : p;
+  };
+  size_t at = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width;) {
+      if (at >= data.size()) return;
+      if (data[at] != marker) {
+        pixels[y * stride + x++] = convert(data[at++]);
+        continue;
+      }
+      if (data.size() - at < 3) return;
+      for (int n = 0; n < data[at + 1] && x < width; ++n)
+        pixels[y * stride + x++] = convert(data[at + 2]);
+      at += 3;
+    }
+  }
+}
+
+// Big frames take wide steps that store past a stretch's end and rely on the words after it;
+// literal stretches and runs of many lengths, in rows with padding, cut short at many places,
+// must give what a word-by-word reading gives, and leave the padding and the rest alone.
+TEST(AniWideDecodeTest, MixedStretchesDecodeAsReadWordByWordAlsoWhenCutShort) {
+  constexpr int kWidth = 101, kHeight = 90, kStride = 104;
+  assetkit::Animation animation;
+  animation.width = kWidth;
+  animation.height = kHeight;
+  assetkit::AniFrame frame;
+  uint32_t seed = 12345;
+  const auto next = [&](uint32_t below) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % below;
+  };
+  const auto literals = [&](uint32_t count) {
+    for (; count > 0; --count)
+      frame.push_back(static_cast<uint16_t>(frame.size() * 2 + 1));
+  };
+  const auto run = [&](uint32_t count) {
+    frame.insert(frame.end(), count, static_cast<uint16_t>(next(0x8000) * 2));
+  };
+  // Each row ends with a stretch of 1 to 15 literals and a run of 4 to 9, the cases where a
+  // wide store comes closest to the row's end; random stretches and runs lead up to them.
+  for (int y = 0; y < kHeight; ++y) {
+    const size_t rowEnd = frame.size() + kWidth;
+    const uint32_t tailLiterals = 1 + y % 15, tailRun = 4 + y / 15 % 6;
+    while (frame.size() + tailLiterals + tailRun < rowEnd) {
+      literals(1 + next(next(2) ? 6 : 40));
+      run(4 + next(next(2) ? 6 : 70));
+    }
+    frame.resize(rowEnd - tailLiterals - tailRun - 4);
+    run(4);
+    literals(tailLiterals);
+    run(tailRun);
+  }
+  animation.frames = {frame};
+  std::string bytes = assetkit::EncodeAni(animation);
+  AniFile ani;
+  ASSERT_TRUE(Opens(ani, bytes));
+  ASSERT_TRUE(ani.LoadFrame(0));
+  const std::vector<uint16_t>& words = *ani.CachedFrame(0);
+  const auto marker = static_cast<uint16_t>(ani.Header().runMarker);
+  ASSERT_GT(words.size(), 1000u);
+  for (const PixelLayout layout : {PixelLayout::kRgb565, PixelLayout::kRgb555}) {
+    for (size_t cut = words.size(); cut > 0; cut = cut > 13 ? cut - 13 : 0) {
+      const std::vector<uint16_t> data(words.begin(), words.begin() + cut);
+      std::vector<uint16_t> want(kStride * kHeight, 7), got(kStride * kHeight, 7);
+      DecodeWordByWord(data, marker, kWidth, kHeight, kStride, layout == PixelLayout::kRgb555,
+                       want);
+      DecodeAniFrame(data, marker, kWidth, kHeight, reinterpret_cast<uint8_t*>(got.data()),
+                     kStride * 2, layout);
+      ASSERT_EQ(got, want) << "words " << cut << " of " << words.size();
     }
   }
 }
