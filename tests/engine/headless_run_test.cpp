@@ -37,13 +37,14 @@ class HeadlessRunTest : public ::testing::Test {
 };
 
 TEST_F(HeadlessRunTest, RunsTheGivenGameTimeFastAndLogsItsStart) {
-  test::Process rufo(test::BuiltProgram("rufo"), {}, Env("3000"));
+  test::Process rufo(test::BuiltProgram("rufo"), {}, Env("30000"));
   const auto start = std::chrono::steady_clock::now();
   ASSERT_TRUE(rufo.Start());
   EXPECT_EQ(rufo.Wait(), 0) << rufo.StandardError();
   const auto wall = std::chrono::steady_clock::now() - start;
-  // Three seconds of virtual time; a generous bound that only catches real-time waiting.
-  EXPECT_LT(wall, std::chrono::milliseconds(2500));
+  // Thirty seconds of virtual time: a bound this far below them catches real-time waiting only,
+  // also in a sanitized build on a busy machine.
+  EXPECT_LT(wall, std::chrono::seconds(20));
   const std::string log = folder_.Read("rt/Debug.log");
   EXPECT_EQ(log.rfind("CD=" + folder_.Root() + "data/\nHD=" + folder_.Root() + "rt/\n", 0), 0u)
       << log;

@@ -40,7 +40,8 @@ TEST_F(StartUpTest, FirstRunWritesTheConfigurationThenKeepsThePlayersOwn) {
   ASSERT_TRUE(first.Start());
   ASSERT_EQ(first.Wait(), 0) << first.StandardError();
   const std::string runtime = folder_.Root() + "share/rufo/";
-  EXPECT_EQ(Ini(), "[Rufo I]\nCD=" + fs::canonical(kBuildData).string() + "/\nHD=" + runtime + "\n")
+  EXPECT_EQ(Ini(), "[Rufo I]\nCD=" + (fs::canonical(RUFO_BINARY_DIR) / "data").string() +
+                       "/\nHD=" + runtime + "\n")
       << "a run from the build folder uses the data generated beside it";
   EXPECT_NE(Log().find("HD=" + runtime + "\n"), std::string::npos) << Log();
   EXPECT_NE(Log().find("Interface::Init () OK\n"), std::string::npos) << Log();
