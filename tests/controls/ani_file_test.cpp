@@ -205,7 +205,7 @@ void DecodeWordByWord(const std::vector<uint16_t>& data, uint16_t marker, int wi
 // literal stretches and runs of many lengths, in rows with padding, cut short at many places,
 // must give what a word-by-word reading gives, and leave the padding and the rest alone.
 TEST(AniWideDecodeTest, MixedStretchesDecodeAsReadWordByWordAlsoWhenCutShort) {
-  constexpr int kWidth = 101, kHeight = 90, kStride = 104;
+  constexpr int kWidth = 101, kHeight = 186, kStride = 104;
   assetkit::Animation animation;
   animation.width = kWidth;
   animation.height = kHeight;
@@ -222,11 +222,11 @@ TEST(AniWideDecodeTest, MixedStretchesDecodeAsReadWordByWordAlsoWhenCutShort) {
   const auto run = [&](uint32_t count) {
     frame.insert(frame.end(), count, static_cast<uint16_t>(next(0x8000) * 2));
   };
-  // Each row ends with a stretch of 1 to 15 literals and a run of 4 to 9, the cases where a
+  // Each row ends with a stretch of 1 to 31 literals and a run of 4 to 9, the cases where a
   // wide store comes closest to the row's end; random stretches and runs lead up to them.
   for (int y = 0; y < kHeight; ++y) {
     const size_t rowEnd = frame.size() + kWidth;
-    const uint32_t tailLiterals = 1 + y % 15, tailRun = 4 + y / 15 % 6;
+    const uint32_t tailLiterals = 1 + y % 31, tailRun = 4 + y / 31 % 6;
     while (frame.size() + tailLiterals + tailRun < rowEnd) {
       literals(1 + next(next(2) ? 6 : 40));
       run(4 + next(next(2) ? 6 : 70));
@@ -245,7 +245,7 @@ TEST(AniWideDecodeTest, MixedStretchesDecodeAsReadWordByWordAlsoWhenCutShort) {
   const auto marker = static_cast<uint16_t>(ani.Header().runMarker);
   ASSERT_GT(words.size(), 1000u);
   for (const PixelLayout layout : {PixelLayout::kRgb565, PixelLayout::kRgb555}) {
-    for (size_t cut = words.size(); cut > 0; cut = cut > 13 ? cut - 13 : 0) {
+    for (size_t cut = words.size(); cut > 0; cut = cut > 29 ? cut - 29 : 0) {
       const std::vector<uint16_t> data(words.begin(), words.begin() + cut);
       std::vector<uint16_t> want(kStride * kHeight, 7), got(kStride * kHeight, 7);
       DecodeWordByWord(data, marker, kWidth, kHeight, kStride, layout == PixelLayout::kRgb555,
