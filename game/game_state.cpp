@@ -40,6 +40,16 @@ void PlayQuestion(const char* name, int speechKind) {
   SetSpeechKind(speechKind);
 }
 
+std::string Numbered(const char* pattern, int number) {
+  std::string name = pattern;
+  if (const size_t at = name.find("%d"); at != std::string::npos) {
+    name.replace(at, 2, std::to_string(number));
+  } else {
+    name += std::to_string(number);
+  }
+  return name;
+}
+
 Control* ScriptedControl(const char* name) {
   const ScreenScript* screen = State().screen.get();
   if (!screen) return nullptr;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include "controls/game_state.h"
 #include "controls/screen_script.h"
@@ -69,6 +70,9 @@ void SetModalDialog(bool up);
 // Loads a sound into the question sound and plays it; publishes it to the controls.
 void PlayQuestion(const char* name, int speechKind);
 
+// A control's or a sound's name with a number: the number takes the place of "%d" ("AM_%d" with
+// 2 is "AM_2"), or ends the name when there is none ("M" with 3 is "M3").
+std::string Numbered(const char* pattern, int number);
 // The control that the screen script's entry of that name created, or nullptr.
 Control* ScriptedControl(const char* name);
 ScriptedAnimationControl* ScriptedAnimation(const char* name);

@@ -35,11 +35,7 @@ void PlayFeedback(FeedbackSet set, const Speaker& speaker) {
 }  // namespace
 
 Speaker Speaker::Numbered(const char* pattern, int number) {
-  std::string name = pattern;
-  if (size_t at = name.find("%d"); at != std::string::npos) {
-    name.replace(at, 2, std::to_string(number));
-  }
-  return Speaker(name.c_str());
+  return Speaker(rufo::Numbered(pattern, number).c_str());
 }
 
 ScriptedAnimationControl* Speaker::Control() const {

@@ -33,10 +33,4 @@ void OfferChoice(ScreenId screen, const std::vector<int32_t>& regions) {
   trace::Question(screen, trace::HitAnswer(regions));
 }
 
-std::string Numbered(const char* prefix, int number) {
-  std::string name = prefix;
-  name += std::to_string(number);
-  return name;
-}
-
 }  // namespace rufo

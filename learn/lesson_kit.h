@@ -20,7 +20,5 @@ void ShowControl(const std::string& name, bool shown);
 uint8_t RegionUnderMouse();
 // Writes the trace's question line for a lesson open to a choice: any of `regions` will do.
 void OfferChoice(ScreenId screen, const std::vector<int32_t>& regions);
-// A control's or a sound's name made of a prefix and a number: "M3", "Sounds\...\QUE\4".
-std::string Numbered(const char* prefix, int number);
 
 }  // namespace rufo

@@ -21,16 +21,11 @@ constexpr const char* kSplashSound = "zblunk";
 
 // The frog's jump up ("Z%d_U"), back into the water ("Z%d_D"), its wave ("Z%d_H"), its
 // splash ("%d"), and the number buttons ("B%d").
-std::string Named(const char* pattern, int number) {
-  std::string name = pattern;
-  name.replace(name.find("%d"), 2, std::to_string(number));
-  return name;
-}
 ScriptedAnimationControl* Frog(const char* pattern, int frog) {
-  return ScriptedAnimation(Named(pattern, frog).c_str());
+  return ScriptedAnimation(Numbered(pattern, frog).c_str());
 }
 bool Is(const Control* control, int32_t event, const char* pattern, int number) {
-  return EventFrom(control, event, Named(pattern, number).c_str(), kEventAnimationEnd);
+  return EventFrom(control, event, Numbered(pattern, number).c_str(), kEventAnimationEnd);
 }
 
 // Plays an animation's own script from its first frame; false when it is missing or does not

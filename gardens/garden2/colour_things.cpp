@@ -21,10 +21,6 @@ constexpr int kFirstNameKind = 22;
 // Where each colour's thing lies: scene 0 in colour order, scene 1 in its own order.
 constexpr int kRegions[ColourThings::kColours] = {0, 1, 2, 3, 4, 5, 1, 5, 2, 4, 3, 0};
 
-std::string Numbered(const char* prefix, int number) {
-  return prefix + std::to_string(number);
-}
-
 bool Play(ScriptedAnimationControl* animation, const std::string& script) {
   if (!animation) return false;
   animation->SetFrame(0);

@@ -34,9 +34,7 @@ ScriptedAnimationControl* Picture(int picture, char look, int column) {
 }
 
 std::string PieceName(int piece) {
-  std::string name = "P";
-  name += std::to_string(piece);
-  return name;
+  return Numbered("P", piece);
 }
 
 Control* Piece(int piece) {

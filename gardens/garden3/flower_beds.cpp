@@ -37,9 +37,7 @@ std::string BedName(int bed) {
   return "TVA" + std::to_string(bed + 1);
 }
 std::string CarriedName(int colour) {
-  std::string name = "C";
-  name += std::to_string(colour);
-  return name;
+  return Numbered("C", colour);
 }
 std::string FlowerName(int colour, int shape) {
   return "K_" + std::to_string(colour) + "_" + std::to_string(shape);

@@ -28,10 +28,6 @@ constexpr const char* kBuzz = "v";
 constexpr const char* kFlightSound = "Bitmaps\\Garden5\\COL2\\Ani\\v";
 constexpr const char* kHiveSound = "Bitmaps\\Garden5\\COL2\\Ani\\ul";
 
-std::string Numbered(const char* pattern, int number) {
-  return Speaker::Numbered(pattern, number).Name();
-}
-
 // Plays an animation's own script from its first frame; false when nothing plays.
 bool PlayFromStart(ScriptedAnimationControl* animation, const char* sound = nullptr) {
   if (!animation) return false;

@@ -23,10 +23,6 @@ constexpr int kQuestionSpeech = 12;
 constexpr int kRepeatRegion = 99;
 constexpr const char* kGrow = "Bitmaps\\Garden5\\COL\\Ani\\k_1";
 
-std::string Numbered(const char* pattern, int number) {
-  return Speaker::Numbered(pattern, number).Name();
-}
-
 }  // namespace
 
 int MeadowColours::ColourAt(int layout, int place) {

@@ -30,12 +30,6 @@ const char* FallFrom(int frame) {
   return nullptr;
 }
 
-std::string Named(const char* pattern, int dots) {
-  std::string name = pattern;
-  name.replace(name.find("%d"), 2, std::to_string(dots));
-  return name;
-}
-
 // Plays a frame script (or the animation's own when empty); false when the animation is missing
 // or does not play, so that no end will be reported.
 bool Play(ScriptedAnimationControl* animation, const char* script = "") {
@@ -51,15 +45,15 @@ void Hide(const char* name) {
 }  // namespace
 
 ScriptedAnimationControl* LadybirdDots::Flying() const {
-  return ScriptedAnimation(Named("B%d", dots_).c_str());
+  return ScriptedAnimation(Numbered("B%d", dots_).c_str());
 }
 
 ScriptedAnimationControl* LadybirdDots::Fall() const {
-  return ScriptedAnimation(Named("B%d_B", dots_).c_str());
+  return ScriptedAnimation(Numbered("B%d_B", dots_).c_str());
 }
 
 bool LadybirdDots::EventOf(const Control* control, int32_t event, const char* pattern) const {
-  return EventFrom(control, event, Named(pattern, dots_).c_str(), kEventAnimationEnd);
+  return EventFrom(control, event, Numbered(pattern, dots_).c_str(), kEventAnimationEnd);
 }
 
 void LadybirdDots::NewLadybird() {
@@ -81,7 +75,7 @@ void LadybirdDots::TakenOff() {
 
 void LadybirdDots::FlownUp() {
   if (lastGood_) {
-    Hide(Named("B%d", dots_).c_str());
+    Hide(Numbered("B%d", dots_).c_str());
     if (!Play(ScriptedAnimation("B_FDOWN"))) FlownHome();
     return;
   }
@@ -95,7 +89,7 @@ void LadybirdDots::FlownUp() {
 
 // Down from a landing or a fall: it crawls back into its flower.
 void LadybirdDots::Landed() {
-  Hide(Named("B%d_B", dots_).c_str());
+  Hide(Numbered("B%d_B", dots_).c_str());
   landing_ = false;
   returning_ = true;
   if (!Play(ScriptedAnimation("B_START"), kCrawlBack)) Returned();

@@ -25,9 +25,7 @@ std::string CellName(int row, int column) {
   return "KI" + std::to_string(row) + std::to_string(column);
 }
 std::string PieceName(int piece) {
-  std::string name = "I";
-  name += std::to_string(piece);
-  return name;
+  return Numbered("I", piece);
 }
 
 // Plays the lid's own opening, or another script on it; false when it does not play.
