@@ -107,20 +107,20 @@ TEST_F(DataTree, CheckFindsNothingMissingAndNamesWhatWasTakenAway) {
       {"Bitmaps/Start/bg_mask.png", std::string(maskBytes.begin(), maskBytes.end()),
        "missing hit-map value: 22 in Bitmaps\\Start\\bg_mask.png"},
   };
+  // The damages touch different files and entries, so one check names them all.
   for (const Case& c : cases) {
     const fs::path file = copy.Path() / c.file;
-    const std::string original = test::ReadFile(file);
     if (c.replacement.empty()) {
       fs::remove(file);
     } else {
       std::ofstream(file, std::ios::binary) << c.replacement;
     }
-    const CheckResult result = RunCheck(copy.Path());
-    EXPECT_EQ(result.exitCode, 1) << c.file;
-    EXPECT_NE(result.output.find(c.expected), std::string::npos) << result.output;
-    std::ofstream(file, std::ios::binary) << original;
   }
-  EXPECT_EQ(RunCheck(copy.Path()).exitCode, 0);
+  const CheckResult damaged = RunCheck(copy.Path());
+  EXPECT_EQ(damaged.exitCode, 1);
+  for (const Case& c : cases)
+    EXPECT_NE(damaged.output.find(c.expected), std::string::npos) << c.file << "\n"
+                                                                  << damaged.output;
 }
 
 // Every picture loads in the game's loader; none relies on an alpha channel the loader would
