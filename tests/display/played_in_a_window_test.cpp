@@ -10,9 +10,9 @@
 namespace rufo {
 namespace {
 
-// The scripted player plays the same path in a real window in real time: every click made with
-// the X pointer, every decision taken from the trace.
-TEST(PlayedInAWindowTest, TheScriptedPlayerPlaysAGardenInARealWindow) {
+// The scripted player explores in a real window in real time: every click and drag made with the
+// X pointer, every decision taken from the trace, and some of its answers judged by the game.
+TEST(PlayedInAWindowTest, TheScriptedPlayerExploresAndAnswersInARealWindow) {
   if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
   if (!test::HaveDemoData()) GTEST_SKIP() << "no generated data";
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
@@ -23,11 +23,13 @@ TEST(PlayedInAWindowTest, TheScriptedPlayerPlaysAGardenInARealWindow) {
   test::ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
   int exitCode = -1;
   const std::string output = test::RunCommand(
-      test::BuiltProgram("rufo-play") + " --lose-all --garden 1 --window --seed 7 --data " +
+      test::BuiltProgram("rufo-play") + " --explore 0.75 --window --seed 7 --data " +
           std::filesystem::absolute(test::DemoData()).string(),
       &exitCode);
   EXPECT_EQ(exitCode, 0) << output;
-  EXPECT_NE(output.find("0x101 learning garden"), std::string::npos) << output;
+  EXPECT_NE(output.find("result: ok"), std::string::npos) << output;
+  EXPECT_NE(output.find("0x201 Garden1"), std::string::npos) << output;
+  EXPECT_EQ(output.find("questions answered: 0 "), std::string::npos) << output;
 }
 
 }  // namespace
