@@ -155,31 +155,34 @@ void Decode(std::span<const uint16_t> data, uint32_t marker, int width, int heig
 #if defined(__SSE2__)
 // A wide step copies up to kWideLiterals literal words with whole 16-byte stores and may so
 // store up to 31 pixels past the ones its words stand for; the next 31 words or runs of the row,
-// each at least a pixel and together at most 127 words on, overwrite them. A step reads marker
-// bits up to 96 words on. Closer to the data's end than kWideSlack words only the exact steps
-// are taken, so that no read passes the end and a frame cut short leaves the rest of the surface
-// as it was.
+// each at least a pixel and together at most 93 words on, overwrite them. A batch of steps reads
+// up to 96 words on: marker bits for 64, then a copy of 32 from the last stretch among them.
+// Closer to the data's end than kWideSlack words only the exact steps are taken, so that no read
+// passes the end and a frame cut short leaves the rest of the surface as it was.
 constexpr int kWideLiterals = 32;
-constexpr size_t kWideSlack = 128;
+constexpr size_t kWideSlack = 192;
 
-// Bit i says whether words[i] is the marker, for 32 words.
-uint64_t MarkerBits32(const uint16_t* words, __m128i markers) {
+// Bit i says whether words[i] is the marker, for 64 words.
+uint64_t MarkerBits64(const uint16_t* words, __m128i markers) {
   const auto hits = [&](int i) {
     return _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(words + i)), markers);
   };
-  const uint32_t low = static_cast<uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(hits(0), hits(8))));
-  const uint32_t high =
-      static_cast<uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(hits(16), hits(24))));
-  return low | static_cast<uint64_t>(high) << 16;
+  const auto bits16 = [&](int i) {
+    return static_cast<uint64_t>(
+        static_cast<uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(hits(i), hits(i + 8)))));
+  };
+  return bits16(0) | bits16(16) << 16 | bits16(32) << 32 | bits16(48) << 48;
 }
 
 // 16-bit layouts: each step copies the literal words before the next marker, up to 32, as
-// whole 16-byte stores, then fills the run after them, a short one with one store of eight. The
-// markers' places come from a window of marker bits that slides 32 words at a time, so that a
-// step waits neither on a word-by-word scan nor on a branch per word or per run length: in drawn
-// art literal stretches and runs are mostly a few pixels long. Near a row's end and the data's
-// end it takes the exact steps, written out here as in Decode: a shared inlined step made the
-// wide loop a tenth slower.
+// whole 16-byte stores, then fills the run after them, a short one with one store of eight.
+// The marker bits of the next 64 words are taken at once. The first marker word starts a run;
+// when no two marker words lie within three words of each other, none is a run's length or
+// pixel, so each starts a run and the steps up to the last of them follow one another without
+// waiting on each other's lengths: in drawn art literal stretches and runs are mostly a few
+// pixels long. Otherwise, and near a row's end, one step at a time; near the data's end the
+// exact steps, written out here as in Decode: a shared inlined step made the wide loop a tenth
+// slower.
 template <typename Writer>
 void DecodeWide(std::span<const uint16_t> data, uint16_t marker, int width, int height,
                 uint8_t* row, int pitch) {
@@ -188,49 +191,61 @@ void DecodeWide(std::span<const uint16_t> data, uint16_t marker, int width, int 
   const size_t wideEnd = count > kWideSlack ? count - kWideSlack : 0;
   const __m128i markers = _mm_set1_epi16(static_cast<short>(marker));
   size_t at = 0;
-  size_t base = 0;
-  uint64_t window =
-      wideEnd > 0 ? MarkerBits32(words, markers) | MarkerBits32(words + 32, markers) << 32 : 0;
   for (int y = 0; y < height; ++y, row += pitch) {
     uint16_t* d = reinterpret_cast<uint16_t*>(row);
     int x = 0;
     while (x < width) {
       if (at < wideEnd && x + kWideLiterals <= width) {
-        // After exact steps the window may lag further behind.
-        while (at - base >= 64) {
-          base += 32;
-          window = window >> 32 | MarkerBits32(words + base + 32, markers) << 32;
-        }
-        // The window covers words base to base + 63 and needs 33 bits from `at` on.
-        const uint64_t slid = window >> 32 | MarkerBits32(words + base + 64, markers) << 32;
-        const bool slide = at - base >= 32;
-        window = slide ? slid : window;
-        base += slide ? 32 : 0;
-        const int literals =
-            std::countr_zero((window >> (at - base)) | uint64_t{1} << kWideLiterals);
-        const auto copy8 = [&](int i) {
-          Lanes16 lanes;
-          std::memcpy(&lanes, words + at + i, sizeof lanes);
-          lanes = Writer::Convert(lanes);
-          std::memcpy(d + x + i, &lanes, sizeof lanes);
+        uint64_t bits = MarkerBits64(words + at, markers);
+        const auto copy32 = [&](const uint16_t* from) {
+          const auto copy8 = [&](int i) {
+            Lanes16 lanes;
+            std::memcpy(&lanes, from + i, sizeof lanes);
+            lanes = Writer::Convert(lanes);
+            std::memcpy(d + x + i, &lanes, sizeof lanes);
+          };
+          // Four calls, not a loop: at -O2 the loop is not unrolled and costs a sixth more.
+          copy8(0);
+          copy8(8);
+          copy8(16);
+          copy8(24);
         };
-        // Four calls, not a loop: at -O2 the loop is not unrolled and costs a sixth more.
-        copy8(0);
-        copy8(8);
-        copy8(16);
-        copy8(24);
+        const auto fill = [&](int run, uint16_t pixel) {
+          if (run <= 8 && x + 8 <= width) {
+            const Lanes16 lanes = Lanes16{} + pixel;
+            std::memcpy(d + x, &lanes, sizeof lanes);
+          } else {
+            FillWords(d + x, run, pixel);
+          }
+        };
+        if ((bits & (bits >> 1 | bits >> 2)) == 0) {
+          size_t next = 0;  // the first word of the window not yet decoded
+          for (; bits != 0; bits &= bits - 1) {
+            const int place = std::countr_zero(bits);
+            const int literals = place - static_cast<int>(next);
+            const int run = words[at + place + 1];
+            if (literals > kWideLiterals || x + kWideLiterals > width ||
+                x + literals + std::max(run, 8) > width)
+              break;
+            copy32(words + at + next);
+            x += literals;
+            fill(run, Writer::Convert(words[at + place + 2]));
+            x += run;
+            next = place + 3;
+          }
+          if (next > 0) {
+            at += next;
+            continue;
+          }
+        }
+        const int literals = std::countr_zero(bits | uint64_t{1} << kWideLiterals);
+        copy32(words + at);
         x += literals;
         at += literals;
         if (literals == kWideLiterals) continue;
         const int run = std::min<int>(words[at + 1], width - x);
-        const uint16_t pixel = Writer::Convert(words[at + 2]);
+        fill(run, Writer::Convert(words[at + 2]));
         at += 3;
-        if (run <= 8 && x + 8 <= width) {
-          const Lanes16 lanes = Lanes16{} + pixel;
-          std::memcpy(d + x, &lanes, sizeof lanes);
-        } else {
-          FillWords(d + x, run, pixel);
-        }
         x += run;
         continue;
       }

@@ -217,7 +217,7 @@ TEST(AniWideDecodeTest, MixedStretchesDecodeAsReadWordByWordAlsoWhenCutShort) {
   };
   const auto literals = [&](uint32_t count) {
     for (; count > 0; --count)
-      frame.push_back(static_cast<uint16_t>(frame.size() * 2 + 1));
+      frame.push_back(static_cast<uint16_t>(frame.size() * 2 % 256 + 1));
   };
   const auto run = [&](uint32_t count) {
     frame.insert(frame.end(), count, static_cast<uint16_t>(next(0x8000) * 2));
@@ -241,18 +241,33 @@ TEST(AniWideDecodeTest, MixedStretchesDecodeAsReadWordByWordAlsoWhenCutShort) {
   AniFile ani;
   ASSERT_TRUE(Opens(ani, bytes));
   ASSERT_TRUE(ani.LoadFrame(0));
-  const std::vector<uint16_t>& words = *ani.CachedFrame(0);
+  const std::vector<uint16_t>& encoded = *ani.CachedFrame(0);
   const auto marker = static_cast<uint16_t>(ani.Header().runMarker);
-  ASSERT_GT(words.size(), 1000u);
-  for (const PixelLayout layout : {PixelLayout::kRgb565, PixelLayout::kRgb555}) {
-    for (size_t cut = words.size(); cut > 0; cut = cut > 29 ? cut - 29 : 0) {
-      const std::vector<uint16_t> data(words.begin(), words.begin() + cut);
-      std::vector<uint16_t> want(kStride * kHeight, 7), got(kStride * kHeight, 7);
-      DecodeWordByWord(data, marker, kWidth, kHeight, kStride, layout == PixelLayout::kRgb555,
-                       want);
-      DecodeAniFrame(data, marker, kWidth, kHeight, reinterpret_cast<uint8_t*>(got.data()),
-                     kStride * 2, layout);
-      ASSERT_EQ(got, want) << "words " << cut << " of " << words.size();
+  ASSERT_GT(encoded.size(), 1000u);
+  // The same frame with 6 for its marker, which is then also many runs' length and every fifth
+  // run's pixel: marker words that do not start a run. The literals are small odd numbers, so a
+  // pixel misread as a run's start would be followed by a plausible length.
+  constexpr uint16_t kRemarked = 6;
+  std::vector<uint16_t> remarked = encoded;
+  for (size_t at = 0, runs = 0; at + 2 < remarked.size(); ++at) {
+    if (remarked[at] != marker) continue;
+    remarked[at] = kRemarked;
+    if (++runs % 5 == 0) remarked[at + 2] = kRemarked;
+    at += 2;
+  }
+  ASSERT_NE(marker, kRemarked);
+  for (const auto& [words, wordMarker] : {std::pair{encoded, marker}, {remarked, kRemarked}}) {
+    for (const PixelLayout layout : {PixelLayout::kRgb565, PixelLayout::kRgb555}) {
+      for (size_t cut = words.size(); cut > 0; cut = cut > 29 ? cut - 29 : 0) {
+        const std::vector<uint16_t> data(words.begin(), words.begin() + cut);
+        std::vector<uint16_t> want(kStride * kHeight, 7), got(kStride * kHeight, 7);
+        DecodeWordByWord(data, wordMarker, kWidth, kHeight, kStride, layout == PixelLayout::kRgb555,
+                         want);
+        DecodeAniFrame(data, wordMarker, kWidth, kHeight, reinterpret_cast<uint8_t*>(got.data()),
+                       kStride * 2, layout);
+        ASSERT_EQ(got, want) << "marker " << wordMarker << ", words " << cut << " of "
+                             << words.size();
+      }
     }
   }
 }
