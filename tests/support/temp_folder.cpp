@@ -4,20 +4,54 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 namespace rufo::test {
+namespace {
+
+void RemoveFolder(const std::filesystem::path& path) {
+  std::error_code error;
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, error);
+  std::filesystem::remove_all(path, error);
+}
+
+// The folders alive in this process, with the process that made them. A death test's child that
+// ends by exit() never runs its folders' destructors, so they are removed at exit; a forked
+// child leaves its parent's folders alone.
+std::mutex liveMutex;
+std::vector<std::pair<std::filesystem::path, pid_t>>& LiveFolders() {
+  static auto* live = new std::vector<std::pair<std::filesystem::path, pid_t>>;
+  return *live;
+}
+
+void RemoveLiveFoldersAtExit() {
+  std::lock_guard lock(liveMutex);
+  for (const auto& [path, maker] : LiveFolders()) {
+    if (maker == ::getpid()) RemoveFolder(path);
+  }
+}
+
+}  // namespace
 
 TempFolder::TempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "rufo-test-XXXXXX").string();
   path_ = ::mkdtemp(pattern.data());
+  static const bool registered = std::atexit(RemoveLiveFoldersAtExit) == 0;
+  (void)registered;
+  std::lock_guard lock(liveMutex);
+  LiveFolders().emplace_back(path_, ::getpid());
 }
 
 TempFolder::~TempFolder() {
-  std::error_code error;
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                               std::filesystem::perm_options::add, error);
-  std::filesystem::remove_all(path_, error);
+  {
+    std::lock_guard lock(liveMutex);
+    std::erase_if(LiveFolders(), [&](const auto& live) { return live.first == path_; });
+  }
+  RemoveFolder(path_);
 }
 
 std::filesystem::path TempFolder::Write(const std::string& relative,
