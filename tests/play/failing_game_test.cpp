@@ -84,10 +84,11 @@ TEST_F(FailingGameTest, EachFaultIsNamed) {
 
 TEST_F(FailingGameTest, AGameThatCannotStartIsNamed) {
   int exit = -1;
-  const std::string output =
-      rufo::test::RunCommand(rufo::test::BuiltProgram("rufo-play") + " --lose-all --data " +
-                                 folder_.Root() + " --game " + folder_.Root() + "nothing",
-                             &exit);
+  // The folder the player keeps for a failed game goes into the test's own.
+  const std::string output = rufo::test::RunCommand(
+      "TMPDIR=" + folder_.Root() + " " + rufo::test::BuiltProgram("rufo-play") +
+          " --lose-all --data " + folder_.Root() + " --game " + folder_.Root() + "nothing",
+      &exit);
   EXPECT_EQ(exit, 1) << output;
   EXPECT_NE(output.find("cannot start"), std::string::npos) << output;
 }
