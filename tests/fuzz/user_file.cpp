@@ -13,13 +13,26 @@
 
 namespace {
 
-// An engine whose runtime root is a folder of this process's own.
+// The runtime root: a folder of this process's own, removed when it exits (the path is never
+// destroyed, so that it outlives the other statics into the exit handler).
+const std::string& RuntimeRoot() {
+  static const std::string* root = [] {
+    std::string made = (std::filesystem::temp_directory_path() / "fuzz_user_file_XXXXXX").string();
+    if (!::mkdtemp(made.data())) std::abort();
+    const auto* kept = new std::string(made + "/");
+    std::atexit([] {
+      std::error_code error;
+      std::filesystem::remove_all(RuntimeRoot(), error);
+    });
+    return kept;
+  }();
+  return *root;
+}
+
 rufo::Interface& EngineWithRuntimeRoot() {
   static rufo::Interface* engine = [] {
     auto* created = new rufo::Interface(rufo::Platform::Headless());
-    const std::string root = "/tmp/fuzz_user_file_" + std::to_string(getpid()) + "/";
-    std::filesystem::create_directories(root);
-    std::string ini = "[Rufo I]\nHD=" + root + "\n";
+    std::string ini = "[Rufo I]\nHD=" + RuntimeRoot() + "\n";
     std::FILE* file = fmemopen(ini.data(), ini.size(), "rb");
     created->ReadPathsFromIni(file);
     std::fclose(file);
