@@ -15,7 +15,7 @@ namespace {
 // Messages the game's hook saw, as "message param".
 std::vector<std::string>* g_hooked = nullptr;
 
-void Hook(int32_t message, intptr_t param, bool*) {
+void RecordingHook(int32_t message, intptr_t param, bool*) {
   // Device mouse messages carry a pointer; only their code matters here.
   const bool pointer = message >= kMsgDeviceLeftDown && message <= kMsgDeviceMove;
   g_hooked->push_back(std::to_string(message) + (pointer ? "" : " " + std::to_string(param)));
@@ -26,7 +26,7 @@ class InputTest : public ::testing::Test {
   void SetUp() override {
     g_hooked = &hooked_;
     engine_.Start();
-    Engine().SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
+    Engine().SetGameCallbacks(nullptr, nullptr, nullptr, RecordingHook);
   }
   void TearDown() override { g_hooked = nullptr; }
 
@@ -166,7 +166,7 @@ TEST_F(InputTest, F12AndModeSwitchesActOnlyWhenTheirPropertiesAllowThem) {
   properties.allowSecondInstance = true;
   other.WriteIni();
   other.Engine().Init(&properties);
-  other.Engine().SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
+  other.Engine().SetGameCallbacks(nullptr, nullptr, nullptr, RecordingHook);
   hooked_.clear();
   other.Play("0 key F12 down\n0 key RAlt down\n0 key Enter down");
   EXPECT_FALSE(other.Engine().QuitRequested());

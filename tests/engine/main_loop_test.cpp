@@ -27,7 +27,7 @@ void TickUntil100() {
   Tick();
   if (Engine().TickNumber() >= 100) Engine().RequestQuit();
 }
-void Hook(int32_t message, intptr_t, bool*) {
+void TraceHook(int32_t message, intptr_t, bool*) {
   g_trace->calls.push_back("hook " + std::to_string(message));
 }
 
@@ -36,7 +36,7 @@ class MainLoopTest : public ::testing::Test {
   void SetUp() override {
     g_trace = &trace_;
     engine_.Start();
-    Engine().SetGameCallbacks(Loader, nullptr, Tick, Hook);
+    Engine().SetGameCallbacks(Loader, nullptr, Tick, TraceHook);
   }
   void TearDown() override { g_trace = nullptr; }
 
@@ -83,7 +83,7 @@ TEST_F(MainLoopTest, ChangeRequestedByTheLoaderWaitsItsOwnElevenTicks) {
           Engine().ChangeScreen(0x005, 0, false);
         }
       },
-      nullptr, Tick, Hook);
+      nullptr, Tick, TraceHook);
   e.ChangeScreen(0x004, 0, false);
   RunTicks(11);
   ASSERT_EQ(trace_.loadedIds.size(), 1u);
@@ -113,7 +113,7 @@ TEST_F(MainLoopTest, ScreenStackPushesUpToSixteenAndPopsNoFurtherThanTheBottom) 
 
 TEST_F(MainLoopTest, RunTicksOnTheVirtualClockAndStopsAtTheQuitFlag) {
   Interface& e = Engine();
-  e.SetGameCallbacks(Loader, nullptr, TickUntil100, Hook);
+  e.SetGameCallbacks(Loader, nullptr, TickUntil100, TraceHook);
   // Headless, only the frames a sink wants are composed: here those from game time 50 on.
   std::vector<uint32_t> frameTimes;
   e.SetFrameSink([&](uint32_t gameMs, const platform::Surface&) { frameTimes.push_back(gameMs); },
@@ -132,7 +132,7 @@ TEST_F(MainLoopTest, RunTicksOnTheVirtualClockAndStopsAtTheQuitFlag) {
 
 TEST_F(MainLoopTest, HeadlessRunWithoutASinkComposesNothing) {
   Interface& e = Engine();
-  e.SetGameCallbacks(Loader, nullptr, TickUntil100, Hook);
+  e.SetGameCallbacks(Loader, nullptr, TickUntil100, TraceHook);
   EXPECT_EQ(e.Run(), 0);
   EXPECT_GT(CountCalls("tick"), 5);
   EXPECT_EQ(engine_.Window().PresentCount(), 0);
@@ -148,7 +148,7 @@ TEST_F(MainLoopTest, MinimizedWindowRunsNoTicksAndCatchesUpWithOneTick) {
         Tick();
         Engine().RequestQuit();
       },
-      Hook);
+      TraceHook);
   // Let a second of virtual time pass while minimized; the tick handler would quit at once.
   static test::HeadlessEngine* self;
   self = &engine_;

@@ -13,7 +13,7 @@ namespace {
 std::vector<Waitable>* g_received = nullptr;
 platform::Event* g_unregisterOnFirst = nullptr;
 
-void Hook(int32_t message, intptr_t param, bool*) {
+void WaitableHook(int32_t message, intptr_t param, bool*) {
   if (message != kMsgWaitableSignalled) return;
   g_received->push_back(*reinterpret_cast<const Waitable*>(param));
   if (g_unregisterOnFirst) {
@@ -27,7 +27,7 @@ class WaitablesTest : public ::testing::Test {
   void SetUp() override {
     g_received = &received_;
     engine_.Start();
-    Engine().SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
+    Engine().SetGameCallbacks(nullptr, nullptr, nullptr, WaitableHook);
   }
   void TearDown() override {
     g_received = nullptr;
@@ -88,7 +88,7 @@ TEST_F(WaitablesTest, MainLoopPumpsSignalledEventsBeforeTheTick) {
         countAtTick = g_received->size();
         Engine().RequestQuit();
       },
-      Hook);
+      WaitableHook);
   e.Run();
   EXPECT_EQ(ReceivedData(), std::vector<intptr_t>{42});
   EXPECT_EQ(countAtTick, 1u);

@@ -14,7 +14,7 @@ constexpr int kBallX = 330, kBallY = 386;
 constexpr int kBirdX = 480, kBirdY = 200;
 constexpr std::pair<int, int> kBeds[Watering::kDirections + 1] = {
     {}, {115, 260}, {525, 260}, {320, 60}, {320, 360}, {222, 160}};
-constexpr int kRufoX = 320, kRufoY = 230;
+constexpr int kGarden2RufoX = 320, kGarden2RufoY = 230;
 constexpr int kThingY = 210;
 constexpr int ThingX(int region) {
   return 35 + 97 * region + 40;

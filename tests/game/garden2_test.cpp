@@ -81,7 +81,7 @@ TEST_F(Garden2Test, WateringNeverRepeatsADirectionAndTheTenthWinsEvenBehind) {
 
   // A click on RUFO asks again with the same words.
   AwaitQuestion<Watering>();
-  Click(kRufoX, kRufoY);
+  Click(kGarden2RufoX, kGarden2RufoY);
   EXPECT_TRUE(Dir().Speaking());
   EXPECT_EQ(Dir().Kind(), 1);
 

@@ -9,15 +9,13 @@
 
 #include <vector>
 
+#include "tests/game/garden3_places.h"
 #include "tests/game/play_steps.h"
 
 namespace rufo {
 namespace {
 
 constexpr int kWalkRightX = 620, kWalkY = 300;
-constexpr int kCartX = 132, kCartY = 280, kOverCartY = 200;
-constexpr int kPotX[4] = {120, 215, 310, 405};
-constexpr int kPotY = 370;
 // The middle of each bed TVA1 to TVA3.
 constexpr int kBedX[3] = {249, 380, 507};
 constexpr int kBedY[3] = {166, 149, 125};

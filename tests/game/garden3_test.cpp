@@ -11,17 +11,11 @@
 #include "game/game_state.h"
 #include "gardens/garden3/flower_beds.h"
 #include "gardens/garden3/tool_cart.h"
+#include "tests/game/garden3_places.h"
 #include "tests/game/garden_game.h"
 
 namespace rufo {
 namespace {
-
-// A point over the cart's opening (region 1) and one inside the cart (region 2); one beside it.
-constexpr int kAboveCartX = 132, kAboveCartY = 200;
-constexpr int kInCartX = 132, kInCartY = 280;
-constexpr int kBesideCartX = 300, kBesideCartY = 280;
-constexpr int kPotX[FlowerBeds::kColours] = {120, 215, 310, 405};
-constexpr int kPotY = 370;
 
 class Garden3Test : public GardenGameTest {
  protected:
@@ -50,8 +44,8 @@ class Garden3Test : public GardenGameTest {
   void PutInCart(int tool, bool fromAbove) {
     const auto [x, y] = ToolPlace(tool);
     Click(x, y);
-    Move(fromAbove ? kAboveCartX : kBesideCartX, fromAbove ? kAboveCartY : kBesideCartY);
-    Move(kInCartX, kInCartY);
+    Move(fromAbove ? kCartX : kBesideCartX, fromAbove ? kOverCartY : kCartY);
+    Move(kCartX, kCartY);
     Press();
   }
   // The other tool of the asked one's pair, which is always on the wall beside it.

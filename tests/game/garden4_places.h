@@ -12,6 +12,6 @@ constexpr int CardX(int value) {
   return 12 + 62 * value + 29;
 }
 constexpr int kWoodpeckerX = 200, kWoodpeckerY = 200;
-constexpr int kRufoX = 320, kRufoY = 230;
+constexpr int kGarden4RufoX = 320, kGarden4RufoY = 230;
 
 }  // namespace rufo

@@ -133,7 +133,7 @@ TEST_F(Garden4Play, BothGamesLostIntoCountingAndWonToTheirStickers) {
   player_.Click(CardX((birds + 1) % 10), kCardY);
   EXPECT_EQ(AwaitQuestion(kScreenGarden4Nad), birds);
   EXPECT_EQ(CountBeforeQuestion(kNestQuestion), 0);
-  player_.Click(kRufoX, kRufoY);
+  player_.Click(kGarden4RufoX, kGarden4RufoY);
   EXPECT_EQ(AwaitQuestion(kScreenGarden4Nad), birds);
   EXPECT_EQ(CountBeforeQuestion(kNestQuestion + std::to_string(nest)), 1);
   for (int wrong = 2; wrong <= 3; ++wrong) {

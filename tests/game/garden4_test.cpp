@@ -146,7 +146,7 @@ TEST_F(Garden4Test, RufoClickedAsksTheSameNestAgain) {
   EnterGame(kScreenGarden4Nad);
   AwaitQuestion<NestBirds>();
   const int nest = Nests().AskedNest();
-  Click(kRufoX, kRufoY);
+  Click(kGarden4RufoX, kGarden4RufoY);
   EXPECT_TRUE(Nests().Speaking());
   Click(CardX(Nests().Birds()[nest]), kCardY);  // while he asks: not taken
   AwaitQuestion<NestBirds>();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/game/lessons_places.h"
 #include "tests/game/live_player.h"
 #include "tests/game/play_steps.h"
 
@@ -18,21 +19,7 @@ namespace {
 constexpr int kMushroomX = 420, kMushroomY = 385;  // the hub's objects
 constexpr int kPantryX = 420, kPantryY = 230;
 constexpr int kDwarfX = 535, kDwarfY = 370;
-// The hiding places 1 to 7.
-constexpr int kPlaceX[] = {0, 80, 230, 380, 75, 225, 375, 525};
-constexpr int kPlaceY[] = {0, 258, 258, 258, 383, 383, 383, 383};
-// A point of each shape (circle, square, triangle, rectangle) in each of the four pictures.
-constexpr int kShapeAt[4][4][2] = {
-    {{385, 70}, {110, 300}, {165, 140}, {168, 280}},
-    {{118, 292}, {330, 255}, {396, 205}, {100, 240}},
-    {{202, 100}, {185, 80}, {225, 50}, {170, 180}},
-    {{385, 66}, {122, 238}, {250, 230}, {330, 300}},
-};
-// The pantry's crate holds the things 0 to 5; a shelf place is "I" + shelf + place.
-int ItemX(int item) {
-  return 58 + 70 * item;
-}
-constexpr int kItemY = 402;
+// A shelf place is "I" + shelf + place.
 int SlotX(int slot) {
   return 66 + 74 * slot;
 }

@@ -14,13 +14,10 @@
 #include "learn/pantry_lesson.h"
 #include "learn/shapes_lesson.h"
 #include "tests/game/garden_game.h"
+#include "tests/game/lessons_places.h"
 
 namespace rufo {
 namespace {
-
-// The hiding places 1 to 7.
-constexpr int kPlaceX[] = {0, 80, 230, 380, 75, 225, 375, 525};
-constexpr int kPlaceY[] = {0, 258, 258, 258, 383, 383, 383, 383};
 
 class NotionsTest : public GardenGameTest {
  protected:
@@ -63,10 +60,6 @@ TEST_F(NotionsTest, OnePlaceAtATime) {
   RunUntil([&] { return Playing("M6"); });
 }
 
-constexpr int kItemY = 402;
-int ItemX(int item) {
-  return 58 + 70 * item;
-}
 constexpr int kWallX = 440, kWallY = 60;
 
 class PantryTest : public GardenGameTest {
@@ -202,14 +195,6 @@ class ShapesTest : public GardenGameTest {
   void AwaitPicture() {
     RunUntil([&] { return Shapes().Clickable() && !Learning().speaking; });
   }
-};
-
-// A point of each shape (circle, square, triangle, rectangle) in each of the four pictures.
-constexpr int kShapeAt[4][4][2] = {
-    {{385, 70}, {110, 300}, {165, 140}, {168, 280}},
-    {{118, 292}, {330, 255}, {396, 205}, {100, 240}},
-    {{202, 100}, {185, 80}, {225, 50}, {170, 180}},
-    {{385, 66}, {122, 238}, {250, 230}, {330, 300}},
 };
 
 // Each click names the shape, one of four ways, and lights up that shape alone; the picture

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "tests/gfx/every_layout.h"
+
 namespace rufo::gfx {
 namespace {
 
@@ -12,10 +14,6 @@ using platform::PixelLayout;
 using platform::Rect;
 using platform::Surface;
 using platform::SurfaceMemory;
-
-constexpr PixelLayout kLayouts[] = {PixelLayout::kRgb565, PixelLayout::kRgb555,
-                                    PixelLayout::kBgr24,  PixelLayout::kRgb24,
-                                    PixelLayout::kBgrx32, PixelLayout::kRgbx32};
 
 std::unique_ptr<Surface> Filled(PixelLayout layout, int w, int h, uint32_t pixel) {
   auto surface = std::make_unique<Surface>(w, h, FormatOf(layout), SurfaceMemory::kSystem, nullptr);
@@ -61,7 +59,7 @@ TEST(BlendMaskedTest, EachFieldIsMixedOnItsOwnInEveryLayout) {
 }
 
 TEST(BlendMaskedTest, MaskEndsCopyOrKeepAndOnlyTheRectangleIsTouched) {
-  for (PixelLayout layout : kLayouts) {
+  for (PixelLayout layout : test::kEveryLayout) {
     // A 6 × 5 source with a distinct value per pixel, and a mask of 0 and 255 in a pattern.
     auto src = Filled(layout, 6, 5, 0);
     std::vector<uint8_t> mask(30);

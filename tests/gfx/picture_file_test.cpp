@@ -7,6 +7,7 @@
 
 #include "platform/video_device.h"
 #include "platform/window.h"
+#include "tests/gfx/every_layout.h"
 #include "tests/gfx/image_magick.h"
 #include "tests/support/temp_folder.h"
 #include "tools/assetkit/png_writer.h"
@@ -21,9 +22,6 @@ using test::RunConvert;
 
 constexpr int kWidth = 37;
 constexpr int kHeight = 23;
-constexpr PixelLayout kLayouts[] = {PixelLayout::kRgb565, PixelLayout::kRgb555,
-                                    PixelLayout::kBgr24,  PixelLayout::kRgb24,
-                                    PixelLayout::kBgrx32, PixelLayout::kRgbx32};
 // Keeps ImageMagick from adding gamma, colour space or time chunks to the fixtures.
 constexpr const char* kPlainChunks =
     "-define png:exclude-chunk=gAMA,cHRM,sRGB,bKGD,tIME,date,pHYs,iCCP,zTXt,tEXt,vpAg ";
@@ -60,7 +58,7 @@ class PictureFileTest : public ::testing::Test {
   void ExpectDecodesAs(const std::string& path, const std::vector<uint8_t>& reference,
                        bool png = true) {
     ASSERT_EQ(reference.size(), static_cast<size_t>(kWidth * kHeight * 3)) << path;
-    for (PixelLayout layout : kLayouts) {
+    for (PixelLayout layout : test::kEveryLayout) {
       std::unique_ptr<Surface> surface;
       ASSERT_TRUE(png ? LoadPngPicture(path, Factory(layout), &surface)
                       : LoadBmpPicture(path, Factory(layout), &surface))
