@@ -1,6 +1,7 @@
 // Leaving a scene, played from outside on the demo data: a walk decided while an object's
-// animation is still running, and the goodbye at the end of a session, by the toolbar and from
-// the End screen.
+// animation is still running, the goodbye at the end of a session, by the toolbar and from
+// the End screen, and the screens without a toolbar, which must always let the child go on:
+// the Start screen visited again.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,9 +16,8 @@ namespace {
 
 constexpr int kLeftEdgeX = 20, kEdgeY = 240;
 constexpr int kLadybirdX = 475, kLadybirdY = 300;  // Garden6's ladybird: the dots game
-// The toolbar's end and album buttons, and "yes" in the question's bubble.
-constexpr int kEndX = 451, kAlbumX = 330, kToolbarButtonY = 446;
-constexpr int kYesX = 273, kYesY = 185;
+// The toolbar's house, album and end buttons.
+constexpr int kHouseX = 261, kEndX = 451, kAlbumX = 330, kToolbarButtonY = 446;
 
 int TimeOf(const std::string& line) {
   return std::stoi(line);
@@ -144,6 +144,29 @@ TEST_F(LeavingPlay, TheEndScreenSaysGoodbyeOnceAndGoesStraightToTheCredits) {
   EXPECT_EQ(said.size(), 1u);
   player_.Key("F12");
   EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+}
+
+// The house button leads to the Start screen, which has no toolbar: the returning child hears
+// the introduction and puts the cap on a face of a new slot to play on.
+TEST_F(LeavingPlay, TheStartScreenVisitedAgainLetsAnotherChildPlay) {
+  ASSERT_TRUE(player_.Start());
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  OpenToolbarAndClick(kHouseX);
+  Await("screen 0x1 0x101");
+  Await("speak MLUVI Sounds\\Start\\sp_intro");
+  player_.Click(kFace1X, kFace1Y);  // skips the introduction and shows a picture
+  player_.Click(kCapX, kCapY);
+  player_.Click(kFace1X, kFace1Y);
+  Await("speak MLUVI Sounds\\Start\\sp_go");
+  Await("screen 0x101 0x1");
+  player_.Key("F12");
+  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+  const std::string user = folder_.Read("rt/rufo_usr.dat");
+  ASSERT_EQ(user.size(), kProfileCount * ProfileRecord::kSize);
+  ProfileRecord second;
+  second.Load(reinterpret_cast<const uint8_t*>(user.data()) + ProfileRecord::kSize);
+  EXPECT_EQ(second.inUse, 1);
+  EXPECT_EQ(second.face, 1);
 }
 
 }  // namespace
