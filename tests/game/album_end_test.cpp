@@ -56,6 +56,24 @@ TEST_F(AlbumEndTest, TheFourteenthStickerLeadsToTheEndScreenAndItsQuestion) {
   EXPECT_FALSE(FindControl(kEndQuestionId)->IsHidden());
 }
 
+// The End screen's speech cannot play: the schoolchild follows RUFO, then the question. "No"
+// leads to the learning garden with its toolbar.
+class EndWithoutSpeechTest : public AlbumEndTest {
+ protected:
+  void BeforeStart() override { fs::remove(CopyOfDemoData() / "Bitmaps/End/Ani/MLUVI.dat"); }
+};
+
+TEST_F(EndWithoutSpeechTest, TheQuestionStillComesAndNoPlaysOn) {
+  GoTo(kScreenEnd);
+  RunUntil([] { return ModalDialog(); });
+  EXPECT_EQ(SpeechKind(), kSpeechEndQuestion);
+  Click(kNoX, kNoY);
+  RunUntil([&] { return OnScreen(kScreenLearnHub); });
+  EXPECT_FALSE(ModalDialog());
+  EXPECT_FALSE(FindControl(kToolbarId)->IsHidden());
+  EXPECT_FALSE(FindControl(kToolbarId)->IsDisabled());
+}
+
 TEST_F(AlbumEndTest, DeletingAProfileAsksFirstThenWipesFaceStickersAndName) {
   ProfileRecord& child = State().profiles[0];
   child.inUse = 1;

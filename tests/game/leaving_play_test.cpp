@@ -1,7 +1,7 @@
 // Leaving a scene, played from outside on the demo data: a walk decided while an object's
 // animation is still running, the goodbye at the end of a session, by the toolbar and from
 // the End screen, and the screens without a toolbar, which must always let the child go on:
-// the Start screen visited again.
+// the Start screen visited again and the End screen after "no".
 #include <gtest/gtest.h>
 
 #include <string>
@@ -36,16 +36,41 @@ class LeavingPlay : public LivePlayTest {
     player_.Click(x, kToolbarButtonY);
   }
   // Points at "yes" once the question is up and clicks it; the time just before the click.
-  int AnswerYes() {
-    // "Yes" speaks when pointed at once the question has been asked.
+  int AnswerYes() { return Answer(kYesX, kYesY, "ano"); }
+  int Answer(int x, int y, const std::string& hoverSound) {
+    // An answer speaks when pointed at once the question has been asked.
     for (int tries = 0; tries < 300; ++tries) {
-      player_.Move(kYesX, kYesY + 150);
-      player_.Move(kYesX, kYesY);
-      if (player_.AwaitLine("speak 0x2 Sounds\\ano", 0) != "") break;
+      player_.Move(x, y + 150);
+      player_.Move(x, y);
+      if (player_.AwaitLine("speak 0x2 Sounds\\" + hoverSound, 0) != "") break;
     }
     const int clicked = player_.Now();
-    player_.Click(kYesX, kYesY);
+    player_.Click(x, y);
     return clicked;
+  }
+  // Slot 0 holds a child whose album is full: the album leads on to the End screen.
+  void WriteCompleteAlbum() {
+    std::string user(kProfileCount * ProfileRecord::kSize, '\0');
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+      ProfileRecord record = ProfileRecord::Empty();
+      if (slot == 0) {
+        record.inUse = 1;
+        record.face = 1;
+        record.stickers.fill(1);
+        record.newSticker = -1;
+        record.albumComplete = 1;
+      }
+      record.Store(reinterpret_cast<uint8_t*>(user.data()) + slot * ProfileRecord::kSize);
+    }
+    folder_.Write("rt/rufo_usr.dat", user);
+  }
+  // From the learning garden through the album to the End screen.
+  void AlbumToTheEnd() {
+    OpenToolbarAndClick(kAlbumX);
+    Await("screen 0x801 0x101");
+    player_.Advance(1500);
+    player_.Click(320, 240);
+    Await("screen 0x2 0x801");
   }
   // Everything said from `since` up to the Credits.
   std::vector<std::string> SaidUntilCredits(int since) {
@@ -118,30 +143,30 @@ TEST_F(LeavingPlay, TheToolbarsEndSaysGoodbyeOnceThenRufoWaves) {
 }
 
 TEST_F(LeavingPlay, TheEndScreenSaysGoodbyeOnceAndGoesStraightToTheCredits) {
-  // Slot 0 holds a child whose album is full: the album leads on to the End screen.
-  std::string user(kProfileCount * ProfileRecord::kSize, '\0');
-  for (int slot = 0; slot < kProfileCount; ++slot) {
-    ProfileRecord record = ProfileRecord::Empty();
-    if (slot == 0) {
-      record.inUse = 1;
-      record.face = 1;
-      record.stickers.fill(1);
-      record.newSticker = -1;
-      record.albumComplete = 1;
-    }
-    record.Store(reinterpret_cast<uint8_t*>(user.data()) + slot * ProfileRecord::kSize);
-  }
-  folder_.Write("rt/rufo_usr.dat", user);
+  WriteCompleteAlbum();
   ASSERT_TRUE(player_.Start());
   ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
-  OpenToolbarAndClick(kAlbumX);
-  Await("screen 0x801");
-  player_.Advance(1500);
-  player_.Click(320, 240);
-  Await("screen 0x2 0x801");
+  AlbumToTheEnd();
   const std::vector<std::string> said = SaidUntilCredits(AnswerYes());
   EXPECT_EQ(Count(said, " speak 0x2 Sounds\\end"), 1);
   EXPECT_EQ(said.size(), 1u);
+  player_.Key("F12");
+  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+}
+
+// "No" on the End screen leads back to the learning garden, where the toolbar works; the full
+// album leads to the End screen again, whose question is answered yes this time.
+TEST_F(LeavingPlay, NoOnTheEndScreenGoesOnPlayingAndTheQuestionComesBack) {
+  WriteCompleteAlbum();
+  ASSERT_TRUE(player_.Start());
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  AlbumToTheEnd();
+  Answer(kNoX, kNoY, "ne");
+  Await("screen 0x101 0x2");
+  player_.Advance(500);
+  AlbumToTheEnd();
+  AnswerYes();
+  Await("screen 0x3 0x2");
   player_.Key("F12");
   EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
 }
