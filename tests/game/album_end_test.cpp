@@ -9,14 +9,21 @@
 namespace rufo {
 namespace {
 
-using AlbumEndTest = DemoGameTest;
+class AlbumEndTest : public DemoGameTest {
+ protected:
+  // Garden2's game 0x303 has just been won: sticker 3 is new, and the album opens.
+  ProfileRecord& AlbumAfterAWin() {
+    ProfileRecord& child = State().Profile();
+    child.stickers[3] = 1;
+    child.newSticker = 3;
+    GoTo(0x303);
+    GoTo(kScreenAlbum);
+    return child;
+  }
+};
 
 TEST_F(AlbumEndTest, AfterAWinTheAlbumLeadsToTheGardenAfterAVisitBackIntoTheGame) {
-  ProfileRecord& child = State().Profile();
-  child.stickers[3] = 1;
-  child.newSticker = 3;
-  GoTo(0x303);
-  GoTo(kScreenAlbum);
+  ProfileRecord& child = AlbumAfterAWin();
   EXPECT_FALSE(Album().Ready()) << "the sticker is still arriving";
   ASSERT_NE(ScriptedControl("bS3"), nullptr);
   EXPECT_TRUE(ScriptedControl("bS3")->IsHidden()) << "not in its place while it arrives";
@@ -55,6 +62,26 @@ TEST_F(AlbumEndTest, TheFourteenthStickerLeadsToTheEndScreenAndItsQuestion) {
   EXPECT_EQ(SpeechKind(), kSpeechEndQuestion);
   EXPECT_FALSE(FindControl(kEndQuestionId)->IsHidden());
 }
+
+// The new sticker has nothing to arrive with: its entry or the whole album script is missing,
+// or its animation cannot play. The album takes the click at once and the sticker stays.
+class AlbumWithoutArrivalTest : public AlbumEndTest,
+                                public ::testing::WithParamInterface<const char*> {
+ protected:
+  void BeforeStart() override { fs::remove(CopyOfDemoData() / GetParam()); }
+};
+
+TEST_P(AlbumWithoutArrivalTest, TakesTheClickAtOnce) {
+  ProfileRecord& child = AlbumAfterAWin();
+  EXPECT_TRUE(Album().Ready());
+  Click(320, 240);
+  RunUntil([&] { return OnScreen(0x301); });
+  EXPECT_EQ(child.newSticker, -1);
+  EXPECT_TRUE(child.HasSticker(3));
+}
+
+INSTANTIATE_TEST_SUITE_P(Missing, AlbumWithoutArrivalTest,
+                         ::testing::Values("Data/album/screen.dat", "Bitmaps/Album/Ani/S3.dat"));
 
 // The End screen's speech cannot play: the schoolchild follows RUFO, then the question. "No"
 // leads to the learning garden with its toolbar.

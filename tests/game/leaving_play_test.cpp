@@ -1,13 +1,16 @@
 // Leaving a scene, played from outside on the demo data: a walk decided while an object's
 // animation is still running, the goodbye at the end of a session, by the toolbar and from
 // the End screen, and the screens without a toolbar, which must always let the child go on:
-// the Start screen visited again and the End screen after "no".
+// the Start screen visited again, the End screen after "no", an album whose sticker cannot
+// arrive.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "game/profile.h"
+#include "tests/game/garden_game.h"
 #include "tests/game/live_player.h"
 #include "tests/game/play_steps.h"
 
@@ -192,6 +195,41 @@ TEST_F(LeavingPlay, TheStartScreenVisitedAgainLetsAnotherChildPlay) {
   second.Load(reinterpret_cast<const uint8_t*>(user.data()) + ProfileRecord::kSize);
   EXPECT_EQ(second.inUse, 1);
   EXPECT_EQ(second.face, 1);
+}
+
+// The sticker won in Garden1 has no arrival in the album's screen script: the album is ready
+// at once, its click leads back to the garden, and the sticker is saved.
+class AlbumWithoutArrivalPlay : public LeavingPlay {
+ protected:
+  void SetUp() override {
+    LeavingPlay::SetUp();
+    if (IsSkipped()) return;
+    const fs::path data = folder_.Path() / "data";
+    fs::copy(kDemoData, data, fs::copy_options::recursive);
+    std::ifstream in(data / "Data" / "album" / "screen.dat");
+    std::string text, line;
+    while (std::getline(in, line)) {
+      if (line.find(",S7,") == std::string::npos) text += line + "\n";
+    }
+    folder_.Write("data/Data/album/screen.dat", text);
+    Configure(folder_, data);
+  }
+};
+
+TEST_F(AlbumWithoutArrivalPlay, TheClickLeavesTheAlbumAfterAWin) {
+  ASSERT_TRUE(player_.Start());
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  player_.Click(620, 300);  // the right edge: on to Garden1
+  Await("screen 0x201 0x101");
+  Enter(player_, kGardenRufoX, kGardenRufoY, "speak MLUVI Sounds\\Garden1\\NUM\\sp_intro");
+  LoseThenWin(player_, kScreenGarden1Num, kScreenLearnCounting, 7,
+              [&](const std::string& question, bool right) {
+                const int number = AnswerIn(question) + (right ? 0 : 1);
+                player_.Click(NumberButtonX(number % 10 + 1), kNumberButtonY);
+              });
+  EXPECT_TRUE(StoredProfile().HasSticker(7));
+  player_.Key("F12");
+  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
 }
 
 }  // namespace
