@@ -37,11 +37,13 @@ void AlbumScreen::Build() {
     ready_ = true;
     return;
   }
-  if (auto* arrival = ScriptedAnimation(StickerControlName("S", profile.newSticker).c_str())) {
+  auto* arrival = ScriptedAnimation(StickerControlName("S", profile.newSticker).c_str());
+  if (arrival) {
     arrival->LoadSound("Bitmaps\\Album\\Ani\\cink");
     arrival->Speak("", false);
-    ready_ = false;
   }
+  // Without an arrival to watch the click leaves at once.
+  ready_ = !arrival || !arrival->IsPlaying();
 }
 
 void AlbumScreen::OnControlEvent(Control* /*control*/, int32_t event, bool /*live*/) {

@@ -53,6 +53,11 @@ bool CreateQuestion(int32_t id, bool closingSounds) {
 void AnswerEndQuestion(int result) {
   if (result != kDialogYes) {
     CloseDialog(kEndQuestionId, true);
+    // The End screen has no toolbar to go on with: the child plays on in the learning garden.
+    if (Engine().CurrentScreen() == kScreenEnd) {
+      Engine().ChangeScreen(kScreenLearnHub, 0, false);
+      return;
+    }
     if (ToolbarControl* toolbar = Toolbar()) toolbar->ClearFlags(kCfDisabled);
     return;
   }

@@ -61,6 +61,13 @@ ScriptedAnimationControl* ScriptedAnimation(const char* name) {
   return dynamic_cast<ScriptedAnimationControl*>(ScriptedControl(name));
 }
 
+bool Animate(const char* name, const std::string& speech) {
+  ScriptedAnimationControl* animation = ScriptedAnimation(name);
+  if (!animation) return false;
+  animation->Speak(speech, false);
+  return animation->IsPlaying();
+}
+
 bool EventFrom(const Control* control, int32_t event, const char* name, int32_t expected) {
   const ScreenScript* screen = State().screen.get();
   return screen && control && screen->MatchEvent(control, event, name, expected) >= 0;

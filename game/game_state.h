@@ -49,6 +49,9 @@ struct GameState {
   int currentProfile = 0;
   FeedbackChooser feedback;
   int savedCursor = 0;
+  // The Start screen's faces and cap take clicks: the first visit's opening speech is over, and
+  // stays so when a child comes back to choose again.
+  bool facesClickable = false;
   std::unique_ptr<SoundObject> questionSound;
   std::unique_ptr<SoundObject> helpSound;
   std::unique_ptr<ScreenScript> screen;
@@ -76,6 +79,9 @@ std::string Numbered(const char* pattern, int number);
 // The control that the screen script's entry of that name created, or nullptr.
 Control* ScriptedControl(const char* name);
 ScriptedAnimationControl* ScriptedAnimation(const char* name);
+// Plays the scripted animation of the entry of that name: its own frame script, or the speech
+// `speech`. False when there is no such animation or it cannot play.
+bool Animate(const char* name, const std::string& speech = {});
 // Whether the event is `expected` and comes from the control of the entry of that name.
 bool EventFrom(const Control* control, int32_t event, const char* name, int32_t expected);
 // Dispatches message 21 with parameter 0, so that the controls and the cursor react to where

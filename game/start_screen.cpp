@@ -75,7 +75,38 @@ void StartScreen::Say(int speech) {
                                               "Sounds\\Start\\sp_wait"};
   speech_ = speech;
   SetSpeechKind(speech);
-  if (auto* speaker = ScriptedAnimation("MLUVI")) speaker->Speak(kSpeeches[speech], false);
+  if (!Animate("MLUVI", kSpeeches[speech])) SpeechOver();
+}
+
+void StartScreen::SpeechOver() {
+  GameState& state = State();
+  if (speech_ == kSpeechIntro || speech_ == kSpeechWait) state.facesClickable = true;
+  if (profileChosen_) {
+    state.Profile().newSticker = -1;
+    Jump();
+  } else if (speech_ == kSpeechWait) {
+    state.facesClickable = false;
+    if (ModalDialog()) {
+      speech_ = kSpeechNone;
+      introPending_ = true;
+    } else {
+      Say(kSpeechIntro);
+    }
+  }
+}
+
+void StartScreen::Jump() {
+  if (!Animate("A_JUMP")) Jumped();
+}
+
+void StartScreen::Jumped() {
+  GameState& state = State();
+  WriteUserFile(state.profiles, state.currentProfile);
+  Engine().ChangeScreen(kScreenLearnHub, 0, false);
+}
+
+bool StartScreen::FacesClickable() const {
+  return State().facesClickable;
 }
 
 void StartScreen::Build() {
@@ -84,8 +115,10 @@ void StartScreen::Build() {
   LoadHitMap("Bitmaps\\Start\\bg_mask.png");
   CreateCommonControls();
   HideToolbar();
+  // A child coming back from the gardens hears the introduction at once, and the faces take
+  // clicks while it plays.
   const ScreenId previous = Engine().PreviousScreen();
-  if (previous == kScreenTitle || previous == 0) Say(kSpeechWait);
+  Say(previous == kScreenTitle || previous == 0 ? kSpeechWait : kSpeechIntro);
 }
 
 void StartScreen::Leave() {
@@ -183,34 +216,17 @@ void StartScreen::OnControlEvent(Control* control, int32_t event, bool live) {
     AnswerDeleteQuestion();
     return;
   }
-  const bool speechOver = EventFrom(control, event, "MLUVI", kEventAnimationEnd);
-  if (speechOver && (speech_ == kSpeechIntro || speech_ == kSpeechWait)) facesClickable_ = true;
   if (EventFrom(control, event, "A_JUMP", kEventAnimationEnd)) {
-    GameState& state = State();
-    WriteUserFile(state.profiles, state.currentProfile);
-    Engine().ChangeScreen(kScreenLearnHub, 0, false);
+    Jumped();
     return;
   }
-  if (speechOver) {
-    if (profileChosen_) {
-      State().Profile().newSticker = -1;
-      if (auto* jumper = ScriptedAnimation("A_JUMP")) jumper->Speak("", false);
-    } else if (speech_ == kSpeechWait) {
-      facesClickable_ = false;
-      if (ModalDialog()) {
-        speech_ = kSpeechNone;
-        introPending_ = true;
-      } else {
-        Say(kSpeechIntro);
-      }
-    }
-  }
+  if (EventFrom(control, event, "MLUVI", kEventAnimationEnd)) SpeechOver();
   if (profileChosen_) return;
   for (int slot = 0; slot < kProfileCount; ++slot) {
     if (EventFrom(control, event, kDeleteButtons[slot], kEventAnimationEnd)) WipeStep(slot);
   }
   if (EventFrom(control, event, "CEPKA", kEventClicked)) {
-    if (facesClickable_) ClickCap(*control);
+    if (State().facesClickable) ClickCap(*control);
     return;
   }
   if (event == kEventClicked && live && control) {
@@ -227,7 +243,7 @@ void StartScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unconsu
     SetSpeechKind(kSpeechNone);
     speaker->SetFlags(kCfHidden);
     speaker->StopSpeaking();
-    facesClickable_ = true;
+    State().facesClickable = true;
     return;
   }
   // Once a child is chosen the screen is on its way to the learning garden: nothing is wiped.
@@ -238,7 +254,7 @@ void StartScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unconsu
 }
 
 bool StartScreen::OnPointer(uint8_t /*region*/) {
-  if (!capHeld_ || !facesClickable_) return false;
+  if (!capHeld_ || !State().facesClickable) return false;
   if (Control* cap = ScriptedControl("CEPKA")) CentreCapOnMouse(*cap);
   Engine().SetCursor(kCursorHand);
   return true;

@@ -20,12 +20,17 @@ class StartScreen final : public Screen {
   void Leave() override;
 
   bool ProfileChosen() const { return profileChosen_; }
-  bool FacesClickable() const { return facesClickable_; }
+  bool FacesClickable() const;
   bool CapHeld() const { return capHeld_; }
   int PendingDeleteRegion() const { return pendingDeleteRegion_; }
 
  private:
+  // Starts one of the Start screen's speeches on "MLUVI"; one that cannot play counts as over
+  // at once, so that the screen always leads on.
   void Say(int speech);
+  void SpeechOver();
+  void Jump();
+  void Jumped();
   void ClickCap(Control& cap);
   void ChooseSlot(int slot, int face);
   void CycleFace(int slot);
@@ -37,7 +42,6 @@ class StartScreen final : public Screen {
   // speech kind that the yes/no questions and the help also set.
   int speech_ = -1;
   bool profileChosen_ = false;
-  bool facesClickable_ = false;
   bool capHeld_ = false;
   // "sp_wait" ended while the delete question was up: the introduction follows its answer, on
   // the next tick, so that the click that answered does not skip it at once.

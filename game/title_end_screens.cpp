@@ -1,11 +1,11 @@
 #include "game/title_end_screens.h"
 
 #include <ctime>
+#include <iterator>
 #include <memory>
 #include <optional>
 
 #include "controls/control.h"
-#include "controls/scripted_animation_control.h"
 #include "engine/graphics.h"
 #include "engine/interface.h"
 #include "engine/messages.h"
@@ -26,8 +26,17 @@ uint32_t GameSeed() {
   return seed ? *seed : static_cast<uint32_t>(std::time(nullptr));
 }
 
-void Play(const char* name) {
-  if (auto* animation = ScriptedAnimation(name)) animation->Speak("", false);
+// RUFO, his speech and the schoolchild play one after the other; the end question follows.
+constexpr const char* kEndSequence[] = {"RUFO", "MLUVI", "SKOLNIK"};
+constexpr int kEndSteps = static_cast<int>(std::size(kEndSequence));
+
+// Plays the End screen's sequence from `step` on, passing over what cannot play, so that the
+// end question always comes.
+void PlayEndFrom(int step) {
+  for (; step < kEndSteps; ++step) {
+    if (Animate(kEndSequence[step])) return;
+  }
+  if (ShowDialog(kEndQuestionId)) PlayQuestion("Sounds\\end_que", kSpeechEndQuestion);
 }
 
 }  // namespace
@@ -68,7 +77,6 @@ void TitleScreen::OnTick() {
 void EndScreen::Build() {
   State().screen->Load("Data\\End\\screen.dat");
   LoadHitMap("Bitmaps\\End\\bg_mask.png");
-  Play("RUFO");
   const int face = State().Profile().face;
   if (face >= 0) {
     if (Control* portrait = ScriptedControl(PortraitName(face).c_str())) {
@@ -76,14 +84,12 @@ void EndScreen::Build() {
     }
   }
   HideToolbar();
+  PlayEndFrom(0);
 }
 
 void EndScreen::OnControlEvent(Control* control, int32_t event, bool /*live*/) {
-  if (EventFrom(control, event, "RUFO", kEventAnimationEnd)) Play("MLUVI");
-  // The schoolchild's animation follows the speech; the end question follows the schoolchild.
-  if (EventFrom(control, event, "MLUVI", kEventAnimationEnd)) Play("SKOLNIK");
-  if (EventFrom(control, event, "SKOLNIK", kEventAnimationEnd) && ShowDialog(kEndQuestionId)) {
-    PlayQuestion("Sounds\\end_que", kSpeechEndQuestion);
+  for (int step = 0; step < kEndSteps; ++step) {
+    if (EventFrom(control, event, kEndSequence[step], kEventAnimationEnd)) PlayEndFrom(step + 1);
   }
 }
 

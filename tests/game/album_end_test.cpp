@@ -9,14 +9,21 @@
 namespace rufo {
 namespace {
 
-using AlbumEndTest = DemoGameTest;
+class AlbumEndTest : public DemoGameTest {
+ protected:
+  // Garden2's game 0x303 has just been won: sticker 3 is new, and the album opens.
+  ProfileRecord& AlbumAfterAWin() {
+    ProfileRecord& child = State().Profile();
+    child.stickers[3] = 1;
+    child.newSticker = 3;
+    GoTo(0x303);
+    GoTo(kScreenAlbum);
+    return child;
+  }
+};
 
 TEST_F(AlbumEndTest, AfterAWinTheAlbumLeadsToTheGardenAfterAVisitBackIntoTheGame) {
-  ProfileRecord& child = State().Profile();
-  child.stickers[3] = 1;
-  child.newSticker = 3;
-  GoTo(0x303);
-  GoTo(kScreenAlbum);
+  ProfileRecord& child = AlbumAfterAWin();
   EXPECT_FALSE(Album().Ready()) << "the sticker is still arriving";
   ASSERT_NE(ScriptedControl("bS3"), nullptr);
   EXPECT_TRUE(ScriptedControl("bS3")->IsHidden()) << "not in its place while it arrives";
@@ -56,6 +63,44 @@ TEST_F(AlbumEndTest, TheFourteenthStickerLeadsToTheEndScreenAndItsQuestion) {
   EXPECT_FALSE(FindControl(kEndQuestionId)->IsHidden());
 }
 
+// The new sticker has nothing to arrive with: its entry or the whole album script is missing,
+// or its animation cannot play. The album takes the click at once and the sticker stays.
+class AlbumWithoutArrivalTest : public AlbumEndTest,
+                                public ::testing::WithParamInterface<const char*> {
+ protected:
+  void BeforeStart() override { fs::remove(CopyOfDemoData() / GetParam()); }
+};
+
+TEST_P(AlbumWithoutArrivalTest, TakesTheClickAtOnce) {
+  ProfileRecord& child = AlbumAfterAWin();
+  EXPECT_TRUE(Album().Ready());
+  Click(320, 240);
+  RunUntil([&] { return OnScreen(0x301); });
+  EXPECT_EQ(child.newSticker, -1);
+  EXPECT_TRUE(child.HasSticker(3));
+}
+
+INSTANTIATE_TEST_SUITE_P(Missing, AlbumWithoutArrivalTest,
+                         ::testing::Values("Data/album/screen.dat", "Bitmaps/Album/Ani/S3.dat"));
+
+// The End screen's speech cannot play: the schoolchild follows RUFO, then the question. "No"
+// leads to the learning garden with its toolbar.
+class EndWithoutSpeechTest : public AlbumEndTest {
+ protected:
+  void BeforeStart() override { fs::remove(CopyOfDemoData() / "Bitmaps/End/Ani/MLUVI.dat"); }
+};
+
+TEST_F(EndWithoutSpeechTest, TheQuestionStillComesAndNoPlaysOn) {
+  GoTo(kScreenEnd);
+  RunUntil([] { return ModalDialog(); });
+  EXPECT_EQ(SpeechKind(), kSpeechEndQuestion);
+  Click(kNoX, kNoY);
+  RunUntil([&] { return OnScreen(kScreenLearnHub); });
+  EXPECT_FALSE(ModalDialog());
+  EXPECT_FALSE(FindControl(kToolbarId)->IsHidden());
+  EXPECT_FALSE(FindControl(kToolbarId)->IsDisabled());
+}
+
 TEST_F(AlbumEndTest, DeletingAProfileAsksFirstThenWipesFaceStickersAndName) {
   ProfileRecord& child = State().profiles[0];
   child.inUse = 1;
@@ -64,6 +109,8 @@ TEST_F(AlbumEndTest, DeletingAProfileAsksFirstThenWipesFaceStickersAndName) {
   child.name[0] = 'A';
   GoTo(0x201);
   GoTo(kScreenStart);
+  Click(182, 335);
+  EXPECT_FALSE(ModalDialog()) << "the first click skips the introduction";
   Click(182, 335);
   ASSERT_TRUE(ModalDialog());
   EXPECT_EQ(Start().PendingDeleteRegion(), 26);

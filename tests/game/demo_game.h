@@ -26,6 +26,10 @@ constexpr int kFace0X = 116;
 constexpr int kFace0Y = 283;
 constexpr int kCapX = 203;
 constexpr int kCapY = 297;
+// Slot 1's face, and "yes" and "no" in a yes/no question's bubble.
+constexpr int kFace1X = 106, kFace1Y = 113;
+constexpr int kYesX = 273, kYesY = 185;
+constexpr int kNoX = 392, kNoY = 180;
 
 // A 640 x 480 frame and how much of a picture's rectangle it shows at a place: the share of
 // pixels within the rounding of a 16-bit display, leaving out the colour key (magenta).

@@ -1,12 +1,16 @@
 // Leaving a scene, played from outside on the demo data: a walk decided while an object's
-// animation is still running, and the goodbye at the end of a session, by the toolbar and from
-// the End screen.
+// animation is still running, the goodbye at the end of a session, by the toolbar and from
+// the End screen, and the screens without a toolbar, which must always let the child go on:
+// the Start screen visited again, the End screen after "no", an album whose sticker cannot
+// arrive.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "game/profile.h"
+#include "tests/game/garden_game.h"
 #include "tests/game/live_player.h"
 #include "tests/game/play_steps.h"
 
@@ -15,9 +19,8 @@ namespace {
 
 constexpr int kLeftEdgeX = 20, kEdgeY = 240;
 constexpr int kLadybirdX = 475, kLadybirdY = 300;  // Garden6's ladybird: the dots game
-// The toolbar's end and album buttons, and "yes" in the question's bubble.
-constexpr int kEndX = 451, kAlbumX = 330, kToolbarButtonY = 446;
-constexpr int kYesX = 273, kYesY = 185;
+// The toolbar's house, album and end buttons.
+constexpr int kHouseX = 261, kEndX = 451, kAlbumX = 330, kToolbarButtonY = 446;
 
 int TimeOf(const std::string& line) {
   return std::stoi(line);
@@ -36,16 +39,41 @@ class LeavingPlay : public LivePlayTest {
     player_.Click(x, kToolbarButtonY);
   }
   // Points at "yes" once the question is up and clicks it; the time just before the click.
-  int AnswerYes() {
-    // "Yes" speaks when pointed at once the question has been asked.
+  int AnswerYes() { return Answer(kYesX, kYesY, "ano"); }
+  int Answer(int x, int y, const std::string& hoverSound) {
+    // An answer speaks when pointed at once the question has been asked.
     for (int tries = 0; tries < 300; ++tries) {
-      player_.Move(kYesX, kYesY + 150);
-      player_.Move(kYesX, kYesY);
-      if (player_.AwaitLine("speak 0x2 Sounds\\ano", 0) != "") break;
+      player_.Move(x, y + 150);
+      player_.Move(x, y);
+      if (player_.AwaitLine("speak 0x2 Sounds\\" + hoverSound, 0) != "") break;
     }
     const int clicked = player_.Now();
-    player_.Click(kYesX, kYesY);
+    player_.Click(x, y);
     return clicked;
+  }
+  // Slot 0 holds a child whose album is full: the album leads on to the End screen.
+  void WriteCompleteAlbum() {
+    std::string user(kProfileCount * ProfileRecord::kSize, '\0');
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+      ProfileRecord record = ProfileRecord::Empty();
+      if (slot == 0) {
+        record.inUse = 1;
+        record.face = 1;
+        record.stickers.fill(1);
+        record.newSticker = -1;
+        record.albumComplete = 1;
+      }
+      record.Store(reinterpret_cast<uint8_t*>(user.data()) + slot * ProfileRecord::kSize);
+    }
+    folder_.Write("rt/rufo_usr.dat", user);
+  }
+  // From the learning garden through the album to the End screen.
+  void AlbumToTheEnd() {
+    OpenToolbarAndClick(kAlbumX);
+    Await("screen 0x801 0x101");
+    player_.Advance(1500);
+    player_.Click(320, 240);
+    Await("screen 0x2 0x801");
   }
   // Everything said from `since` up to the Credits.
   std::vector<std::string> SaidUntilCredits(int since) {
@@ -118,30 +146,88 @@ TEST_F(LeavingPlay, TheToolbarsEndSaysGoodbyeOnceThenRufoWaves) {
 }
 
 TEST_F(LeavingPlay, TheEndScreenSaysGoodbyeOnceAndGoesStraightToTheCredits) {
-  // Slot 0 holds a child whose album is full: the album leads on to the End screen.
-  std::string user(kProfileCount * ProfileRecord::kSize, '\0');
-  for (int slot = 0; slot < kProfileCount; ++slot) {
-    ProfileRecord record = ProfileRecord::Empty();
-    if (slot == 0) {
-      record.inUse = 1;
-      record.face = 1;
-      record.stickers.fill(1);
-      record.newSticker = -1;
-      record.albumComplete = 1;
-    }
-    record.Store(reinterpret_cast<uint8_t*>(user.data()) + slot * ProfileRecord::kSize);
-  }
-  folder_.Write("rt/rufo_usr.dat", user);
+  WriteCompleteAlbum();
   ASSERT_TRUE(player_.Start());
   ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
-  OpenToolbarAndClick(kAlbumX);
-  Await("screen 0x801");
-  player_.Advance(1500);
-  player_.Click(320, 240);
-  Await("screen 0x2 0x801");
+  AlbumToTheEnd();
   const std::vector<std::string> said = SaidUntilCredits(AnswerYes());
   EXPECT_EQ(Count(said, " speak 0x2 Sounds\\end"), 1);
   EXPECT_EQ(said.size(), 1u);
+  player_.Key("F12");
+  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+}
+
+// "No" on the End screen leads back to the learning garden, where the toolbar works; the full
+// album leads to the End screen again, whose question is answered yes this time.
+TEST_F(LeavingPlay, NoOnTheEndScreenGoesOnPlayingAndTheQuestionComesBack) {
+  WriteCompleteAlbum();
+  ASSERT_TRUE(player_.Start());
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  AlbumToTheEnd();
+  Answer(kNoX, kNoY, "ne");
+  Await("screen 0x101 0x2");
+  player_.Advance(500);
+  AlbumToTheEnd();
+  AnswerYes();
+  Await("screen 0x3 0x2");
+  player_.Key("F12");
+  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+}
+
+// The house button leads to the Start screen, which has no toolbar: the returning child hears
+// the introduction and puts the cap on a face of a new slot to play on.
+TEST_F(LeavingPlay, TheStartScreenVisitedAgainLetsAnotherChildPlay) {
+  ASSERT_TRUE(player_.Start());
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  OpenToolbarAndClick(kHouseX);
+  Await("screen 0x1 0x101");
+  Await("speak MLUVI Sounds\\Start\\sp_intro");
+  player_.Click(kFace1X, kFace1Y);  // skips the introduction and shows a picture
+  player_.Click(kCapX, kCapY);
+  player_.Click(kFace1X, kFace1Y);
+  Await("speak MLUVI Sounds\\Start\\sp_go");
+  Await("screen 0x101 0x1");
+  player_.Key("F12");
+  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+  const std::string user = folder_.Read("rt/rufo_usr.dat");
+  ASSERT_EQ(user.size(), kProfileCount * ProfileRecord::kSize);
+  ProfileRecord second;
+  second.Load(reinterpret_cast<const uint8_t*>(user.data()) + ProfileRecord::kSize);
+  EXPECT_EQ(second.inUse, 1);
+  EXPECT_EQ(second.face, 1);
+}
+
+// The sticker won in Garden1 has no arrival in the album's screen script: the album is ready
+// at once, its click leads back to the garden, and the sticker is saved.
+class AlbumWithoutArrivalPlay : public LeavingPlay {
+ protected:
+  void SetUp() override {
+    LeavingPlay::SetUp();
+    if (IsSkipped()) return;
+    const fs::path data = folder_.Path() / "data";
+    fs::copy(kDemoData, data, fs::copy_options::recursive);
+    std::ifstream in(data / "Data" / "album" / "screen.dat");
+    std::string text, line;
+    while (std::getline(in, line)) {
+      if (line.find(",S7,") == std::string::npos) text += line + "\n";
+    }
+    folder_.Write("data/Data/album/screen.dat", text);
+    Configure(folder_, data);
+  }
+};
+
+TEST_F(AlbumWithoutArrivalPlay, TheClickLeavesTheAlbumAfterAWin) {
+  ASSERT_TRUE(player_.Start());
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  player_.Click(620, 300);  // the right edge: on to Garden1
+  Await("screen 0x201 0x101");
+  Enter(player_, kGardenRufoX, kGardenRufoY, "speak MLUVI Sounds\\Garden1\\NUM\\sp_intro");
+  LoseThenWin(player_, kScreenGarden1Num, kScreenLearnCounting, 7,
+              [&](const std::string& question, bool right) {
+                const int number = AnswerIn(question) + (right ? 0 : 1);
+                player_.Click(NumberButtonX(number % 10 + 1), kNumberButtonY);
+              });
+  EXPECT_TRUE(StoredProfile().HasSticker(7));
   player_.Key("F12");
   EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
 }

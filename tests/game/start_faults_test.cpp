@@ -22,8 +22,6 @@ namespace {
 
 constexpr int kDeleteSlot0X = 182;
 constexpr int kDeleteSlot0Y = 335;
-constexpr int kNoX = 392;
-constexpr int kNoY = 180;
 
 // Writes the user file with slot 0 in use and slot 1 not, both with the given face.
 void WriteProfiles(const test::TempFolder& folder, int32_t face) {
@@ -179,6 +177,26 @@ TEST_F(MissingPicturesTest, TheGameGoesOnWithoutThem) {
   EXPECT_EQ(FindControl(kFirstFaceId + 1), nullptr);
   EXPECT_EQ(Toolbar(), nullptr);
   SkipIntroduction();
+  ChooseSlot0();
+  RunUntil([&] { return OnScreen(kScreenLearnHub); });
+}
+
+// None of the Start screen's speeches nor the jump can play: the faces take clicks at once and
+// the chosen child still reaches the learning garden.
+class SilentStartTest : public StartFaultsTest {
+ protected:
+  void BeforeStart() override {
+    StartFaultsTest::BeforeStart();
+    const fs::path data = CopyOfDemoData();
+    for (const char* script : {"Sounds/Start/sp_wait.dat", "Sounds/Start/sp_intro.dat",
+                               "Sounds/Start/sp_go.dat", "Bitmaps/Start/Ani/A_JUMP.dat"}) {
+      fs::remove(data / script);
+    }
+  }
+};
+
+TEST_F(SilentStartTest, StillLeadsOnToTheLearningGarden) {
+  EXPECT_TRUE(Start().FacesClickable());
   ChooseSlot0();
   RunUntil([&] { return OnScreen(kScreenLearnHub); });
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/control_list.h"
+#include "controls/scripted_animation_control.h"
 #include "controls/toolbar_control.h"
 #include "tests/game/demo_game.h"
 
@@ -41,7 +42,7 @@ TEST_F(StartScreenTest, TheCapDroppedOffAFaceOrOnAnEmptyOneGoesBackToRest) {
   Click(600, 40);  // skips the introduction
   Control* cap = ScriptedControl("CEPKA");
   ASSERT_NE(cap, nullptr);
-  for (auto [x, y] : {std::pair{560, 440}, std::pair{106, 113}}) {
+  for (auto [x, y] : {std::pair{560, 440}, std::pair{kFace1X, kFace1Y}}) {
     Click(kCapX, kCapY);
     EXPECT_TRUE(Start().CapHeld());
     Click(x, y);
@@ -56,6 +57,22 @@ TEST_F(StartScreenTest, TheCapDroppedOffAFaceOrOnAnEmptyOneGoesBackToRest) {
   EXPECT_EQ(SpeechKind(), kSpeechGo);
   EXPECT_EQ(State().profiles[0].inUse, 1);
   EXPECT_EQ(cap->Position(), (platform::Point{78, 221})) << "on the face";
+}
+
+TEST_F(StartScreenTest, AReturningChildMayTakeTheCapWhileTheIntroductionPlays) {
+  RunUntil([] { return SpeechKind() == kSpeechIntro; });
+  Click(600, 40);
+  Click(kFace0X, kFace0Y);
+  Click(kCapX, kCapY);
+  Click(kFace0X, kFace0Y);
+  RunUntil([&] { return OnScreen(kScreenLearnHub); });
+  GoTo(kScreenStart);
+  EXPECT_EQ(SpeechKind(), kSpeechIntro);
+  EXPECT_TRUE(IsSpeaking());
+  EXPECT_TRUE(Start().FacesClickable());
+  Click(kCapX, kCapY);
+  EXPECT_TRUE(Start().CapHeld());
+  EXPECT_EQ(SpeechKind(), kSpeechNone) << "the press also skipped the introduction";
 }
 
 TEST_F(StartScreenTest, ToolbarOffersBackOnGamesAndTheEndQuestionOnMainScenes) {
