@@ -3,6 +3,8 @@
 // the End screen.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,8 +17,7 @@ namespace {
 
 constexpr int kLeftEdgeX = 20, kEdgeY = 240;
 constexpr int kLadybirdX = 475, kLadybirdY = 300;  // Garden6's ladybird: the dots game
-// The toolbar's end and album buttons, and "yes" in the question's bubble.
-constexpr int kEndX = 451, kAlbumX = 330, kToolbarButtonY = 446;
+// "Yes" in the question's bubble.
 constexpr int kYesX = 273, kYesY = 185;
 
 int TimeOf(const std::string& line) {
@@ -29,11 +30,6 @@ class LeavingPlay : public LivePlayTest {
     const std::string line = player_.AwaitLine(text, limitMs);
     EXPECT_NE(line, "") << "no trace line with: " << text;
     return line;
-  }
-  void OpenToolbarAndClick(int x) {
-    player_.Move(x, kToolbarTabY);
-    player_.Advance(800);
-    player_.Click(x, kToolbarButtonY);
   }
   // Points at "yes" once the question is up and clicks it; the time just before the click.
   int AnswerYes() {
@@ -107,7 +103,7 @@ TEST_F(LeavingPlay, AWalkDecidedWhileAnObjectsAnimationEndsWins) {
 TEST_F(LeavingPlay, TheToolbarsEndSaysGoodbyeOnceThenRufoWaves) {
   ASSERT_TRUE(player_.Start());
   ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
-  OpenToolbarAndClick(kEndX);
+  ClickOnToolbar(player_, kEndX);
   const std::vector<std::string> said = SaidUntilCredits(AnswerYes());
   EXPECT_EQ(Count(said, " speak 0x2 Sounds\\end"), 1);
   ASSERT_EQ(Count(said, " speak KONEC "), 1);
@@ -119,22 +115,12 @@ TEST_F(LeavingPlay, TheToolbarsEndSaysGoodbyeOnceThenRufoWaves) {
 
 TEST_F(LeavingPlay, TheEndScreenSaysGoodbyeOnceAndGoesStraightToTheCredits) {
   // Slot 0 holds a child whose album is full: the album leads on to the End screen.
-  std::string user(kProfileCount * ProfileRecord::kSize, '\0');
-  for (int slot = 0; slot < kProfileCount; ++slot) {
-    ProfileRecord record = ProfileRecord::Empty();
-    if (slot == 0) {
-      record.inUse = 1;
-      record.face = 1;
-      record.stickers.fill(1);
-      record.newSticker = -1;
-      record.albumComplete = 1;
-    }
-    record.Store(reinterpret_cast<uint8_t*>(user.data()) + slot * ProfileRecord::kSize);
-  }
-  folder_.Write("rt/rufo_usr.dat", user);
+  std::array<uint8_t, kStickerCount> all;
+  all.fill(1);
+  folder_.Write("rt/rufo_usr.dat", UserFileWithStickers(all));
   ASSERT_TRUE(player_.Start());
   ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
-  OpenToolbarAndClick(kAlbumX);
+  ClickOnToolbar(player_, kAlbumX);
   Await("screen 0x801");
   player_.Advance(1500);
   player_.Click(320, 240);
