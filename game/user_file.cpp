@@ -1,5 +1,6 @@
 #include "game/user_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,16 +51,22 @@ struct Copy {
   }
 };
 
+// Only a regular file is a copy: opening never waits (a pipe of that name), and a folder of that
+// name is none.
 std::optional<Copy> ReadCopy(const std::string& path, const Image& initial) {
-  std::FILE* file = platform::OpenFile(path, "rb");
-  if (!file) return std::nullopt;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
   struct stat status {};
   std::optional<Copy> copy;
-  if (::fstat(::fileno(file), &status) == 0 && S_ISREG(status.st_mode)) {
+  if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
     copy = Copy{initial, 0, status.st_mtim};
-    copy->size = std::fread(copy->image.data(), 1, copy->image.size(), file);
+    while (copy->size < kFileSize) {
+      const ssize_t got = ::read(fd, copy->image.data() + copy->size, kFileSize - copy->size);
+      if (got <= 0) break;
+      copy->size += static_cast<size_t>(got);
+    }
   }
-  std::fclose(file);
+  ::close(fd);
   return copy;
 }
 

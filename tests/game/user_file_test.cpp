@@ -1,6 +1,7 @@
 #include "game/user_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <cstdio>
@@ -110,7 +111,10 @@ TEST_F(UserFileTest, FacesAndNewStickersOutOfRangeAreMadeSafe) {
   }
 }
 
+// A pipe or a folder under the file's name is no file: reading neither waits nor fails.
 TEST_F(UserFileTest, MissingFileIsLoggedAndLeavesTheTable) {
+  ::mkfifo((engine_.RuntimeRoot() + "rufo_usr.dat").c_str(), 0600);
+  std::filesystem::create_directories(engine_.DataRoot() + "rufo_usr.dat");
   ProfileTable table = Fresh();
   ReadUserFile(table);
   EXPECT_EQ(table[0].face, -1);
