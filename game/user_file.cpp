@@ -73,8 +73,8 @@ std::optional<Copy> ReadCopy(const std::string& path, const Image& initial) {
 // When the other root holds a copy, the time it was written, so that a new save can be marked
 // as the later one; nothing when there is none or it is the same file.
 std::optional<timespec> OtherCopyTime(const std::string& path, const std::string& other) {
-  struct stat self {
-  }, status{};
+  struct stat status {};
+  struct stat self {};
   if (::stat(other.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
   if (::stat(path.c_str(), &self) == 0 && self.st_dev == status.st_dev &&
       self.st_ino == status.st_ino) {

@@ -11,7 +11,7 @@ inline constexpr const char* kUserFileName = "rufo_usr.dat";
 // Reads up to 224 bytes over the byte image of the table from the copy that holds the last
 // save: the runtime root's and the data root's copies are both looked at, a whole copy beats a
 // cut one, then the later one wins, the runtime root's on a tie. A short file fills only the
-// part it holds and a missing one leaves the table as it is (the engine logs the missing file).
+// part it holds and a missing one leaves the table as it is (and is logged).
 // A face number outside 0 to 7 reads as face 0 for a slot in use and as an empty slot otherwise;
 // a new sticker outside 0 to 13 reads as -1 (none).
 void ReadUserFile(ProfileTable& table);
