@@ -53,6 +53,12 @@ std::string Interface::MakeDataPath(const std::string& name, int selector) const
   return roots_[selector] + name;
 }
 
+std::filesystem::path Interface::RootFolder(int selector) const {
+  const std::filesystem::path folder =
+      std::filesystem::path(platform::ResolveDataPath(MakeDataPath(".", selector))).parent_path();
+  return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
 std::FILE* Interface::OpenDataFile(const std::string& name, const char* mode, int selector,
                                    bool fallback) {
   if (std::FILE* file = platform::OpenFile(MakeDataPath(name, selector), mode)) return file;

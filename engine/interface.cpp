@@ -96,7 +96,10 @@ bool Interface::Init(const InterfaceProperties* properties) {
 
   ReadPaths();
   MakeRuntimeFolder();
-  log_ = OpenDataFile("Debug.log", "wtc", kRuntimeRoot, false);
+  if (!props_.allowSecondInstance && !platform_.headless) {
+    if (const auto busy = LockSaveFolders()) RefuseSecondCopy(*busy);
+  }
+  OpenLog(true);
   gfx::SetPngMessageSink([this](const std::string& line) { Log(line); });
   Log("CD=" + roots_[kDataRoot]);
   Log("HD=" + roots_[kRuntimeRoot]);
@@ -143,8 +146,9 @@ void Interface::Shutdown() {
   }
   initialised_ = false;
   gfx::SetPngMessageSink(nullptr);
-  if (log_) std::fclose(log_);
+  if (log_ && log_ != stderr) std::fclose(log_);
   log_ = nullptr;
+  loggedOnce_.clear();
   if (platform_.window && platform_.window->IsOpen()) platform_.window->Close();
   CloseAppKey();
   instanceLock_.Release();

@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -186,6 +188,9 @@ class Interface {
   std::string MakeDataPath(const std::string& name, int selector) const;
   std::FILE* OpenDataFile(const std::string& name, const char* mode, int selector, bool fallback);
   const std::string& Root(int selector) const { return roots_[selector]; }
+  // The folder that a root's files land in: the root itself when it ends with a separator, the
+  // folder holding it when it is a prefix of names, the current folder when it is empty.
+  std::filesystem::path RootFolder(int selector) const;
   bool OpenAppKey(const char* appName, const char* title);
   void CloseAppKey();
   bool RegGetDword(const std::string& path, uint32_t* value);
@@ -197,6 +202,8 @@ class Interface {
 
   // Reporting.
   void Log(const std::string& text, bool withTime = false);
+  // Logs the line unless this run has logged the same line through LogOnce already.
+  void LogOnce(const std::string& text);
   [[noreturn]] void Fatal(const std::string& text, int32_t exitCode);
 
   // State other parts of the engine and the game read.
@@ -256,6 +263,14 @@ class Interface {
   void MakeRuntimeFolder();
   void RequireDataFolder();
   void OpenWindow();
+  // Locks the folders the children's profiles are saved in against a second copy of the game
+  // that has its own runtime folder; the folder another copy holds, or nothing.
+  std::optional<std::filesystem::path> LockSaveFolders();
+  // Another copy saves into that folder: says so to the user and in the log, then ends.
+  [[noreturn]] void RefuseSecondCopy(const std::filesystem::path& folder);
+  // Opens "Debug.log" in the runtime root, else in the data root, else logs to standard error;
+  // `replace` empties it first, as each run does, where a refused second copy only adds to it.
+  void OpenLog(bool replace);
 
   Platform platform_;
   RunOptions options_;
@@ -363,6 +378,7 @@ class Interface {
 
   gfx::HitMap hitMap_;
   std::FILE* log_ = nullptr;
+  std::set<std::string> loggedOnce_;
   platform::InstanceLock instanceLock_;
 };
 

@@ -5,6 +5,7 @@
 #include "engine/interface.h"
 #include "engine/trace.h"
 #include "platform/cp1250.h"
+#include "platform/data_file.h"
 #include "platform/message_box.h"
 
 namespace rufo {
@@ -20,6 +21,20 @@ void Interface::Log(const std::string& text, bool withTime) {
   // The game's texts are Windows-1250; the log is read by people, in UTF-8.
   if (std::fputs(platform::ReadableUtf8(text).c_str(), log_) >= 0) std::fputc('\n', log_);
   std::fflush(log_);
+}
+
+void Interface::LogOnce(const std::string& text) {
+  if (loggedOnce_.insert(text).second) Log(text);
+}
+
+void Interface::OpenLog(bool replace) {
+  // Where the runtime root cannot take the log the data root may, and where neither can,
+  // standard error does: a save that went nowhere is still told somewhere.
+  for (int root : {kRuntimeRoot, kDataRoot}) {
+    log_ = platform::OpenLogFile(MakeDataPath("Debug.log", root), replace);
+    if (log_) return;
+  }
+  log_ = stderr;
 }
 
 void Interface::Fatal(const std::string& text, int32_t exitCode) {

@@ -1,10 +1,14 @@
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "engine/interface.h"
 #include "platform/cp1250.h"
 #include "platform/data_file.h"
 #include "platform/folders.h"
+#include "platform/message_box.h"
 #include "platform/system_error.h"
 
 namespace rufo {
@@ -42,6 +46,35 @@ void Interface::RequireDataFolder() {
                                "“ nejsou její data. Nainstalujte hru znovu, nebo opravte " + where +
                                "."),
         -1);
+}
+
+std::optional<std::filesystem::path> Interface::LockSaveFolders() {
+  // The profiles go to the runtime root, and to the data root when the runtime root cannot take
+  // them. A copy of the game with a runtime folder of its own (another $XDG_RUNTIME_DIR) passes
+  // the window-title lock, so the folders themselves are locked: two copies saving into one
+  // folder would each overwrite the stickers the other has saved.
+  const std::filesystem::path runtime = RootFolder(kRuntimeRoot);
+  if (!instanceLock_.AcquireFolder(runtime)) return runtime;
+  std::error_code error;
+  if (std::filesystem::is_directory(runtime, error) && ::access(runtime.c_str(), W_OK) == 0) {
+    return std::nullopt;
+  }
+  const std::filesystem::path data = RootFolder(kDataRoot);
+  if (!instanceLock_.AcquireFolder(data)) return data;
+  return std::nullopt;
+}
+
+void Interface::RefuseSecondCopy(const std::filesystem::path& folder) {
+  const std::string text = platform::Utf8ToCp1250(
+      "Rufo už hraje v jiném okně a ukládá dětem nálepky do stejné složky (" + folder.string() +
+      "). Dvě hry najednou by si je navzájem přepsaly, a tak se tahle nespustí. Hrajte prosím "
+      "v okně, které už je otevřené.");
+  // The running copy's log gets the line added at its end; it is not replaced.
+  OpenLog(false);
+  Log(text);
+  platform::ShowErrorBox("Chyba", text);
+  Shutdown();
+  std::exit(0);
 }
 
 void Interface::OpenWindow() {

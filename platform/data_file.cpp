@@ -1,6 +1,8 @@
 #include "platform/data_file.h"
 
+#include <fcntl.h>
 #include <strings.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -90,6 +92,15 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
   }
   if (cleanMode.empty()) return nullptr;
   return std::fopen(ResolveDataPath(path).c_str(), cleanMode.c_str());
+}
+
+std::FILE* OpenLogFile(const std::string& path, bool replace) {
+  const int flags = O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | (replace ? O_TRUNC : 0);
+  const int fd = ::open(ResolveDataPath(path).c_str(), flags, 0666);
+  if (fd < 0) return nullptr;
+  std::FILE* file = ::fdopen(fd, "a");
+  if (!file) ::close(fd);
+  return file;
 }
 
 }  // namespace rufo::platform

@@ -14,4 +14,9 @@ std::string ResolveDataPath(const std::string& path);
 // mean something on other systems ('t', 'c') are dropped. nullptr when it cannot be opened.
 std::FILE* OpenFile(const std::string& path, const char* mode);
 
+// Opens a log to write at its end, emptied first when `replace` is set. Each line lands at the
+// end even when another process adds lines to the same file meanwhile. nullptr when it cannot be
+// opened.
+std::FILE* OpenLogFile(const std::string& path, bool replace);
+
 }  // namespace rufo::platform

@@ -7,7 +7,6 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <filesystem>
 
 namespace rufo::platform {
 namespace {
@@ -25,20 +24,30 @@ std::filesystem::path LockPath(const std::string& title) {
 }  // namespace
 
 bool InstanceLock::Acquire(const std::string& title) {
-  Release();
   const std::string path = LockPath(title).string();
-  fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd_ < 0) return true;
-  if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
-  bool held = errno == EWOULDBLOCK;
-  ::close(fd_);
-  fd_ = -1;
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  return fd < 0 || Lock(fd);
+}
+
+bool InstanceLock::AcquireFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  return fd < 0 || Lock(fd);
+}
+
+bool InstanceLock::Lock(int fd) {
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    fds_.push_back(fd);
+    return true;
+  }
+  const bool held = errno == EWOULDBLOCK;
+  ::close(fd);
   return !held;
 }
 
 void InstanceLock::Release() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
+  for (int fd : fds_)
+    ::close(fd);
+  fds_.clear();
 }
 
 }  // namespace rufo::platform

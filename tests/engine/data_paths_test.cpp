@@ -94,13 +94,25 @@ TEST_F(DataPathsTest, OpenDataFileFallsBackBetweenTheMainRootsAndLogsTheSecondPa
       << "only the fallback attempt is reported, once";
 }
 
-TEST_F(DataPathsTest, UnwritableRuntimeRootRunsWithoutALog) {
+// The log goes where it can be written: the runtime root, else the data root, else standard
+// error, so that what went wrong with the runtime root is still told somewhere.
+TEST_F(DataPathsTest, TheLogGoesToTheDataRootOrToStandardErrorWhenTheRuntimeRootCannotTakeIt) {
   engine_.Folder().Write("config/rufo.ini",
                          "[Rufo I]\nCD=" + engine_.DataRoot() + "\nHD=/proc/no-such/\n");
   const InterfaceProperties properties = test::HeadlessEngine::Properties();
+  ASSERT_TRUE(engine_.Engine().Init(&properties));
+  engine_.Engine().LogOnce("told once");
+  engine_.Engine().LogOnce("told once");
+  EXPECT_EQ(engine_.Folder().Read("data/Debug.log"),
+            "CD=" + engine_.DataRoot() + "\nHD=/proc/no-such/\nInterface::Init () OK\ntold once\n");
+  engine_.Engine().Shutdown();
+
+  std::filesystem::remove(engine_.Folder().Path() / "data/Debug.log");
+  std::filesystem::create_directories(engine_.Folder().Path() / "data/Debug.log/x");
+  testing::internal::CaptureStderr();
   EXPECT_TRUE(engine_.Engine().Init(&properties));
-  engine_.Engine().Log("nobody reads this");
-  EXPECT_FALSE(std::filesystem::exists("/proc/no-such/Debug.log"));
+  engine_.Engine().Shutdown();
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("HD=/proc/no-such/\n"), std::string::npos);
 }
 
 }  // namespace

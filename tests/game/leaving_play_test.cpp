@@ -5,6 +5,8 @@
 // arrive.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -19,8 +21,8 @@ namespace {
 
 constexpr int kLeftEdgeX = 20, kEdgeY = 240;
 constexpr int kLadybirdX = 475, kLadybirdY = 300;  // Garden6's ladybird: the dots game
-// The toolbar's house, album and end buttons.
-constexpr int kHouseX = 261, kEndX = 451, kAlbumX = 330, kToolbarButtonY = 446;
+// The toolbar's house button.
+constexpr int kHouseX = 261;
 
 int TimeOf(const std::string& line) {
   return std::stoi(line);
@@ -32,11 +34,6 @@ class LeavingPlay : public LivePlayTest {
     const std::string line = player_.AwaitLine(text, limitMs);
     EXPECT_NE(line, "") << "no trace line with: " << text;
     return line;
-  }
-  void OpenToolbarAndClick(int x) {
-    player_.Move(x, kToolbarTabY);
-    player_.Advance(800);
-    player_.Click(x, kToolbarButtonY);
   }
   // Points at "yes" once the question is up and clicks it; the time just before the click.
   int AnswerYes() { return Answer(kYesX, kYesY, "ano"); }
@@ -53,23 +50,13 @@ class LeavingPlay : public LivePlayTest {
   }
   // Slot 0 holds a child whose album is full: the album leads on to the End screen.
   void WriteCompleteAlbum() {
-    std::string user(kProfileCount * ProfileRecord::kSize, '\0');
-    for (int slot = 0; slot < kProfileCount; ++slot) {
-      ProfileRecord record = ProfileRecord::Empty();
-      if (slot == 0) {
-        record.inUse = 1;
-        record.face = 1;
-        record.stickers.fill(1);
-        record.newSticker = -1;
-        record.albumComplete = 1;
-      }
-      record.Store(reinterpret_cast<uint8_t*>(user.data()) + slot * ProfileRecord::kSize);
-    }
-    folder_.Write("rt/rufo_usr.dat", user);
+    std::array<uint8_t, kStickerCount> all;
+    all.fill(1);
+    folder_.Write("rt/rufo_usr.dat", UserFileWithStickers(all));
   }
   // From the learning garden through the album to the End screen.
   void AlbumToTheEnd() {
-    OpenToolbarAndClick(kAlbumX);
+    ClickOnToolbar(player_, kAlbumX);
     Await("screen 0x801 0x101");
     player_.Advance(1500);
     player_.Click(320, 240);
@@ -135,7 +122,7 @@ TEST_F(LeavingPlay, AWalkDecidedWhileAnObjectsAnimationEndsWins) {
 TEST_F(LeavingPlay, TheToolbarsEndSaysGoodbyeOnceThenRufoWaves) {
   ASSERT_TRUE(player_.Start());
   ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
-  OpenToolbarAndClick(kEndX);
+  ClickOnToolbar(player_, kEndX);
   const std::vector<std::string> said = SaidUntilCredits(AnswerYes());
   EXPECT_EQ(Count(said, " speak 0x2 Sounds\\end"), 1);
   ASSERT_EQ(Count(said, " speak KONEC "), 1);
@@ -179,7 +166,7 @@ TEST_F(LeavingPlay, NoOnTheEndScreenGoesOnPlayingAndTheQuestionComesBack) {
 TEST_F(LeavingPlay, TheStartScreenVisitedAgainLetsAnotherChildPlay) {
   ASSERT_TRUE(player_.Start());
   ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
-  OpenToolbarAndClick(kHouseX);
+  ClickOnToolbar(player_, kHouseX);
   Await("screen 0x1 0x101");
   Await("speak MLUVI Sounds\\Start\\sp_intro");
   player_.Click(kFace1X, kFace1Y);  // skips the introduction and shows a picture

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -56,6 +58,24 @@ class LivePlayTest : public ::testing::Test {
   test::TempFolder folder_;
 };
 
+// A user file whose slot 0 holds a child's profile with the stickers given (face 1, album
+// complete when all are there) and whose other slots are empty.
+inline std::string UserFileWithStickers(const std::array<uint8_t, kStickerCount>& stickers) {
+  std::string user(kProfileCount * ProfileRecord::kSize, '\0');
+  for (int slot = 0; slot < kProfileCount; ++slot) {
+    ProfileRecord record = ProfileRecord::Empty();
+    if (slot == 0) {
+      record.inUse = 1;
+      record.face = 1;
+      record.stickers = stickers;
+      record.newSticker = -1;
+      record.albumComplete = record.AllStickers() ? 1 : 0;
+    }
+    record.Store(reinterpret_cast<uint8_t*>(user.data()) + slot * ProfileRecord::kSize);
+  }
+  return user;
+}
+
 inline std::string Hex(ScreenId id) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%x", id);
@@ -75,6 +95,16 @@ inline void Back(test::LivePlayer& player) {
   player.Move(kBackX, kToolbarTabY);
   player.Advance(800);
   player.Click(kBackX, kBackY);
+}
+
+// The toolbar's end and album buttons.
+constexpr int kEndX = 451, kAlbumX = 330, kToolbarButtonY = 446;
+
+// Slides the toolbar open under the mouse and clicks its button at x.
+inline void ClickOnToolbar(test::LivePlayer& player, int x) {
+  player.Move(x, kToolbarTabY);
+  player.Advance(800);
+  player.Click(x, kToolbarButtonY);
 }
 
 // The title, the Start screen (a face for slot 0, the cap onto it), then the learning garden,

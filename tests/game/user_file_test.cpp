@@ -1,7 +1,9 @@
 #include "game/user_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -109,12 +111,88 @@ TEST_F(UserFileTest, FacesAndNewStickersOutOfRangeAreMadeSafe) {
   }
 }
 
+// A pipe or a folder under the file's name is no file: reading neither waits nor fails.
 TEST_F(UserFileTest, MissingFileIsLoggedAndLeavesTheTable) {
+  ::mkfifo((engine_.RuntimeRoot() + "rufo_usr.dat").c_str(), 0600);
+  std::filesystem::create_directories(engine_.DataRoot() + "rufo_usr.dat");
   ProfileTable table = Fresh();
   ReadUserFile(table);
   EXPECT_EQ(table[0].face, -1);
   EXPECT_NE(engine_.LogText().find("Cannot load file \"" + engine_.DataRoot() + "rufo_usr.dat\""),
             std::string::npos);
+}
+
+// The last save is read whichever root holds it; the table is marked with a face per copy.
+TEST_F(UserFileTest, TheCopyWithTheLastSaveIsRead) {
+  namespace fs = std::filesystem;
+  const auto copy = [&](const char* root, int face, size_t size, int ageSeconds) {
+    ProfileTable table = Fresh();
+    table[0].inUse = 1;
+    table[0].face = face;
+    ASSERT_TRUE(WriteUserFile(table, 0));
+    const fs::path path =
+        engine_.Folder().Write(std::string(root) + "/rufo_usr.dat", FileBytes().substr(0, size));
+    fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::seconds(ageSeconds));
+  };
+  struct Case {
+    const char* what;
+    int runtimeSize, runtimeAge, dataSize, dataAge;
+    int face;  // the face read: 1 the runtime root's, 2 the data root's
+  };
+  const Case cases[] = {
+      {"the data root's copy is later", 224, 60, 224, 10, 2},
+      {"the runtime root's copy is later", 224, 10, 224, 60, 1},
+      {"a tie goes to the runtime root", 224, 30, 224, 30, 1},
+      {"a cut copy loses to a whole one, however late", 40, 0, 224, 60, 2},
+      {"two cut copies: the later", 40, 60, 40, 10, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    copy("data", 2, c.dataSize, c.dataAge);
+    copy("runtime", 1, c.runtimeSize, c.runtimeAge);
+    ProfileTable table = Fresh();
+    ReadUserFile(table);
+    EXPECT_EQ(table[0].face, c.face);
+  }
+}
+
+// A runtime root that cannot take the file (here a folder stands where the new file goes) sends
+// the save to the data root, and the next start reads it there even though the runtime root's
+// older copy is dated later by a clock running ahead; once the runtime root can take it again,
+// the next save goes there and is the one read.
+TEST_F(UserFileTest, ASaveTheRuntimeRootCannotTakeGoesToTheDataRootAndIsReadFromThere) {
+  namespace fs = std::filesystem;
+  const fs::path runtime = engine_.Folder().Path() / "runtime";
+  const auto save = [&](int face) {
+    ProfileTable table = Fresh();
+    table[0].inUse = 1;
+    table[0].face = face;
+    return WriteUserFile(table, 0);
+  };
+  const auto read = [] {
+    ProfileTable table = Fresh();
+    ReadUserFile(table);
+    return table[0].face;
+  };
+  ASSERT_TRUE(save(1));
+  fs::last_write_time(runtime / "rufo_usr.dat",
+                      fs::file_time_type::clock::now() + std::chrono::hours(1));
+  fs::create_directories(runtime / "rufo_usr.dat.new/x");
+  ASSERT_TRUE(save(2));
+  EXPECT_EQ(read(), 2);
+  ASSERT_TRUE(save(3));
+  EXPECT_EQ(read(), 3);
+  const std::string line = "Cannot save file \"" + engine_.RuntimeRoot() +
+                           "rufo_usr.dat\" (Is a directory), saved to \"" + engine_.DataRoot() +
+                           "rufo_usr.dat\" instead\n";
+  const std::string log = engine_.LogText();
+  ASSERT_NE(log.find(line), std::string::npos) << log;
+  EXPECT_EQ(log.find(line), log.rfind(line)) << "said once a run";
+
+  fs::remove_all(runtime / "rufo_usr.dat.new");
+  ASSERT_TRUE(save(4));
+  EXPECT_EQ(read(), 4);
+  EXPECT_EQ(engine_.Folder().Read("data/rufo_usr.dat")[28], 3) << "written to the runtime root";
 }
 
 // The new file cannot be written beside the old one: a folder stands where it would go, or it
@@ -139,6 +217,8 @@ TEST_F(UserFileTest, AFailedWriteLeavesTheOldFileWhole) {
     table[1].face = 5;
     EXPECT_FALSE(WriteUserFile(table, 1));
     EXPECT_EQ(FileBytes(), before);
+    EXPECT_NE(engine_.LogText().find("): the children's progress is not saved\n"),
+              std::string::npos);
   }
 }
 
