@@ -37,6 +37,10 @@ const char* ReturningBird(int bird, int weapon) {
 
 void CountingLesson::Build() {
   LoadScene("Data\\LearnG\\NUM\\screen.dat", "Bitmaps\\LearnG\\NUM\\bg_mask.png");
+  for (int number = 1; number <= kNumbers; ++number) {
+    const Control* bird = ScriptedControl(kNumberBirds[number - 1]);
+    perches_[number - 1] = bird ? std::optional(bird->Position()) : std::nullopt;
+  }
   LearningSay(kCountingIntroKind, "Sounds\\LearnG\\Num\\sp_intro");
 }
 
@@ -87,7 +91,7 @@ void CountingLesson::BringBirdsBack() {
     }
   }
   Engine().SetDebugText("num = " + std::to_string(count_));
-  if (ScriptedAnimationControl* first = ScriptedAnimation(ReturningBird(returnList_[0], weapon_))) {
+  if (ScriptedAnimationControl* first = LandingBird(0)) {
     first->LoadSound("Bitmaps\\LearnG\\NUM\\ANI\\cvr");
     first->Speak({}, false);
   }
@@ -95,9 +99,16 @@ void CountingLesson::BringBirdsBack() {
   busy_ = false;
 }
 
+// The bird that comes back in turn `order` (from 0), moved to the post of that turn's number.
+ScriptedAnimationControl* CountingLesson::LandingBird(int order) {
+  ScriptedAnimationControl* bird = ScriptedAnimation(ReturningBird(returnList_[order], weapon_));
+  if (bird && perches_[order]) bird->SetPosition(perches_[order]->x, perches_[order]->y);
+  return bird;
+}
+
 void CountingLesson::ReturnNextBird() {
   if (returned_ < static_cast<int>(returnList_.size())) {
-    PlayAnimation(ReturningBird(returnList_[returned_], weapon_));
+    if (ScriptedAnimationControl* bird = LandingBird(returned_)) bird->Speak({}, false);
     ++returned_;
   } else {
     LearningRemark(nullptr, -1);

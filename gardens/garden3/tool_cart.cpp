@@ -4,6 +4,7 @@
 #include <bitset>
 #include <cstdlib>
 
+#include "controls/bitmap_control.h"
 #include "controls/control_list.h"
 #include "controls/scripted_animation_control.h"
 #include "controls/toolbar_control.h"
@@ -57,6 +58,11 @@ void Show(const char* name, bool shown) {
 }
 void ToTop(Control* control) {
   if (control) MoveControl(control->GetId(), ControlList::kCapacity);
+}
+// The places in the cart that show what lies in it, "NAKLAD1" first.
+BitmapControl* LoadPlace(int place) {
+  return dynamic_cast<BitmapControl*>(
+      ScriptedControl(("NAKLAD" + std::to_string(place + 1)).c_str()));
 }
 
 }  // namespace
@@ -149,6 +155,20 @@ void ToolCart::ShowShed(bool shown) {
   Show("BACK", shown);
   Show("VOZIK", shown);
   Show("S", shown && StickerEarned());
+  ShowLoad(shown);
+}
+
+void ToolCart::ShowLoad(bool shown) {
+  for (int place = 0; place < kHalfTools; ++place) {
+    BitmapControl* look = LoadPlace(place);
+    if (!look) continue;
+    if (shown && place < static_cast<int>(load_.size())) {
+      look->SetCurrentFrame(load_[place]);
+      look->ClearFlags(kCfHidden);
+    } else {
+      look->SetFlags(kCfHidden);
+    }
+  }
 }
 
 void ToolCart::GoDark() {
@@ -173,6 +193,8 @@ void ToolCart::LightComesBack() {
   }
   ShowHalf(1);
   ++index_;
+  // The other half starts with an empty cart.
+  load_.clear();
   ShowShed(true);
   Engine().SetBackground(kBackground, true);
   ScriptedAnimationControl* lamp = ScriptedAnimation("ZHAS");
@@ -289,6 +311,8 @@ void ToolCart::TakeIntoCart(int tool) {
   RemoveControl(entry->control);
   cart_.emplace_back(entry->control);
   entry->control = nullptr;
+  load_.push_back(tool);
+  ShowLoad(true);
 }
 
 }  // namespace rufo

@@ -14,7 +14,8 @@ namespace rufo {
 // drags that tool into the cart. A tool counts only when it comes down into the cart from
 // above; one pushed in from the side goes back to its place. The shed shows ten tools at a
 // time; after the tenth the light goes out and comes back on with the other ten, and after the
-// twentieth the game starts again from zero.
+// twentieth the game starts again from zero. The tools put in show in the cart, smaller, until
+// the light comes back with the other half.
 class ToolCart final : public MiniGame {
  public:
   static constexpr int kTools = 20;
@@ -37,6 +38,8 @@ class ToolCart final : public MiniGame {
   const std::array<int, kTools>& Sequence() const { return sequence_; }
   bool Dragging() const { return dragged_ >= 0; }
   bool InCart(int tool) const;
+  // The tools shown in the cart, in the order they were put in.
+  const std::vector<int>& CartLoad() const { return load_; }
   bool Dark() const { return darkTicks_ >= 0; }
 
  private:
@@ -61,6 +64,8 @@ class ToolCart final : public MiniGame {
   void LightComesBack();
   void LightIsBack();
   void ShowShed(bool shown);
+  // Shows the tools in the cart (or hides them all), each in its place.
+  void ShowLoad(bool shown);
 
   std::array<int, kTools> sequence_{};
   int index_ = 0;
@@ -74,6 +79,7 @@ class ToolCart final : public MiniGame {
   // The tools that went into the cart: out of the control list and owned here until the screen
   // is left.
   std::vector<std::unique_ptr<Control>> cart_;
+  std::vector<int> load_;
 };
 
 }  // namespace rufo

@@ -13,6 +13,7 @@
 #include "game/game.h"
 #include "game/game_state.h"
 #include "game/start_screen.h"
+#include "platform/window.h"
 #include "tests/support/headless_engine.h"
 #include "tests/support/pictures.h"
 
@@ -125,6 +126,17 @@ class DemoGameTest : public ::testing::Test {
     const auto* screen = dynamic_cast<const ScreenType*>(CurrentScreen());
     if (!screen) throw std::logic_error("another screen is shown");
     return *screen;
+  }
+  // The frame the game shows now.
+  Frame Shot() {
+    Engine().ComposeFrame();
+    const platform::Surface& primary = *Engine().Primary();
+    Frame frame;
+    for (int y = 0; y < primary.Height(); ++y) {
+      for (int x = 0; x < primary.Width(); ++x)
+        frame.pixels.push_back(platform::PixelToRgb(primary, x, y));
+    }
+    return frame;
   }
   void GoTo(ScreenId id) {
     Engine().ChangeScreen(id, 0, false);

@@ -11,6 +11,7 @@
 #include "game/game_state.h"
 #include "gardens/garden3/flower_beds.h"
 #include "gardens/garden3/tool_cart.h"
+#include "platform/window.h"
 #include "tests/game/garden3_places.h"
 #include "tests/game/garden_game.h"
 
@@ -62,6 +63,13 @@ class Garden3Test : public GardenGameTest {
     const auto [x, y] = BedMiddle(bed);
     Click(x, y);
   }
+  // How much of a tool's small picture a frame shows in a place of the cart ("NAKLAD1" is 0).
+  static double ShowsInCart(const Frame& frame, int place, int tool) {
+    const Control* look = ScriptedControl(("NAKLAD" + std::to_string(place + 1)).c_str());
+    if (!look) return 0;
+    return frame.Shows("Bitmaps/Garden3/NOT/NAKLAD.png", tool * 50, 0, 50, 100, look->Position().x,
+                       look->Position().y);
+  }
   bool Listed(int32_t id) {
     const ControlList& list = Engine().Controls();
     for (int i = 0; i < list.Count(); ++i) {
@@ -108,6 +116,7 @@ TEST_F(Garden3Test, ToolsCountOnlyWhenTheyComeIntoTheCartFromAbove) {
 
   PutInCart(Partner(asked), true);
   EXPECT_EQ(Tools().Score().wrong, 1);
+  EXPECT_TRUE(Tools().CartLoad().empty()) << "a wrong tool goes back, not into the cart";
   AwaitQuestion<ToolCart>();
   EXPECT_EQ(Tools().AskedTool(), asked) << "after a correction the same tool stays asked";
 
@@ -116,6 +125,7 @@ TEST_F(Garden3Test, ToolsCountOnlyWhenTheyComeIntoTheCartFromAbove) {
   PutInCart(asked, true);
   EXPECT_EQ(Tools().Score().good, 1);
   EXPECT_TRUE(Tools().InCart(asked));
+  EXPECT_EQ(Tools().CartLoad(), std::vector<int>{asked});
   EXPECT_EQ(entry.control, nullptr);
   EXPECT_FALSE(Listed(id));
   // Its place is empty now: pressing there picks nothing.
@@ -126,11 +136,14 @@ TEST_F(Garden3Test, ToolsCountOnlyWhenTheyComeIntoTheCartFromAbove) {
 }
 
 // With sticker 12 earned: ten tools, the light goes out and comes back on with the other ten,
-// and after the twentieth the game starts again with every count at zero.
+// and after the twentieth the game starts again with every count at zero. Each tool put in
+// shows, smaller, in the next place of the cart; the cart goes dark with the shed and comes back
+// empty with the other half, and empty again when the game starts again.
 TEST_F(Garden3Test, WithTheStickerTheToolsGoOnThroughTheDarkAndStartAgainAfterTwenty) {
   State().Profile().stickers[12] = 1;
   EnterGame(kScreenGarden3Not);
   std::set<int> asked;
+  std::vector<int> load;
   for (int i = 0; i < ToolCart::kTools; ++i) {
     AwaitQuestion<ToolCart>();
     EXPECT_EQ(Tools().HalfShown(), i < 10 ? 0 : 1);
@@ -140,13 +153,20 @@ TEST_F(Garden3Test, WithTheStickerTheToolsGoOnThroughTheDarkAndStartAgainAfterTw
     EXPECT_NE(std::find(half.begin(), half.end(), tool), half.end());
     PutInCart(tool, true);
     ASSERT_EQ(Tools().Score().good, i + 1);
+    load.push_back(tool);
+    EXPECT_EQ(Tools().CartLoad(), load);
+    EXPECT_GT(ShowsInCart(Shot(), i % 10, tool), 0.7) << "tool " << tool << " in the cart";
     if (i == 9) {
       RunUntil([&] { return Tools().Dark(); });
       EXPECT_FALSE(Visible("VOZIK"));
       EXPECT_FALSE(Visible("S"));
+      EXPECT_FALSE(Visible("NAKLAD1"));
       RunUntil([&] { return !Tools().Dark(); });
       EXPECT_TRUE(Visible("VOZIK"));
       EXPECT_TRUE(Visible("S"));
+      EXPECT_TRUE(Tools().CartLoad().empty());
+      EXPECT_LT(ShowsInCart(Shot(), 0, load[0]), 0.5) << "the cart is empty again";
+      load.clear();
     }
   }
   EXPECT_EQ(asked.size(), 20u);
@@ -157,6 +177,8 @@ TEST_F(Garden3Test, WithTheStickerTheToolsGoOnThroughTheDarkAndStartAgainAfterTw
   EXPECT_EQ(Tools().QuestionIndex(), 0);
   EXPECT_EQ(Tools().HalfShown(), 0);
   AwaitQuestion<ToolCart>();
+  EXPECT_TRUE(Tools().CartLoad().empty());
+  EXPECT_LT(ShowsInCart(Shot(), 0, load[0]), 0.5) << "the game starts with an empty cart";
 }
 
 TEST_F(Garden3Test, FifteenToolsEarnStickerTwelveAndThreeWrongLeadToTheNotionsLesson) {

@@ -2,6 +2,7 @@
 // choice sets going, in which order, and when the lesson takes the next choice.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -25,6 +26,10 @@ constexpr Spot kLeftBalloon{95, 215};
 constexpr Spot kRightBalloon{545, 215};
 Spot Post(int number) {
   return {40 + (number - 1) * 62, 362};
+}
+// Where a bird sitting on a post has its control.
+constexpr int PerchX(int number) {
+  return (number - 1) * 62;
 }
 constexpr const char* kBirds[] = {"P1", "P2", "P3",    "P4",    "P5",    "P6",    "P7",
                                   "P8", "P9", "P_BUM", "P_LUK", "P_MIC", "P_PIST"};
@@ -50,11 +55,20 @@ class LessonsTest : public GardenGameTest {
     Step();
   }
   void Click(Spot at) { GardenGameTest::Click(at.x, at.y); }
-  static int VisibleBirds() {
-    int shown = 0;
-    for (const char* bird : kBirds)
-      shown += Visible(bird);
-    return shown;
+  // The places of the birds shown, from the left.
+  static std::vector<int> PerchesTaken() {
+    std::vector<int> xs;
+    for (const char* bird : kBirds) {
+      if (Visible(bird)) xs.push_back(ScriptedControl(bird)->Position().x);
+    }
+    std::sort(xs.begin(), xs.end());
+    return xs;
+  }
+  static std::vector<int> FirstPerches(int count) {
+    std::vector<int> xs;
+    for (int number = 1; number <= count; ++number)
+      xs.push_back(PerchX(number));
+    return xs;
   }
 };
 
@@ -109,24 +123,26 @@ TEST_F(LessonsTest, AShotBalloonFloatsAgainBeforeTheRemarkAndTheNextChoice) {
   EXPECT_EQ(Learning().speechKind, 2);
 }
 
-// The birds come one by one, each with its counting word, exactly as many as RUFO said; a click
-// beside the posts keeps the lesson waiting for a number; the next number sends the birds off.
+// The birds come one by one, each with its counting word, exactly as many as RUFO said, and land
+// on the posts in turn from post 1, never beyond the number counted; a click beside the posts
+// keeps the lesson waiting for a number; the next number sends the birds off.
 TEST_F(LessonsTest, CountingBringsBackAsManyBirdsAsItCountsOneByOne) {
   const CountingLesson& lesson = Enter<CountingLesson>(kScreenLearnCounting);
   Click(Post(3));
   EXPECT_EQ(lesson.Count(), 3);
   EXPECT_FALSE(lesson.Clickable());
-  std::vector<int> birdsAtEachWord;
+  std::vector<std::vector<int>> perchesAtEachWord;
   bool wasSpeaking = Learning().speaking;
   RunUntil([&] {
     const bool speaking = Learning().speaking;
     if (speaking && !wasSpeaking && Learning().speechKind == 44) {
-      birdsAtEachWord.push_back(VisibleBirds());
+      perchesAtEachWord.push_back(PerchesTaken());
     }
     wasSpeaking = speaking;
     return Learning().speechKind == kCountingRemarkKind;
   });
-  EXPECT_EQ(birdsAtEachWord, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(perchesAtEachWord,
+            (std::vector<std::vector<int>>{FirstPerches(1), FirstPerches(2), FirstPerches(3)}));
   EXPECT_EQ(lesson.ReturnList().size(), 3u);
   RunUntil([&] { return lesson.Clickable(); });
   Click(Spot{320, 470});  // the toolbar's tab
@@ -140,7 +156,15 @@ TEST_F(LessonsTest, CountingBringsBackAsManyBirdsAsItCountsOneByOne) {
     flying += Playing(bird);
   EXPECT_EQ(flying, 3);
   RunUntil([&] { return Learning().speechKind == kCountingRemarkKind; });
-  EXPECT_EQ(VisibleBirds(), 10);
+  EXPECT_EQ(PerchesTaken(), FirstPerches(10));
+  // RUFO stands clear of the posts: no bird sits over his feet, the bottom of his picture.
+  const Control* rufo = ScriptedControl("MLUVI");
+  int w = 0, h = 0;
+  rufo->GetSize(&w, &h);
+  const int feet = rufo->Position().y + h - 40;
+  EXPECT_GT(Shot().Shows("Bitmaps/LearnG/NUM/bg.png", rufo->Position().x, feet, w, 40,
+                         rufo->Position().x, feet),
+            0.97);
 }
 
 // Without RUFO's speaking control the lessons say nothing, but the way back still leads out.

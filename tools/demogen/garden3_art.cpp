@@ -248,6 +248,27 @@ void GardenTool(cairo_t* cr, const PaintArgs& a) {
   }
 }
 
+// cart_tool x y(foot) (tool=0..19 or the frame, scale=): a tool of the shed by its number,
+// drawn smaller, standing on (x, y), as it lies in the cart once it has been put in.
+void CartTool(cairo_t* cr, const PaintArgs& a) {
+  static const char* const kKinds[] = {"hose", "hammer", "can",    "basket", "pot",
+                                       "saw",  "sickle", "barrel", "ladder", "spade"};
+  const int tool =
+      std::clamp(static_cast<int>(a.frames > 1 ? a.frame : a.NumberOr("tool", 0)), 0, 19);
+  const std::string kind = kKinds[tool % 10];
+  // the box each tool has on the wall: the wide ones lie, the others hang
+  const bool wide = kind == "hose" || kind == "can" || kind == "pot" || kind == "barrel";
+  const double w = wide ? 96 : 64, h = wide ? 196 : 200, s = a.NumberOr("scale", 0.5);
+  PaintArgs toolArgs;
+  toolArgs.numbers = {0, 0, w, h};
+  toolArgs.options = {{"kind", kind}, {"big", tool < 10 ? "0" : "1"}};
+  cairo_save(cr);
+  cairo_translate(cr, a.Number(0) - w * s / 2, a.Number(1) - h * s);
+  cairo_scale(cr, s, s);
+  GardenTool(cr, toolArgs);
+  cairo_restore(cr);
+}
+
 // cart x y part=back|front: the wooden cart whose box opens at the top (x, y is the box's top
 // left, 180 × 90). The back is the inside seen over the front edge; the front is the near side,
 // the wheels and the handle, drawn over whatever is in the cart.
@@ -515,6 +536,7 @@ void AddGarden3Painters(PainterTable& t) {
   t["garden_tool"] = {4, GardenTool,
                       "x y width height kind=hose|hammer|can|basket|pot|saw|sickle|barrel|ladder|"
                       "spade big=0|1 rest=0|1"};
+  t["cart_tool"] = {2, CartTool, "x y(foot) (tool=0..19 or the frame, scale=)"};
   t["cart"] = {2, Cart, "x y (the box's top left; part=back|front)"};
   t["lamp"] = {2, Lamp,
                "x y(shade top) (lit=0..1, glow=1 on an opaque picture; frames put it out)"};

@@ -2,6 +2,7 @@
 // the nests with their chicks, drawn so that every chick can be counted.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "tools/demogen/painter.h"
 
@@ -207,18 +208,34 @@ void Woodpecker(cairo_t* cr, const PaintArgs& a) {
   DrawWoodpecker(cr, a.Number(0), a.Number(1), a.NumberOr("scale", 1), peck);
 }
 
-// A chick whose body sits in the nest, its head at (x, y); open opens its beak.
+// The outline of a chick: body, head and the tuft on top as one shape; (x, y) is the head.
+void ChickPath(cairo_t* cr, double x, double y, double r) {
+  EllipsePath(cr, x, y + r * 1.1, r * 1.15, r * 1.0);
+  EllipsePath(cr, x, y, r, r);
+  cairo_move_to(cr, x - 2.5, y - r + 2);
+  cairo_line_to(cr, x + 1, y - r - 6);
+  cairo_line_to(cr, x + 3.5, y - r + 2);
+  cairo_close_path(cr);
+}
+
+// A chick whose body sits in the nest, its head at (x, y); open opens its beak. Body, head and
+// tuft share one outline, so that each chick reads as one fluffy shape.
 void Chick(cairo_t* cr, double x, double y, double r, Color body, bool open, bool lookLeft) {
   const double side = lookLeft ? -1 : 1;
-  EllipsePath(cr, x, y + r * 1.1, r * 1.15, r * 1.0);
-  FillInk(cr, Darker(body, 0.08), 2);
-  EllipsePath(cr, x, y, r, r);
-  FillInk(cr, body, 2);
-  // a tuft on top
-  cairo_move_to(cr, x - 2, y - r + 1);
-  cairo_line_to(cr, x + 1, y - r - 6);
-  cairo_line_to(cr, x + 3, y - r + 1);
-  FillInk(cr, body, 1.5);
+  ChickPath(cr, x, y, r);
+  SetColor(cr, kInk);
+  cairo_set_line_width(cr, 4);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
+  ChickPath(cr, x, y, r);
+  FillOnly(cr, body);
+  // a wing
+  cairo_move_to(cr, x - side * r * 0.55, y + r * 0.95);
+  cairo_curve_to(cr, x - side * r * 0.2, y + r * 1.5, x + side * r * 0.3, y + r * 1.45,
+                 x + side * r * 0.4, y + r * 1.05);
+  SetColor(cr, Darker(body, 0.25));
+  cairo_set_line_width(cr, 1.6);
+  cairo_stroke(cr);
   EllipsePath(cr, x + side * r * 0.35, y - r * 0.2, r * 0.2, r * 0.24);
   FillOnly(cr, kInk);
   EllipsePath(cr, x + side * r * 0.3, y - r * 0.3, r * 0.07, r * 0.07);
@@ -239,8 +256,17 @@ void Chick(cairo_t* cr, double x, double y, double r, Color body, bool open, boo
 void NestCup(cairo_t* cr, double x, double y, double w, bool back) {
   const double h = w * 0.32;
   if (back) {
-    EllipsePath(cr, x, y, w / 2, h * 0.35);
+    EllipsePath(cr, x, y, w / 2, h * 0.55);
     FillInk(cr, Darker(kStraw, 0.45), 2.5);
+    // loose straws on the nest's floor, under the chicks
+    SetColor(cr, Lighter(kStraw, 0.35));
+    cairo_set_line_width(cr, 2);
+    for (int i = 0; i < 6; ++i) {
+      const double sx = x - w * 0.38 + i * w * 0.15;
+      cairo_move_to(cr, sx - 10, y - 4 + (i % 2) * 3);
+      cairo_line_to(cr, sx + 10, y + (i % 3) * 2);
+    }
+    cairo_stroke(cr);
     return;
   }
   cairo_move_to(cr, x - w / 2, y);
@@ -257,37 +283,45 @@ void NestCup(cairo_t* cr, double x, double y, double w, bool back) {
     cairo_curve_to(cr, sx, y + h * 0.5, sx + 4, y + h * 0.55, sx + 12, y + h * 0.45 + (i % 3) * 5);
   }
   cairo_stroke(cr);
-  SetColor(cr, Lighter(kStraw, 0.35));
-  cairo_set_line_width(cr, 2);
-  for (int i = 0; i < 6; ++i) {
-    const double sx = x - w * 0.38 + i * w * 0.15;
-    cairo_move_to(cr, sx - 10, y + 3);
-    cairo_line_to(cr, sx + 10, y + 6 + (i % 2) * 3);
-  }
-  cairo_stroke(cr);
 }
 
-// A nest with chicks in two rows, centred at x with its rim at y. The number of chicks is
-// birds=, or the frame number in a strip (frame n holds n chicks); chirp=yes opens beaks and
-// lift= raises the chicks. The
-// chicks stand apart, so that each can be counted.
+// Where the chicks of a nest sit, across the nest in chick radii from its middle: up to five
+// side by side; six to nine in a zigzag, every other chick in a raised back row that looks out
+// between two front ones, so that no chick hides another.
+struct ChickSeat {
+  double dx;
+  bool back;
+};
+std::vector<ChickSeat> ChickSeats(int birds) {
+  std::vector<ChickSeat> seats;
+  const bool zigzag = birds > 5;
+  for (int i = 0; i < birds; ++i) {
+    const double step = i - (birds - 1) / 2.0;
+    seats.push_back(zigzag ? ChickSeat{step * 1.8, i % 2 == 1} : ChickSeat{step * 2.9, false});
+  }
+  return seats;
+}
+
+// A nest with chicks, centred at x with its rim at y. The number of chicks is birds=, or the
+// frame number in a strip (frame n holds n chicks); chirp=yes opens beaks, lift= raises the
+// chicks and width= widens the nest (160 by default).
 void Nest(cairo_t* cr, const PaintArgs& a) {
   const double x = a.Number(0), y = a.Number(1), s = a.NumberOr("scale", 1);
   const int birds =
       std::clamp(static_cast<int>(a.frames > 1 ? a.frame : a.NumberOr("birds", 0)), 0, 9);
   const bool chirp = a.TextOr("chirp", "no") == "yes";
-  const double w = 160 * s, r = 12 * s, gap = 30 * s, lift = a.NumberOr("lift", 0) * s;
-  static const Color kChicks[] = {{1.0, 0.86, 0.25}, {0.55, 0.78, 1.0}};
+  const double w = a.NumberOr("width", 160) * s, r = 11 * s, lift = a.NumberOr("lift", 0) * s;
+  constexpr Color kChick{1.0, 0.86, 0.25};
   NestCup(cr, x, y, w, true);
-  // the back row holds up to five, the front row the rest, set between them
-  const int back = std::min(birds, 5), front = birds - back;
-  for (int i = 0; i < back; ++i) {
-    const double cx = x + (i - (back - 1) / 2.0) * gap;
-    Chick(cr, cx, y - 2.9 * r - lift, r, kChicks[0], chirp && i % 2 == 0, i < back / 2);
-  }
-  for (int i = 0; i < front; ++i) {
-    const double cx = x + (i - (front - 1) / 2.0) * gap;
-    Chick(cr, cx, y - 1.05 * r - lift, r, kChicks[1], chirp && i % 2 == 1, i < front / 2);
+  const std::vector<ChickSeat> seats = ChickSeats(birds);
+  for (bool backRow : {true, false}) {
+    for (size_t i = 0; i < seats.size(); ++i) {
+      if (seats[i].back != backRow) continue;
+      // the rim rises towards the nest's sides, and the chicks with it
+      const double side = 2 * seats[i].dx * r / w;
+      const double cy = y - (backRow ? 3.4 : 1.05) * r - lift - 0.072 * w * side * side;
+      Chick(cr, x + seats[i].dx * r, cy, r, kChick, chirp && i % 2 == 0, seats[i].dx < 0);
+    }
   }
   NestCup(cr, x, y, w, false);
 }
@@ -311,7 +345,7 @@ void AddGarden4Painters(PainterTable& t) {
                    "x y(foot) trunk-width trunk-height (crown=rx, branches=L|R|LR, high=y, low=y, "
                    "reach=)"};
   t["woodpecker"] = {2, Woodpecker, "x y(beak on the bark) (scale=, peck=0..2; frames=4 knock)"};
-  t["nest"] = {2, Nest, "x y(rim) (scale=, birds=0..9 or the frame, chirp=yes, lift=)"};
+  t["nest"] = {2, Nest, "x y(rim) (scale=, width=, birds=0..9 or the frame, chirp=yes, lift=)"};
   t["nest_wake"] = {2, NestWake, "x y(rim) (scale=; frames: three chicks hop and chirp)"};
 }
 

@@ -303,8 +303,9 @@ constexpr Requirement kRequired[] = {
     {kEntrySpeech, "RUFO", 0, 0, kGarden3},
     {kEntrySpeech, "OPICE", 0, 0, kGarden3},
 
-    // Garden3 NOT: twenty tools (entries 1 to 20, eight with a resting look), the cart and its
-    // front, the lamp that goes out and comes back, the two halves' hit maps.
+    // Garden3 NOT: twenty tools (entries 1 to 20, eight with a resting look), the cart, its
+    // front and the ten places of what lies in it, the lamp that goes out and comes back, the
+    // two halves' hit maps.
     {kScript, kTools},
     {kFile, kToolsMask0},
     {kFile, kToolsMask1},
@@ -325,6 +326,7 @@ constexpr Requirement kRequired[] = {
     {kEntry, "S", 0, 0, kTools},
     {kEntry, "BACK", 0, 0, kTools},
     {kEntry, "VOZIK", 0, 0, kTools},
+    {kEntry, "NAKLAD%d", 1, 10, kTools},
     {kEntry, "HADICE1W", 0, 0, kTools},
     {kEntry, "PILA1W", 0, 0, kTools},
     {kEntry, "SRP1W", 0, 0, kTools},
