@@ -30,6 +30,7 @@ void Player::Step(uint32_t ms) {
   if (stopped_) return;
   for (const std::string& line : link_.Advance(ms)) {
     lastEventMs_ = link_.NowMs();
+    watch_.Note(line, lastEventMs_);
     if (const std::optional<TraceEvent> event = ParseTraceLine(line)) {
       Digest(*event);
     } else if (!line.empty()) {
