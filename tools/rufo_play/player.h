@@ -146,8 +146,10 @@ class Player {
   bool stopped_ = false;
   bool finishing_ = false;  // the player itself is ending the game
   uint32_t lastEventMs_ = 0;
-  uint32_t screenAt_ = 0;   // when the current screen was built
-  uint32_t pressedAt_ = 0;  // when the button last went down
+  uint32_t screenAt_ = 0;          // when the current screen was built
+  uint32_t pressedAt_ = 0;         // when the button last went down
+  Point pointer_;                  // where the pointer is
+  bool pressedOnToolbar_ = false;  // a press has come down on the toolbar's strip
 };
 
 }  // namespace rufo::play

@@ -13,8 +13,9 @@ namespace {
 constexpr uint32_t kSweepAfterMs = 40000;
 constexpr uint32_t kStuckMs = 60000;
 constexpr uint32_t kSweepPause = 250;
-// How long the yes/no bubble may take to come up after the click that asks.
-constexpr uint32_t kBubbleWait = 1500;
+// How long the yes/no bubble may take to answer the pointer after the click that asks: its
+// answers are deaf while the question is said.
+constexpr uint32_t kBubbleWait = 4000;
 constexpr uint32_t kFinishLimit = 30000;
 constexpr const char* kStartGo = "Sounds\\Start\\sp_go";
 
@@ -51,6 +52,7 @@ void Player::ExploreStep() {
     return std::uniform_int_distribution<int>(kHelp, kEndQuestion)(random_);
   };
   expectGood_.reset();
+  pressedOnToolbar_ = false;
   if (OutsideGarden()) {
     ReturnToGarden();
   } else if (screen_ == kScreenStart) {
@@ -108,6 +110,9 @@ void Player::ExploreStep() {
       ExploreToolbar(roll < 87 ? kBack : anyToolbarItem());
     }
   }
+  // A press meant for something else may have hit the toolbar's end question (a control may
+  // lie under the toolbar): a child sees the bubble and says no.
+  if (pressedOnToolbar_) AnswerDialogIfUp(false, kBubbleWait);
   // Now and then the next thing comes at once, while whatever the last one started still runs.
   const bool hasty = percent(random_) < 25;
   Step(std::uniform_int_distribution<uint32_t>(hasty ? 50 : 300, hasty ? 300 : 2500)(random_));
@@ -164,6 +169,7 @@ void Player::ExploreStart(int roll) {
 
 void Player::ExploreToolbar(int item) {
   UseToolbar(item);
+  pressedOnToolbar_ = false;
   // The end question is said no to: yes ends the game, which the run keeps for its end.
   if (item == kEndQuestion) AnswerDialogIfUp(false, kBubbleWait);
 }
@@ -175,8 +181,9 @@ void Player::ClickAnywhere() {
   const int right = edges ? RegionMap::kWidth - 1 : kWalkRightFrom - 1;
   const int clicks = std::uniform_int_distribution<int>(1, 3)(random_);
   for (int i = 0; i < clicks; ++i) {
-    Click({std::uniform_int_distribution<int>(left, right)(random_),
-           std::uniform_int_distribution<int>(0, RegionMap::kHeight - 1)(random_)});
+    const Point point{std::uniform_int_distribution<int>(left, right)(random_),
+                      std::uniform_int_distribution<int>(0, RegionMap::kHeight - 1)(random_)};
+    Click(point);
     Step(std::uniform_int_distribution<uint32_t>(50, 400)(random_));
   }
 }
@@ -285,32 +292,28 @@ bool Player::CheckStuck() {
 void Player::FinishExplore() {
   // Back to a main scene, where the toolbar asks the end question.
   const uint32_t until = link_.NowMs() + kFinishLimit;
-  while (!stopped_ && link_.NowMs() < until && !FindGarden(screen_) && screen_ != kScreenStart &&
+  bool up = false;
+  while (!up && !stopped_ && link_.NowMs() < until && screen_ != kScreenStart &&
          screen_ != kScreenEnd && screen_ != kScreenCredits) {
+    // A screen asked for by the last click comes first.
+    Step(1000);
     const int here = screen_;
-    if (here == kScreenAlbum) {
+    if (FindGarden(here)) {
+      UseToolbar(kEndQuestion);
+      up = PointAtAnswer(true, kBubbleWait);
+    } else if (here == kScreenAlbum) {
       Click(FreePoint(View(here)));
     } else {
       UseToolbar(kBack);
     }
-    WaitFor([&] { return screen_ != here; }, 1000);
   }
   if (stopped_) return;
-  if (!FindGarden(screen_)) {
+  if (!up) {
+    if (FindGarden(screen_)) Problem("the end question did not come up on " + Describe(screen_));
     Quit();
     return;
   }
   const std::string where = Describe(screen_);
-  bool up = false;
-  for (int tries = 0; tries < 3 && !up && !stopped_; ++tries) {
-    UseToolbar(kEndQuestion);
-    up = PointAtAnswer(true, 3000);
-  }
-  if (!up) {
-    Problem("the end question did not come up on " + where);
-    Quit();
-    return;
-  }
   Click(kDialogYes);
   if (!Arrive(kScreenHub, 10000, "yes to the end question on " + where)) {
     Quit();
