@@ -160,7 +160,6 @@ void Player::ExploreStart(int roll) {
     Step(300);
     if (Said(kStartGo, since)) {
       slots_[target].inUse = true;
-      childChosen_ = true;
     }
   } else {
     ClickAnywhere();
