@@ -12,6 +12,7 @@ TEST(StuckWatchTest, OnlyWhatThisVisitHasNotSaidIsNews) {
   // The same again later, and the input's own marks, are not.
   EXPECT_FALSE(watch.Note("5900 speak MLUVI Sounds\\Start\\sp_wait", 5900));
   EXPECT_FALSE(watch.Note("6000 sync", 6000));
+  EXPECT_FALSE(watch.Note("6000 debug R3 from R1", 6000));
   EXPECT_FALSE(watch.Note("", 6000));
   EXPECT_EQ(watch.LastNewsMs(), 900u);
   EXPECT_EQ(watch.QuietMs(60900), 60000u);

@@ -12,7 +12,9 @@ bool StuckWatch::Note(std::string_view line, uint32_t nowMs) {
   const size_t space = line.find(' ');
   if (space == std::string_view::npos) return false;
   const std::string_view what = line.substr(space + 1);
-  if (what.empty() || what == "sync") return false;
+  // The debug line follows the pointer over some screens: it tells a developer what the
+  // game sees, not what the child does.
+  if (what.empty() || what == "sync" || what.starts_with("debug ")) return false;
   if (what.starts_with("screen ")) {
     heard_.clear();
   } else if (heard_.contains(what) || heard_.size() >= kHeardLimit) {

@@ -11,7 +11,8 @@ namespace rufo::play {
 // of a screen has not written it before (its time aside): a new screen, a new question, a
 // verdict with new counts, a speech not heard yet on this screen. A game that repeats itself,
 // on its own or whatever the child does, makes no news, so a trap with chatter in it still
-// goes quiet; a long speech or a slow lesson round is news when it starts.
+// goes quiet; a long speech or a slow lesson round is news when it starts. The debug line and
+// the input's sync marks never are.
 class StuckWatch {
  public:
   // Reads one trace line written at `nowMs`; true when it is news.
