@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 
 #include "tools/rufo_play/game_link.h"
 #include "tools/rufo_play/trace_event.h"
@@ -87,12 +88,16 @@ class HeadlessLink final : public GameLink {
  private:
   void Write(const std::string& line) {
     const std::string text = line + "\n";
+    // Kept beside the trace: with the seed it replays the run as an input script.
+    if (!sent_.is_open()) sent_.open(process_.Folder() + "/input.txt");
+    sent_ << text << std::flush;
     if (::write(input_, text.data(), text.size()) < 0) process_.Kill();
   }
 
   GameProcess process_;
   LineFollower trace_;
   uint32_t seed_;
+  std::ofstream sent_;
   int input_ = -1;
   int changes_ = -1;
   uint32_t now_ = 0;

@@ -16,7 +16,7 @@ using rufo::play::Mode;
 constexpr char kUsage[] =
     "usage: rufo-play --win-all | --lose-all | --explore MINUTES\n"
     "                 [--seed N | --seed random] [--garden N] [--data DIR] [--game PROGRAM]\n"
-    "                 [--window]\n"
+    "                 [--trace FILE] [--window]\n"
     "\n"
     "Plays the game on a data tree as a child would, by the mouse alone, deciding every click\n"
     "from the game's trace and the data's screen scripts and hit maps.\n"
@@ -25,9 +25,15 @@ constexpr char kUsage[] =
     "                   Credits\n"
     "  --lose-all       lose every game once, check it lands in its lesson, play the lesson\n"
     "                   two rounds and come back\n"
-    "  --explore M      M minutes of game time of random but plausible clicks and drags\n"
+    "  --explore M      M minutes of game time as a restless child: the toolbar, walking,\n"
+    "                   deleting and making profiles, clicks during speeches, stray drags;\n"
+    "                   it fails with \"stuck on SCREEN at MS\" when a minute passes in which\n"
+    "                   nothing the child tries, the whole screen and the toolbar swept, changes\n"
+    "                   anything\n"
     "  --seed N         the game's random seed (default 1); \"random\" picks one and prints it\n"
-    "  --garden N       play the games of GardenN (1 to 6) only\n"
+    "  --garden N       play the games of GardenN (1 to 6) only; exploring, stay in its\n"
+    "                   scenes and games\n"
+    "  --trace FILE     keep the game's trace of the run in FILE\n"
     "  --data DIR       the data tree (default: the \"data\" folder beside rufo-play)\n"
     "  --game PROGRAM   the game (default: \"rufo\" beside rufo-play)\n"
     "  --window         play in a real window in real time instead of headless\n"
@@ -81,6 +87,8 @@ int main(int argc, char** argv) {
       if (value.size() != 1 || value[0] < '1' || value[0] > '6')
         return Usage("--garden needs 1 to 6");
       options.garden = value[0] - '0';
+    } else if (arg == "--trace" && hasValue) {
+      options.traceCopy = argv[++i];
     } else if (arg == "--data" && hasValue) {
       data = argv[++i];
     } else if (arg == "--game" && hasValue) {

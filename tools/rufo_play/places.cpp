@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "tools/rufo_play/region_map.h"
 #include "tools/rufo_play/trace_event.h"
 
 namespace rufo::play {
@@ -189,6 +190,12 @@ constexpr std::array<ToolbarButton, 5> kButtons = {{
 }};
 
 }  // namespace
+
+platform::Rect WalkEdge(int direction) {
+  return direction > 0
+             ? platform::Rect{kWalkRightFrom + 4, 30, RegionMap::kWidth, kToolbarOpenY - 10}
+             : platform::Rect{0, 30, kWalkLeftBelow - 4, kToolbarOpenY - 10};
+}
 
 std::span<const Garden> Ring() {
   return Gardens();

@@ -62,6 +62,8 @@ std::string Describe(int id);
 // Walking: a press right of kWalkRightFrom or left of kWalkLeftBelow, away from any region.
 inline constexpr int kWalkRightFrom = 581;
 inline constexpr int kWalkLeftBelow = 60;
+// Where a press walks right (`direction` 1) or left (-1), kept off the corners and the toolbar.
+platform::Rect WalkEdge(int direction);
 
 // The toolbar at the bottom of the screen: its picture, its resting places and its five
 // buttons (help, Start screen, album, back, end).
@@ -81,6 +83,7 @@ inline constexpr platform::Point kDialogYes{140 + 80 + 53, 100 + 25 + 60};
 inline constexpr platform::Point kDialogNo{140 + 202 + 50, 100 + 30 + 57};
 // The sound each answer makes when pointed at; it shows the bubble is up.
 inline constexpr const char* kDialogYesSound = "Sounds\\ano";
+inline constexpr const char* kDialogNoSound = "Sounds\\ne";
 
 // The Start screen: the face regions of the four slots, and the cap.
 inline constexpr int kFaceRegion = 20;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "tools/rufo_play/game_link.h"
 #include "tools/rufo_play/report.h"
 #include "tools/rufo_play/screen_view.h"
+#include "tools/rufo_play/stuck_watch.h"
 #include "tools/rufo_play/trace_event.h"
 
 namespace rufo::play {
@@ -23,6 +25,7 @@ struct PlayOptions {
   uint32_t seed = 1;
   uint32_t exploreMs = 60000;  // game time the explore mode plays
   int garden = 0;              // 1 to 6 plays only that garden's games; 0 all
+  std::string traceCopy;       // where to keep the game's trace of the run ("" keeps none)
 };
 
 // Plays the game through a link as a child would: it decides every click from what the trace
@@ -63,7 +66,12 @@ class Player {
   bool ChooseChild();
   // On the Start screen: picks a face for a free slot (the first time) and puts the cap on it.
   bool PutOnCap();
+  // Points at the answers of the yes/no bubble until one speaks, then at the one to choose;
+  // false when the bubble is not up within `limitMs`.
+  bool PointAtAnswer(bool yes, uint32_t limitMs);
   bool AnswerDialogYes(uint32_t limitMs);
+  // Answers the bubble when it comes up within `limitMs`; false when it did not.
+  bool AnswerDialogIfUp(bool yes, uint32_t limitMs);
   bool PlayEnd();
   bool LeaveCredits();
   // Ends the play: through the end question and the Credits where the learning garden is made,
@@ -93,6 +101,23 @@ class Player {
   void LoseAll();
   void Explore();
   void ExploreStep();
+  // What a restless child does on the Start screen: faces, deleting, the cap, stray clicks.
+  void ExploreStart(int roll);
+  // A toolbar button, the end question answered no when it comes.
+  void ExploreToolbar(int item);
+  void ClickAnywhere();
+  // A piece dragged from a region to wherever the hand happens to let go.
+  void StrayDrag(const ScreenView& view);
+  // With --garden: back into the garden from wherever the play has led.
+  bool OutsideGarden() const;
+  void ReturnToGarden();
+  // Tries everything the screen and the toolbar offer, until one thing makes news; false when
+  // nothing did.
+  bool Sweep();
+  // A sweep once the game has been quiet a while; a problem when it stays quiet.
+  bool CheckStuck();
+  // The run's end: yes to the end question on a main scene, the farewell and the Credits.
+  void FinishExplore();
 
   GameLink& link_;
   DataTree& data_;
@@ -110,12 +135,21 @@ class Player {
   uint32_t answeredAt_ = 0;
   std::optional<bool> expectGood_;  // the verdict the last answer given should get
   std::vector<int> stickers_;
+  StuckWatch watch_;
+  // The Start screen as the explorer left it: which slots show a face, which one plays.
+  struct Slot {
+    bool face = false;
+    bool inUse = false;
+  };
+  std::array<Slot, 4> slots_{};
   bool childChosen_ = false;
   bool stopped_ = false;
   bool finishing_ = false;  // the player itself is ending the game
   uint32_t lastEventMs_ = 0;
-  uint32_t screenAt_ = 0;   // when the current screen was built
-  uint32_t pressedAt_ = 0;  // when the button last went down
+  uint32_t screenAt_ = 0;          // when the current screen was built
+  uint32_t pressedAt_ = 0;         // when the button last went down
+  Point pointer_;                  // where the pointer is
+  bool pressedOnToolbar_ = false;  // a press has come down on the toolbar's strip
 };
 
 }  // namespace rufo::play

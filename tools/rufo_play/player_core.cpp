@@ -30,6 +30,7 @@ void Player::Step(uint32_t ms) {
   if (stopped_) return;
   for (const std::string& line : link_.Advance(ms)) {
     lastEventMs_ = link_.NowMs();
+    watch_.Note(line, lastEventMs_);
     if (const std::optional<TraceEvent> event = ParseTraceLine(line)) {
       Digest(*event);
     } else if (!line.empty()) {
@@ -120,12 +121,18 @@ bool Player::Said(const std::string& name, uint32_t sinceMs) const {
 
 void Player::MoveTo(Point point) {
   actedOn_ = screen_;
+  pointer_ = point;
   link_.Act("move " + std::to_string(point.x) + " " + std::to_string(point.y));
   Step(kSettle);
 }
 
 void Player::Press() {
   pressedAt_ = link_.NowMs();
+  const std::optional<Size> bar = data_.PictureSize(kToolbarPicture);
+  if (bar && pointer_.y >= kToolbarOpenY && pointer_.x >= kToolbarX &&
+      pointer_.x < kToolbarX + bar->width) {
+    pressedOnToolbar_ = true;
+  }
   link_.Act("ldown");
   Step(kPress);
 }

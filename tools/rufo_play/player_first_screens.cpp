@@ -21,7 +21,8 @@ bool Player::ChooseChild() {
   Step(300);
   Click({RegionMap::kWidth / 2, RegionMap::kHeight / 2});
   if (!Arrive(kScreenStart, 3000, "a click on the title screen")) return false;
-  return PutOnCap();
+  // Exploring, the Start screen is played as restlessly as the rest.
+  return options_.mode == Mode::kExplore || PutOnCap();
 }
 
 bool Player::PutOnCap() {
@@ -55,25 +56,36 @@ bool Player::PutOnCap() {
   return true;
 }
 
-bool Player::AnswerDialogYes(uint32_t limitMs) {
+bool Player::PointAtAnswer(bool yes, uint32_t limitMs) {
   const uint32_t since = link_.NowMs();
-  const ScreenView view = View(screen_);
-  // Pointing at "yes" makes it speak once the bubble is up.
-  const bool up = WaitFor(
+  // An answer speaks when the pointer comes to it from the other one once the bubble is up (it
+  // does not speak twice in a row), so the pointer goes over both.
+  auto spoke = [&] { return Said(kDialogYesSound, since) || Said(kDialogNoSound, since); };
+  return WaitFor(
       [&] {
-        if (Said(kDialogYesSound, since)) return true;
-        MoveTo(FreePoint(view));
-        Step(200);
-        MoveTo(kDialogYes);
+        if (!spoke()) {
+          MoveTo(yes ? kDialogNo : kDialogYes);
+          Step(300);
+        }
+        MoveTo(yes ? kDialogYes : kDialogNo);
         Step(300);
-        return Said(kDialogYesSound, since);
+        return spoke();
       },
       limitMs);
-  if (!up) {
+}
+
+bool Player::AnswerDialogYes(uint32_t limitMs) {
+  if (!PointAtAnswer(true, limitMs)) {
     Problem("the end question's bubble did not come up on " + Describe(screen_));
     return false;
   }
   Click(kDialogYes);
+  return true;
+}
+
+bool Player::AnswerDialogIfUp(bool yes, uint32_t limitMs) {
+  if (!PointAtAnswer(yes, limitMs)) return false;
+  Click(yes ? kDialogYes : kDialogNo);
   return true;
 }
 

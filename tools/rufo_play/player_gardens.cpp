@@ -59,10 +59,7 @@ bool Player::Walk(int direction) {
   }
   const int count = static_cast<int>(Ring().size());
   const int next = Ring()[(index + direction + count) % count].scene.id;
-  const Rect edge = direction > 0
-                        ? Rect{kWalkRightFrom + 4, 30, RegionMap::kWidth, kToolbarOpenY - 10}
-                        : Rect{0, 30, kWalkLeftBelow - 4, kToolbarOpenY - 10};
-  const std::optional<Point> spot = View(screen_).Free(edge);
+  const std::optional<Point> spot = View(screen_).Free(WalkEdge(direction));
   const std::string way = direction > 0 ? "right" : "left";
   if (!spot) {
     Problem("no free place at the " + way + " edge of " + Describe(screen_) + " to walk from");

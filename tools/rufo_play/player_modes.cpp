@@ -1,6 +1,7 @@
 // The three ways to play, and the checks every play ends with.
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <set>
 #include <sstream>
 
@@ -63,6 +64,12 @@ Report Player::Play() {
   }
   for (const std::string& line : CannotLoadLines(ReadWholeFile(game.RuntimeFolder() + "Debug.log")))
     Problem(line);
+  if (!options_.traceCopy.empty()) {
+    std::error_code error;
+    std::filesystem::copy_file(game.TracePath(), options_.traceCopy,
+                               std::filesystem::copy_options::overwrite_existing, error);
+    if (error) Problem("cannot keep the trace in " + options_.traceCopy + ": " + error.message());
+  }
   report_.gameMs = link_.NowMs();
   report_.wallSeconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
@@ -115,69 +122,6 @@ void Player::LoseAll() {
     if (!PlayLesson(*game)) return;
   }
   Finish();
-}
-
-void Player::Explore() {
-  if (!ChooseChild()) return;
-  const uint32_t until = link_.NowMs() + options_.exploreMs;
-  while (!stopped_ && link_.NowMs() < until)
-    ExploreStep();
-  if (!stopped_) Quit();
-}
-
-void Player::ExploreStep() {
-  std::uniform_int_distribution<int> percent(0, 99);
-  const int roll = percent(random_);
-  const ScreenView view = View(screen_);
-  const std::vector<int> regions = view.Regions();
-  auto anyRegion = [&]() -> std::optional<Point> {
-    if (regions.empty()) return std::nullopt;
-    std::uniform_int_distribution<size_t> pick(0, regions.size() - 1);
-    std::string ignored;
-    return view.Region(regions[pick(random_)], &ignored);
-  };
-  expectGood_.reset();
-  if (screen_ == kScreenStart) {
-    PutOnCap();
-  } else if (screen_ == kScreenAlbum) {
-    Click(FreePoint(view));
-  } else if (screen_ == kScreenEnd) {
-    AnswerDialogYes(120000);
-  } else if (screen_ == kScreenCredits) {
-    LeaveCredits();
-  } else if (FindGarden(screen_)) {
-    if (roll < 35) {
-      Walk(roll % 2 ? 1 : -1);
-    } else if (roll < 75) {
-      const std::vector<std::string> controls = view.ClickableControls();
-      if (!controls.empty()) {
-        ClickControl(
-            view, controls[std::uniform_int_distribution<size_t>(0, controls.size() - 1)(random_)]);
-      }
-    } else if (roll < 88) {
-      if (std::optional<Point> point = anyRegion()) Click(*point);
-    } else if (roll < 94) {
-      UseToolbar(roll % 2 ? kHelp : kToAlbum);
-    }
-  } else {
-    std::string ignored;
-    const std::optional<Gesture> answer =
-        question_ ? PlanAnswer(*question_, roll < 45, view, &ignored) : std::nullopt;
-    if (answer && roll < 60) {
-      // A press since the question that has no verdict yet is judged first: this one is not.
-      if (pressedAt_ <= questionAt_ || answeredAt_ >= pressedAt_) expectGood_ = roll < 45;
-      Perform(*answer);
-    } else if (roll < 75) {
-      if (std::optional<Point> point = anyRegion()) Click(*point);
-    } else if (roll < 85) {
-      const std::optional<Point> from = anyRegion();
-      const std::optional<Point> to = anyRegion();
-      if (from && to) Perform({Gesture::Kind::kDrag, *from, *to});
-    } else if (roll < 92) {
-      UseToolbar(kBack);
-    }
-  }
-  Step(std::uniform_int_distribution<uint32_t>(300, 2500)(random_));
 }
 
 }  // namespace rufo::play
