@@ -12,6 +12,8 @@
 #include "engine/messages.h"
 #include "game/common_controls.h"
 #include "game/game_state.h"
+#include "game/parents_key.h"
+#include "game/progress.h"
 #include "game/screen_rules.h"
 #include "game/user_file.h"
 #include "platform/rect.h"
@@ -84,8 +86,9 @@ void StartScreen::Build() {
   LoadHitMap("Bitmaps\\Start\\bg_mask.png");
   CreateCommonControls();
   HideToolbar();
+  AddParentsKey();
   const ScreenId previous = Engine().PreviousScreen();
-  if (previous == kScreenTitle || previous == 0) Say(kSpeechWait);
+  if (previous == kScreenTitle || previous == 0 || previous == kScreenParents) Say(kSpeechWait);
 }
 
 void StartScreen::Leave() {
@@ -145,6 +148,7 @@ void StartScreen::WipeStep(int slot) {
   }
   profile.inUse = 0;
   profile.deletePhase = 1;
+  progress::ForgetChild(slot);
 }
 
 void StartScreen::CycleFace(int slot) {
