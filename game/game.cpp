@@ -160,7 +160,7 @@ bool GameStart() {
 }
 
 void GameEnd() {
-  progress::FlushPlayTime();
+  progress::GameEnded();
   GameState& state = State();
   GameStateForControls().questionSound = nullptr;
   GameStateForControls().helpSound = nullptr;

@@ -67,6 +67,7 @@ void ParentsScreen::Show(int slot) {
   shown_ = slot;
   SheetContent content;
   content.today = today_;
+  content.tabs = TabOf(listed_, kProfileCount);
   content.damaged = record_.damagedLines || record_.tornEnd || record_.cutShort;
   if (slot >= 0) {
     child_ = progress::Summarise(record_.events, slot, today_);

@@ -24,6 +24,7 @@ class ParentsScreen final : public Screen {
 
   // The slot whose tables are shown, or -1 when no child has played yet.
   int ShownChild() const { return shown_; }
+  const progress::Record& ReadRecord() const { return record_; }
 
  private:
   void Show(int slot);

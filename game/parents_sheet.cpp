@@ -25,7 +25,7 @@ constexpr int kRowStep = 17;
 constexpr int kTableTop = 90;
 constexpr int kGamesX = 16, kGamesRight = 362;
 constexpr int kLessonsX = 376, kLessonsRight = 626;
-constexpr int kChartTop = 226, kChartBase = 336, kChartHeight = 80;
+constexpr int kChartTop = 244, kChartBase = 338, kChartHeight = 72;
 
 std::string Date(int32_t day) {
   return std::to_string(progress::DayOfMonth(day)) + ". " + std::to_string(progress::MonthOf(day)) +
@@ -84,9 +84,9 @@ void ParentsSheet::Frame(const platform::Rect& r, uint32_t color) {
 
 void ParentsSheet::DrawGames() {
   Text(kGamesX + 4, kTableTop, "Hra", bold_.get(), kInk);
-  Text(kGamesX + 214, kTableTop, "Správně", bold_.get(), kInk, kRight);
-  Text(kGamesX + 270, kTableTop, "Chybně", bold_.get(), kInk, kRight);
-  Text(kGamesX + 278, kTableTop, "Samolepka", bold_.get(), kInk);
+  Text(kGamesX + 190, kTableTop, "Správně", bold_.get(), kInk, kRight);
+  Text(kGamesX + 254, kTableTop, "Chybně", bold_.get(), kInk, kRight);
+  Text(kGamesX + 266, kTableTop, "Samolepka", bold_.get(), kInk);
   FillRect({kGamesX, kTableTop + kRowStep, kGamesRight, kTableTop + kRowStep + 1}, kLine);
   const auto games = progress::Games();
   for (size_t i = 0; i < games.size(); ++i) {
@@ -94,17 +94,17 @@ void ParentsSheet::DrawGames() {
     if (i % 2) FillRect({kGamesX, y - 1, kGamesRight, y + kRowStep - 1}, kStripe);
     const progress::ChildProgress::Game& game = content_.child->games[i];
     Text(kGamesX + 4, y, games[i].name, plain_.get(), kInk);
-    Text(kGamesX + 214, y, std::to_string(game.good), plain_.get(), kInk, kRight);
-    Text(kGamesX + 270, y, std::to_string(game.wrong), plain_.get(), kInk, kRight);
+    Text(kGamesX + 190, y, std::to_string(game.good), plain_.get(), kInk, kRight);
+    Text(kGamesX + 254, y, std::to_string(game.wrong), plain_.get(), kInk, kRight);
     const bool earned = content_.stickers && content_.stickers[games[i].sticker];
     const std::string sticker = game.stickerDay ? Date(*game.stickerDay) : earned ? "ano" : "–";
-    Text(kGamesX + 278, y, sticker, plain_.get(), earned || game.stickerDay ? kGreen : kMuted);
+    Text(kGamesX + 266, y, sticker, plain_.get(), earned || game.stickerDay ? kGreen : kMuted);
   }
 }
 
 void ParentsSheet::DrawLessons() {
   Text(kLessonsX + 4, kTableTop, "Lekce", bold_.get(), kInk);
-  Text(kLessonsX + 180, kTableTop, "Návštěvy", bold_.get(), kInk, kRight);
+  Text(kLessonsX + 160, kTableTop, "Návštěvy", bold_.get(), kInk, kRight);
   Text(kLessonsRight - 4, kTableTop, "Po prohře", bold_.get(), kInk, kRight);
   FillRect({kLessonsX, kTableTop + kRowStep, kLessonsRight, kTableTop + kRowStep + 1}, kLine);
   const auto lessons = progress::Lessons();
@@ -113,7 +113,7 @@ void ParentsSheet::DrawLessons() {
     if (i % 2) FillRect({kLessonsX, y - 1, kLessonsRight, y + kRowStep - 1}, kStripe);
     const progress::ChildProgress::Lesson& lesson = content_.child->lessons[i];
     Text(kLessonsX + 4, y, lessons[i].name, plain_.get(), kInk);
-    Text(kLessonsX + 180, y, std::to_string(lesson.visits), plain_.get(), kInk, kRight);
+    Text(kLessonsX + 160, y, std::to_string(lesson.visits), plain_.get(), kInk, kRight);
     Text(kLessonsRight - 4, y, std::to_string(lesson.afterLoss), plain_.get(), kInk, kRight);
   }
 }
@@ -121,6 +121,7 @@ void ParentsSheet::DrawLessons() {
 void ParentsSheet::DrawChart() {
   const auto& days = content_.child->secondsByDay;
   Text(kLessonsX + 4, kChartTop - 22, "Minuty hraní za posledních 14 dní", bold_.get(), kInk);
+  Text(kLessonsRight, kChartBase + 18, "dnes", small_.get(), kMuted, kRight);
   int64_t most = 10;
   for (int64_t seconds : days)
     most = std::max(most, progress::Minutes(seconds));
@@ -137,24 +138,23 @@ void ParentsSheet::DrawChart() {
     }
     const int32_t day = content_.today - (progress::kRecentDays - 1) + i;
     const bool today = i == progress::kRecentDays - 1;
-    Text(x + step / 2, kChartBase + 3, std::to_string(progress::DayOfMonth(day)) + ".",
+    Text(x + step / 2, kChartBase + 3, std::to_string(progress::DayOfMonth(day)),
          today ? bold_.get() : small_.get(), today ? kInk : kMuted, kCentre);
   }
-  Text(kLessonsRight, kChartBase + 20, "dnes", small_.get(), kMuted, kRight);
 }
 
 void ParentsSheet::DrawNotes() {
   const int x = kGamesX + 4;
-  Text(x, 360,
+  Text(x, 368,
        "Samolepku dítě dostane za deset správných odpovědí v jedné hře (u nářadí za patnáct).",
        small_.get(), kMuted);
-  Text(x, 377,
+  Text(x, 385,
        "Po třech chybách ve hře ho Rufo pošle do lekce, kde se to naučí: sloupec „Po prohře“.",
        small_.get(), kMuted);
-  Text(x, 394, "Záznam je uložen v souboru rufo_progress.tsv vedle profilů dětí.", small_.get(),
+  Text(x, 402, "Záznam je uložen v souboru rufo_progress.tsv vedle profilů dětí.", small_.get(),
        kMuted);
   if (content_.damaged) {
-    Text(x, 414, "Část záznamu se nepodařilo přečíst; ukazujeme, co se přečíst dalo.", small_.get(),
+    Text(x, 420, "Část záznamu se nepodařilo přečíst; ukazujeme, co se přečíst dalo.", small_.get(),
          kWarning);
   }
 }
@@ -163,7 +163,10 @@ void ParentsSheet::Paint() {
   if (!surface_) return;
   FillRect({0, 0, 640, 480}, kKey);
   Text(22, 12, "Pro rodiče", title_.get(), kInk);
-  Text(24, 46, "Jak si vaše děti vedou ve hrách", plain_.get(), kMuted);
+  Text(24, 46,
+       content_.tabs > 1 ? "Dítě vyberete podle jeho obrázku vpravo."
+                         : "Jak se dítěti daří ve hrách a v lekcích.",
+       plain_.get(), kMuted);
   if (content_.selectedTab >= 0) {
     platform::Rect tab = parents_layout::TabRect(content_.selectedTab);
     Frame({tab.left - 4, tab.top - 4, tab.right + 4, tab.bottom + 4}, kGreen);

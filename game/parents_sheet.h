@@ -26,6 +26,7 @@ struct SheetContent {
   const progress::ChildProgress* child = nullptr;  // none: nobody has played yet
   const uint8_t* stickers = nullptr;               // the profile's fourteen sticker flags
   int selectedTab = -1;
+  int tabs = 0;
   int32_t today = 0;
   bool damaged = false;  // part of the record could not be read
 };

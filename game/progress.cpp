@@ -83,8 +83,6 @@ void Sticker(int number) {
 
 void ScreenBuilt(ScreenId id, ScreenId previous) {
   Recorder& recorder = TheRecorder();
-  // The title starts a new game: nothing of an earlier one (in the same process) carries over.
-  if (id == kScreenTitle) recorder = Recorder{};
   FlushPlayTime();
   recorder.counting = Playing(id);
   recorder.slot = State().currentProfile;
@@ -112,6 +110,11 @@ void FlushPlayTime() {
   if (seconds == 0) return;
   recorder.countedMs -= seconds * 1000;
   Append(Event::Play(Now(), recorder.slot, seconds));
+}
+
+void GameEnded() {
+  FlushPlayTime();
+  TheRecorder() = Recorder{};
 }
 
 void ForgetChild(int slot) {

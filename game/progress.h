@@ -28,6 +28,9 @@ void ScreenBuilt(ScreenId id, ScreenId previous);
 void Tick();
 // Writes the play time counted and not yet written.
 void FlushPlayTime();
+// The game ends: the play time is written and nothing of this game carries over to another one
+// (tests play several in one process).
+void GameEnded();
 // The child's profile was deleted: so is their history.
 void ForgetChild(int slot);
 // The record as it stands, for the parents' page.
