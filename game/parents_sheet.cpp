@@ -123,8 +123,15 @@ void ParentsSheet::DrawChart() {
   Text(kLessonsX + 4, kChartTop - 22, "Minuty hraní za posledních 14 dní", bold_.get(), kInk);
   Text(kLessonsRight, kChartBase + 18, "dnes", small_.get(), kMuted, kRight);
   int64_t most = 10;
-  for (int64_t seconds : days)
+  int64_t total = 0;
+  for (int64_t seconds : days) {
     most = std::max(most, progress::Minutes(seconds));
+    total += seconds;
+  }
+  if (total == 0) {
+    Text((kLessonsX + kLessonsRight) / 2, kChartBase - kChartHeight / 2 - 8,
+         "V těchto dnech si dítě nehrálo.", small_.get(), kMuted, kCentre);
+  }
   const int step = (kLessonsRight - kLessonsX) / progress::kRecentDays;
   FillRect({kLessonsX, kChartBase, kLessonsRight, kChartBase + 1}, kLine);
   for (int i = 0; i < progress::kRecentDays; ++i) {

@@ -1,6 +1,7 @@
 #include "game/progress.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "engine/interface.h"
 #include "game/game_state.h"
@@ -133,6 +134,10 @@ Record ReadForPage() {
   FlushPlayTime();
   const std::string path = RecordPath();
   Record record = ReadRecord(path);
+  std::error_code error;
+  if (!record.opened && std::filesystem::exists(path, error)) {
+    LogOnce("Cannot read the progress record \"" + path + "\"");
+  }
   if (record.opened && (record.damagedLines || record.tornEnd || record.cutShort)) {
     LogOnce("The progress record \"" + path + "\" is damaged; what could be read is shown");
   }

@@ -186,7 +186,7 @@ TEST_F(ParentsPageTest, ALessonCountsWhenEnteredFromTheHubOrALostGameOnly) {
   EXPECT_EQ(child.lessons[progress::LessonIndex(kScreenLearnShapes)].afterLoss, 0);
 }
 
-TEST_F(ParentsPageTest, ARecordThatCannotBeWrittenDoesNotStopTheGame) {
+TEST_F(ParentsPageTest, ARecordThatCannotBeWrittenOrReadDoesNotStopTheGame) {
   // A folder where the record should be: nothing can be appended to it.
   std::filesystem::create_directories(engine_.RuntimeRoot() + progress::kRecordFileName);
   State().currentProfile = 1;
@@ -200,6 +200,10 @@ TEST_F(ParentsPageTest, ARecordThatCannotBeWrittenDoesNotStopTheGame) {
             log.rfind("Cannot write the progress record"));
   GoTo(kScreenGarden1);
   EXPECT_TRUE(OnScreen(kScreenGarden1));
+  // Nor can it be read: the page opens empty.
+  GoTo(kScreenParents);
+  EXPECT_FALSE(Page().ReadRecord().opened);
+  EXPECT_EQ(Page().ShownChild(), 1);
 }
 
 }  // namespace
