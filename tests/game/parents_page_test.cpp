@@ -186,6 +186,31 @@ TEST_F(ParentsPageTest, ALessonCountsWhenEnteredFromTheHubOrALostGameOnly) {
   EXPECT_EQ(child.lessons[progress::LessonIndex(kScreenLearnShapes)].afterLoss, 0);
 }
 
+TEST_F(ParentsPageTest, ARecordPastItsLimitIsFoldedWithItsTotalsKept) {
+  const std::string path = engine_.RuntimeRoot() + progress::kRecordFileName;
+  {
+    std::ofstream out(path, std::ios::binary);
+    for (int day = 0; day < 60; ++day) {
+      for (int i = 0; i < 120; ++i) {
+        const progress::Stamp when{kMorning.day - day, 9 * 3600 + i};
+        out << Line(progress::Event::Answer(when, 1, 0x202 + i % 2, i % 3 > 0));
+      }
+    }
+  }
+  ASSERT_GT(std::filesystem::file_size(path), progress::kFoldAt);
+  const progress::ChildProgress before =
+      progress::Summarise(progress::ReadRecord(path).events, 1, kMorning.day);
+  State().currentProfile = 1;
+  progress::Answer(kScreenGarden1Num, true);
+  EXPECT_LT(std::filesystem::file_size(path), 20000u);
+  const progress::Record record = progress::ReadRecord(path);
+  EXPECT_EQ(record.damagedLines, 0u);
+  const progress::ChildProgress after = progress::Summarise(record.events, 1, kMorning.day);
+  EXPECT_EQ(after.games[0].good, before.games[0].good + 1);
+  EXPECT_EQ(after.games[0].wrong, before.games[0].wrong);
+  EXPECT_EQ(after.games[1].good, before.games[1].good);
+}
+
 TEST_F(ParentsPageTest, ARecordThatCannotBeWrittenOrReadDoesNotStopTheGame) {
   // A folder where the record should be: nothing can be appended to it.
   std::filesystem::create_directories(engine_.RuntimeRoot() + progress::kRecordFileName);
