@@ -91,11 +91,10 @@ size_t AppendEvent(const std::string& path, const Event& event) {
     if (last != '\n') bytes.insert(bytes.begin(), '\n');
   }
   if (ok && !WriteAll(fd, bytes)) {
-    // Whatever part of the line reached the file goes again, so no half line stays behind.
+    // The part of the line that reached the file is taken back; should that fail too, the cut
+    // line stays, and its checksum makes it read as damaged.
     ok = false;
-    if (::ftruncate(fd, info.st_size) != 0) {
-      // The cut line stays; it is damaged by its checksum and read as such.
-    }
+    if (::ftruncate(fd, info.st_size) != 0) ok = false;
   }
   ok = ::close(fd) == 0 && ok;
   return ok ? size + bytes.size() : 0;
