@@ -12,6 +12,7 @@
 #include "game/common_controls.h"
 #include "game/game_screens.h"
 #include "game/game_state.h"
+#include "game/progress.h"
 #include "game/screen.h"
 #include "game/screen_rules.h"
 #include "game/start_screen.h"
@@ -36,6 +37,7 @@ void BuildScreen() {
   Shown().reset();
   Shown() = Screens().Make(id);
   trace::Screen(id, Engine().PreviousScreen());
+  progress::ScreenBuilt(id, Engine().PreviousScreen());
   Shown()->Build();
   RaiseToolbar();
 }
@@ -65,6 +67,7 @@ void OnControlEvent(Control* control, int32_t event, bool live) {
 }
 
 void OnTick() {
+  progress::Tick();
   if (Screen* screen = CurrentScreen()) screen->OnTick();
 }
 
@@ -157,6 +160,7 @@ bool GameStart() {
 }
 
 void GameEnd() {
+  progress::GameEnded();
   GameState& state = State();
   GameStateForControls().questionSound = nullptr;
   GameStateForControls().helpSound = nullptr;

@@ -1,6 +1,7 @@
 #include "game/game_screens.h"
 
 #include "game/album.h"
+#include "game/parents_page.h"
 #include "game/start_screen.h"
 #include "game/title_end_screens.h"
 
@@ -13,6 +14,7 @@ void RegisterGameScreens(ScreenTable& table) {
   table.Add<EntryScreen>(kScreenEntry);
   table.Add<TitleScreen>(kScreenTitle);
   table.Add<AlbumScreen>(kScreenAlbum);
+  table.Add<ParentsScreen>(kScreenParents);
 }
 
 }  // namespace rufo

@@ -4,7 +4,8 @@
 
 namespace rufo {
 
-// Registers the game's own screens: entry, title, Start, End, Credits and the album.
+// Registers the game's own screens: entry, title, Start, End, Credits, the album and
+// the parents' page.
 void RegisterGameScreens(ScreenTable& table);
 
 }  // namespace rufo

@@ -11,6 +11,7 @@
 #include "game/common_controls.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/progress.h"
 #include "game/user_file.h"
 
 namespace rufo {
@@ -121,6 +122,7 @@ Verdict MiniGame::Count(bool good) {
   const Verdict verdict = JudgeAnswer(score_, good, info_.winAt, StickerEarned());
   answerAllowed_ = verdict == Verdict::kCorrection;
   trace::Answer(info_.screen, good, score_.good, score_.wrong);
+  progress::Answer(info_.screen, good);
   return verdict;
 }
 
@@ -205,6 +207,7 @@ void MiniGame::AwardSticker() {
   GameState& state = State();
   state.Profile().stickers[info_.sticker] = 1;
   trace::Sticker(info_.sticker);
+  progress::Sticker(info_.sticker);
   WriteUserFile(state.profiles, state.currentProfile);
   state.Profile().newSticker = info_.sticker;
   Engine().ChangeScreen(kScreenAlbum, 0, false);

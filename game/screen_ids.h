@@ -13,6 +13,8 @@ inline constexpr ScreenId kScreenEnd = 0x002;
 inline constexpr ScreenId kScreenCredits = 0x003;
 inline constexpr ScreenId kScreenEntry = 0x004;
 inline constexpr ScreenId kScreenTitle = 0x005;
+// The parents' page, opened from the Start screen by its key.
+inline constexpr ScreenId kScreenParents = 0x006;
 
 // The learning garden: the hub and its six lessons.
 inline constexpr ScreenId kScreenLearnHub = 0x101;

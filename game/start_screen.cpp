@@ -12,6 +12,8 @@
 #include "engine/messages.h"
 #include "game/common_controls.h"
 #include "game/game_state.h"
+#include "game/parents_key.h"
+#include "game/progress.h"
 #include "game/screen_rules.h"
 #include "game/user_file.h"
 #include "platform/rect.h"
@@ -115,10 +117,12 @@ void StartScreen::Build() {
   LoadHitMap("Bitmaps\\Start\\bg_mask.png");
   CreateCommonControls();
   HideToolbar();
+  AddParentsKey();
   // A child coming back from the gardens hears the introduction at once, and the faces take
-  // clicks while it plays.
+  // clicks while it plays; after the title or the parents' page the greeting starts over.
   const ScreenId previous = Engine().PreviousScreen();
-  Say(previous == kScreenTitle || previous == 0 ? kSpeechWait : kSpeechIntro);
+  const bool greet = previous == kScreenTitle || previous == 0 || previous == kScreenParents;
+  Say(greet ? kSpeechWait : kSpeechIntro);
 }
 
 void StartScreen::Leave() {
@@ -178,6 +182,7 @@ void StartScreen::WipeStep(int slot) {
   }
   profile.inUse = 0;
   profile.deletePhase = 1;
+  progress::ForgetChild(slot);
 }
 
 void StartScreen::CycleFace(int slot) {

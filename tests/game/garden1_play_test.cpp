@@ -100,11 +100,6 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
       {"screen 0x102", "Bitmaps/LearnG/Colors/bg.png", 0, 0, 440, 450},
   };
   test::TempFolder replay;
-  Configure(replay, kDemoData);
-  std::string script;
-  for (const std::string& line : player.Sent())
-    script += line + "\n";
-  replay.Write("input.txt", script);
   std::string captures;
   std::vector<std::string> frames;
   for (const Look& look : looks) {
@@ -116,12 +111,7 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
     frames.push_back(replay.Root() + "frame" + std::to_string(frames.size()) + ".png");
     captures += (captures.empty() ? "" : ",") + std::to_string(at) + ":" + frames.back();
   }
-  std::map<std::string, std::string> env = Environment(replay);
-  env["RUFO_HEADLESS"] = "1";
-  env["RUFO_INPUT"] = replay.Root() + "input.txt";
-  env["RUFO_TRACE"] = replay.Root() + "trace.txt";
-  env["RUFO_CAPTURE"] = captures;
-  test::Process again(test::BuiltProgram("rufo"), {}, env);
+  test::Process again(test::BuiltProgram("rufo"), {}, ReplayEnvironment(player, replay, captures));
   ASSERT_TRUE(again.Start());
   ASSERT_EQ(again.Wait(), 0) << again.StandardError();
   std::string first;

@@ -46,6 +46,24 @@ class LivePlayTest : public ::testing::Test {
                                                  int runMs = 600000) const {
     return Environment(folder_, seed, runMs);
   }
+  // The environment of a run that replays everything `player` sent, from a file in `replay`
+  // (configured as the first run was), with its trace in "trace.txt" and the frames `captures`
+  // names.
+  static std::map<std::string, std::string> ReplayEnvironment(const test::LivePlayer& player,
+                                                              const test::TempFolder& replay,
+                                                              const std::string& captures) {
+    Configure(replay, kDemoData);
+    std::string script;
+    for (const std::string& line : player.Sent())
+      script += line + "\n";
+    replay.Write("input.txt", script);
+    std::map<std::string, std::string> env = Environment(replay);
+    env["RUFO_HEADLESS"] = "1";
+    env["RUFO_INPUT"] = replay.Root() + "input.txt";
+    env["RUFO_TRACE"] = replay.Root() + "trace.txt";
+    env["RUFO_CAPTURE"] = captures;
+    return env;
+  }
   ProfileRecord StoredProfile() const {
     const std::string user = folder_.Read("rt/rufo_usr.dat");
     ProfileRecord slot0;

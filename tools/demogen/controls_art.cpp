@@ -1,5 +1,6 @@
 // Pictures of the common controls: the toolbar and its buttons, the question bubble with its
-// answers, and the mouse cursors.
+// answers, the mouse cursors and the parents' key.
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -267,6 +268,30 @@ void CursorHand(cairo_t* cr, const PaintArgs&) {
 
 }  // namespace
 
+// The parents' key: a small brass key on a pale disc; the frames after the first fill a ring
+// around it by thirds while the key is held.
+void ParentsKey(cairo_t* cr, const PaintArgs& a) {
+  const double w = a.Number(0), h = a.Number(1);
+  const double cx = w / 2, cy = h / 2, r = std::min(w, h) / 2 - 1.5;
+  EllipsePath(cr, cx, cy, r, r);
+  FillInk(cr, {0.93, 0.96, 1.0}, 1);
+  if (a.frame > 0) {
+    SetColor(cr, {0.35, 0.7, 0.35});
+    cairo_set_line_width(cr, 2.5);
+    cairo_arc(cr, cx, cy, r - 1.5, -M_PI / 2, -M_PI / 2 + 2 * M_PI * a.frame / 3.0);
+    cairo_stroke(cr);
+  }
+  const Color brass{0.85, 0.65, 0.2};
+  EllipsePath(cr, cx - r * 0.35, cy, r * 0.28, r * 0.28);
+  FillInk(cr, brass, 1.2);
+  EllipsePath(cr, cx - r * 0.35, cy, r * 0.1, r * 0.1);
+  FillOnly(cr, {0.93, 0.96, 1.0});
+  cairo_rectangle(cr, cx - r * 0.1, cy - r * 0.08, r * 0.7, r * 0.16);
+  cairo_rectangle(cr, cx + r * 0.38, cy + r * 0.08, r * 0.1, r * 0.2);
+  cairo_rectangle(cr, cx + r * 0.52, cy + r * 0.08, r * 0.08, r * 0.14);
+  FillInk(cr, brass, 1);
+}
+
 void AddControlPainters(PainterTable& t) {
   t["toolbar_board"] = {2, ToolbarBoard, "width height"};
   t["tool_button"] = {2, ToolButton, "width height kind=help|home|album|back|exit (rows)"};
@@ -277,6 +302,7 @@ void AddControlPainters(PainterTable& t) {
   t["cursor_wait"] = {0, CursorWait, "(frames)"};
   t["cursor_walk"] = {0, CursorWalk, "dir=left|right"};
   t["cursor_hand"] = {0, CursorHand, ""};
+  t["parents_key"] = {2, ParentsKey, "width height (frames fill the ring by thirds)"};
 }
 
 }  // namespace rufo::demogen

@@ -97,6 +97,10 @@ constexpr Requirement kRequired[] = {
     {kScript, kStart},
     {kFile, kStartMask},
     {kPicture, "face%d", 1, 4},
+    // The parents' key on the Start screen and the parents' page.
+    {kPicture, "Bitmaps\\Parents\\key"},
+    {kScript, "Data\\Parents\\screen.dat"},
+    {kPicture, "Bitmaps\\Parents\\face%d", 1, 4},
     {kEntry, "MLUVI", 0, 0, kStart},
     {kEntry, "A_JUMP", 0, 0, kStart},
     {kEntry, "A_SPEEK", 0, 0, kStart},
