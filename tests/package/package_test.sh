@@ -76,6 +76,13 @@ grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo has no rel
 appstreamcli validate --pedantic --no-net "$metainfo" >"$work/appstream.log" 2>&1 ||
   fail "metainfo: $(cat "$work/appstream.log")"
 grep -q '^[EWIP]: ' "$work/appstream.log" && fail "metainfo: $(cat "$work/appstream.log")"
+# Every screenshot the description shows is one of the pictures published from docs/screenshots.
+screenshots=$(dirname "$0")/../../docs/screenshots
+shown=$(sed -n 's|.*<image[^>]*>.*/\([^/<]*\)</image>.*|\1|p' "$metainfo")
+[ -n "$shown" ] || fail "metainfo shows no screenshot"
+for picture in $shown; do
+  [ -s "$screenshots/$picture" ] || fail "metainfo shows $picture, which docs/screenshots lacks"
+done
 for page in man6/rufo.6.gz man6/rufo-play.6.gz man1/rufo-data.1.gz; do
   warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
     man --warnings -E UTF-8 -l -Tutf8 -Z "$share/man/$page" 2>&1 >/dev/null) ||
