@@ -7,8 +7,8 @@
 namespace rufo {
 
 // The data set that came with the program. A program run from its build folder uses the tree
-// the build generated beside it; an installed one the data folder of the prefix it was
-// configured for, which is compiled in.
+// the build generated beside it; an installed one the data folder its install put beside it
+// (PREFIX/share/games/rufo for PREFIX/games/rufo).
 std::filesystem::path InstalledDataFolder();
 
 // Writes "<appName>.ini" in the configuration folder when there is none, pointing the data root

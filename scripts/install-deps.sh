@@ -10,7 +10,7 @@ packages=(
   libcairo2-dev festival festvox-czech-krb festvox-czech-dita
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick sox
-  dpkg-dev desktop-file-utils appstream man-db file
+  dpkg-dev desktop-file-utils appstream man-db file lintian
 )
 
 missing=()
