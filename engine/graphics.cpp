@@ -46,11 +46,18 @@ bool LoadHitMap(const char* name) {
     engine.HitMap().Free();
     return true;
   }
+  // A map that cannot be had leaves no map rather than the last one: regions of another picture
+  // would judge clicks on this one.
   std::FILE* file = engine.OpenDataFile(name, "rb", kDataRoot, true);
-  if (!file) return false;
+  if (!file) {
+    engine.HitMap().Free();
+    return false;
+  }
+  std::string fault;
   const bool loaded =
-      engine.HitMap().Load(file, engine.Properties().width, engine.Properties().height);
+      engine.HitMap().Load(file, engine.Properties().width, engine.Properties().height, &fault);
   std::fclose(file);
+  if (!loaded) engine.Log("Hit map \"" + std::string(name) + "\" " + fault + ": no regions");
   return loaded;
 }
 

@@ -24,8 +24,9 @@ bool LoadPicture(std::unique_ptr<platform::Surface>* out, const char* name, int*
                  uint32_t options, bool fallback);
 
 // Loads the screen's hit map, a greyscale PNG of exactly the game's size, from the data root
-// (falling back to the runtime root). No name or an empty one drops the map. On failure the
-// previous map stays.
+// (falling back to the runtime root). No name or an empty one drops the map. A map that is
+// missing, damaged or of another size leaves no map (every point is no region), with a log line
+// naming it.
 bool LoadHitMap(const char* name);
 // The region value at a screen pixel; 255 when no map is loaded or the point lies outside.
 uint8_t HitMapValue(int x, int y);

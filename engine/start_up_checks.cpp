@@ -33,15 +33,25 @@ void Interface::RequireDataFolder() {
     }
   }
   const std::string& root = roots_[kDataRoot];
-  std::error_code error;
-  if (std::filesystem::is_directory(platform::ResolveDataPath(root.empty() ? "." : root), error)) {
-    return;
+  const std::string ini =
+      (platform::ConfigFolder() / (std::string(props_.appName) + ".ini")).string();
+  if (root.empty()) {
+    // No section or no CD= line: the data would be looked for in whatever folder the game was
+    // started from.
+    Fatal(platform::Utf8ToCp1250(
+              props_.useRegistry
+                  ? "Hru nelze spustit: v nastavení chybí hodnota „Data Path“, která říká, kde "
+                    "jsou data hry. Nainstalujte hru znovu."
+                  : "Hru nelze spustit: v souboru " + ini +
+                        " chybí řádek CD= (v oddílu [Rufo I]), který říká, kde jsou data hry. "
+                        "Doplňte ho, nebo soubor smažte a hra si ho při příštím spuštění "
+                        "vytvoří znovu."),
+          -1);
   }
+  std::error_code error;
+  if (std::filesystem::is_directory(platform::ResolveDataPath(root), error)) return;
   const std::string where =
-      props_.useRegistry
-          ? "hodnotu „Data Path“ v nastavení"
-          : "řádek CD= v souboru " +
-                (platform::ConfigFolder() / (std::string(props_.appName) + ".ini")).string();
+      props_.useRegistry ? "hodnotu „Data Path“ v nastavení" : "řádek CD= v souboru " + ini;
   Fatal(platform::Utf8ToCp1250("Hru nelze spustit: ve složce „" + root +
                                "“ nejsou její data. Nainstalujte hru znovu, nebo opravte " + where +
                                "."),

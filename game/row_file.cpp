@@ -9,6 +9,8 @@
 namespace rufo {
 namespace {
 
+constexpr const char* kRowFileError = "Chyba pri nacitani skriptu Log.dat!";
+
 bool IsSeparator(char c) {
   return c == ',' || c == '=' || c == '"';
 }
@@ -25,6 +27,10 @@ bool HasText(const std::string& text) {
     if (!std::isspace(static_cast<unsigned char>(c))) return true;
   }
   return false;
+}
+
+std::string Quoted(const std::string& dataName) {
+  return "\"" + dataName + "\"";
 }
 
 }  // namespace
@@ -85,10 +91,39 @@ std::optional<std::vector<RowFileLine>> ReadRowFile(const std::string& dataName,
   std::vector<RowFileLine> rows = ReadRowFileLines(file, maxLines, &cut);
   std::fclose(file);
   if (cut) {
-    engine.Log("\"" + dataName + "\": only the first " + std::to_string(maxLines) +
+    engine.Log(Quoted(dataName) + ": only the first " + std::to_string(maxLines) +
                " lines are read");
   }
   return rows;
+}
+
+std::vector<size_t> PlayableLines(std::span<const RowFileLine> lines, const RowCheck& check,
+                                  std::vector<LeftOutLines>* leftOut) {
+  std::vector<size_t> playable;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].Empty()) continue;
+    std::string reason = check(lines[i]);
+    if (reason.empty()) {
+      playable.push_back(i);
+    } else {
+      leftOut->push_back({i + 1, i + 1, std::move(reason)});
+    }
+  }
+  return playable;
+}
+
+void LogLeftOut(const std::string& dataName, const std::vector<LeftOutLines>& leftOut) {
+  for (const LeftOutLines& left : leftOut) {
+    const std::string lines = left.first == left.last ? "line " + std::to_string(left.first)
+                                                      : "lines " + std::to_string(left.first) +
+                                                            " to " + std::to_string(left.last);
+    Engine().Log(Quoted(dataName) + ": " + lines + " left out: " + left.reason);
+  }
+}
+
+void RowFileUnplayable(const std::string& dataName, const std::string& reason) {
+  Engine().Log(Quoted(dataName) + ": " + reason);
+  Engine().Fatal(kRowFileError, -1);
 }
 
 }  // namespace rufo

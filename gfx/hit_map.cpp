@@ -3,26 +3,43 @@
 #include "gfx/png_reader.h"
 
 namespace rufo::gfx {
+namespace {
 
-bool HitMap::Load(std::FILE* file, int width, int height) {
+std::string Size(int width, int height) {
+  return std::to_string(width) + "x" + std::to_string(height);
+}
+
+}  // namespace
+
+bool HitMap::Load(std::FILE* file, int width, int height, std::string* fault) {
+  Free();
+  std::string problem;
   PngReader reader(file);
-  if (!reader.ReadHeader() || reader.Width() != width || reader.Height() != height) return false;
-  next_.resize(static_cast<size_t>(width) * height);
-  const bool decoded = reader.ReadRows([&](int y, const uint8_t* rgb) {
-    uint8_t* row = next_.data() + static_cast<size_t>(y) * width;
-    for (int x = 0; x < width; ++x)
-      row[x] = rgb[3 * x];
-  });
-  if (!decoded) return false;
-  bytes_.swap(next_);
-  width_ = width;
-  height_ = height;
-  return true;
+  if (!reader.ReadHeader()) {
+    problem = "is no PNG picture that can be read";
+  } else if (reader.Width() != width || reader.Height() != height) {
+    problem = "is " + Size(reader.Width(), reader.Height()) + " pixels, not " + Size(width, height);
+  } else {
+    bytes_.resize(static_cast<size_t>(width) * height);
+    const bool decoded = reader.ReadRows([&](int y, const uint8_t* rgb) {
+      uint8_t* row = bytes_.data() + static_cast<size_t>(y) * width;
+      for (int x = 0; x < width; ++x)
+        row[x] = rgb[3 * x];
+    });
+    if (decoded) {
+      width_ = width;
+      height_ = height;
+      return true;
+    }
+    Free();
+    problem = "is damaged";
+  }
+  if (fault) *fault = problem;
+  return false;
 }
 
 void HitMap::Free() {
   bytes_ = {};
-  next_ = {};
   width_ = height_ = 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace rufo::gfx {
@@ -13,8 +14,9 @@ class HitMap {
   static constexpr uint8_t kNoRegion = 255;
 
   // Reads a PNG map of exactly width × height pixels from the stream. On any failure (not a
-  // PNG, damaged, another size) the map keeps what it held before.
-  bool Load(std::FILE* file, int width, int height);
+  // PNG, damaged, another size) no map is left, since the one before belongs to another picture;
+  // *fault (when given) then says what was wrong.
+  bool Load(std::FILE* file, int width, int height, std::string* fault = nullptr);
   void Free();
   bool Loaded() const { return !bytes_.empty(); }
   // kNoRegion without a map or outside it.
@@ -24,7 +26,6 @@ class HitMap {
   int width_ = 0;
   int height_ = 0;
   std::vector<uint8_t> bytes_;
-  std::vector<uint8_t> next_;  // the map being read; becomes bytes_ once complete
 };
 
 }  // namespace rufo::gfx

@@ -16,7 +16,6 @@ namespace rufo {
 namespace {
 
 constexpr const char* kRowFile = "Data\\LearnG\\Log\\log.dat";
-constexpr const char* kRowFileError = "Chyba pri nacitani skriptu Log.dat!";
 constexpr int kAnnounceKind = 60;
 constexpr int kGap = -1;
 constexpr const char* kFigures[] = {"CERT", "ZABA", "PRASE", "MROZ"};
@@ -33,35 +32,50 @@ BitmapControl* Bitmap(const std::string& name) {
   return dynamic_cast<BitmapControl*>(ScriptedControl(name.c_str()));
 }
 
-// A row a shelf can show: five places of which at least one is the gap, and a thing to fill it.
-bool UsableRow(const RowFileLine& row) {
+std::string NoThing(int value) {
+  return std::to_string(value) + " is none of the things 0 to " +
+         std::to_string(PantryLesson::kItems - 1);
+}
+
+// Why a row cannot stand on a shelf, or nothing: a shelf shows five places of which at least one
+// is the gap, and the gap needs a thing to fill it.
+std::string ShelfFault(const RowFileLine& row) {
   bool gap = false;
   for (int slot = 0; slot < PantryLesson::kSlots; ++slot) {
     const int item = row.fields[slot];
     if (item == kGap) gap = true;
-    if (item < kGap || item >= PantryLesson::kItems) return false;
+    if (item < kGap || item >= PantryLesson::kItems) return "its thing " + NoThing(item);
   }
+  if (!gap) return "it has no gap";
   const int answer = row.fields[PantryLesson::kSlots];
-  return gap && answer >= 0 && answer < PantryLesson::kItems;
+  if (answer < 0 || answer >= PantryLesson::kItems) return "its answer " + NoThing(answer);
+  return {};
 }
 
-// The rows up to the first that no shelf could show. Start rows are drawn up to a fixed limit,
-// so a file with fewer usable rows than that would leave a shelf without a gap or read past the
-// table: it is refused as a whole.
+// Start rows are drawn up to a fixed limit, so a file with fewer rows than that would leave a
+// shelf without a gap or read past the table: it ends the game.
 std::vector<RowFileLine> ReadShelfRows() {
   std::optional<std::vector<RowFileLine>> lines = ReadRowFile(kRowFile, PantryLesson::kMaxRows);
-  std::vector<RowFileLine> rows;
-  if (lines) {
-    for (const RowFileLine& line : *lines) {
-      if (!UsableRow(line)) break;
-      rows.push_back(line);
-    }
+  if (!lines) RowFileUnplayable(kRowFile, "the file cannot be read");
+  std::vector<LeftOutLines> leftOut;
+  std::vector<RowFileLine> rows = ShelfRows(*lines, &leftOut);
+  LogLeftOut(kRowFile, leftOut);
+  if (rows.size() < PantryLesson::kRowsNeeded) {
+    RowFileUnplayable(kRowFile, std::to_string(rows.size()) + " rows, the lesson needs " +
+                                    std::to_string(PantryLesson::kRowsNeeded));
   }
-  if (rows.size() < PantryLesson::kRowsNeeded) Engine().Fatal(kRowFileError, -1);
   return rows;
 }
 
 }  // namespace
+
+std::vector<RowFileLine> ShelfRows(const std::vector<RowFileLine>& lines,
+                                   std::vector<LeftOutLines>* leftOut) {
+  std::vector<RowFileLine> rows;
+  for (size_t i : PlayableLines(lines, ShelfFault, leftOut))
+    rows.push_back(lines[i]);
+  return rows;
+}
 
 int PantryLesson::Answer(int s) const {
   return rows_[start_ + s].fields[kSlots];

@@ -18,7 +18,8 @@ namespace rufo {
 // praises the child and three new shelves follow.
 //
 // The rows come from "Data\LearnG\Log\log.dat": five places (-1 for the gap), then the thing
-// that fills the gap.
+// that fills the gap. A row no shelf can show is left out with a log line; fewer than
+// kRowsNeeded rows end the game.
 class PantryLesson final : public LearningScreen {
  public:
   static constexpr int kShelves = 3;
@@ -59,5 +60,10 @@ class PantryLesson final : public LearningScreen {
   Phase phase_ = Phase::kLid;
   bool dragging_ = false;
 };
+
+// The rows of the pantry file that a shelf can show; every other line but a blank one goes to
+// leftOut, with the reason.
+std::vector<RowFileLine> ShelfRows(const std::vector<RowFileLine>& lines,
+                                   std::vector<LeftOutLines>* leftOut);
 
 }  // namespace rufo

@@ -2,46 +2,54 @@
 
 #include <string>
 
-#include "engine/interface.h"
-
 namespace rufo {
 namespace {
 
 constexpr const char* kSeriesFile = "Data\\Garden2\\Log\\log.dat";
-constexpr const char* kUnreadable = "Chyba pri nacitani skriptu Log.dat!";
 constexpr int kGap = -1;
 constexpr size_t kAnswerField = SeriesRow::kColumns;
+// A new row is drawn to differ from the one before.
+constexpr size_t kRowsNeeded = 2;
 
 bool IsPicture(int value) {
   return value >= 0 && value < SeriesRow::kPictures;
 }
 
+std::string NoPicture(int value) {
+  return std::to_string(value) + " is none of the pictures 0 to " +
+         std::to_string(SeriesRow::kPictures - 1);
+}
+
+// Why a line is no series a child can complete, or nothing.
+std::string SeriesFault(const RowFileLine& line) {
+  int gaps = 0;
+  for (int column = 0; column < SeriesRow::kColumns; ++column) {
+    const int value = line.fields[column];
+    if (value == kGap) {
+      ++gaps;
+    } else if (!IsPicture(value)) {
+      return "its picture " + NoPicture(value);
+    }
+  }
+  if (gaps != 1) return gaps == 0 ? "it has no gap" : "it has more than one gap";
+  if (!IsPicture(line.fields[kAnswerField])) {
+    return "its answer " + NoPicture(line.fields[kAnswerField]);
+  }
+  return {};
+}
+
 }  // namespace
 
 std::vector<SeriesRow> SeriesRows(const std::vector<RowFileLine>& lines,
-                                  std::vector<size_t>* leftOut) {
+                                  std::vector<LeftOutLines>* leftOut) {
   std::vector<SeriesRow> rows;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const RowFileLine& line = lines[i];
-    if (line.Empty()) continue;
+  for (size_t i : PlayableLines(lines, SeriesFault, leftOut)) {
     SeriesRow row;
-    int gaps = 0;
-    bool pictures = IsPicture(line.fields[kAnswerField]);
     for (int column = 0; column < SeriesRow::kColumns; ++column) {
-      const int value = line.fields[column];
-      row.pictures[column] = value;
-      if (value == kGap) {
-        ++gaps;
-        row.gap = column;
-      } else {
-        pictures = pictures && IsPicture(value);
-      }
+      row.pictures[column] = lines[i].fields[column];
+      if (row.pictures[column] == kGap) row.gap = column;
     }
-    row.answer = line.fields[kAnswerField];
-    if (gaps != 1 || !pictures) {
-      leftOut->push_back(i + 1);
-      continue;
-    }
+    row.answer = lines[i].fields[kAnswerField];
     rows.push_back(row);
   }
   return rows;
@@ -49,14 +57,14 @@ std::vector<SeriesRow> SeriesRows(const std::vector<RowFileLine>& lines,
 
 std::vector<SeriesRow> ReadSeriesFile() {
   const std::optional<std::vector<RowFileLine>> lines = ReadRowFile(kSeriesFile, kSeriesLines);
-  if (!lines) Engine().Fatal(kUnreadable, -1);
-  std::vector<size_t> leftOut;
+  if (!lines) RowFileUnplayable(kSeriesFile, "the file cannot be read");
+  std::vector<LeftOutLines> leftOut;
   std::vector<SeriesRow> rows = SeriesRows(*lines, &leftOut);
-  for (size_t line : leftOut) {
-    Engine().Log(std::string(kSeriesFile) + ": line " + std::to_string(line) +
-                 " is no series and is left out");
+  LogLeftOut(kSeriesFile, leftOut);
+  if (rows.size() < kRowsNeeded) {
+    RowFileUnplayable(kSeriesFile, std::to_string(rows.size()) + " series, the game needs " +
+                                       std::to_string(kRowsNeeded));
   }
-  if (rows.size() < 2) Engine().Fatal(kUnreadable, -1);
   return rows;
 }
 

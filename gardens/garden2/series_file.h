@@ -23,12 +23,13 @@ inline constexpr size_t kSeriesLines = 30;
 
 // The rows a child can solve: a line without numbers (such as the end after a final line
 // break) is no row, and a row whose numbers are not pictures, or that has no gap or two, is
-// left out (its line number, from 1, goes to leftOut).
+// left out (with its line number and the reason, to leftOut) and the lines after it are read on.
 std::vector<SeriesRow> SeriesRows(const std::vector<RowFileLine>& lines,
-                                  std::vector<size_t>* leftOut);
+                                  std::vector<LeftOutLines>* leftOut);
 
 // Reads "Data\Garden2\Log\log.dat". A file that cannot be read, or that holds fewer than two
-// rows (nothing to draw a different next row from), ends the game with a fatal error.
+// rows (nothing to draw a different next row from), ends the game with a fatal error; the log
+// names each line left out and the reason of the end.
 std::vector<SeriesRow> ReadSeriesFile();
 
 }  // namespace rufo

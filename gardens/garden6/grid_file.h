@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -26,13 +25,15 @@ struct PictureGrid {
 };
 
 // Every three lines of the grid file form one grid: fields 0 to 2 are a row's pictures, and a
-// field 3 given on any of the three lines is the answer. A grid without exactly one gap, or
-// without an answer that is one of the pieces, is left out with a log line. Lines after the
-// 30th grid and a last, incomplete group of empty lines are ignored. nullopt when fewer than
-// 24 grids remain.
-std::optional<std::vector<PictureGrid>> GridsFromLines(std::span<const RowFileLine> lines);
+// field 3 given on any of the three lines is the answer. A grid without exactly one gap, with a
+// picture that the strip of `pictures` does not hold, or without an answer that is one of the
+// pieces, goes to leftOut with the reason. Lines after the 30th grid and a last, incomplete
+// group of empty lines are ignored.
+std::vector<PictureGrid> GridsFromLines(std::span<const RowFileLine> lines, int pictures,
+                                        std::vector<LeftOutLines>* leftOut);
 
-// Reads "Data\Garden6\Log\log.dat"; nullopt when it cannot be opened or holds too few grids.
-std::optional<std::vector<PictureGrid>> ReadPictureGrids();
+// Reads "Data\Garden6\Log\log.dat" for a grid whose cells show a strip of `pictures`, logging
+// each grid left out. A file that cannot be read or holds fewer than 24 grids ends the game.
+std::vector<PictureGrid> ReadPictureGrids(int pictures);
 
 }  // namespace rufo

@@ -1,5 +1,7 @@
 #include "gardens/garden6/picture_grids.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <string>
 
@@ -24,8 +26,24 @@ constexpr int kDragDistance = 12;
 std::string CellName(int row, int column) {
   return "KI" + std::to_string(row) + std::to_string(column);
 }
+BitmapControl* Cell(int row, int column) {
+  return dynamic_cast<BitmapControl*>(ScriptedControl(CellName(row, column).c_str()));
+}
 std::string PieceName(int piece) {
   return Numbered("I", piece);
+}
+
+// How many pictures every cell can show: the shortest strip of the nine.
+int StripPictures() {
+  int pictures = INT_MAX;
+  for (int row = 0; row < kGridSize; ++row) {
+    for (int column = 0; column < kGridSize; ++column) {
+      if (const BitmapControl* cell = Cell(row, column)) {
+        pictures = std::min(pictures, cell->GetFrameCount());
+      }
+    }
+  }
+  return pictures;
 }
 
 // Plays the lid's own opening, or another script on it; false when it does not play.
@@ -39,10 +57,8 @@ bool MoveLid(const char* script) {
 }  // namespace
 
 void PictureGrids::LoadScene() {
-  std::optional<std::vector<PictureGrid>> grids = ReadPictureGrids();
-  if (!grids) Engine().Fatal("Chyba pri nacitani skriptu Log.dat!", -1);
-  grids_ = std::move(*grids);
   MiniGame::LoadScene();
+  grids_ = ReadPictureGrids(StripPictures());
 }
 
 void PictureGrids::Prepare() {
@@ -58,7 +74,7 @@ void PictureGrids::ShowGrid() {
   const PictureGrid& grid = Grid();
   for (int row = 0; row < kGridSize; ++row) {
     for (int column = 0; column < kGridSize; ++column) {
-      auto* cell = dynamic_cast<BitmapControl*>(ScriptedControl(CellName(row, column).c_str()));
+      BitmapControl* cell = Cell(row, column);
       if (!cell) continue;
       cell->SetFlags(kCfHidden);
       const int picture = grid.pictures[row][column];
@@ -150,8 +166,7 @@ void PictureGrids::PutDown(int x, int y) {
   const PictureGrid& grid = Grid();
   const bool good = piece_ == grid.answer;
   if (good) {
-    const std::string gap = CellName(grid.gapRow, grid.gapColumn);
-    if (auto* cell = dynamic_cast<BitmapControl*>(ScriptedControl(gap.c_str()))) {
+    if (BitmapControl* cell = Cell(grid.gapRow, grid.gapColumn)) {
       cell->SetCurrentFrame(grid.answer);
       cell->ClearFlags(kCfHidden);
     }

@@ -94,6 +94,36 @@ TEST_F(StartUpTest, AStartThatCannotSucceedSaysWhyInCzechAndFails) {
   }
 }
 
+// An INI file that does not say where the data is, for want of its section or of its CD= line:
+// the data would be looked for in the folder the game was started from. The message names the
+// line to mend rather than the first file that is not there.
+TEST_F(StartUpTest, AnIniFileThatDoesNotSayWhereTheDataIsNamesTheCdLine) {
+  const std::string ini = folder_.Root() + "config/rufo/rufo.ini";
+  const std::string message =
+      "Hru nelze spustit: v souboru " + ini +
+      " chybí řádek CD= (v oddílu [Rufo I]), který říká, kde jsou data hry. Doplňte ho, nebo "
+      "soubor smažte a hra si ho při příštím spuštění vytvoří znovu.";
+  const std::string here = folder_.Root() + "here/";
+  fs::create_directories(here);
+  for (const std::string& text :
+       {"CD=" + folder_.Root() + "data/\nHD=" + here + "\n", "[Rufo I]\nHD=" + here + "\n"}) {
+    SCOPED_TRACE(text);
+    folder_.Write("config/rufo/rufo.ini", text);
+    // Without the section the log goes to the folder the game was started from.
+    std::string command = "cd '" + here + "' &&";
+    for (const auto& [name, value] : Env())
+      command += " " + name + "='" + value + "'";
+    int exitCode = 0;
+    const std::string output =
+        test::RunCommand(command + " '" + test::BuiltProgram("rufo") + "'", &exitCode);
+    EXPECT_EQ(exitCode, 255);
+    EXPECT_NE(output.find("Chyba: " + message + "\n"), std::string::npos) << output;
+    EXPECT_NE(folder_.Read("here/Debug.log").find(message + "\nExit code: ffffffff"),
+              std::string::npos)
+        << folder_.Read("here/Debug.log");
+  }
+}
+
 // A runtime folder the player removed is made again; a data root spelt in another letter case
 // is found.
 TEST_F(StartUpTest, AMissingRuntimeFolderAndAMisspeltDataRootStillStart) {

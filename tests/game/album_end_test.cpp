@@ -127,6 +127,7 @@ TEST_F(AlbumEndTest, DeletingAProfileAsksFirstThenWipesFaceStickersAndName) {
   EXPECT_EQ(child.inUse, 0);
   EXPECT_TRUE(FindControl(kFirstFaceId)->IsHidden());
   RunUntil([&] { return child.deletePhase == 0; });
+  EXPECT_EQ(engine_.LogText().find("Cannot open sound"), std::string::npos) << engine_.LogText();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "gardens/garden2/watering.h"
 #include "tests/game/garden2_places.h"
 #include "tests/game/garden_game.h"
+#include "tests/game/left_out.h"
 #include "tests/support/pictures.h"
 
 namespace rufo {
@@ -208,9 +209,14 @@ TEST(SeriesRows, KeepOnlyRowsWithOneGapAndPictures) {
       line("0,7,0,7,-1,0"), line("0,1,0,1,-1,9"),
       line("4=3,4,-1,4,3"), line(" "),
   };
-  std::vector<size_t> leftOut;
+  std::vector<LeftOutLines> leftOut;
   const std::vector<SeriesRow> rows = SeriesRows(lines, &leftOut);
-  EXPECT_EQ(leftOut, (std::vector<size_t>{3, 4, 5, 6}));
+  EXPECT_EQ(LeftOutReasons(leftOut), (std::vector<std::string>{
+                                         "3: it has no gap",
+                                         "4: it has more than one gap",
+                                         "5: its picture 7 is none of the pictures 0 to 4",
+                                         "6: its answer 9 is none of the pictures 0 to 4",
+                                     }));
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].gap, 4);
   EXPECT_EQ(rows[0].answer, 0);
@@ -282,7 +288,31 @@ class OneRow : public SeriesFileTest {
 
 TEST_F(OneRow, IsAsFatalAsNoFile) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(GoTo(kScreenGarden2Log), ::testing::ExitedWithCode(255), "");
+  EXPECT_EXIT(GoTo(kScreenGarden2Log), ::testing::ExitedWithCode(255),
+              "Chyba pri nacitani skriptu Log.dat!");
+}
+
+// A bad line costs only itself: the rows before and after it are played, and the log says which
+// line went and why.
+class BadLinesAmongGoodOnes : public SeriesFileTest {
+  std::string SeriesText() const override {
+    return "0,1,0,1,-1,0\r\n3,-1,3,4,3,4\r\n0,1,999,1,-1,0\r\n2,-1,2,3,2,3\r\n-1,-1,2,3,2,3\r\n";
+  }
+};
+
+TEST_F(BadLinesAmongGoodOnes, AreLeftOutWithALogLineAndTheRestIsPlayed) {
+  GoTo(kScreenGarden2Log);
+  ASSERT_EQ(Log().Rows().size(), 3u);
+  EXPECT_EQ(Log().Rows()[2].pictures, (std::array<int, 5>{2, -1, 2, 3, 2}));
+  const std::string log = engine_.LogText();
+  EXPECT_NE(log.find("\"Data\\Garden2\\Log\\log.dat\": line 3 left out: its picture 999 is "
+                     "none of the pictures 0 to 4\n"),
+            std::string::npos)
+      << log;
+  EXPECT_NE(log.find("\"Data\\Garden2\\Log\\log.dat\": line 5 left out: it has more than one "
+                     "gap\n"),
+            std::string::npos)
+      << log;
 }
 
 }  // namespace

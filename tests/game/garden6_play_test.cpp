@@ -126,7 +126,7 @@ TEST_F(Garden6Play, TheWalkingRingGoesRoundBothWays) {
 }
 
 // A grid file that is missing, or holds fewer than 24 grids, ends the game with its error when
-// the grids are entered.
+// the grids are entered; the log names the file and why.
 TEST_F(Garden6Play, AMissingOrShortGridFileIsFatal) {
   for (bool missing : {false, true}) {
     SCOPED_TRACE(missing);
@@ -152,6 +152,12 @@ TEST_F(Garden6Play, AMissingOrShortGridFileIsFatal) {
     ASSERT_FALSE(player.Trace().empty());
     EXPECT_NE(player.Trace().back().find(" fatal -1 Chyba pri nacitani skriptu Log.dat!"),
               std::string::npos);
+    const std::string reason = missing ? "the file cannot be read" : "23 grids, the game needs 24";
+    EXPECT_NE(run.Read("rt/Debug.log")
+                  .find("\"Data\\Garden6\\Log\\log.dat\": " + reason +
+                        "\nChyba pri nacitani skriptu Log.dat!\n"),
+              std::string::npos)
+        << run.Read("rt/Debug.log");
   }
 }
 

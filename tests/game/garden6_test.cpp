@@ -2,6 +2,8 @@
 // ladybird's dots, and the reading of the grid file.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <fstream>
 #include <string>
 
 #include "controls/bitmap_control.h"
@@ -137,48 +139,84 @@ std::vector<RowFileLine> GridLines(int grids) {
   return lines;
 }
 
-class GridFileTest : public DemoGameTest {};
+constexpr int kStrip = 20;  // the pictures the demo data's cells can show
 
-TEST_F(GridFileTest, PlayableGridsAreKeptAndTooFewAreRefused) {
-  const auto lines = GridLines(24);
-  const auto grids = GridsFromLines(lines);
-  ASSERT_TRUE(grids);
-  ASSERT_EQ(grids->size(), 24u);
-  EXPECT_EQ((*grids)[5].gapRow, 1);
-  EXPECT_EQ((*grids)[5].gapColumn, 2);
-  EXPECT_EQ((*grids)[5].answer, 1);
-  EXPECT_EQ((*grids)[5].pictures[0][0], 4);
-
-  EXPECT_FALSE(GridsFromLines(GridLines(23)));
-  EXPECT_EQ(GridsFromLines(GridLines(40))->size(), 30u);
+TEST(GridFile, PlayableGridsAreKeptAndEveryOtherIsLeftOutWithItsLines) {
+  std::vector<LeftOutLines> leftOut;
+  const auto grids = GridsFromLines(GridLines(24), kStrip, &leftOut);
+  ASSERT_EQ(grids.size(), 24u);
+  EXPECT_EQ(grids[5].gapRow, 1);
+  EXPECT_EQ(grids[5].gapColumn, 2);
+  EXPECT_EQ(grids[5].answer, 1);
+  EXPECT_EQ(grids[5].pictures[0][0], 4);
+  EXPECT_EQ(GridsFromLines(GridLines(40), kStrip, &leftOut).size(), 30u);
   // The empty line after a final line break is no grid.
   auto withEnd = GridLines(24);
   withEnd.emplace_back();
-  EXPECT_EQ(GridsFromLines(withEnd)->size(), 24u);
+  EXPECT_EQ(GridsFromLines(withEnd, kStrip, &leftOut).size(), 24u);
+  EXPECT_TRUE(leftOut.empty());
 
   const struct {
-    const char* fault;
+    const char* reason;
     int line, field, value;
     bool given;
   } faults[] = {
-      {"no answer", 2, 3, 0, false},
-      {"no gap", 1, 1, 5, true},
-      {"two gaps", 0, 2, -1, true},
-      {"an answer that is no piece", 2, 3, 4, true},
+      {"it has no answer", 2, 3, 0, false},
+      {"it has no gap", 1, 1, 5, true},
+      {"it has more than one gap", 0, 2, -1, true},
+      {"its answer 4 is none of the pieces", 2, 3, 4, true},
+      {"its picture 20 is not in the strip of 20", 0, 1, kStrip, true},
+      {"its picture 999 is not in the strip of 20", 2, 0, 999, true},
+      {"its picture -7 is not in the strip of 20", 1, 2, -7, true},
+      {"its picture 2147483647 is not in the strip of 20", 0, 0, INT_MAX, true},
   };
   for (const auto& f : faults) {
-    SCOPED_TRACE(f.fault);
-    auto lines25 = GridLines(25);
-    RowFileLine& line = lines25[3 + f.line];
+    SCOPED_TRACE(f.reason);
+    auto lines = GridLines(26);
+    RowFileLine& line = lines[3 + f.line];
     line.fields[f.field] = f.value;
     line.given[f.field] = f.given;
-    const auto kept = GridsFromLines(lines25);
-    ASSERT_TRUE(kept);
-    EXPECT_EQ(kept->size(), 24u);
-    EXPECT_EQ((*kept)[1].answer, 2) << "the second grid kept is the file's third";
-    lines25[10 * 3 + f.line] = line;  // two such grids leave 23
-    EXPECT_FALSE(GridsFromLines(lines25));
+    leftOut.clear();
+    const auto kept = GridsFromLines(lines, kStrip, &leftOut);
+    ASSERT_EQ(kept.size(), 25u);
+    EXPECT_EQ(kept[1].answer, 2) << "the second grid kept is the file's third";
+    ASSERT_EQ(leftOut.size(), 1u);
+    EXPECT_EQ(leftOut[0].first, 4u);
+    EXPECT_EQ(leftOut[0].last, 6u);
+    EXPECT_EQ(leftOut[0].reason, f.reason);
   }
+
+  // Two lines after the last grid are no grid.
+  auto unfinished = GridLines(24);
+  unfinished.push_back(GridLines(1)[0]);
+  unfinished.push_back(GridLines(1)[1]);
+  leftOut.clear();
+  EXPECT_EQ(GridsFromLines(unfinished, kStrip, &leftOut).size(), 24u);
+  ASSERT_EQ(leftOut.size(), 1u);
+  EXPECT_EQ(leftOut[0].first, 73u);
+  EXPECT_EQ(leftOut[0].last, 74u);
+}
+
+// The demo data's grid file with grids of the test's own after its 24: the strip of the cells
+// decides which pictures a grid may show.
+class GridFileTest : public Garden6Test {
+ protected:
+  void BeforeStart() override {
+    const fs::path file = CopyOfDemoData() / "Data" / "Garden6" / "LOG" / "log.dat";
+    std::ofstream(file, std::ios::app | std::ios::binary)
+        << "0,1,2,1\r\n3,-1,19\r\n0,1,2\r\n0,1,2,1\r\n3,-1,20\r\n0,1,2\r\n";
+  }
+};
+
+TEST_F(GridFileTest, AGridShowingAPictureOutsideTheStripIsLeftOutAndLogged) {
+  EnterGame(kScreenGarden6Log);
+  AwaitQuestion<PictureGrids>();
+  const std::string log = engine_.LogText();
+  EXPECT_NE(log.find("\"Data\\Garden6\\Log\\log.dat\": lines 76 to 78 left out: its picture 20 "
+                     "is not in the strip of 20\n"),
+            std::string::npos)
+      << log;
+  EXPECT_EQ(log.find("lines 73 to 75"), std::string::npos) << log;
 }
 
 // Ladybirds come with other dots each time; one left unanswered lands and counts neither way.

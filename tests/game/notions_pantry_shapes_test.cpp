@@ -14,6 +14,7 @@
 #include "learn/pantry_lesson.h"
 #include "learn/shapes_lesson.h"
 #include "tests/game/garden_game.h"
+#include "tests/game/left_out.h"
 #include "tests/game/lessons_places.h"
 
 namespace rufo {
@@ -153,7 +154,8 @@ TEST_F(PantryTest, ThreeTidyShelvesBringTheSurprisePraiseAndThreeNewShelves) {
   AwaitShelf(0);
 }
 
-// A row file that cannot serve every start row the lesson may draw is refused as a whole.
+// Rows no shelf can show are left out, one by one; a file left with fewer rows than every start
+// row the lesson may draw needs is refused as a whole.
 struct RowCase {
   int kept;    // the demo file's first rows kept
   int broken;  // a row given no gap, or -1
@@ -179,15 +181,42 @@ TEST_P(PantryRowsTest, TheLessonNeedsTwentyOneRowsWithGaps) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(GoTo(kScreenLearnPantry), ::testing::ExitedWithCode(255),
                 "Chyba pri nacitani skriptu Log.dat!");
+    return;
+  }
+  EnterAndAwaitShelf(0);
+  const std::string log = engine_.LogText();
+  if (GetParam().broken < 0) {
+    EXPECT_EQ(log.find("left out"), std::string::npos) << log;
   } else {
-    EnterAndAwaitShelf(0);
+    EXPECT_NE(log.find("\"Data\\LearnG\\Log\\log.dat\": line " +
+                       std::to_string(GetParam().broken + 1) + " left out: it has no gap\n"),
+              std::string::npos)
+        << log;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, PantryRowsTest,
-                         ::testing::Values(RowCase{20, -1, true}, RowCase{30, 0, true},
-                                           RowCase{30, 20, true}, RowCase{21, -1, false},
-                                           RowCase{30, 21, false}));
+                         ::testing::Values(RowCase{20, -1, true}, RowCase{21, -1, false},
+                                           RowCase{30, 2, false}, RowCase{22, 0, false},
+                                           RowCase{21, 20, true}));
+
+// Each row's fault, in the words of the log.
+TEST(ShelfRows, KeepRowsWithAGapAndThingsAndSayWhyOthersGo) {
+  std::vector<RowFileLine> lines;
+  for (const char* text : {"0,-1,2,3,4,1", "", "0,1,2,3,4,5", "0,-1,6,3,4,1", "0,-1,-2,3,4,1",
+                           "0,-1,2,3,4,6", "-1,-1,2,3,4,0", "0,-1,2,3,4"})
+    lines.push_back(ParseRowFileLine(text));
+  std::vector<LeftOutLines> leftOut;
+  const std::vector<RowFileLine> rows = ShelfRows(lines, &leftOut);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[1].fields[0], -1);
+  EXPECT_EQ(LeftOutReasons(leftOut), (std::vector<std::string>{
+                                         "3: it has no gap",
+                                         "4: its thing 6 is none of the things 0 to 5",
+                                         "5: its thing -2 is none of the things 0 to 5",
+                                         "6: its answer 6 is none of the things 0 to 5",
+                                     }));
+}
 
 class ShapesTest : public GardenGameTest {
  protected:

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/game/left_out.h"
+
 namespace rufo {
 namespace {
 
@@ -70,6 +72,22 @@ TEST(RowFile, ALongLineIsCutAndItsRestIsNotTakenForALine) {
   EXPECT_EQ(rows[0].fields[1], 6);
   EXPECT_FALSE(rows[0].given[2]);
   EXPECT_EQ(rows[1].fields[0], 8);
+}
+
+// Every bad line is set aside with its number and reason, and reading goes on past it; blank
+// lines are no rows at all.
+TEST(RowFile, PlayableLinesSkipEveryBadLineAndReadOn) {
+  std::vector<RowFileLine> lines;
+  for (const char* text : {"1,-1", "", "5", "2,-1", "7,7", " ", "3,-1"})
+    lines.push_back(ParseRowFileLine(text));
+  const RowCheck check = [](const RowFileLine& line) {
+    return line.fields[1] == -1 ? std::string() : "no gap in " + std::to_string(line.fields[0]);
+  };
+  std::vector<LeftOutLines> leftOut;
+  EXPECT_EQ(PlayableLines(lines, check, &leftOut), (std::vector<size_t>{0, 3, 6}));
+  EXPECT_EQ(LeftOutReasons(leftOut),
+            (std::vector<std::string>{"3: no gap in 5", "5: no gap in 7"}));
+  EXPECT_EQ(leftOut[0].last, 3u);
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ assetkit::PngPicture MapPicture(int width, int height, int shift) {
   return picture;
 }
 
-TEST_F(LoadPictureTest, TheHitMapHoldsRedSamplesAndSurvivesBadReplacements) {
+TEST_F(LoadPictureTest, TheHitMapHoldsRedSamples) {
   EXPECT_EQ(HitMapValue(0, 0), 255) << "no map yet";
   ASSERT_TRUE(assetkit::WritePng(Place("data/Scene/bg_mask.png"), MapPicture(640, 480, 0)));
   ASSERT_TRUE(LoadHitMap("scene\\BG_MASK.png"));
@@ -143,21 +143,44 @@ TEST_F(LoadPictureTest, TheHitMapHoldsRedSamplesAndSurvivesBadReplacements) {
   EXPECT_EQ(HitMapValue(17, 479), (17 / 8 + 479) & 0xFF);
   for (const auto& [x, y] : {std::pair{640, 0}, {-1, 5}, {5, 480}})
     EXPECT_EQ(HitMapValue(x, y), 255) << "outside at " << x << "," << y;
+}
 
-  // A map of another size, a damaged map and a missing one all leave the old map in force.
-  ASSERT_TRUE(assetkit::WritePng(Place("data/small.png"), MapPicture(320, 240, 1)));
-  EXPECT_FALSE(LoadHitMap("small.png"));
+// A map that cannot be had leaves no map, never the one before (its regions belong to another
+// picture), and the log names the map and what is wrong with it.
+TEST_F(LoadPictureTest, AMapOfAnotherSizeDamagedOrMissingLeavesNoRegions) {
+  ASSERT_TRUE(assetkit::WritePng(Place("data/good.png"), MapPicture(640, 480, 0)));
+  ASSERT_TRUE(assetkit::WritePng(Place("data/dot.png"), MapPicture(1, 1, 1)));
+  ASSERT_TRUE(assetkit::WritePng(Place("data/big.png"), MapPicture(700, 500, 1)));
   std::vector<uint8_t> damaged = assetkit::EncodePng(MapPicture(640, 480, 1));
   damaged.resize(damaged.size() * 2 / 3);
   test::WriteBytes(Place("data/damaged.png"), damaged);
-  EXPECT_FALSE(LoadHitMap("damaged.png"));
-  EXPECT_FALSE(LoadHitMap("missing.png"));
-  EXPECT_NE(engine_.LogText().find("Cannot load file \"" + engine_.RuntimeRoot() + "missing.png\""),
-            std::string::npos);
-  EXPECT_EQ(HitMapValue(639, 10), (639 / 8 + 10) & 0xFF);
-  EXPECT_EQ(HitMapValue(0, 479), 479 & 0xFF);
+  test::WriteBytes(Place("data/text.png"), {'h', 'i'});
+  const struct {
+    const char* name;
+    std::string logged;
+  } faults[] = {
+      {"dot.png", "Hit map \"dot.png\" is 1x1 pixels, not 640x480: no regions\n"},
+      {"big.png", "Hit map \"big.png\" is 700x500 pixels, not 640x480: no regions\n"},
+      {"damaged.png", "Hit map \"damaged.png\" is damaged: no regions\n"},
+      {"text.png", "Hit map \"text.png\" is no PNG picture that can be read: no regions\n"},
+      {"missing.png", "Cannot load file \"" + engine_.RuntimeRoot() + "missing.png\"\n"},
+  };
+  for (const auto& f : faults) {
+    SCOPED_TRACE(f.name);
+    ASSERT_TRUE(LoadHitMap("good.png"));
+    ASSERT_EQ(HitMapValue(639, 10), (639 / 8 + 10) & 0xFF);
+    EXPECT_FALSE(LoadHitMap(f.name));
+    EXPECT_FALSE(engine_.Engine().HitMap().Loaded());
+    EXPECT_EQ(HitMapValue(639, 10), 255);
+    EXPECT_EQ(HitMapValue(0, 479), 255);
+    EXPECT_NE(engine_.LogText().find(f.logged), std::string::npos) << engine_.LogText();
+  }
+}
 
-  // A later map from the runtime root replaces it; no name drops it.
+// A map found under the runtime root replaces the one before; no name drops it, as does the end.
+TEST_F(LoadPictureTest, ALaterMapReplacesTheOneBeforeAndNoNameDropsIt) {
+  ASSERT_TRUE(assetkit::WritePng(Place("data/first.png"), MapPicture(640, 480, 0)));
+  ASSERT_TRUE(LoadHitMap("first.png"));
   ASSERT_TRUE(assetkit::WritePng(Place("runtime/next.png"), MapPicture(640, 480, 1)));
   ASSERT_TRUE(LoadHitMap("next.png"));
   EXPECT_EQ(HitMapValue(0, 0), 1);

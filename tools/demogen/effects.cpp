@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -58,17 +59,23 @@ std::vector<double> Chime() {
   return wave;
 }
 
-std::vector<double> Swish() {
+// Noise through a low-pass filter that opens as far as `opening` says at each moment, swelling
+// and fading over `length` seconds.
+std::vector<double> FilteredNoise(double length, const std::function<double(double)>& opening) {
   Noise noise;
-  std::vector<double> wave(static_cast<size_t>(0.7 * kRate));
+  std::vector<double> wave(static_cast<size_t>(length * kRate));
   double low = 0;
   for (size_t i = 0; i < wave.size(); ++i) {
     const double t = i / kRate;
-    const double sweep = 0.05 + 0.25 * (0.5 + 0.5 * std::sin(2 * M_PI * 3 * t));
-    low += sweep * (noise.Next() - low);
-    wave[i] = low * std::sin(M_PI * t / 0.7);
+    low += opening(t) * (noise.Next() - low);
+    wave[i] = low * std::sin(M_PI * t / length);
   }
   return wave;
+}
+
+std::vector<double> Swish() {
+  return FilteredNoise(
+      0.7, [](double t) { return 0.05 + 0.25 * (0.5 + 0.5 * std::sin(2 * M_PI * 3 * t)); });
 }
 
 std::vector<double> Boing() {
@@ -241,6 +248,17 @@ std::vector<double> Flutter() {
   return wave;
 }
 
+// The sponge going back to its place: a short, soft sweep that falls away, then a small
+// two-note bell that says the picture frame is free again.
+std::vector<double> Back() {
+  std::vector<double> wave = FilteredNoise(0.26, [](double t) { return 0.3 - 0.9 * t; });
+  for (double& v : wave)
+    v *= 0.6;
+  Bell(wave, 0.2, 1568.0, 0.22);
+  Bell(wave, 0.27, 2093.0, 0.22);
+  return wave;
+}
+
 // A moment of silence, for a movement that makes no sound.
 std::vector<double> Hush() {
   return std::vector<double>(static_cast<size_t>(0.1 * kRate), 0.0);
@@ -263,6 +281,7 @@ assetkit::PcmSound MakeEffect(const std::string& name) {
   if (name == "knocks") return FromWave(Knocks());
   if (name == "buzz") return FromWave(Buzz());
   if (name == "flutter") return FromWave(Flutter());
+  if (name == "back") return FromWave(Back());
   if (name == "hush") return FromWave(Hush());
   throw std::invalid_argument("unknown sound effect \"" + name + "\"");
 }
