@@ -10,8 +10,9 @@
 namespace rufo {
 namespace {
 
-// The scripted player explores in a real window in real time: every click and drag made with the
-// X pointer, every decision taken from the trace, and some of its answers judged by the game.
+// The scripted player explores Garden1 in a real window in real time: every click and drag made
+// with the X pointer, every decision taken from the trace, and some of its answers judged by the
+// game.
 TEST(PlayedInAWindowTest, TheScriptedPlayerExploresAndAnswersInARealWindow) {
   if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
   if (!test::HaveDemoData()) GTEST_SKIP() << "no generated data";
@@ -23,7 +24,7 @@ TEST(PlayedInAWindowTest, TheScriptedPlayerExploresAndAnswersInARealWindow) {
   test::ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
   int exitCode = -1;
   const std::string output = test::RunCommand(
-      test::BuiltProgram("rufo-play") + " --explore 0.75 --window --seed 7 --data " +
+      test::BuiltProgram("rufo-play") + " --explore 0.75 --garden 1 --window --seed 7 --data " +
           std::filesystem::absolute(test::DemoData()).string(),
       &exitCode);
   EXPECT_EQ(exitCode, 0) << output;
