@@ -7,6 +7,7 @@
 #include <map>
 #include <regex>
 #include <string>
+#include <vector>
 
 #include "game/profile.h"
 #include "game/screen_ids.h"
@@ -78,8 +79,8 @@ inline void Back(test::LivePlayer& player) {
 }
 
 // The title, the Start screen (a face for slot 0, the cap onto it), then the learning garden,
-// whose introduction is cut short.
-inline void ChooseAChild(test::LivePlayer& player) {
+// where RUFO jumps in and begins his introduction.
+inline void ArriveAtTheHub(test::LivePlayer& player) {
   player.Advance(300);
   player.Release(320, 240);
   ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\Start\\sp_intro"), "");
@@ -91,8 +92,23 @@ inline void ChooseAChild(test::LivePlayer& player) {
   ASSERT_NE(player.AwaitLine("screen 0x101 0x1"), "");
   ASSERT_NE(player.AwaitLine("speak SKOK"), "");
   ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\LearnG\\sp_intro"), "");
+}
+
+// Arrives at the learning garden and cuts RUFO's introduction short.
+inline void ChooseAChild(test::LivePlayer& player) {
+  ASSERT_NO_FATAL_FAILURE(ArriveAtTheHub(player));
   player.Release(320, 20);
   ASSERT_NE(player.AwaitLine("debug ther 15"), "");
+}
+
+// Walks across the right (or left) edge of the scene shown through the scenes given, each
+// awaited by its "screen" trace line.
+inline void Walk(test::LivePlayer& player, bool right, const std::vector<std::string>& scenes) {
+  for (const std::string& scene : scenes) {
+    player.Advance(500);
+    player.Click(right ? 620 : 20, 300);
+    ASSERT_NE(player.AwaitLine("screen " + scene), "") << scene;
+  }
 }
 
 // Leaves the album that a win opened; the garden's scene follows.
