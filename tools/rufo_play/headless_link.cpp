@@ -86,6 +86,7 @@ class HeadlessLink final : public GameLink {
 
  private:
   void Write(const std::string& line) {
+    sent_.push_back(line);
     const std::string text = line + "\n";
     if (::write(input_, text.data(), text.size()) < 0) process_.Kill();
   }
