@@ -15,28 +15,7 @@
 namespace rufo {
 namespace {
 
-// Where each tool has its place on the shed's wall: five pairs a half, the two halves sharing
-// the places.
-std::pair<int, int> ToolPlace(int tool) {
-  static const std::pair<int, int> kPlaces[20] = {
-      {286, 342}, {270, 124}, {286, 342}, {534, 124}, {488, 342}, {534, 124}, {402, 124},
-      {488, 342}, {270, 124}, {402, 124}, {384, 342}, {334, 124}, {384, 342}, {598, 124},
-      {586, 342}, {598, 124}, {466, 124}, {586, 342}, {334, 124}, {466, 124}};
-  return kPlaces[tool];
-}
-
 class Garden3Play : public LivePlayTest {};
-
-// Picks the tool with a click, carries it over the cart and drops it in from above: the asked
-// tool, or the other one of its pair, always beside it.
-void AnswerTools(test::LivePlayer& player, const std::string& line, bool right) {
-  const int tool = Garden3Question(line).first;
-  const auto [x, y] = ToolPlace(right ? tool : (tool + 10) % 20);
-  player.Click(x, y);
-  player.Move((x + kCartX) / 2, kOverCartY);
-  player.Move(kCartX, kOverCartY);
-  player.Click(kCartX, kCartY);
-}
 
 // A flower of the asked colour (or the next one) into the asked bed.
 void AnswerBeds(test::LivePlayer& player, const std::string& line, bool right) {

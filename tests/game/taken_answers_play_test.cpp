@@ -32,23 +32,24 @@ TEST_F(TakenAnswersPlay, AFlowerDraggedWithTheButtonHeldIsPlantedAndJudged) {
   player.Advance(500);
   ASSERT_NO_FATAL_FAILURE(Enter(player, 530, 220, "speak MLUVI Sounds\\Garden3\\CAT\\sp_intro"));
 
+  // Twice the right flower, then another colour: each drag plants the flower it took.
   auto [colour, bed] = Garden3Question(player.AwaitLine("question 0x403"));
   ASSERT_GE(colour, 0);
   DragFlower(player, colour, bed);
   EXPECT_NE(player.AwaitLine("answer 0x403 good 1 0", 3000), "");
-
-  // A flower of another colour, dragged the same way, is a wrong answer.
   std::tie(colour, bed) = Garden3Question(player.AwaitLine("question 0x403"));
-  ASSERT_GE(colour, 0);
+  DragFlower(player, colour, bed);
+  EXPECT_NE(player.AwaitLine("answer 0x403 good 2 0", 3000), "");
+  std::tie(colour, bed) = Garden3Question(player.AwaitLine("question 0x403"));
   DragFlower(player, (colour + 1) % 4, bed);
-  EXPECT_NE(player.AwaitLine("answer 0x403 wrong 1 1", 3000), "");
+  EXPECT_NE(player.AwaitLine("answer 0x403 wrong 2 1", 3000), "");
 
   // Two clicks still plant as well: the flower stays with the mouse between them.
   std::tie(colour, bed) = Garden3Question(player.AwaitLine("question 0x403"));
   player.Click(kPotX[colour], kPotY);
   player.Move((kPotX[colour] + kBedX[bed]) / 2, (kPotY + kBedY[bed]) / 2);
   player.Click(kBedX[bed], kBedY[bed]);
-  EXPECT_NE(player.AwaitLine("answer 0x403 good 2 1", 3000), "");
+  EXPECT_NE(player.AwaitLine("answer 0x403 good 3 1", 3000), "");
   player.Key("F12");
   EXPECT_EQ(player.Finish(), 0) << player.StandardError();
 }
