@@ -1,6 +1,16 @@
 #include "tools/rufo_play/shots.h"
+#include "tools/rufo_play/trace_event.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/support/pictures.h"
+#include "tests/support/process.h"
+#include "tests/support/temp_folder.h"
 
 namespace rufo::play {
 namespace {
@@ -49,6 +59,39 @@ TEST(ShotsTest, AScreenWithoutAMomentIsLeftOutAndALoneIntroducedVisitServes) {
   EXPECT_EQ(shots[0].screen, 0x101);
   EXPECT_EQ(shots[0].atMs, 3595u);
   EXPECT_EQ(shots[1].screen, 0x301);
+}
+
+// On the demo data: a frame of each of the 27 scenes, games, hub and lessons, and the sheet.
+TEST(ShotsTest, TheDemoDataGivesAFrameOfEveryScreenAndASheet) {
+  const std::filesystem::path data = std::filesystem::path(RUFO_BINARY_DIR) / "data";
+  if (!std::filesystem::exists(data / ".demogen")) GTEST_SKIP() << "no generated data";
+  rufo::test::TempFolder out;
+  int exitCode = -1;
+  const std::string output =
+      rufo::test::RunCommand(rufo::test::BuiltProgram("rufo-data") + " shots '" + data.string() +
+                                 "' '" + out.Root() + "shots'",
+                             &exitCode);
+  ASSERT_EQ(exitCode, 0) << output;
+  std::set<std::string> frames;
+  for (const auto& entry : std::filesystem::directory_iterator(out.Path() / "shots")) {
+    const std::string name = entry.path().filename().string();
+    if (name == "sheet.png") continue;
+    frames.insert(name);
+    int width = 0;
+    const std::vector<uint32_t> pixels = rufo::test::ReadPicture(entry.path().string(), &width);
+    EXPECT_EQ(width, 640) << name;
+    EXPECT_EQ(pixels.size(), 640u * 480u) << name;
+  }
+  std::set<std::string> expected = {"0x101.png"};
+  for (int lesson = 0x102; lesson <= 0x107; ++lesson)
+    expected.insert(ScreenText(lesson) + ".png");
+  for (int garden = 2; garden <= 7; ++garden) {
+    const int games = garden == 3 || garden == 6 ? 3 : 2;  // Garden2 and Garden5 have three
+    for (int screen = 1; screen <= games + 1; ++screen)
+      expected.insert(ScreenText(garden * 0x100 + screen) + ".png");
+  }
+  EXPECT_EQ(frames, expected);
+  EXPECT_TRUE(std::filesystem::exists(out.Path() / "shots" / "sheet.png"));
 }
 
 }  // namespace

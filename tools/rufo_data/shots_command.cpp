@@ -93,11 +93,11 @@ int Run(std::span<char*> args) {
     report.Print(stderr);
     return 1;
   }
-  const std::vector<play::Shot> shots =
-      play::PlanShots(Lines(play::ReadWholeFile(link->Process().TracePath())), link->Sent());
+  const std::string trace = play::ReadWholeFile(link->Process().TracePath());
+  const std::vector<play::Shot> shots = play::PlanShots(Lines(trace), link->Sent());
   std::string problem;
   const std::vector<std::string> files =
-      play::TakeShots(game, tree.Root(), seed, link->Sent(), shots, out.string(), &problem);
+      play::TakeShots(game, tree.Root(), seed, link->Sent(), trace, shots, out.string(), &problem);
   if (files.empty()) {
     std::fprintf(stderr, "rufo-data shots: %s\n", problem.empty() ? "no screens" : problem.c_str());
     return 1;

@@ -95,8 +95,8 @@ std::vector<Shot> PlanShots(const std::vector<std::string>& trace,
 
 std::vector<std::string> TakeShots(const std::string& program, const std::string& dataRoot,
                                    uint32_t seed, const std::vector<std::string>& input,
-                                   const std::vector<Shot>& shots, const std::string& outDir,
-                                   std::string* problem) {
+                                   const std::string& trace, const std::vector<Shot>& shots,
+                                   const std::string& outDir, std::string* problem) {
   GameProcess game(program, dataRoot);
   const std::string script = game.Folder() + "/input.txt";
   uint32_t lastMs = 0;
@@ -126,9 +126,16 @@ std::vector<std::string> TakeShots(const std::string& program, const std::string
     *problem = "the replay did not end";
     return {};
   }
+  if (ReadWholeFile(game.TracePath()) != trace) {
+    *problem =
+        "the replay played another game than the play (its folder is kept: " + game.Folder() + ")";
+    game.Keep();
+    return {};
+  }
   for (const std::string& file : files) {
     if (!std::filesystem::exists(file)) {
-      *problem = "the replay captured no frame for " + file;
+      *problem = "the replay captured no frame for " + file +
+                 " (its folder is kept: " + game.Folder() + ")";
       game.Keep();
       return {};
     }

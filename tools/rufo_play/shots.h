@@ -22,11 +22,12 @@ std::vector<Shot> PlanShots(const std::vector<std::string>& trace,
                             const std::vector<std::string>& input);
 
 // Runs the program headless again on the data tree with the seed and the input, which play the
-// same game, and captures each shot as OUTDIR/0xNNN.png. The files written, in the shots'
-// order; empty, with the reason in `problem`, when the run fails or a frame is missing.
+// same game (its trace must be `trace`, the play's), and captures each shot as
+// OUTDIR/0xNNN.png. The files written, in the shots' order; empty, with the reason in
+// `problem`, when the run fails, plays another game or a frame is missing.
 std::vector<std::string> TakeShots(const std::string& program, const std::string& dataRoot,
                                    uint32_t seed, const std::vector<std::string>& input,
-                                   const std::vector<Shot>& shots, const std::string& outDir,
-                                   std::string* problem);
+                                   const std::string& trace, const std::vector<Shot>& shots,
+                                   const std::string& outDir, std::string* problem);
 
 }  // namespace rufo::play
