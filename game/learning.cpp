@@ -59,9 +59,12 @@ const RemarkSet* LearningRemarkSet(ScreenId screen, int speechKind, int selector
   }
 }
 
-int DrawRemark(const RemarkSet& set, int selector, GameRandom& random) {
+int DrawRemark(const RemarkSet& set, int selector, int previous, GameRandom& random) {
+  const bool selectable = selector >= 0 && selector < set.count;
+  // A set with a single remark left to choose may say it again.
+  if (set.count - (selectable ? 1 : 0) < 2) previous = -1;
   int number = random.Below(set.count);
-  while (number == selector)
+  while (number == selector || number == previous)
     number = random.Below(set.count);
   return number;
 }
@@ -71,7 +74,9 @@ void LearningRemark(const char* speaker, int selector) {
   const RemarkSet* set = LearningRemarkSet(Engine().CurrentScreen(), learning.speechKind, selector);
   if (!set) return;
   learning.speechKind = set->kind;
-  const int number = DrawRemark(*set, selector, Random());
+  int& last = learning.lastRemarks.try_emplace(set->folder, -1).first->second;
+  const int number = DrawRemark(*set, selector, last, Random());
+  last = number;
   ScriptedAnimationControl* control = ScriptedAnimation(speaker ? speaker : "MLUVI");
   if (!control) return;
   control->Speak(set->folder + std::to_string(number), false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "game/feedback.h"
@@ -16,6 +17,8 @@ struct LearningState {
   FeedbackChooser feedback;
   // The child confirmed the end question: the hub says goodbye instead of teaching.
   bool farewell = false;
+  // The remark each set said last (by the set's folder), so that the next one differs.
+  std::map<std::string, int> lastRemarks;
 };
 
 inline constexpr int kLearningPraiseKind = 10;
@@ -52,11 +55,12 @@ struct RemarkSet {
 // any other screen.
 const RemarkSet* LearningRemarkSet(ScreenId screen, int speechKind, int selector);
 
-// A remark number of the set other than `selector`.
-int DrawRemark(const RemarkSet& set, int selector, GameRandom& random);
+// A remark number of the set other than `selector` and, unless the set has no other remark to
+// say, other than `previous` (-1: none).
+int DrawRemark(const RemarkSet& set, int selector, int previous, GameRandom& random);
 // Plays a random remark of the current lesson's set on `speaker` ("MLUVI" when null), never the
-// remark numbered `selector` (-1 excludes none). Sets the set's kind and, when the speaker exists,
-// the speaking flag.
+// remark numbered `selector` (-1 excludes none) nor the one the set said last. Sets the set's
+// kind and, when the speaker exists, the speaking flag.
 void LearningRemark(const char* speaker, int selector);
 
 }  // namespace rufo

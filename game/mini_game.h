@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <span>
 #include <string>
 
@@ -38,6 +39,13 @@ struct MiniGameInfo {
 std::span<const MiniGameInfo> MiniGames();
 // The game on that screen, or nullptr.
 const MiniGameInfo* FindMiniGame(ScreenId screen);
+
+// Whether a release at (x, y) ends a drag held down since the press at `pressed`, rather than
+// the click that picks a thing up to be put down with the next click.
+inline bool HeldDragEnds(int pressedX, int pressedY, int x, int y) {
+  constexpr int kHeldDragDistance = 10;
+  return std::abs(x - pressedX) + std::abs(y - pressedY) >= kHeldDragDistance;
+}
 
 // The control that speaks: "MLUVI", the character, unless a game names another.
 class Speaker {

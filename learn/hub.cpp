@@ -28,6 +28,16 @@ void Play(const char* name) {
 
 }  // namespace
 
+void HubScreen::OnIntroductionCut(int /*kind*/) {
+  for (const HubObject& object : kObjects) {
+    ScriptedAnimationControl* animation = ScriptedAnimation(object.name);
+    if (!animation || !animation->IsHovered() || animation->IsDisabled()) continue;
+    animation->ClearFlags(kCfHidden);
+    animation->Speak("", false);
+    return;
+  }
+}
+
 void HubScreen::Build() {
   LoadScene("Data\\LearnG\\screen.dat", "Bitmaps\\LearnG\\bg_mask.png");
   ToolbarControl* toolbar = Toolbar();

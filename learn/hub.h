@@ -14,6 +14,9 @@ class HubScreen final : public LearningScreen {
 
  private:
   void OnLearningEvent(Control* control, int32_t event) override;
+  // The objects do not start while RUFO speaks; the release that cuts his introduction short
+  // over one of them starts it as well.
+  void OnIntroductionCut(int kind) override;
 };
 
 }  // namespace rufo

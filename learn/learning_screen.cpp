@@ -57,6 +57,7 @@ void LearningScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unco
     speaker->SetFlags(kCfHidden);
     Engine().SetDebugText("ther " + std::to_string(kind));
   }
+  OnIntroductionCut(kind);
 }
 
 void LearningScreen::OnBack() {

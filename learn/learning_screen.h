@@ -20,6 +20,8 @@ class LearningScreen : public Screen {
   static void LoadScene(const char* script, const char* hitMap);
   // The screen's own reactions, after the shared ones.
   virtual void OnLearningEvent(Control* /*control*/, int32_t /*event*/) {}
+  // A release has just cut the introduction of that kind short.
+  virtual void OnIntroductionCut(int /*kind*/) {}
 };
 
 // The learning garden's introductions, by their speech kinds.

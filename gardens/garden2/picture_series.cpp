@@ -102,7 +102,7 @@ void PictureSeries::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unc
       return;
     case kMsgLeftUp:
       // A piece held down and let go over the gap is put there too.
-      if (Dragging() && !Speaking() && drop_.Contains(Engine().MouseX(), Engine().MouseY())) {
+      if (Dragging() && !Speaking() && OverGap(Engine().MouseX(), Engine().MouseY())) {
         PutDown();
       }
       return;
@@ -112,6 +112,11 @@ void PictureSeries::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unc
     default:
       return;
   }
+}
+
+bool PictureSeries::OverGap(int x, int y) const {
+  // Bounds included on every side.
+  return x >= drop_.left && x <= drop_.right && y >= drop_.top && y <= drop_.bottom;
 }
 
 void PictureSeries::PickUp(int piece) {
@@ -140,10 +145,7 @@ void PictureSeries::PutDown() {
       control->SetPosition(script.Entry(entry).x, script.Entry(entry).y);
     }
   }
-  const int x = Engine().MouseX();
-  const int y = Engine().MouseY();
-  // Bounds included on every side.
-  if (x < drop_.left || x > drop_.right || y < drop_.top || y > drop_.bottom) return;
+  if (!OverGap(Engine().MouseX(), Engine().MouseY())) return;
   const Verdict verdict = Count(piece == rows_[row_].answer);
   if (verdict == Verdict::kPraise || verdict == Verdict::kWin) ShowSolution();
   SpeakVerdict(verdict);

@@ -33,6 +33,8 @@ class PictureSeries final : public MiniGame {
   void NewRow();
   void Ask();
   void PickUp(int piece);
+  // Whether a place is in the gap, right and bottom edges included.
+  bool OverGap(int x, int y) const;
   void Follow();
   // The piece is put down where the mouse is: judged inside the gap, then put back.
   void PutDown();

@@ -166,39 +166,52 @@ void FlowerBeds::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
 
 void FlowerBeds::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
   const int x = Engine().MouseX(), y = Engine().MouseY();
-  if (message == kMsgMouseMoved && Carrying()) {
-    if (Control* carried = ScriptedControl(CarriedName(carried_).c_str())) {
-      int w = 0, h = 0;
-      carried->GetSize(&w, &h);
-      carried->SetPosition(x - w / 2, y - h / 2);
-    }
-    return;
-  }
-  if (message != kMsgLeftUp) return;
-  // The beds have seen this release already: a flower carried there has been planted.
-  if (Carrying()) {
-    Drop();
-    return;
-  }
-  if (!TakesAnswer(*unconsumed)) return;
-  const int hit = HitMapValue(x, y);
-  if (hit < kColours) {
-    Carry(hit);
-  } else if (hit == kRepeatRegion) {
-    WithMonkey(kRepeatSpeech);
+  switch (message) {
+    case kMsgMouseMoved:
+      if (Carrying()) Follow();
+      return;
+    case kMsgLeftDown:
+      // A press on a pot takes a flower: carried with the button held down, or after the
+      // click, until the next click.
+      if (!Carrying() && TakesAnswer(*unconsumed) && HitMapValue(x, y) < kColours) {
+        Carry(HitMapValue(x, y));
+      }
+      return;
+    case kMsgLeftUp:
+      // The beds have seen this release already: a flower carried there has been planted.
+      if (Carrying()) {
+        if (pickPress_ && !HeldDragEnds(pickedAt_.x, pickedAt_.y, x, y)) {
+          pickPress_ = false;
+        } else {
+          Drop();
+        }
+      } else if (TakesAnswer(*unconsumed) && HitMapValue(x, y) == kRepeatRegion) {
+        WithMonkey(kRepeatSpeech);
+      }
+      return;
+    default:
+      return;
   }
 }
 
 void FlowerBeds::Carry(int colour) {
   carried_ = colour;
+  pickPress_ = true;
+  pickedAt_ = {Engine().MouseX(), Engine().MouseY()};
   Control* carried = ScriptedControl(CarriedName(colour).c_str());
   if (!carried) return;
-  int w = 0, h = 0;
-  carried->GetSize(&w, &h);
-  carried->SetPosition(Engine().MouseX() - w / 2, Engine().MouseY() - h / 2);
+  Follow();
   carried->ClearFlags(kCfHidden);
   MoveControl(carried->GetId(), ControlList::kCapacity);
   RaiseToolbar();
+}
+
+void FlowerBeds::Follow() {
+  if (Control* carried = ScriptedControl(CarriedName(carried_).c_str())) {
+    int w = 0, h = 0;
+    carried->GetSize(&w, &h);
+    carried->SetPosition(Engine().MouseX() - w / 2, Engine().MouseY() - h / 2);
+  }
 }
 
 void FlowerBeds::Drop() {
@@ -206,6 +219,7 @@ void FlowerBeds::Drop() {
     carried->SetFlags(kCfHidden);
   }
   carried_ = -1;
+  pickPress_ = false;
 }
 
 void FlowerBeds::Plant(int bed) {

@@ -4,13 +4,15 @@
 #include <string>
 
 #include "game/mini_game.h"
+#include "platform/rect.h"
 
 namespace rufo {
 
 // CAT: three beds of different shapes and pots of four colours. RUFO asks for flowers of one
-// colour in the bed of one shape; the child takes a flower from a pot with a click and plants it
-// with a click on a bed. Every speech but the question and its repeat comes with the monkey:
-// it climbs down ("MOVE") before RUFO speaks and back up once he has finished.
+// colour in the bed of one shape; the child takes a flower from a pot and plants it on a bed,
+// with two clicks or by holding the button down from the pot to the bed. Every speech but the
+// question and its repeat comes with the monkey: it climbs down ("MOVE") before RUFO speaks and
+// back up once he has finished.
 class FlowerBeds final : public MiniGame {
  public:
   static constexpr int kBeds = 3;
@@ -47,6 +49,8 @@ class FlowerBeds final : public MiniGame {
   void Ask();
   void Plant(int bed);
   void Carry(int colour);
+  // Keeps the carried flower under the mouse.
+  void Follow();
   void Drop();
   void Judged(bool good);
 
@@ -56,6 +60,9 @@ class FlowerBeds final : public MiniGame {
   std::array<int, kBeds> colours_{};
   std::array<int, kBeds> order_{};
   int carried_ = -1;
+  // The flower was taken by the press now held down, at that place.
+  bool pickPress_ = false;
+  platform::Point pickedAt_;
   std::string question_;
   std::string planted_;  // the flower planted for the last question
   bool monkeyReturning_ = false;

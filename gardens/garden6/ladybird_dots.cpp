@@ -102,7 +102,14 @@ void LadybirdDots::Returned() {
   }
   Hide("B_START");
   returning_ = false;
-  NewLadybird();
+  NextLadybird();
+}
+
+void LadybirdDots::NextLadybird() {
+  // A speaker that is missing or silent reports no end to wait for.
+  const ScriptedAnimationControl* speaker = CurrentSpeaker().Control();
+  nextAfterSpeech_ = Speaking() && speaker && speaker->IsPlaying();
+  if (!nextAfterSpeech_) NewLadybird();
 }
 
 void LadybirdDots::FlownHome() {
@@ -112,7 +119,7 @@ void LadybirdDots::FlownHome() {
   }
   if (!lastGood_) return;
   if (!winning_) {
-    NewLadybird();
+    NextLadybird();
     return;
   }
   homeAfterWin_ = true;
@@ -125,6 +132,10 @@ void LadybirdDots::OnSpeechEnded(int kind) {
     if (!homeAfterWin_) return;
   }
   FollowSpeech(kind);
+  if (nextAfterSpeech_ && !Speaking()) {
+    nextAfterSpeech_ = false;
+    NewLadybird();
+  }
 }
 
 void LadybirdDots::OnGameEvent(Control* control, int32_t event, bool /*live*/) {

@@ -34,6 +34,9 @@ class LadybirdDots final : public MiniGame {
   void OnTick() override;
 
   void NewLadybird();
+  // The next ladybird, once RUFO has finished speaking: clicks during a speech are not taken,
+  // so a flight that began under one would lose its first seconds.
+  void NextLadybird();
   void TakenOff();
   void FlownUp();
   void Landed();
@@ -52,6 +55,7 @@ class LadybirdDots final : public MiniGame {
   bool winning_ = false;
   bool fallPending_ = false;
   bool lossPending_ = false;
+  bool nextAfterSpeech_ = false;
   // The sticker follows when both the win speech and the flight home are over.
   bool winSaid_ = false;
   bool homeAfterWin_ = false;

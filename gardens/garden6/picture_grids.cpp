@@ -19,9 +19,6 @@ namespace {
 
 constexpr const char* kLidCloses = "Bitmaps\\Garden6\\Log\\ani\\open_b";
 constexpr int kMarks = 5;
-// A release this far from where the piece was picked up puts it down, so that a child may drag
-// with the button held as well as click, carry and click.
-constexpr int kDragDistance = 12;
 
 std::string CellName(int row, int column) {
   return "KI" + std::to_string(row) + std::to_string(column);
@@ -136,8 +133,7 @@ void PictureGrids::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unco
     CarryTo(x, y);
   } else if (message == kMsgLeftDown) {
     PutDown(x, y);
-  } else if (message == kMsgLeftUp &&
-             std::abs(x - pickedAt_.x) + std::abs(y - pickedAt_.y) >= kDragDistance) {
+  } else if (message == kMsgLeftUp && HeldDragEnds(pickedAt_.x, pickedAt_.y, x, y)) {
     PutDown(x, y);
   }
 }

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "controls/ani_file.h"
 #include "engine/interface.h"
 #include "game/album.h"
 #include "game/game.h"
@@ -57,6 +60,50 @@ struct Frame {
       }
     }
     return compared ? double(same) / compared : 0;
+  }
+  // How much of a whole picture drawn at a place the frame shows.
+  double ShowsWhole(const std::string& picture, int x, int y) const {
+    int width = 0;
+    const std::vector<uint32_t> source = test::ReadPicture((kDemoData / picture).string(), &width);
+    if (width <= 0) return 0;
+    const int height = static_cast<int>(source.size()) / width;
+    return Shows(picture, 0, 0, std::min(width, 640 - x), std::min(height, 480 - y), x, y);
+  }
+  // How much of an animation drawn at a place the frame shows: the best share over its frames,
+  // each drawn over the one before as the game draws them.
+  double ShowsAnimation(const std::string& ani, int x, int y) const {
+    AniFile file;
+    if (pixels.size() != 640u * 480u || !file.Open(std::fopen((kDemoData / ani).c_str(), "rb"))) {
+      return 0;
+    }
+    const int w = static_cast<int>(file.Header().width);
+    const int h = static_cast<int>(file.Header().height);
+    const uint32_t key = file.Header().colorKey;  // 0x00BBGGRR
+    const uint16_t key565 =
+        static_cast<uint16_t>((key & 0xF8) << 8 | (key >> 8 & 0xFC) << 3 | (key >> 19 & 0x1F));
+    std::vector<uint16_t> picture(static_cast<size_t>(w) * h, key565);
+    double best = 0;
+    for (int f = 0; f < file.FrameCount(); ++f) {
+      if (!file.LoadFrame(f)) break;
+      DecodeAniFrame(*file.CachedFrame(f), file.Header().runMarker, w, h,
+                     reinterpret_cast<uint8_t*>(picture.data()), w * 2,
+                     platform::PixelLayout::kRgb565);
+      int same = 0;
+      int compared = 0;
+      for (int row = 0; row < h && y + row < 480; ++row) {
+        for (int col = 0; col < w && x + col < 640; ++col) {
+          const uint16_t p = picture[row * w + col];
+          if (p == key565) continue;
+          ++compared;
+          const uint32_t b = pixels[(y + row) * 640 + x + col];
+          const int r = (p >> 11) << 3, g = ((p >> 5) & 0x3F) << 2, bl = (p & 0x1F) << 3;
+          same += std::abs(r - int((b >> 16) & 0xFF)) <= 8 &&
+                  std::abs(g - int((b >> 8) & 0xFF)) <= 8 && std::abs(bl - int(b & 0xFF)) <= 8;
+        }
+      }
+      if (compared) best = std::max(best, double(same) / compared);
+    }
+    return best;
   }
 };
 

@@ -99,29 +99,20 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
       {"screen 0x104", "Bitmaps/LearnG/NUM/bg.png", 0, 0, 440, 450},
       {"screen 0x102", "Bitmaps/LearnG/Colors/bg.png", 0, 0, 440, 450},
   };
-  test::TempFolder replay;
-  std::string captures;
-  std::vector<std::string> frames;
+  std::vector<int> times;
   for (const Look& look : looks) {
     int at = -1;
     for (const std::string& line : player.Trace()) {
       if (at < 0 && line.find(look.screen) != std::string::npos) at = std::stoi(line) + 300;
     }
     ASSERT_GE(at, 0) << look.screen;
-    frames.push_back(replay.Root() + "frame" + std::to_string(frames.size()) + ".png");
-    captures += (captures.empty() ? "" : ",") + std::to_string(at) + ":" + frames.back();
+    times.push_back(at);
   }
-  test::Process again(test::BuiltProgram("rufo"), {}, ReplayEnvironment(player, replay, captures));
-  ASSERT_TRUE(again.Start());
-  ASSERT_EQ(again.Wait(), 0) << again.StandardError();
-  std::string first;
-  for (const std::string& line : player.Trace())
-    first += line + "\n";
-  EXPECT_EQ(replay.Read("trace.txt"), first);
+  const std::vector<Frame> frames = ReplayFrames(player, "11", times);
+  ASSERT_EQ(frames.size(), times.size());
   for (size_t i = 0; i < frames.size(); ++i) {
     const Look& look = looks[i];
-    const Frame frame{test::ReadPicture(frames[i])};
-    EXPECT_GT(frame.Shows(look.picture, look.x, look.y, look.w, look.h, look.x, look.y), 0.9)
+    EXPECT_GT(frames[i].Shows(look.picture, look.x, look.y, look.w, look.h, look.x, look.y), 0.9)
         << look.screen;
   }
 }

@@ -15,49 +15,11 @@
 namespace rufo {
 namespace {
 
-constexpr int kWalkRightX = 620, kWalkY = 300;
-// The middle of each bed TVA1 to TVA3.
-constexpr int kBedX[3] = {249, 380, 507};
-constexpr int kBedY[3] = {166, 149, 125};
-
-// Where each tool has its place on the shed's wall: five pairs a half, the two halves sharing
-// the places.
-std::pair<int, int> ToolPlace(int tool) {
-  static const std::pair<int, int> kPlaces[20] = {
-      {286, 342}, {270, 124}, {286, 342}, {534, 124}, {488, 342}, {534, 124}, {402, 124},
-      {488, 342}, {270, 124}, {402, 124}, {384, 342}, {334, 124}, {384, 342}, {598, 124},
-      {586, 342}, {598, 124}, {466, 124}, {586, 342}, {334, 124}, {466, 124}};
-  return kPlaces[tool];
-}
-
-// The numbers a question line ends with: "drag V to hit 125" or "carry V to control TVAn".
-std::pair<int, int> Asked(const std::string& line) {
-  std::smatch m;
-  if (std::regex_search(line, m, std::regex(" drag (\\d+) to hit (\\d+)$"))) {
-    return {std::stoi(m[1]), std::stoi(m[2])};
-  }
-  if (std::regex_search(line, m, std::regex(" carry (\\d+) to control TVA(\\d)$"))) {
-    return {std::stoi(m[1]), std::stoi(m[2]) - 1};
-  }
-  return {-1, -1};
-}
-
 class Garden3Play : public LivePlayTest {};
-
-// Picks the tool with a click, carries it over the cart and drops it in from above: the asked
-// tool, or the other one of its pair, always beside it.
-void AnswerTools(test::LivePlayer& player, const std::string& line, bool right) {
-  const int tool = Asked(line).first;
-  const auto [x, y] = ToolPlace(right ? tool : (tool + 10) % 20);
-  player.Click(x, y);
-  player.Move((x + kCartX) / 2, kOverCartY);
-  player.Move(kCartX, kOverCartY);
-  player.Click(kCartX, kCartY);
-}
 
 // A flower of the asked colour (or the next one) into the asked bed.
 void AnswerBeds(test::LivePlayer& player, const std::string& line, bool right) {
-  const auto [colour, bed] = Asked(line);
+  const auto [colour, bed] = Garden3Question(line);
   player.Click(kPotX[right ? colour : (colour + 1) % 4], kPotY);
   player.Click(kBedX[bed], kBedY[bed]);
 }
@@ -75,11 +37,7 @@ TEST_F(Garden3Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
   test::LivePlayer player(folder_, Environment("5", 900000));
   ASSERT_TRUE(player.Start());
   ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
-  for (const char* scene : {"screen 0x201", "screen 0x301", "screen 0x401"}) {
-    player.Advance(500);
-    player.Click(kWalkRightX, kWalkY);
-    ASSERT_NE(player.AwaitLine(scene), "") << scene;
-  }
+  ASSERT_NO_FATAL_FAILURE(Walk(player, true, {"0x201", "0x301", "0x401"}));
   player.Advance(500);
   ASSERT_NO_FATAL_FAILURE(Enter(player, 290, 280, "speak MLUVI Sounds\\Garden3\\NOT\\sp_intro"));
   ASSERT_NO_FATAL_FAILURE(LoseThenWin(

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/game/garden5_places.h"
 #include "tests/game/live_player.h"
 #include "tests/game/play_steps.h"
 
@@ -44,9 +45,6 @@ constexpr int kParrotY = 330;
 int ParrotX(const std::string& name) {
   const int index = std::find(kParrots.begin(), kParrots.end(), name) - kParrots.begin();
   return 110 + index * 140;
-}
-std::pair<int, int> FlowerAt(int place) {
-  return place < 6 ? std::pair{75 + place * 98, 260} : std::pair{124 + (place - 6) * 98, 390};
 }
 std::pair<int, int> HiveAt(int place) {
   return {110 + place % 4 * 140, place < 4 ? 255 : 385};

@@ -6,6 +6,7 @@
 #include <regex>
 #include <string>
 
+#include "tests/game/garden6_places.h"
 #include "tests/game/live_player.h"
 #include "tests/game/play_steps.h"
 
@@ -31,8 +32,7 @@ class Garden6Play : public LivePlayTest {};
 // From the learning garden across the left edge.
 void ToGarden6(test::LivePlayer& player) {
   ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
-  player.Click(20, 300);
-  ASSERT_NE(player.AwaitLine("screen 0x701 0x101"), "");
+  ASSERT_NO_FATAL_FAILURE(Walk(player, false, {"0x701 0x101"}));
 }
 
 // Carries a piece into the gap: the right one, or its neighbour on the tray.
@@ -50,7 +50,7 @@ void AnswerDots(test::LivePlayer& player, bool right) {
   ASSERT_GT(dots, 0);
   const int number = right ? dots : dots + 1;
   player.Advance(400);
-  player.Click(338 + (number - 1) % 5 * 60 + 28, (number <= 5 ? 292 : 358) + 29);
+  player.Click(DotsButtonX(number), DotsButtonY(number));
 }
 
 TEST_F(Garden6Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {

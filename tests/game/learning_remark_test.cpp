@@ -39,22 +39,34 @@ TEST(LearningRemarkTest, TheSetFollowsTheScreenTheColoursKindAndTheNotionsSelect
   EXPECT_EQ(LearningRemarkSet(kScreenGarden1Num, 15, -1), nullptr);
 }
 
-// Every remark of a set comes in time, except the one the selector excludes.
-TEST(LearningRemarkTest, TheDrawCoversTheSetAndSkipsOnlyTheSelector) {
+// Every remark of a set comes in time, except the one the selector excludes, and never the
+// same one twice running.
+TEST(LearningRemarkTest, TheDrawCoversTheSetSkipsTheSelectorAndNeverRepeats) {
   GameRandom random;
   random.Seed(3);
   for (int selector : {-1, 0, 1}) {
     const RemarkSet set{"x", 13, 20};
     std::set<int> drawn;
+    int previous = -1;
     for (int i = 0; i < 2000; ++i) {
-      const int number = DrawRemark(set, selector, random);
+      const int number = DrawRemark(set, selector, previous, random);
       ASSERT_NE(number, selector);
+      ASSERT_NE(number, previous);
       ASSERT_GE(number, 0);
       ASSERT_LT(number, set.count);
       drawn.insert(number);
+      previous = number;
     }
     EXPECT_EQ(drawn.size(), selector < 0 ? 13u : 12u) << "selector " << selector;
   }
+}
+
+// A set with one remark to say says it again rather than wait for another.
+TEST(LearningRemarkTest, ASetWithOneRemarkLeftRepeatsIt) {
+  GameRandom random;
+  random.Seed(5);
+  EXPECT_EQ(DrawRemark({"x", 1, 20}, -1, 0, random), 0);
+  EXPECT_EQ(DrawRemark({"x", 2, 20}, 1, 0, random), 0);
 }
 
 }  // namespace

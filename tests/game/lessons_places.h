@@ -2,7 +2,12 @@
 
 namespace rufo {
 
-// Places on the demo data's lesson pictures.
+// Places on the demo data's hub and lesson pictures.
+// The hub's objects: the rainbow, the mushroom, the pantry and the dwarf.
+constexpr int kRainbowX = 190, kRainbowY = 130;
+constexpr int kMushroomX = 420, kMushroomY = 385;
+constexpr int kPantryX = 420, kPantryY = 230;
+constexpr int kDwarfX = 535, kDwarfY = 370;
 // Notions: the hiding places 1 to 7.
 constexpr int kPlaceX[] = {0, 80, 230, 380, 75, 225, 375, 525};
 constexpr int kPlaceY[] = {0, 258, 258, 258, 383, 383, 383, 383};

@@ -55,15 +55,19 @@ void LivePlayer::Send(const std::string& line) {
 }
 
 void LivePlayer::ReadTrace() {
+  // Only what was written since the last look, and only whole lines: the last one may still be
+  // being written.
   std::ifstream in(tracePath_, std::ios::binary);
+  in.seekg(static_cast<std::streamoff>(traceRead_));
   std::ostringstream text;
   text << in.rdbuf();
-  // Only whole lines: the last one may still be being written.
-  std::vector<std::string> lines;
-  std::string all = text.str();
-  for (size_t start = 0, end; (end = all.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(all.substr(start, end - start));
-  trace_ = std::move(lines);
+  const std::string added = text.str();
+  traceRead_ += added.size();
+  partial_ += added;
+  size_t start = 0;
+  for (size_t end; (end = partial_.find('\n', start)) != std::string::npos; start = end + 1)
+    trace_.push_back(partial_.substr(start, end - start));
+  partial_.erase(0, start);
 }
 
 bool LivePlayer::Advance(int ms) {
@@ -77,7 +81,7 @@ bool LivePlayer::Advance(int ms) {
       if (trace_[i] == sync) return true;
     }
     if (!process_->Running()) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::sleep_for(std::chrono::microseconds(100));
   }
   return false;
 }

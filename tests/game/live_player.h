@@ -50,6 +50,8 @@ class LivePlayer {
   size_t looked_ = 0;  // trace lines already looked at by AwaitLine
   std::vector<std::string> sent_;
   std::vector<std::string> trace_;
+  size_t traceRead_ = 0;  // bytes of the trace file read so far
+  std::string partial_;   // the start of a line still being written
 };
 
 }  // namespace rufo::test

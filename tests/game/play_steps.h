@@ -9,11 +9,14 @@
 #include <map>
 #include <regex>
 #include <string>
+#include <vector>
 
 #include "game/profile.h"
 #include "game/screen_ids.h"
 #include "tests/game/demo_game.h"
 #include "tests/game/live_player.h"
+#include "tests/support/pictures.h"
+#include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 
 namespace rufo {
@@ -22,11 +25,7 @@ namespace rufo {
 
 // The program on the demo data in a fresh configuration and runtime folder, with a fixed seed.
 class LivePlayTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
-    Configure(folder_, kDemoData);
-  }
+ public:
   // A configuration in `folder` that plays on the data tree at `root`, with a runtime folder of
   // its own.
   static void Configure(const test::TempFolder& folder, const fs::path& root) {
@@ -41,6 +40,12 @@ class LivePlayTest : public ::testing::Test {
             {"XDG_RUNTIME_DIR", folder.Root()},
             {"RUFO_SEED", seed},
             {"RUFO_RUN_MS", std::to_string(runMs)}};
+  }
+
+ protected:
+  void SetUp() override {
+    if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
+    Configure(folder_, kDemoData);
   }
   std::map<std::string, std::string> Environment(const std::string& seed = "11",
                                                  int runMs = 600000) const {
@@ -126,8 +131,8 @@ inline void ClickOnToolbar(test::LivePlayer& player, int x) {
 }
 
 // The title, the Start screen (a face for slot 0, the cap onto it), then the learning garden,
-// whose introduction is cut short.
-inline void ChooseAChild(test::LivePlayer& player) {
+// where RUFO jumps in and begins his introduction.
+inline void ArriveAtTheHub(test::LivePlayer& player) {
   player.Advance(300);
   player.Release(320, 240);
   ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\Start\\sp_intro"), "");
@@ -139,8 +144,23 @@ inline void ChooseAChild(test::LivePlayer& player) {
   ASSERT_NE(player.AwaitLine("screen 0x101 0x1"), "");
   ASSERT_NE(player.AwaitLine("speak SKOK"), "");
   ASSERT_NE(player.AwaitLine("speak MLUVI Sounds\\LearnG\\sp_intro"), "");
+}
+
+// Arrives at the learning garden and cuts RUFO's introduction short.
+inline void ChooseAChild(test::LivePlayer& player) {
+  ASSERT_NO_FATAL_FAILURE(ArriveAtTheHub(player));
   player.Release(320, 20);
   ASSERT_NE(player.AwaitLine("debug ther 15"), "");
+}
+
+// Walks across the right (or left) edge of the scene shown through the scenes given, each
+// awaited by its "screen" trace line.
+inline void Walk(test::LivePlayer& player, bool right, const std::vector<std::string>& scenes) {
+  for (const std::string& scene : scenes) {
+    player.Advance(500);
+    player.Click(right ? 620 : 20, 300);
+    ASSERT_NE(player.AwaitLine("screen " + scene), "") << scene;
+  }
 }
 
 // Leaves the album that a win opened; the garden's scene follows.
@@ -178,6 +198,43 @@ inline void LoseThenWin(test::LivePlayer& player, ScreenId game, ScreenId lesson
   }
   ASSERT_NE(player.AwaitLine("sticker " + std::to_string(sticker)), "");
   LeaveAlbum(player, MainSceneOf(game));
+}
+
+// The play's input run again from a file in a fresh folder with the play's seed: it must give
+// the same trace, and the frames composed at the game times given come back in their order
+// (empty on a failure).
+inline std::vector<Frame> ReplayFrames(const test::LivePlayer& player, const std::string& seed,
+                                       const std::vector<int>& times) {
+  test::TempFolder replay;
+  LivePlayTest::Configure(replay, kDemoData);
+  std::string script;
+  for (const std::string& line : player.Sent())
+    script += line + "\n";
+  replay.Write("input.txt", script);
+  std::string captures;
+  std::vector<std::string> files;
+  for (int at : times) {
+    files.push_back(replay.Root() + "frame" + std::to_string(files.size()) + ".png");
+    captures += (captures.empty() ? "" : ",") + std::to_string(at) + ":" + files.back();
+  }
+  std::map<std::string, std::string> env = LivePlayTest::Environment(replay, seed);
+  env["RUFO_HEADLESS"] = "1";
+  env["RUFO_INPUT"] = replay.Root() + "input.txt";
+  env["RUFO_TRACE"] = replay.Root() + "trace.txt";
+  env["RUFO_CAPTURE"] = captures;
+  test::Process again(test::BuiltProgram("rufo"), {}, env);
+  if (!again.Start() || again.Wait() != 0) {
+    ADD_FAILURE() << "the replay failed: " << again.StandardError();
+    return {};
+  }
+  std::string first;
+  for (const std::string& line : player.Trace())
+    first += line + "\n";
+  EXPECT_EQ(replay.Read("trace.txt"), first) << "the replay played another game";
+  std::vector<Frame> frames;
+  for (const std::string& file : files)
+    frames.push_back(Frame{test::ReadPicture(file)});
+  return frames;
 }
 
 }  // namespace rufo

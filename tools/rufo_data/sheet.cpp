@@ -1,37 +1,22 @@
 // rufo-data sheet ROOT OUT.png: a contact sheet of every picture and every animation frame in
 // a data tree, labelled with its path, so that a person can review the art at a glance.
 // Colour-keyed pixels show as a light checkerboard.
-#include <cairo.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/ani_file.h"
-#include "tools/assetkit/png_writer.h"
 #include "tools/rufo_data/command.h"
+#include "tools/rufo_data/contact_sheet.h"
 
 namespace rufo::data_tool {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kTileWidth = 170;
-constexpr int kTileHeight = 150;
-constexpr int kPictureBox = 130;
-constexpr int kColumns = 8;
-// cairo's image surfaces are at most this many pixels wide and high.
-constexpr int kMaxSide = 32767;
-
-using Surface = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
-
-struct Tile {
-  std::string label;
-  Surface picture;
-};
+using Surface = CairoSurface;
 
 bool IsKey(uint8_t r, uint8_t g, uint8_t b) {
   return r >= 248 && g < 4 && b >= 248;
@@ -60,7 +45,7 @@ std::vector<Tile> PngTile(const fs::path& file, const std::string& label) {
   std::vector<Tile> tiles;
   Surface loaded(cairo_image_surface_create_from_png(file.c_str()), cairo_surface_destroy);
   if (cairo_surface_status(loaded.get()) != CAIRO_STATUS_SUCCESS) {
-    tiles.push_back({label + " (unreadable)", Surface(nullptr, cairo_surface_destroy)});
+    tiles.push_back(LabelOnly(label + " (unreadable)"));
     return tiles;
   }
   const int w = cairo_image_surface_get_width(loaded.get());
@@ -82,7 +67,7 @@ std::vector<Tile> AniTiles(const fs::path& file, const std::string& label) {
   std::vector<Tile> tiles;
   AniFile ani;
   if (!ani.Open(std::fopen(file.c_str(), "rb"))) {
-    tiles.push_back({label + " (unreadable)", Surface(nullptr, cairo_surface_destroy)});
+    tiles.push_back(LabelOnly(label + " (unreadable)"));
     return tiles;
   }
   const int width = static_cast<int>(ani.Header().width);
@@ -90,7 +75,7 @@ std::vector<Tile> AniTiles(const fs::path& file, const std::string& label) {
   for (int f = 0; f < ani.FrameCount(); ++f) {
     const std::string frameLabel = label + " #" + std::to_string(f);
     if (!ani.LoadFrame(f)) {
-      tiles.push_back({frameLabel + " (unreadable)", Surface(nullptr, cairo_surface_destroy)});
+      tiles.push_back(LabelOnly(frameLabel + " (unreadable)"));
       continue;
     }
     std::vector<uint8_t> bytes(size_t(width) * height * 3);
@@ -102,27 +87,6 @@ std::vector<Tile> AniTiles(const fs::path& file, const std::string& label) {
     tiles.push_back({frameLabel, Unkeyed(width, height, rgb)});
   }
   return tiles;
-}
-
-void DrawTile(cairo_t* cr, const Tile& tile, int x, int y) {
-  if (tile.picture) {
-    const int w = cairo_image_surface_get_width(tile.picture.get());
-    const int h = cairo_image_surface_get_height(tile.picture.get());
-    const double scale = std::min(1.0, double(kPictureBox) / std::max(w, h));
-    cairo_save(cr);
-    cairo_translate(cr, x + (kTileWidth - w * scale) / 2, y + 4 + (kPictureBox - h * scale) / 2);
-    cairo_scale(cr, scale, scale);
-    cairo_set_source_surface(cr, tile.picture.get(), 0, 0);
-    cairo_paint(cr);
-    cairo_restore(cr);
-  }
-  cairo_set_source_rgb(cr, 0.1, 0.1, 0.1);
-  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_set_font_size(cr, 9);
-  std::string label = tile.label;
-  if (label.size() > 34) label = "…" + label.substr(label.size() - 33);
-  cairo_move_to(cr, x + 4, y + kTileHeight - 6);
-  cairo_show_text(cr, label.c_str());
 }
 
 int Run(std::span<char*> args) {
@@ -152,41 +116,7 @@ int Run(std::span<char*> args) {
       tiles.push_back(std::move(tile));
     }
   }
-  // A tall tree widens the sheet instead of growing it past what cairo can hold.
-  constexpr size_t kMaxRows = kMaxSide / kTileHeight;
-  const int columns =
-      static_cast<int>(std::max<size_t>(kColumns, (tiles.size() + kMaxRows - 1) / kMaxRows));
-  const int rows = static_cast<int>((tiles.size() + columns - 1) / columns);
-  Surface sheet(
-      cairo_image_surface_create(CAIRO_FORMAT_RGB24, columns * kTileWidth, rows * kTileHeight),
-      cairo_surface_destroy);
-  if (cairo_surface_status(sheet.get()) != CAIRO_STATUS_SUCCESS) {
-    std::fprintf(stderr, "rufo-data sheet: %zu pictures and frames do not fit on one sheet\n",
-                 tiles.size());
-    return 1;
-  }
-  cairo_t* cr = cairo_create(sheet.get());
-  cairo_set_source_rgb(cr, 0.78, 0.8, 0.84);
-  cairo_paint(cr);
-  for (size_t i = 0; i < tiles.size(); ++i) {
-    DrawTile(cr, tiles[i], int(i % columns) * kTileWidth, int(i / columns) * kTileHeight);
-  }
-  cairo_destroy(cr);
-  cairo_surface_flush(sheet.get());
-  assetkit::PngPicture picture{
-      columns * kTileWidth, rows * kTileHeight, assetkit::PngColor::kRgb, {}};
-  const unsigned char* data = cairo_image_surface_get_data(sheet.get());
-  const int stride = cairo_image_surface_get_stride(sheet.get());
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) {
-      const uint32_t p = reinterpret_cast<const uint32_t*>(data + y * stride)[x];
-      picture.pixels.insert(picture.pixels.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
-    }
-  }
-  if (!assetkit::WritePng(args[1], picture)) {
-    std::fprintf(stderr, "rufo-data sheet: cannot write %s\n", args[1]);
-    return 1;
-  }
+  if (!WriteContactSheet(tiles, SheetLayout{}, args[1], "sheet")) return 1;
   std::printf("%zu pictures and frames on %s\n", tiles.size(), args[1]);
   return 0;
 }

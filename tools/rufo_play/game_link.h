@@ -25,6 +25,12 @@ class GameLink {
   // Game time now, in milliseconds.
   virtual uint32_t NowMs() const = 0;
   virtual GameProcess& Process() = 0;
+  // The input given so far as an input script spells it ("MS ACTION" lines, syncs included),
+  // so that the same play can be run again from a file. Empty for a window.
+  const std::vector<std::string>& Sent() const { return sent_; }
+
+ protected:
+  std::vector<std::string> sent_;
 };
 
 // The complete lines a growing file has gained since the last call.

@@ -87,6 +87,7 @@ class HeadlessLink final : public GameLink {
 
  private:
   void Write(const std::string& line) {
+    sent_.push_back(line);
     const std::string text = line + "\n";
     // Kept beside the trace: with the seed it replays the run as an input script.
     if (!sent_.is_open()) sent_.open(process_.Folder() + "/input.txt");

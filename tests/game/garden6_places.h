@@ -1,0 +1,14 @@
+#pragma once
+
+namespace rufo {
+
+// Places on the demo data's Garden6 pictures: the middle of the button for a number of dots
+// (1 to 5 in the upper row, 6 to 10 in the lower).
+constexpr int DotsButtonX(int number) {
+  return 338 + (number - 1) % 5 * 60 + 28;
+}
+constexpr int DotsButtonY(int number) {
+  return (number <= 5 ? 292 : 358) + 29;
+}
+
+}  // namespace rufo
