@@ -90,15 +90,15 @@ class HeadlessLink final : public GameLink {
     sent_.push_back(line);
     const std::string text = line + "\n";
     // Kept beside the trace: with the seed it replays the run as an input script.
-    if (!sent_.is_open()) sent_.open(process_.Folder() + "/input.txt");
-    sent_ << text << std::flush;
+    if (!script_.is_open()) script_.open(process_.Folder() + "/input.txt");
+    script_ << text << std::flush;
     if (::write(input_, text.data(), text.size()) < 0) process_.Kill();
   }
 
   GameProcess process_;
   LineFollower trace_;
   uint32_t seed_;
-  std::ofstream sent_;
+  std::ofstream script_;
   int input_ = -1;
   int changes_ = -1;
   uint32_t now_ = 0;
