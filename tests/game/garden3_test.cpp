@@ -155,7 +155,9 @@ TEST_F(Garden3Test, WithTheStickerTheToolsGoOnThroughTheDarkAndStartAgainAfterTw
     ASSERT_EQ(Tools().Score().good, i + 1);
     load.push_back(tool);
     EXPECT_EQ(Tools().CartLoad(), load);
-    EXPECT_GT(ShowsInCart(Shot(), i % 10, tool), 0.7) << "tool " << tool << " in the cart";
+    // Part of a tall tool may hide behind RUFO's feet or the tool in front; an empty place
+    // shows under half of it.
+    EXPECT_GT(ShowsInCart(Shot(), i % 10, tool), 0.6) << "tool " << tool << " in the cart";
     if (i == 9) {
       RunUntil([&] { return Tools().Dark(); });
       EXPECT_FALSE(Visible("VOZIK"));
