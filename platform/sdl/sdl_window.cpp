@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <optional>
 #include <string>
 
 #include "platform/cp1250.h"
@@ -109,19 +108,7 @@ class SdlWindow final : public Window {
   bool PeekMessage(WindowMessage* message) override {
     while (pending_.empty()) {
       SDL_Event event;
-      if (heldPress_) {
-        event = *heldPress_;
-        heldPress_.reset();
-      } else {
-        if (!SDL_PollEvent(&event)) return false;
-        // A finger's tap presses where the cursor has not been yet. The press waits for the next
-        // pass, after the engine has read the cursor there, so that it lands where the finger is.
-        if (event.type == SDL_MOUSEBUTTONDOWN &&
-            (event.button.x != seenX_ || event.button.y != seenY_)) {
-          heldPress_ = event;
-          return false;
-        }
-      }
+      if (!SDL_PollEvent(&event)) return false;
       Translate(event);
     }
     *message = pending_.front();
@@ -177,8 +164,6 @@ class SdlWindow final : public Window {
     if (!window_ || SDL_GetMouseFocus() != window_) return false;
     int wx = 0, wy = 0;
     SDL_GetMouseState(&wx, &wy);
-    seenX_ = wx;
-    seenY_ = wy;
     ToGame(wx, wy, x, y);
     return true;
   }
@@ -302,11 +287,6 @@ class SdlWindow final : public Window {
   bool active_ = true;
   bool minimized_ = false;
   std::deque<WindowMessage> pending_;
-  // The cursor position (window pixels) the engine read last, and a press held back until it
-  // has read the press's position.
-  int seenX_ = -1;
-  int seenY_ = -1;
-  std::optional<SDL_Event> heldPress_;
 };
 
 }  // namespace
