@@ -1,6 +1,8 @@
 #include "controls/frame_script.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstdlib>
 #include <string>
 
 #include "controls/text_number.h"
@@ -16,7 +18,17 @@ float ReadSeconds(std::string_view text) {
   if (at == std::string_view::npos) return 0;
   if (text[at] == '+') ++at;
   float value = 0;
+#if defined(__cpp_lib_to_chars)
   std::from_chars(text.data() + at, text.data() + text.size(), value);
+#else
+  // The browser's C++ library reads no floating point with from_chars: strtof on a copy, with
+  // from_chars's result for a number out of range (none).
+  const std::string copy(text.substr(at));
+  char* end = nullptr;
+  errno = 0;
+  const float read = std::strtof(copy.c_str(), &end);
+  if (end != copy.c_str() && errno != ERANGE) value = read;
+#endif
   return value;
 }
 

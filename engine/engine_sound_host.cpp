@@ -24,6 +24,10 @@ bool EngineSoundHost::UnregisterWaitable(platform::Event* event) {
   return engine_.UnregisterWaitable(event);
 }
 
+bool EngineSoundHost::StreamsFromLoop() const {
+  return !engine_.SoundThreads();
+}
+
 void EngineSoundHost::Log(const std::string& text) {
   engine_.Log(text);
 }

@@ -18,6 +18,7 @@ class EngineSoundHost final : public SoundHost {
   bool RegisterWaitable(platform::Event* event, intptr_t userData) override;
   bool UnregisterWaitable(platform::Event* event) override;
   void Log(const std::string& text) override;
+  bool StreamsFromLoop() const override;
 
  private:
   Interface& engine_;

@@ -62,6 +62,8 @@ struct Platform {
   // Opens the sound device at start-up; nullptr when there is none.
   std::function<std::unique_ptr<platform::SoundDevice>(const RunOptions& options)> openSound;
   bool headless = false;
+  // Sound objects stream from threads of their own; without, the input pump refills them.
+  bool soundThreads = true;
 
   static Platform Real();
   static Platform Headless();
@@ -126,7 +128,13 @@ class Interface {
   // Main loop and screens.
   void SetGameCallbacks(ScreenLoader loader, ControlEventHandler eventHandler, TickHandler tick,
                         MessageHook hook);
+  // Runs the loop until the quit flag is set: steps, sleeping 10 ms whenever no tick was due.
   int Run();
+  // One pass of the loop: the input pump, then a tick and a frame when one is due. False when
+  // none was (the caller may rest). The browser calls it from its frame callback.
+  bool Step();
+  // Whether the loop is to end: the quit flag, set here too once RUFO_RUN_MS has passed.
+  bool LoopOver();
   // Receives every frame the loop composes, with the game time it was composed at. Headless, the
   // loop composes only the frames the sink wants (all of them when wanted is empty) and none
   // without a sink; with a window it composes every frame.
@@ -180,6 +188,8 @@ class Interface {
   // for a null event.
   bool RegisterWaitable(platform::Event* event, intptr_t userData);
   bool UnregisterWaitable(platform::Event* event);
+  // Refills the sound objects that stream without threads, then turns the signalled events into
+  // messages, so that a sound whose refill found its end reports it in the same pass.
   void PumpWaitables();
 
   // Configuration, data paths and the registry.
@@ -221,6 +231,7 @@ class Interface {
   bool Active() const { return active_; }
   bool OwnCursor() const { return ownCursor_; }
   bool Headless() const { return platform_.headless; }
+  bool SoundThreads() const { return platform_.soundThreads; }
   // The current screen's hit map (LoadHitMap, HitMapValue).
   gfx::HitMap& HitMap() { return hitMap_; }
 

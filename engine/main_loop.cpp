@@ -12,36 +12,39 @@ void Interface::SetGameCallbacks(ScreenLoader loader, ControlEventHandler eventH
 }
 
 int Interface::Run() {
+  for (;;) {
+    if (!Step()) platform_.clock->SleepMs(10);
+    if (LoopOver()) return 0;
+  }
+}
+
+bool Interface::Step() {
   platform::Clock& clock = *platform_.clock;
   const int32_t period = props_.tickMs > 0 ? props_.tickMs : 1;
   if (!loopStarted_) {
     loopStarted_ = true;
     loopStart_ = clock.NowMs();
   }
-  for (;;) {
-    PumpInput();
-    const uint32_t now = clock.NowMs();
-    const auto elapsed = static_cast<int32_t>(now - loopStart_);
-    if (elapsed - tickNumber_ * period > period) {
-      tickNumber_ = elapsed / period;
-      if (!minimized_) {
-        RunTick();
-        const uint32_t gameMs = now - loopStart_;
-        if (FrameSeen(gameMs)) {
-          ComposeFrame();
-          if (frameSink_ && primary_) frameSink_(gameMs, *primary_);
-        } else {
-          KeepFrameState();
-        }
-      }
-    } else {
-      clock.SleepMs(10);
-    }
-    if (options_.runMs && GameTimeMs() >= *options_.runMs) {
-      quit_ = true;
-    }
-    if (quit_) return 0;
+  PumpInput();
+  const uint32_t now = clock.NowMs();
+  const auto elapsed = static_cast<int32_t>(now - loopStart_);
+  if (elapsed - tickNumber_ * period <= period) return false;
+  tickNumber_ = elapsed / period;
+  if (minimized_) return true;
+  RunTick();
+  const uint32_t gameMs = now - loopStart_;
+  if (FrameSeen(gameMs)) {
+    ComposeFrame();
+    if (frameSink_ && primary_) frameSink_(gameMs, *primary_);
+  } else {
+    KeepFrameState();
   }
+  return true;
+}
+
+bool Interface::LoopOver() {
+  if (options_.runMs && GameTimeMs() >= *options_.runMs) quit_ = true;
+  return quit_;
 }
 
 bool Interface::FrameSeen(uint32_t gameMs) const {

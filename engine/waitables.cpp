@@ -3,6 +3,7 @@
 #include "engine/interface.h"
 #include "engine/messages.h"
 #include "platform/event.h"
+#include "sound/sound_object.h"
 
 namespace rufo {
 
@@ -23,6 +24,7 @@ bool Interface::UnregisterWaitable(platform::Event* event) {
 // Turns every signal of a registered event into message 258. The table is read afresh after each
 // message, because the receiver may register or unregister events.
 void Interface::PumpWaitables() {
+  if (!platform_.soundThreads) SoundObject::RefillLoopStreams();
   for (;;) {
     waitableEvents_.clear();
     for (const Waitable& waitable : waitables_)

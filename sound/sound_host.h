@@ -25,6 +25,9 @@ class SoundHost {
   virtual bool RegisterWaitable(platform::Event* event, intptr_t userData) = 0;
   virtual bool UnregisterWaitable(platform::Event* event) = 0;
   virtual void Log(const std::string& text) = 0;
+  // True where the program has no threads to spare (the browser): sound objects then stream
+  // without a thread of their own, refilled by RefillLoopStreams from the program's loop.
+  virtual bool StreamsFromLoop() const { return false; }
 };
 
 // The installed host; nullptr when none is.

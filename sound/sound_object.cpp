@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "sound/sound_host.h"
 
@@ -9,6 +10,12 @@ namespace rufo {
 namespace {
 
 // "Sounds\x\name" gets ".wav"; a dot before the last backslash is not an extension.
+// The loaded sounds that stream from the program's loop; only its one thread touches the list.
+std::vector<SoundObject*>& LoopStreams() {
+  static std::vector<SoundObject*> streams;
+  return streams;
+}
+
 std::string WithExtension(const std::string& name) {
   const size_t dot = name.rfind('.');
   if (dot == std::string::npos || name.find('\\', dot) != std::string::npos) return name + ".wav";
@@ -56,6 +63,11 @@ bool SoundObject::Load(const std::string& name) {
     Unload();
     return false;
   }
+  if (host->StreamsFromLoop()) {
+    fromLoop_ = true;
+    LoopStreams().push_back(this);
+    return true;
+  }
   buffer_->EnableNotificationHandshake();
   thread_ = std::thread(&SoundObject::StreamLoop, this);
   return true;
@@ -65,6 +77,10 @@ void SoundObject::Unload() {
   if (thread_.joinable()) {
     quitEvent_.Set();
     thread_.join();
+  }
+  if (fromLoop_) {
+    std::erase(LoopStreams(), this);
+    fromLoop_ = false;
   }
   chunkEvent_.Reset();
   quitEvent_.Reset();
@@ -132,6 +148,13 @@ void SoundObject::StreamLoop() {
       Refill();
     }
     buffer_->NotificationHandled();
+  }
+}
+
+void SoundObject::RefillLoopStreams() {
+  // A refill that stops a buffer sets only events, so the list cannot change under the walk.
+  for (SoundObject* sound : LoopStreams()) {
+    if (sound->chunkEvent_.TryWait()) sound->Refill();
   }
 }
 

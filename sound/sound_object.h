@@ -14,7 +14,8 @@ namespace rufo {
 
 // Plays one WAV file at a time through its own 3-second looping buffer. A streaming thread
 // refills the part the play cursor has just left at each of 16 position notifications, so a
-// sound of any length plays while it is decoded piece by piece. When the buffer stops (end of
+// sound of any length plays while it is decoded piece by piece. Where the sound host streams
+// from the program's loop, there is no thread: the loop calls RefillLoopStreams instead. When the buffer stops (end of
 // the sound, Stop, a failed refill) the end event is set; the engine turns it into message 258
 // with this object as the user data.
 class SoundObject {
@@ -44,6 +45,10 @@ class SoundObject {
   // The end event's user data identifies the object in message 258.
   intptr_t UserData() const { return reinterpret_cast<intptr_t>(this); }
 
+  // Refills every loaded sound without a thread whose play cursor has passed a notification
+  // since the last call. Called from the program's one thread.
+  static void RefillLoopStreams();
+
  private:
   void StreamLoop();
   // The streaming thread's answer to a position notification.
@@ -61,6 +66,8 @@ class SoundObject {
   uint32_t chunkSize_ = 0;
   uint32_t bufferBytes_ = 0;
   std::thread thread_;
+  // Loaded without a thread: listed for RefillLoopStreams.
+  bool fromLoop_ = false;
 
   // Held by every refill and by a restart, so the two never touch the reader and the counters
   // at the same time. Unload ends the thread before it frees anything.

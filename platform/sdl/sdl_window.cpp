@@ -160,7 +160,8 @@ class SdlWindow final : public Window {
   }
 
   bool CursorPosition(int* x, int* y) override {
-    if (!window_ || !(SDL_GetWindowFlags(window_) & SDL_WINDOW_MOUSE_FOCUS)) return false;
+    // The window the mouse is over, as SDL tracks it (the browser keeps no window flag for it).
+    if (!window_ || SDL_GetMouseFocus() != window_) return false;
     int wx = 0, wy = 0;
     SDL_GetMouseState(&wx, &wy);
     ToGame(wx, wy, x, y);

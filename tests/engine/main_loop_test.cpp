@@ -130,6 +130,26 @@ TEST_F(MainLoopTest, RunTicksOnTheVirtualClockAndStopsAtTheQuitFlag) {
       << "the tick that set the quit flag has its frame too";
 }
 
+// The browser drives the loop one step per frame, without sleeping between them.
+TEST_F(MainLoopTest, StepRunsOneTickWhenOneIsDueAndNoneOtherwise) {
+  Interface& e = Engine();
+  EXPECT_FALSE(e.Step()) << "no time has passed since the loop started";
+  engine_.Clock().Advance(1);
+  EXPECT_FALSE(e.Step()) << "one period is not more than one period";
+  EXPECT_EQ(CountCalls("tick"), 0);
+  engine_.Clock().Advance(1);
+  EXPECT_TRUE(e.Step());
+  EXPECT_EQ(CountCalls("tick"), 1);
+  EXPECT_FALSE(e.Step());
+  engine_.Clock().Advance(500);
+  EXPECT_TRUE(e.Step());
+  EXPECT_EQ(CountCalls("tick"), 2) << "a late step runs one tick, not the missed ones";
+  EXPECT_EQ(e.TickNumber(), 502);
+  EXPECT_FALSE(e.LoopOver());
+  e.RequestQuit();
+  EXPECT_TRUE(e.LoopOver());
+}
+
 TEST_F(MainLoopTest, HeadlessRunWithoutASinkComposesNothing) {
   Interface& e = Engine();
   e.SetGameCallbacks(Loader, nullptr, TickUntil100, TraceHook);

@@ -37,7 +37,15 @@ uint64_t FrameAt(uint32_t ms) {
   return uint64_t(ms) * kRate / 1000;
 }
 
-class SoundObjectTest : public ::testing::Test {
+Platform WithSoundThreads(bool threads) {
+  Platform platform = Platform::Headless();
+  platform.soundThreads = threads;
+  return platform;
+}
+
+// Run with the sound objects' own streaming threads, and without them, refilled by the input
+// pump as in the browser: both must play the same.
+class SoundObjectTest : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
     g_ends = &ends_;
@@ -85,10 +93,10 @@ class SoundObjectTest : public ::testing::Test {
 
   std::vector<std::pair<intptr_t, uint32_t>> ends_;
   test::TempFolder out_;
-  test::HeadlessEngine engine_{MixOptions(out_)};
+  test::HeadlessEngine engine_{MixOptions(out_), WithSoundThreads(GetParam())};
 };
 
-TEST_F(SoundObjectTest, StopsAtOnceRestartsFromTheStartAndStreamsToTheEnd) {
+TEST_P(SoundObjectTest, StopsAtOnceRestartsFromTheStartAndStreamsToTheEnd) {
   const std::vector<int16_t> decoded =
       WriteSound("Sounds/Talk.wav", test::TestSound(2, kRate, 10 * kRate));
   SoundObject sound;
@@ -137,7 +145,7 @@ TEST_F(SoundObjectTest, StopsAtOnceRestartsFromTheStartAndStreamsToTheEnd) {
   EXPECT_LT(endFrame - last, kChunkFrames + FrameAt(10));
 }
 
-TEST_F(SoundObjectTest, ShortMonoSoundIsResampledToBothChannels) {
+TEST_P(SoundObjectTest, ShortMonoSoundIsResampledToBothChannels) {
   WriteSound("beep.wav", test::TestSound(1, 22050, 22050));
   SoundObject sound;
   ASSERT_TRUE(sound.Load("beep"));
@@ -156,7 +164,7 @@ TEST_F(SoundObjectTest, ShortMonoSoundIsResampledToBothChannels) {
   EXPECT_NEAR(double(lastSound - first), double(kRate), 64.0) << "one second of sound";
 }
 
-TEST_F(SoundObjectTest, PlayRangePlaysThePartAndTwoSoundsMixWithSaturation) {
+TEST_P(SoundObjectTest, PlayRangePlaysThePartAndTwoSoundsMixWithSaturation) {
   const assetkit::PcmSound loud{2, kRate, std::vector<int16_t>(2 * kRate, 30000)};
   engine_.Folder().Write("data/loud.wav", test::AsString(assetkit::PcmWav(loud)));
   const std::vector<int16_t> decoded = WriteSound("s.wav", test::TestSound(2, kRate, kRate));
@@ -180,7 +188,7 @@ TEST_F(SoundObjectTest, PlayRangePlaysThePartAndTwoSoundsMixWithSaturation) {
   EXPECT_EQ(mix[2 * first + 2000], 30000);
 }
 
-TEST_F(SoundObjectTest, DestroyingAPlayingSoundSendsNothing) {
+TEST_P(SoundObjectTest, DestroyingAPlayingSoundSendsNothing) {
   WriteSound("s.wav", test::TestSound(2, kRate, 4 * kRate));
   auto sound = std::make_unique<SoundObject>();
   ASSERT_TRUE(sound->Load("s"));
@@ -200,7 +208,7 @@ TEST_F(SoundObjectTest, DestroyingAPlayingSoundSendsNothing) {
   EXPECT_TRUE(ends_.empty());
 }
 
-TEST_F(SoundObjectTest, MissingSoundLoadsNothingAndPlaysNothing) {
+TEST_P(SoundObjectTest, MissingSoundLoadsNothingAndPlaysNothing) {
   SoundObject sound;
   EXPECT_FALSE(sound.Load("Sounds\\none"));
   const std::string log = engine_.LogText();
@@ -215,6 +223,9 @@ TEST_F(SoundObjectTest, MissingSoundLoadsNothingAndPlaysNothing) {
   EXPECT_TRUE(ends_.empty());
   EXPECT_TRUE(Silent(FinishMix(), 0, FrameAt(100)));
 }
+
+INSTANTIATE_TEST_SUITE_P(Streaming, SoundObjectTest, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Thread" : "Loop"; });
 
 TEST(SoundDeviceSetupTest, WithoutADeviceTheGameRunsSilently) {
   Platform platform = Platform::Headless();
