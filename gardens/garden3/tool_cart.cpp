@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bitset>
-#include <cstdlib>
 
 #include "controls/bitmap_control.h"
 #include "controls/control_list.h"
@@ -34,8 +33,6 @@ constexpr const char* kLightBack = "Bitmaps\\Garden3\\NOT\\Ani\\bzhas";
 constexpr const char* kDarkSpeech = "Sounds\\Garden3\\NOT\\sp_zhas";
 constexpr int kLightSpeech = 16;
 constexpr int kQuestionSpeech = 1;
-// A release this far from where a tool was picked ends a drag held down.
-constexpr int kHeldDrag = 10;
 
 // The script entry of a tool: entry t + 1 (entry 0 is the background).
 ScreenEntry* EntryOf(int tool) {
@@ -227,7 +224,7 @@ void ToolCart::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsum
       return;
     }
     case kMsgLeftUp:
-      if (Dragging() && std::abs(x - pickX_) + std::abs(y - pickY_) >= kHeldDrag) {
+      if (Dragging() && HeldDragEnds(pickX_, pickY_, x, y)) {
         Drop(HitMapValue(x, y));
       }
       return;
