@@ -4,6 +4,7 @@
 #include "engine/messages.h"
 #include "game/game.h"
 #include "game/game_state.h"
+#include "game/screen.h"
 #include "tests/support/headless_engine.h"
 
 namespace rufo {
@@ -15,6 +16,9 @@ class GameHookTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetState();
+    // Only the game's own screens: gardens registered by earlier tests in this process would
+    // build their scenes without the title's screen script.
+    Screens() = ScreenTable{};
     engine_.Start();
     ASSERT_TRUE(GameStart());
   }
