@@ -264,6 +264,7 @@ class Interface {
   void DispatchInput(int32_t message, intptr_t param);
   void PumpKeyboard();
   void PumpMouse();
+  // Takes the window's cursor position; a change inside the game area reaches the game.
   void PollCursor();
   void ReportLayoutMove(Control* control);
   void Present();

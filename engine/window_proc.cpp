@@ -21,6 +21,9 @@ void Interface::WindowProc(const platform::WindowMessage& message) {
     if (kind == wm::kWmNcLButtonUp) kind = wm::kWmLButtonUp;
     if (kind == wm::kWmNcLButtonDblClk) kind = wm::kWmLButtonDblClk;
   }
+  // A button acts where it was pressed or let go: a tap brings its move and its press together,
+  // and the cursor must be there before the game hears of the press.
+  if (kind >= wm::kWmLButtonDown && kind <= wm::kWmRButtonDblClk) PollCursor();
   switch (kind) {
     case wm::kWmClose:
       quit_ = true;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,8 @@ class Window {
   virtual void Present(const Surface& surface, const Rect& area) = 0;
   virtual void ShowSystemCursor(bool show) = 0;
   // The system cursor in game-area coordinates; false when the position is unknown (no pointer
-  // over the window, or no window at all).
+  // over the window, or no window at all). While messages are being taken, it is where the
+  // pointer was at the last mouse message taken (a press reads where it happened).
   virtual bool CursorPosition(int* x, int* y) = 0;
   // Puts the system's pointer over that game-area pixel.
   virtual void WarpCursor(int x, int y) = 0;
@@ -51,7 +53,8 @@ class HeadlessWindow final : public Window {
   bool CursorPosition(int* x, int* y) override;
   void WarpCursor(int x, int y) override { SetCursorPosition(x, y); }
 
-  void PostMessage(const WindowMessage& message) { queue_.push_back(message); }
+  // Queues a message; while it is taken, the cursor reads where it was at this call.
+  void PostMessage(const WindowMessage& message);
   void SetCursorPosition(int x, int y);
   bool FullScreen() const { return fullScreen_; }
   bool SystemCursorShown() const { return cursorShown_; }
@@ -66,11 +69,20 @@ class HeadlessWindow final : public Window {
   bool open_ = false;
   bool fullScreen_ = false;
   bool cursorShown_ = true;
-  bool cursorKnown_ = false;
-  int cursorX_ = 0;
-  int cursorY_ = 0;
+  struct Cursor {
+    bool known = false;
+    int x = 0;
+    int y = 0;
+  };
+  struct Queued {
+    WindowMessage message;
+    Cursor cursor;
+  };
+  Cursor cursor_;
+  // The cursor as it was when the message taken last was posted; unset once the queue is empty.
+  std::optional<Cursor> messageCursor_;
   std::string title_;
-  std::vector<WindowMessage> queue_;
+  std::vector<Queued> queue_;
   size_t queueHead_ = 0;
   std::unique_ptr<Surface> lastFrame_;
   int presentCount_ = 0;

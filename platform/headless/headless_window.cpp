@@ -36,13 +36,20 @@ bool HeadlessWindow::Open(const std::string& title, int width, int height) {
   return true;
 }
 
+void HeadlessWindow::PostMessage(const WindowMessage& message) {
+  queue_.push_back({message, cursor_});
+}
+
 bool HeadlessWindow::PeekMessage(WindowMessage* message) {
   if (queueHead_ >= queue_.size()) {
     queue_.clear();
     queueHead_ = 0;
+    messageCursor_.reset();
     return false;
   }
-  *message = queue_[queueHead_++];
+  const Queued& queued = queue_[queueHead_++];
+  *message = queued.message;
+  messageCursor_ = queued.cursor;
   return true;
 }
 
@@ -71,15 +78,15 @@ std::vector<uint32_t> HeadlessWindow::LastFrame() const {
 }
 
 void HeadlessWindow::SetCursorPosition(int x, int y) {
-  cursorKnown_ = true;
-  cursorX_ = x;
-  cursorY_ = y;
+  cursor_ = {true, x, y};
+  messageCursor_.reset();
 }
 
 bool HeadlessWindow::CursorPosition(int* x, int* y) {
-  if (!cursorKnown_) return false;
-  *x = cursorX_;
-  *y = cursorY_;
+  const Cursor& cursor = messageCursor_ ? *messageCursor_ : cursor_;
+  if (!cursor.known) return false;
+  *x = cursor.x;
+  *y = cursor.y;
   return true;
 }
 

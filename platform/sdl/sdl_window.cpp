@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <optional>
 #include <string>
 
 #include "platform/cp1250.h"
@@ -108,7 +109,10 @@ class SdlWindow final : public Window {
   bool PeekMessage(WindowMessage* message) override {
     while (pending_.empty()) {
       SDL_Event event;
-      if (!SDL_PollEvent(&event)) return false;
+      if (!SDL_PollEvent(&event)) {
+        messagePointer_.reset();
+        return false;
+      }
       Translate(event);
     }
     *message = pending_.front();
@@ -155,6 +159,7 @@ class SdlWindow final : public Window {
       SDL_GetWindowSize(window_, &w, &h);
     }
     const int scale = std::max(std::min(w / width_, h / height_), 1);
+    messagePointer_.reset();
     SDL_WarpMouseInWindow(window_, (w - width_ * scale) / 2 + x * scale + scale / 2,
                           (h - height_ * scale) / 2 + y * scale + scale / 2);
   }
@@ -162,6 +167,11 @@ class SdlWindow final : public Window {
   bool CursorPosition(int* x, int* y) override {
     // The window the mouse is over, as SDL tracks it (the browser keeps no window flag for it).
     if (!window_ || SDL_GetMouseFocus() != window_) return false;
+    if (messagePointer_) {
+      *x = messagePointer_->x;
+      *y = messagePointer_->y;
+      return true;
+    }
     int wx = 0, wy = 0;
     SDL_GetMouseState(&wx, &wy);
     ToGame(wx, wy, x, y);
@@ -224,10 +234,12 @@ class SdlWindow final : public Window {
         }
         break;
       case SDL_MOUSEMOTION:
+        messagePointer_ = SDL_Point{event.motion.x, event.motion.y};
         Post(kWmMouseMove);
         break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP: {
+        messagePointer_ = SDL_Point{event.button.x, event.button.y};
         bool down = event.type == SDL_MOUSEBUTTONDOWN;
         bool second = down && event.button.clicks >= 2 && event.button.clicks % 2 == 0;
         if (event.button.button == SDL_BUTTON_LEFT) {
@@ -287,6 +299,10 @@ class SdlWindow final : public Window {
   bool active_ = true;
   bool minimized_ = false;
   std::deque<WindowMessage> pending_;
+  // Where the pointer was at the mouse event behind the messages handed out last, in game-area
+  // pixels (the renderer gives mouse events the position in its logical size). SDL's own state
+  // is already past every event it has queued; once the queue has run dry, the two agree again.
+  std::optional<SDL_Point> messagePointer_;
 };
 
 }  // namespace

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <initializer_list>
+#include <memory>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "engine/interface.h"
@@ -35,6 +38,16 @@ class RealMouseTest : public test::RealDisplayTest {
   }
   void TearDown() override { g_seen = nullptr; }
 
+  // A window whose game hook records what it sees, shown and pumped once; null when it fails.
+  static std::unique_ptr<Interface> OpenWatchedWindow(const char* title) {
+    auto engine = OpenWindow(title);
+    if (!engine) return nullptr;
+    engine->SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
+    engine->ComposeFrame();
+    engine->PumpInput();
+    return engine;
+  }
+
   // Pumps input until the condition holds, for at most two seconds.
   template <typename Condition>
   bool PumpUntil(Interface& engine, Condition condition) {
@@ -46,6 +59,14 @@ class RealMouseTest : public test::RealDisplayTest {
     return false;
   }
 
+  // Pumps input until the game has seen the left button let go.
+  bool PumpUntilLeftUp(Interface& engine) {
+    return PumpUntil(engine, [&] {
+      return std::any_of(seen_.begin(), seen_.end(),
+                         [](const Seen& s) { return s.message == kMsgLeftUp; });
+    });
+  }
+
   // Moves the pointer to the game pixel and clicks there; true when the game saw it.
   void ClickAt(Interface& engine, int gx, int gy) {
     const int scale = test::MovePointerToGamePixel(engine.Properties().title, gx, gy);
@@ -54,10 +75,7 @@ class RealMouseTest : public test::RealDisplayTest {
         << "mouse at " << engine.MouseX() << ", " << engine.MouseY() << " scale " << scale;
     seen_.clear();
     test::ClickLeftButton();
-    ASSERT_TRUE(PumpUntil(engine, [&] {
-      return std::any_of(seen_.begin(), seen_.end(),
-                         [](const Seen& s) { return s.message == kMsgLeftUp; });
-    }));
+    ASSERT_TRUE(PumpUntilLeftUp(engine));
     std::vector<int32_t> window, device;
     for (const Seen& s : seen_) {
       if (s.message == kMsgLeftDown || s.message == kMsgLeftUp) {
@@ -79,12 +97,9 @@ class RealMouseTest : public test::RealDisplayTest {
 };
 
 TEST_F(RealMouseTest, ClicksArriveAtGameCoordinatesInAWindowAndInScaledFullScreen) {
-  const auto window = OpenWindow("Rufo mouse test");
+  const auto window = OpenWatchedWindow("Rufo mouse test");
   ASSERT_NE(window, nullptr);
   Interface& engine = *window;
-  engine.SetGameCallbacks(nullptr, nullptr, nullptr, Hook);
-  engine.ComposeFrame();
-  engine.PumpInput();
 
   ClickAt(engine, 100, 50);
   ClickAt(engine, 639, 479);
@@ -99,6 +114,47 @@ TEST_F(RealMouseTest, ClicksArriveAtGameCoordinatesInAWindowAndInScaledFullScree
   }
   ClickAt(engine, 320, 240);
   ClickAt(engine, 5, 470);
+  engine.RequestQuit();
+  engine.Shutdown();
+}
+
+// Input the window system brings at once (a quick hand, or a tap on a touch screen) is taken in
+// one pump: each button still acts where the pointer was at that moment, not where it is now.
+TEST_F(RealMouseTest, ButtonsTakenInOnePumpActWhereThePointerWasAtEach) {
+  const auto window = OpenWatchedWindow("Rufo quick mouse test");
+  ASSERT_NE(window, nullptr);
+  Interface& engine = *window;
+  ClickAt(engine, 100, 50);
+
+  // Everything arrives before the next pump.
+  auto takeAtOnce = [&](auto&& act) {
+    seen_.clear();
+    act();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_TRUE(PumpUntilLeftUp(engine));
+  };
+  // Where the game saw the first message of that kind.
+  auto seenAt = [&](std::initializer_list<int32_t> messages) {
+    for (const Seen& s : seen_) {
+      if (std::find(messages.begin(), messages.end(), s.message) != messages.end())
+        return std::pair(s.x, s.y);
+    }
+    return std::pair(-1, -1);
+  };
+  const char* title = engine.Properties().title;
+  takeAtOnce([&] {
+    test::MovePointerToGamePixel(title, 400, 300);
+    test::ClickLeftButton();
+  });
+  EXPECT_EQ(seenAt({kMsgLeftDown, kMsgLeftDouble}), std::pair(400, 300)) << "a tap";
+
+  takeAtOnce([&] {
+    test::HoldLeftButton(true);
+    test::MovePointerToGamePixel(title, 200, 120);
+    test::HoldLeftButton(false);
+  });
+  EXPECT_EQ(seenAt({kMsgLeftDown, kMsgLeftDouble}), std::pair(400, 300)) << "a quick drag";
+  EXPECT_EQ(seenAt({kMsgLeftUp}), std::pair(200, 120));
   engine.RequestQuit();
   engine.Shutdown();
 }

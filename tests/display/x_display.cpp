@@ -40,6 +40,10 @@ void ClickLeftButton() {
   Shell("xdotool click 1");
 }
 
+void HoldLeftButton(bool down) {
+  Shell(down ? "xdotool mousedown 1" : "xdotool mouseup 1");
+}
+
 int CountScreenPixels(const TempFolder& folder, uint32_t rgb) {
   const std::string shot = folder.Root() + "shot.png";
   if (std::system(("import -window root " + shot + " 2>/dev/null").c_str()) != 0) return -1;

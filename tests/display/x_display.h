@@ -25,6 +25,8 @@ ScreenGeometry WindowGeometry(const std::string& title);
 int MovePointerToGamePixel(const std::string& title, int gx, int gy);
 // Presses and releases the left button where the pointer is.
 void ClickLeftButton();
+// Presses (down) or lets go of the left button where the pointer is.
+void HoldLeftButton(bool down);
 
 // Counts the pixels of one colour (0x00RRGGBB) in a screenshot of the whole display, kept in
 // the folder; -1 when no screenshot could be taken.

@@ -107,6 +107,30 @@ TEST_F(InputTest, MouseMovesInsideTheGameAreaOnlyAndOwnTheCursorThereAndTheWheel
   EXPECT_FALSE(Engine().MouseInRect({0, 0, 39, 80}, &offset)) << "right edge is exclusive";
 }
 
+// A tap, or a quick hand, brings moves and buttons in one pump: each button acts where the
+// pointer was when it went down or up, and the game hears of the move first.
+TEST_F(InputTest, ButtonsTakenInOnePumpActWhereThePointerWasAtEach) {
+  std::vector<std::string> seen;
+  g_hooked = &seen;
+  Engine().SetGameCallbacks(nullptr, nullptr, nullptr, [](int32_t message, intptr_t, bool*) {
+    if (message < kMsgLeftDown || message > kMsgMouseMoved) return;
+    g_hooked->push_back(std::to_string(message) + "@" + std::to_string(Engine().MouseX()) + "," +
+                        std::to_string(Engine().MouseY()));
+  });
+  engine_.Play("0 move 200 100\n0 ldown\n0 lup");
+  engine_.Play("0 move 300 150\n0 rdown\n0 move 310 160\n0 rup\n0 move 320 170");
+  engine_.Play("0 move 50 60\n0 ldown\n0 move 70 80\n0 lup\n0 move 90 100");
+  EXPECT_EQ(seen, (std::vector<std::string>{"21@200,100", "15@200,100", "16@200,100", "21@300,150",
+                                            "18@300,150", "21@310,160", "19@310,160", "21@320,170",
+                                            "21@50,60", "15@50,60", "21@70,80", "16@70,80",
+                                            "21@90,100"}));
+
+  // A button outside the game area leaves the position where it was inside.
+  seen.clear();
+  engine_.Play("0 move 700 100\n0 ldown\n0 lup");
+  EXPECT_EQ(seen, (std::vector<std::string>{"15@90,100", "16@90,100"}));
+}
+
 TEST_F(InputTest, DispatchOffersFocusedThenLastToFirstThenHookAndStopsWhileTheScreenChanges) {
   std::vector<std::string> log;
   g_hooked = &log;
