@@ -15,9 +15,9 @@ namespace rufo {
 // Plays one WAV file at a time through its own 3-second looping buffer. A streaming thread
 // refills the part the play cursor has just left at each of 16 position notifications, so a
 // sound of any length plays while it is decoded piece by piece. Where the sound host streams
-// from the program's loop, there is no thread: the loop calls RefillLoopStreams instead. When the buffer stops (end of
-// the sound, Stop, a failed refill) the end event is set; the engine turns it into message 258
-// with this object as the user data.
+// from the program's loop, there is no thread: the loop calls RefillLoopStreams instead. When the
+// buffer stops (end of the sound, Stop, a failed refill) the end event is set; the engine turns it
+// into message 258 with this object as the user data.
 class SoundObject {
  public:
   static constexpr int kChunks = 16;
