@@ -25,31 +25,33 @@ inline constexpr ScreenId kScreenLearnNotions = 0x105;
 inline constexpr ScreenId kScreenLearnPantry = 0x106;
 inline constexpr ScreenId kScreenLearnShapes = 0x107;
 
+// The six gardens: each main scene, then its games, named after what the child does there; the
+// comment gives the game's data folder.
 inline constexpr ScreenId kScreenGarden1 = 0x201;
-inline constexpr ScreenId kScreenGarden1Num = 0x202;
-inline constexpr ScreenId kScreenGarden1Col = 0x203;
+inline constexpr ScreenId kScreenFrogCount = 0x202;      // Garden1\NUM
+inline constexpr ScreenId kScreenFlowerColours = 0x203;  // Garden1\COL
 
 inline constexpr ScreenId kScreenGarden2 = 0x301;
-inline constexpr ScreenId kScreenGarden2Dir = 0x302;
-inline constexpr ScreenId kScreenGarden2Col = 0x303;
-inline constexpr ScreenId kScreenGarden2Log = 0x304;
+inline constexpr ScreenId kScreenWatering = 0x302;       // Garden2\DIR
+inline constexpr ScreenId kScreenColourThings = 0x303;   // Garden2\COL
+inline constexpr ScreenId kScreenPictureSeries = 0x304;  // Garden2\LOG
 
 inline constexpr ScreenId kScreenGarden3 = 0x401;
-inline constexpr ScreenId kScreenGarden3Not = 0x402;
-inline constexpr ScreenId kScreenGarden3Cat = 0x403;
+inline constexpr ScreenId kScreenToolCart = 0x402;    // Garden3\NOT
+inline constexpr ScreenId kScreenFlowerBeds = 0x403;  // Garden3\CAT
 
 inline constexpr ScreenId kScreenGarden4 = 0x501;
-inline constexpr ScreenId kScreenGarden4Num = 0x502;
-inline constexpr ScreenId kScreenGarden4Nad = 0x503;
+inline constexpr ScreenId kScreenWoodpeckerKnocks = 0x502;  // Garden4\NUM
+inline constexpr ScreenId kScreenNestBirds = 0x503;         // Garden4\NAD
 
 inline constexpr ScreenId kScreenGarden5 = 0x601;
-inline constexpr ScreenId kScreenGarden5Not = 0x602;
-inline constexpr ScreenId kScreenGarden5Col = 0x603;
-inline constexpr ScreenId kScreenGarden5Col2 = 0x604;
+inline constexpr ScreenId kScreenTruthfulParrot = 0x602;  // Garden5\NOT
+inline constexpr ScreenId kScreenMeadowColours = 0x603;   // Garden5\COL
+inline constexpr ScreenId kScreenBeeHives = 0x604;        // Garden5\COL2
 
 inline constexpr ScreenId kScreenGarden6 = 0x701;
-inline constexpr ScreenId kScreenGarden6Log = 0x702;
-inline constexpr ScreenId kScreenGarden6Num = 0x703;
+inline constexpr ScreenId kScreenPictureGrids = 0x702;  // Garden6\LOG
+inline constexpr ScreenId kScreenLadybirdDots = 0x703;  // Garden6\NUM
 
 inline constexpr ScreenId kScreenAlbum = 0x801;
 

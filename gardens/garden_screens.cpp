@@ -26,25 +26,25 @@ namespace rufo {
 // One line per screen, as each garden is built; ids without a line show only the toolbar.
 void RegisterGardenScreens(ScreenTable& table) {
   table.Add<Garden1Scene>(kScreenGarden1);
-  table.Add<FrogCount>(kScreenGarden1Num);
-  table.Add<FlowerColours>(kScreenGarden1Col);
+  table.Add<FrogCount>(kScreenFrogCount);
+  table.Add<FlowerColours>(kScreenFlowerColours);
   table.Add<Garden2Scene>(kScreenGarden2);
-  table.Add<Watering>(kScreenGarden2Dir);
-  table.Add<ColourThings>(kScreenGarden2Col);
-  table.Add<PictureSeries>(kScreenGarden2Log);
+  table.Add<Watering>(kScreenWatering);
+  table.Add<ColourThings>(kScreenColourThings);
+  table.Add<PictureSeries>(kScreenPictureSeries);
   table.Add<Garden3Scene>(kScreenGarden3);
-  table.Add<ToolCart>(kScreenGarden3Not);
-  table.Add<FlowerBeds>(kScreenGarden3Cat);
+  table.Add<ToolCart>(kScreenToolCart);
+  table.Add<FlowerBeds>(kScreenFlowerBeds);
   table.Add<Garden4Scene>(kScreenGarden4);
-  table.Add<WoodpeckerKnocks>(kScreenGarden4Num);
-  table.Add<NestBirds>(kScreenGarden4Nad);
+  table.Add<WoodpeckerKnocks>(kScreenWoodpeckerKnocks);
+  table.Add<NestBirds>(kScreenNestBirds);
   table.Add<Garden5Scene>(kScreenGarden5);
-  table.Add<TruthfulParrot>(kScreenGarden5Not);
-  table.Add<MeadowColours>(kScreenGarden5Col);
-  table.Add<BeeHives>(kScreenGarden5Col2);
+  table.Add<TruthfulParrot>(kScreenTruthfulParrot);
+  table.Add<MeadowColours>(kScreenMeadowColours);
+  table.Add<BeeHives>(kScreenBeeHives);
   table.Add<Garden6Scene>(kScreenGarden6);
-  table.Add<PictureGrids>(kScreenGarden6Log);
-  table.Add<LadybirdDots>(kScreenGarden6Num);
+  table.Add<PictureGrids>(kScreenPictureGrids);
+  table.Add<LadybirdDots>(kScreenLadybirdDots);
 }
 
 }  // namespace rufo

@@ -13,7 +13,7 @@ class FlowerColours final : public MiniGame {
   static constexpr int kColours = 9;
   static constexpr int kWhite = 1;
 
-  FlowerColours() : MiniGame(kScreenGarden1Col) {}
+  FlowerColours() : MiniGame(kScreenFlowerColours) {}
 
   // The colour asked now (the colour of the flower shown, before the first question).
   int Colour() const { return current_; }

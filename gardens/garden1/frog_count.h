@@ -15,7 +15,7 @@ class FrogCount final : public MiniGame {
  public:
   static constexpr int kFrogs = 10;
 
-  FrogCount() : MiniGame(kScreenGarden1Num) {}
+  FrogCount() : MiniGame(kScreenFrogCount) {}
 
   // How many frogs jump in this turn (0 before the first turn), and in which order.
   int Number() const { return number_; }

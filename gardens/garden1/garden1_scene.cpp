@@ -14,9 +14,9 @@ void Garden1Scene::Build() {
 
 void Garden1Scene::OnControlEvent(Control* control, int32_t event, bool /*live*/) {
   if (EventFrom(control, event, "RUFO", kEventAnimationEnd)) {
-    Engine().ChangeScreen(kScreenGarden1Num, 0, false);
+    Engine().ChangeScreen(kScreenFrogCount, 0, false);
   } else if (EventFrom(control, event, "KVETINY", kEventAnimationEnd)) {
-    Engine().ChangeScreen(kScreenGarden1Col, 0, false);
+    Engine().ChangeScreen(kScreenFlowerColours, 0, false);
   }
 }
 

@@ -16,7 +16,7 @@ class ColourThings final : public MiniGame {
   static constexpr int kPerScene = 6;
   static constexpr int kRepeatRegion = 99;
 
-  ColourThings() : MiniGame(kScreenGarden2Col) {}
+  ColourThings() : MiniGame(kScreenColourThings) {}
 
   // The colour asked now (0 to 11; -1 before the first), the scene shown (0 or 1).
   int Colour() const { return colour_; }

@@ -13,7 +13,7 @@ struct Way {
   ScreenId game;
 };
 constexpr Way kWays[] = {
-    {"STUDNA", kScreenGarden2Dir}, {"MIC", kScreenGarden2Col}, {"PTAK", kScreenGarden2Log}};
+    {"STUDNA", kScreenWatering}, {"MIC", kScreenColourThings}, {"PTAK", kScreenPictureSeries}};
 
 }  // namespace
 

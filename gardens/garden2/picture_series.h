@@ -15,7 +15,7 @@ namespace rufo {
 // twice in a row.
 class PictureSeries final : public MiniGame {
  public:
-  PictureSeries() : MiniGame(kScreenGarden2Log) {}
+  PictureSeries() : MiniGame(kScreenPictureSeries) {}
 
   const std::vector<SeriesRow>& Rows() const { return rows_; }
   // The row shown now (-1 before the first), the gap's drop rectangle, the piece carried.

@@ -18,7 +18,7 @@ class Watering final : public MiniGame {
   static constexpr int kSequence = 15;
   static constexpr int kRepeatRegion = 99;
 
-  Watering() : MiniGame(kScreenGarden2Dir) {}
+  Watering() : MiniGame(kScreenWatering) {}
 
   // The direction asked now (1 left, 2 right, 3 up, 4 down, 5 behind; 0 before the first).
   int Direction() const { return direction_; }

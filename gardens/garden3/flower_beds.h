@@ -20,7 +20,7 @@ class FlowerBeds final : public MiniGame {
   static constexpr int kShapes = 4;   // square, circular, rectangular, triangular
   static constexpr int kRepeatRegion = 99;
 
-  FlowerBeds() : MiniGame(kScreenGarden3Cat) {}
+  FlowerBeds() : MiniGame(kScreenFlowerBeds) {}
 
   int AskedColour() const { return askedColour_; }
   int AskedShape() const { return askedShape_; }

@@ -14,9 +14,9 @@ void Garden3Scene::Build() {
 
 void Garden3Scene::OnControlEvent(Control* control, int32_t event, bool /*live*/) {
   if (EventFrom(control, event, "RUFO", kEventAnimationEnd)) {
-    Engine().ChangeScreen(kScreenGarden3Not, 0, false);
+    Engine().ChangeScreen(kScreenToolCart, 0, false);
   } else if (EventFrom(control, event, "OPICE", kEventAnimationEnd)) {
-    Engine().ChangeScreen(kScreenGarden3Cat, 0, false);
+    Engine().ChangeScreen(kScreenFlowerBeds, 0, false);
   }
 }
 

@@ -185,7 +185,7 @@ void ToolCart::OnTick() {
 void ToolCart::LightComesBack() {
   if (half_ == 1) {
     // Every tool is in the cart: the game starts again with all its counts at zero.
-    Engine().ChangeScreen(kScreenGarden3Not, 0, false);
+    Engine().ChangeScreen(kScreenToolCart, 0, false);
     return;
   }
   ShowHalf(1);

@@ -30,7 +30,7 @@ class ToolCart final : public MiniGame {
   // The tools of each half of the shed, by number.
   static const std::array<int, kHalfTools>& HalfTools(int half);
 
-  ToolCart() : MiniGame(kScreenGarden3Not) {}
+  ToolCart() : MiniGame(kScreenToolCart) {}
 
   int AskedTool() const { return sequence_[index_]; }
   int QuestionIndex() const { return index_; }

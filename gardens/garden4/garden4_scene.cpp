@@ -14,9 +14,9 @@ void Garden4Scene::Build() {
 
 void Garden4Scene::OnControlEvent(Control* control, int32_t event, bool /*live*/) {
   if (EventFrom(control, event, "DATEL", kEventAnimationEnd)) {
-    Engine().ChangeScreen(kScreenGarden4Num, 0, false);
+    Engine().ChangeScreen(kScreenWoodpeckerKnocks, 0, false);
   } else if (EventFrom(control, event, "HNIZDO", kEventAnimationEnd)) {
-    Engine().ChangeScreen(kScreenGarden4Nad, 0, false);
+    Engine().ChangeScreen(kScreenNestBirds, 0, false);
   }
 }
 

@@ -15,7 +15,7 @@ class NestBirds final : public MiniGame {
   static constexpr int kNumbers = 10;  // the hit-map values 0 to 9 stand for themselves
   static constexpr int kRepeat = 99;
 
-  NestBirds() : MiniGame(kScreenGarden4Nad) {}
+  NestBirds() : MiniGame(kScreenNestBirds) {}
 
   // The birds in each nest (top left, top right, bottom left, bottom right), the order in which
   // the nests are asked, and the place in that order now.

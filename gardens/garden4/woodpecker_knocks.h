@@ -13,7 +13,7 @@ class WoodpeckerKnocks final : public MiniGame {
   // The hit-map value that knocks again; 0 to 9 stand for the numbers 1 to 10.
   static constexpr int kReplay = 99;
 
-  WoodpeckerKnocks() : MiniGame(kScreenGarden4Num) {}
+  WoodpeckerKnocks() : MiniGame(kScreenWoodpeckerKnocks) {}
 
   // The knocks of this turn (0 before the first) and how many have been played so far.
   int Knocks() const { return knocks_; }

@@ -15,7 +15,7 @@ class BeeHives final : public MiniGame {
   static constexpr int kColours = 8;
   static constexpr int kLayouts = 4;  // numbered 1 to 4
 
-  BeeHives() : MiniGame(kScreenGarden5Col2) {}
+  BeeHives() : MiniGame(kScreenBeeHives) {}
 
   // The colour of the hive at hit-map value `place` in `layout` (1 to 4).
   static int ColourAt(int layout, int place);

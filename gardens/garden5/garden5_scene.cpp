@@ -17,11 +17,11 @@ void Garden5Scene::Build() {
 
 void Garden5Scene::OnControlEvent(Control* control, int32_t event, bool /*live*/) {
   if (EventFrom(control, event, "PAPOUCH", kEventAnimationEnd)) {
-    Engine().ChangeScreen(kScreenGarden5Not, 0, false);
+    Engine().ChangeScreen(kScreenTruthfulParrot, 0, false);
   } else if (EventFrom(control, event, "RUFO", kEventAnimationEnd)) {
-    Engine().ChangeScreen(kScreenGarden5Col, 0, false);
+    Engine().ChangeScreen(kScreenMeadowColours, 0, false);
   } else if (EventFrom(control, event, "UL", kEventAnimationEnd)) {
-    Engine().ChangeScreen(kScreenGarden5Col2, 0, false);
+    Engine().ChangeScreen(kScreenBeeHives, 0, false);
   }
 }
 

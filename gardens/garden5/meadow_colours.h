@@ -16,7 +16,7 @@ class MeadowColours final : public MiniGame {
   static constexpr int kColours = 11;
   static constexpr int kLayouts = 3;
 
-  MeadowColours() : MiniGame(kScreenGarden5Col) {}
+  MeadowColours() : MiniGame(kScreenMeadowColours) {}
 
   // The colour of the flower at hit-map value `place` in `layout`.
   static int ColourAt(int layout, int place);

@@ -15,7 +15,7 @@ class TruthfulParrot final : public MiniGame {
   static constexpr int kShapes = 4;  // circle, triangle, square, rectangle
   static constexpr int kParrots = 4;
 
-  TruthfulParrot() : MiniGame(kScreenGarden5Not) {}
+  TruthfulParrot() : MiniGame(kScreenTruthfulParrot) {}
 
   // The shape on the board (-1 before the first board) and what each parrot says.
   int BoardShape() const { return board_; }

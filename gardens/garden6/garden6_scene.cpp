@@ -14,9 +14,9 @@ void Garden6Scene::Build() {
 
 void Garden6Scene::OnControlEvent(Control* control, int32_t event, bool /*live*/) {
   if (EventFrom(control, event, "ZROUT", kEventAnimationEnd)) {
-    Engine().ChangeScreen(kScreenGarden6Log, 0, false);
+    Engine().ChangeScreen(kScreenPictureGrids, 0, false);
   } else if (EventFrom(control, event, "BERUSKA", kEventAnimationEnd)) {
-    Engine().ChangeScreen(kScreenGarden6Num, 0, false);
+    Engine().ChangeScreen(kScreenLadybirdDots, 0, false);
   }
 }
 

@@ -16,7 +16,7 @@ class LadybirdDots final : public MiniGame {
   static constexpr int kMaxDots = 9;
   static constexpr int kLandedSpeech = 12;
 
-  LadybirdDots() : MiniGame(kScreenGarden6Num) {}
+  LadybirdDots() : MiniGame(kScreenLadybirdDots) {}
 
   // The dots of the ladybird now out (0 before the first).
   int Dots() const { return dots_; }

@@ -16,7 +16,7 @@ class PictureGrids final : public MiniGame {
   // The first grid comes from the first ten of the file, later ones from the first 24.
   static constexpr int kFirstGrids = 10;
 
-  PictureGrids() : MiniGame(kScreenGarden6Log) {}
+  PictureGrids() : MiniGame(kScreenPictureGrids) {}
 
   int Current() const { return current_; }
   const PictureGrid& Grid() const { return grids_[current_]; }

@@ -64,20 +64,20 @@ TEST_F(Garden1Play, FromTheStartToBothStickersAndBothLessons) {
   // The frogs: three wrong counts lead to the counting lesson; back from it the game goes on
   // without its introduction, and ten right counts earn sticker 7.
   Enter(player, kGardenRufoX, kGardenRufoY, "speak MLUVI Sounds\\Garden1\\NUM\\sp_intro");
-  Lose(player, kScreenGarden1Num, kScreenLearnCounting, number);
+  Lose(player, kScreenFrogCount, kScreenLearnCounting, number);
   ASSERT_NE(player.AwaitLine("question 0x104 hit 0,1,2,3,4,5,6,7,8,9"), "");
   Back(player);
   ASSERT_NE(player.AwaitLine("screen 0x202 0x104"), "");
-  Win(player, kScreenGarden1Num, 7, number);
+  Win(player, kScreenFrogCount, 7, number);
   EXPECT_TRUE(StoredProfile().HasSticker(7));
 
   // The flowers the same way: the colours lesson, then sticker 8.
   Enter(player, kGardenFlowersX, kGardenFlowersY, "speak MLUVI Sounds\\Garden1\\COL\\sp_intro");
-  Lose(player, kScreenGarden1Col, kScreenLearnColours, flower);
+  Lose(player, kScreenFlowerColours, kScreenLearnColours, flower);
   ASSERT_NE(player.AwaitLine("question 0x102 hit 0,1,2,3,4,5,6,7,8,9,10"), "");
   Back(player);
   ASSERT_NE(player.AwaitLine("screen 0x203 0x102"), "");
-  Win(player, kScreenGarden1Col, 8, flower);
+  Win(player, kScreenFlowerColours, 8, flower);
   EXPECT_TRUE(StoredProfile().HasSticker(8));
   EXPECT_TRUE(StoredProfile().HasSticker(7));
   player.Advance(1000);

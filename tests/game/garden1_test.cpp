@@ -22,9 +22,9 @@ TEST_F(Garden1Test, TheSceneLeadsToTheFrogsAndTheFlowersOnceTheirAnimationsEnd) 
     const char* animation;
     ScreenId game;
   } cases[] = {
-      {kGardenRufoX, kGardenRufoY, "RUFO", kScreenGarden1Num},
-      {kGardenPondX, kGardenPondY, "RUFO", kScreenGarden1Num},
-      {kGardenFlowersX, kGardenFlowersY, "KVETINY", kScreenGarden1Col},
+      {kGardenRufoX, kGardenRufoY, "RUFO", kScreenFrogCount},
+      {kGardenPondX, kGardenPondY, "RUFO", kScreenFrogCount},
+      {kGardenFlowersX, kGardenFlowersY, "KVETINY", kScreenFlowerColours},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.animation);
@@ -41,7 +41,7 @@ TEST_F(Garden1Test, TheSceneLeadsToTheFrogsAndTheFlowersOnceTheirAnimationsEnd) 
 // when the question is open; the right number is praised, the frogs dive, the next turn comes.
 TEST_F(Garden1Test, FrogTurnsNeverRepeatTheNumberNorAFrog) {
   State().Profile().stickers[7] = 1;  // so that the turns go on past ten
-  EnterGame(kScreenGarden1Num);
+  EnterGame(kScreenFrogCount);
   int previous = 0;
   for (int turn = 0; turn < 14; ++turn) {
     AwaitQuestion<FrogCount>();
@@ -63,7 +63,7 @@ TEST_F(Garden1Test, FrogTurnsNeverRepeatTheNumberNorAFrog) {
 }
 
 TEST_F(Garden1Test, TenRightFrogCountsEarnStickerSevenAndThreeWrongLeadToCounting) {
-  EnterGame(kScreenGarden1Num);
+  EnterGame(kScreenFrogCount);
   for (int i = 0; i < 10; ++i)
     AnswerFrogs(true);
   RunUntil([&] { return OnScreen(kScreenAlbum); });
@@ -75,7 +75,7 @@ TEST_F(Garden1Test, TenRightFrogCountsEarnStickerSevenAndThreeWrongLeadToCountin
   EXPECT_TRUE(stored[State().currentProfile].HasSticker(7));
 
   State().Profile().stickers[7] = 0;
-  EnterGame(kScreenGarden1Num);
+  EnterGame(kScreenFrogCount);
   for (int i = 0; i < 3; ++i)
     AnswerFrogs(false);
   RunUntil([&] { return OnScreen(kScreenLearnCounting); });
@@ -86,7 +86,7 @@ TEST_F(Garden1Test, TenRightFrogCountsEarnStickerSevenAndThreeWrongLeadToCountin
 // introduction, a praise), and a second number before the first one has sprung back.
 TEST_F(Garden1Test, FrogAnswersComeOnlyFromOneNumberPressedWhileNobodySpeaks) {
   GoTo(kScreenGarden1);
-  GoTo(kScreenGarden1Num);
+  GoTo(kScreenFrogCount);
   RunUntil([&] { return Frogs().Speaking(); });
   Click(NumberButtonX(3), kNumberButtonY);  // during the introduction: only a release skips it
   EXPECT_EQ(Frogs().Score().good + Frogs().Score().wrong, 0);
@@ -113,7 +113,7 @@ TEST_F(Garden1Test, FrogAnswersComeOnlyFromOneNumberPressedWhileNobodySpeaks) {
 // A wrong number: the frogs on the lilies wave, the last of them calls, the correction follows
 // and the same number is asked again.
 TEST_F(Garden1Test, AfterAWrongCountTheFrogsWaveAndTheSameNumberStaysAsked) {
-  EnterGame(kScreenGarden1Num);
+  EnterGame(kScreenFrogCount);
   AnswerFrogs(false);
   const int number = Frogs().Number();
   RunUntil([&] {
@@ -138,7 +138,7 @@ TEST_F(Garden1Test, AfterAWrongCountTheFrogsWaveAndTheSameNumberStaysAsked) {
 // Coming back from the counting lesson, the game goes on at once, without its introduction.
 TEST_F(Garden1Test, FromTheLessonTheFrogsJumpWithoutTheIntroduction) {
   GoTo(kScreenLearnCounting);
-  GoTo(kScreenGarden1Num);
+  GoTo(kScreenFrogCount);
   EXPECT_FALSE(Frogs().Speaking());
   EXPECT_GE(Frogs().Number(), 1);
 }
@@ -146,7 +146,7 @@ TEST_F(Garden1Test, FromTheLessonTheFrogsJumpWithoutTheIntroduction) {
 // The colours: never white first, never the same colour twice in a row; ten right answers
 // grow the last flower, then the win earns sticker 8; three wrong lead to the colours lesson.
 TEST_F(Garden1Test, ColoursNeverRepeatAndTenRightEarnStickerEight) {
-  EnterGame(kScreenGarden1Col);
+  EnterGame(kScreenFlowerColours);
   int previous = FlowerColours::kWhite;
   for (int i = 0; i < 10; ++i) {
     AwaitQuestion<FlowerColours>();
@@ -161,7 +161,7 @@ TEST_F(Garden1Test, ColoursNeverRepeatAndTenRightEarnStickerEight) {
   EXPECT_TRUE(State().Profile().HasSticker(8));
 
   State().Profile().stickers[8] = 0;
-  EnterGame(kScreenGarden1Col);
+  EnterGame(kScreenFlowerColours);
   for (int i = 0; i < 3; ++i) {
     AnswerFlowers(false);
     if (i < 2) RunUntil([&] { return Flowers().Kind() == 9 && Flowers().Speaking(); });
@@ -173,7 +173,7 @@ TEST_F(Garden1Test, ColoursNeverRepeatAndTenRightEarnStickerEight) {
 // game goes on; a wrong one keeps the same colour asked.
 TEST_F(Garden1Test, WithStickerEightTheTenthColourIsOnlyPraised) {
   State().Profile().stickers[8] = 1;
-  EnterGame(kScreenGarden1Col);
+  EnterGame(kScreenFlowerColours);
   EXPECT_TRUE(Visible("S")) << "the badge";
   AnswerFlowers(false);
   const int asked = Flowers().Colour();
@@ -184,7 +184,7 @@ TEST_F(Garden1Test, WithStickerEightTheTenthColourIsOnlyPraised) {
   RunUntil([&] { return Flowers().Speaking(); });
   EXPECT_EQ(Flowers().Kind(), 8);
   AwaitQuestion<FlowerColours>();
-  EXPECT_TRUE(OnScreen(kScreenGarden1Col));
+  EXPECT_TRUE(OnScreen(kScreenFlowerColours));
   EXPECT_EQ(Flowers().Score().good, 10);
 }
 
@@ -198,7 +198,7 @@ class Garden1BrokenFrogTest : public Garden1Test {
 
 TEST_F(Garden1BrokenFrogTest, AFrogThatCannotJumpIsLeftOutAndTheTurnsGoOn) {
   State().Profile().stickers[7] = 1;
-  EnterGame(kScreenGarden1Num);
+  EnterGame(kScreenFrogCount);
   for (int turn = 0; turn < 12; ++turn) {
     AwaitQuestion<FrogCount>();
     const auto& order = Frogs().JumpOrder();

@@ -59,12 +59,12 @@ TEST_F(Garden2Play, IntoGarden2AndEachGameLostThenWon) {
     Answerer answer;
   };
   const Game games[] = {
-      {kWellX, kWellY, "Sounds\\Garden2\\DIR\\sp_intro", kScreenGarden2Dir, kScreenLearnDirections,
-       9, water},
-      {kBallX, kBallY, "Sounds\\Garden2\\COL\\sp_intro", kScreenGarden2Col, kScreenLearnColours, 11,
-       thing},
-      {kBirdX, kBirdY, "Sounds\\Garden2\\LOG\\sp_intro", kScreenGarden2Log, kScreenLearnPantry, 10,
-       drag},
+      {kWellX, kWellY, "Sounds\\Garden2\\DIR\\sp_intro", kScreenWatering, kScreenLearnDirections, 9,
+       water},
+      {kBallX, kBallY, "Sounds\\Garden2\\COL\\sp_intro", kScreenColourThings, kScreenLearnColours,
+       11, thing},
+      {kBirdX, kBirdY, "Sounds\\Garden2\\LOG\\sp_intro", kScreenPictureSeries, kScreenLearnPantry,
+       10, drag},
   };
   for (const Game& game : games) {
     SCOPED_TRACE(Hex(game.screen));

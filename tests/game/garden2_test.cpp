@@ -68,7 +68,7 @@ TEST_F(Garden2Test, WateringNeverRepeatsADirectionAndTheTenthWinsEvenBehind) {
   // A game whose tenth question asks for the flowers behind RUFO.
   for (uint32_t seed = 1; seed < 200; ++seed) {
     Random().Seed(seed);
-    GoTo(kScreenGarden2Dir);
+    GoTo(kScreenWatering);
     if (Dir().Sequence()[9] == 5) break;
     GoTo(kScreenGarden2);
   }
@@ -118,7 +118,7 @@ TEST_F(Garden2Test, WateringNeverRepeatsADirectionAndTheTenthWinsEvenBehind) {
 }
 
 TEST_F(Garden2Test, ColoursNeverRepeatWithinASceneAndBothScenesAreAsked) {
-  EnterGame(kScreenGarden2Col);
+  EnterGame(kScreenColourThings);
   std::vector<std::pair<int, int>> asked;  // scene, colour
   for (int good = 0; good < 10; ++good) {
     AwaitQuestion<ColourThings>();
@@ -166,7 +166,7 @@ TEST(Garden2Pictures, EachColourLiesWhereItIsJudged) {
 }
 
 TEST_F(Garden2Test, ADropBesideTheGapCountsForNothingAndThePieceGoesBack) {
-  EnterGame(kScreenGarden2Log);
+  EnterGame(kScreenPictureSeries);
   AwaitQuestion<PictureSeries>();
   const int answer = Log().Rows()[Log().Row()].answer;
   const ScreenScript& script = *State().screen;
@@ -192,7 +192,7 @@ TEST_F(Garden2Test, ADropBesideTheGapCountsForNothingAndThePieceGoesBack) {
 }
 
 TEST_F(Garden2Test, ThreeWrongPiecesLeadToThePantry) {
-  EnterGame(kScreenGarden2Log);
+  EnterGame(kScreenPictureSeries);
   for (int wrong = 0; wrong < 3; ++wrong) {
     AwaitQuestion<PictureSeries>();
     DragInto((Log().Rows()[Log().Row()].answer + 1) % SeriesRow::kPictures);
@@ -257,7 +257,7 @@ class TwoRows : public SeriesFileTest {
 };
 
 TEST_F(TwoRows, OnlyThoseTwoAreDrawnInTurn) {
-  EnterGame(kScreenGarden2Log);
+  EnterGame(kScreenPictureSeries);
   ASSERT_EQ(Log().Rows().size(), 2u);
   int previous = AnsweredRight();
   for (int good = 1; good < 5; ++good) {
@@ -277,7 +277,7 @@ class ThirtyOneRows : public SeriesFileTest {
 };
 
 TEST_F(ThirtyOneRows, TheLinesPastTheThirtiethAreLeftOutAndLogged) {
-  GoTo(kScreenGarden2Log);
+  GoTo(kScreenPictureSeries);
   EXPECT_EQ(Log().Rows().size(), 30u);
   EXPECT_NE(engine_.LogText().find("only the first 30 lines"), std::string::npos);
 }
@@ -288,7 +288,7 @@ class OneRow : public SeriesFileTest {
 
 TEST_F(OneRow, IsAsFatalAsNoFile) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(GoTo(kScreenGarden2Log), ::testing::ExitedWithCode(255),
+  EXPECT_EXIT(GoTo(kScreenPictureSeries), ::testing::ExitedWithCode(255),
               "Chyba pri nacitani skriptu Log.dat!");
 }
 
@@ -301,7 +301,7 @@ class BadLinesAmongGoodOnes : public SeriesFileTest {
 };
 
 TEST_F(BadLinesAmongGoodOnes, AreLeftOutWithALogLineAndTheRestIsPlayed) {
-  GoTo(kScreenGarden2Log);
+  GoTo(kScreenPictureSeries);
   ASSERT_EQ(Log().Rows().size(), 3u);
   EXPECT_EQ(Log().Rows()[2].pictures, (std::array<int, 5>{2, -1, 2, 3, 2}));
   const std::string log = engine_.LogText();

@@ -41,7 +41,7 @@ TEST_F(Garden3Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
   player.Advance(500);
   ASSERT_NO_FATAL_FAILURE(Enter(player, 290, 280, "speak MLUVI Sounds\\Garden3\\NOT\\sp_intro"));
   ASSERT_NO_FATAL_FAILURE(LoseThenWin(
-      player, kScreenGarden3Not, kScreenLearnNotions, 12,
+      player, kScreenToolCart, kScreenLearnNotions, 12,
       [&](const std::string& line, bool right) { AnswerTools(player, line, right); }, 15));
   // The tenth tool put the light out; it came back with the other half before the eleventh.
   EXPECT_TRUE(
@@ -50,7 +50,7 @@ TEST_F(Garden3Play, BothGamesLostIntoTheirLessonsAndWonToTheirStickers) {
                "speak ZHAS Bitmaps\\Garden3\\NOT\\Ani\\bzhas", "question 0x402", "sticker 12"}));
   ASSERT_NO_FATAL_FAILURE(Enter(player, 530, 220, "speak MLUVI Sounds\\Garden3\\CAT\\sp_intro"));
   ASSERT_NO_FATAL_FAILURE(
-      LoseThenWin(player, kScreenGarden3Cat, kScreenLearnShapes, 13,
+      LoseThenWin(player, kScreenFlowerBeds, kScreenLearnShapes, 13,
                   [&](const std::string& line, bool right) { AnswerBeds(player, line, right); }));
 
   player.Advance(1000);

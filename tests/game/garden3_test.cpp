@@ -84,7 +84,7 @@ TEST_F(Garden3Test, TheSceneLeadsToTheToolsAndTheBedsOnceTheirAnimationsEnd) {
     int x, y;
     const char* animation;
     ScreenId game;
-  } cases[] = {{290, 280, "RUFO", kScreenGarden3Not}, {530, 220, "OPICE", kScreenGarden3Cat}};
+  } cases[] = {{290, 280, "RUFO", kScreenToolCart}, {530, 220, "OPICE", kScreenFlowerBeds}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.animation);
     GoTo(kScreenGarden3);
@@ -98,7 +98,7 @@ TEST_F(Garden3Test, TheSceneLeadsToTheToolsAndTheBedsOnceTheirAnimationsEnd) {
 // dropped anywhere else, goes back to its place in its resting look; the asked one from above
 // is praised and leaves the screen's controls for good (the game frees it when the screen goes).
 TEST_F(Garden3Test, ToolsCountOnlyWhenTheyComeIntoTheCartFromAbove) {
-  EnterGame(kScreenGarden3Not);
+  EnterGame(kScreenToolCart);
   AwaitQuestion<ToolCart>();
   const int asked = Tools().AskedTool();
   const ScreenEntry& entry = State().screen->Entry(asked + 1);
@@ -141,7 +141,7 @@ TEST_F(Garden3Test, ToolsCountOnlyWhenTheyComeIntoTheCartFromAbove) {
 // empty with the other half, and empty again when the game starts again.
 TEST_F(Garden3Test, WithTheStickerTheToolsGoOnThroughTheDarkAndStartAgainAfterTwenty) {
   State().Profile().stickers[12] = 1;
-  EnterGame(kScreenGarden3Not);
+  EnterGame(kScreenToolCart);
   std::set<int> asked;
   std::vector<int> load;
   for (int i = 0; i < ToolCart::kTools; ++i) {
@@ -172,9 +172,8 @@ TEST_F(Garden3Test, WithTheStickerTheToolsGoOnThroughTheDarkAndStartAgainAfterTw
     }
   }
   EXPECT_EQ(asked.size(), 20u);
-  RunUntil([&] {
-    return Engine().PreviousScreen() == kScreenGarden3Not && OnScreen(kScreenGarden3Not);
-  });
+  RunUntil(
+      [&] { return Engine().PreviousScreen() == kScreenToolCart && OnScreen(kScreenToolCart); });
   EXPECT_EQ(Tools().Score().good, 0);
   EXPECT_EQ(Tools().QuestionIndex(), 0);
   EXPECT_EQ(Tools().HalfShown(), 0);
@@ -184,7 +183,7 @@ TEST_F(Garden3Test, WithTheStickerTheToolsGoOnThroughTheDarkAndStartAgainAfterTw
 }
 
 TEST_F(Garden3Test, FifteenToolsEarnStickerTwelveAndThreeWrongLeadToTheNotionsLesson) {
-  EnterGame(kScreenGarden3Not);
+  EnterGame(kScreenToolCart);
   for (int i = 0; i < 15; ++i) {
     AwaitQuestion<ToolCart>();
     PutInCart(Tools().AskedTool(), true);
@@ -193,7 +192,7 @@ TEST_F(Garden3Test, FifteenToolsEarnStickerTwelveAndThreeWrongLeadToTheNotionsLe
   EXPECT_TRUE(State().Profile().HasSticker(12));
 
   State().Profile().stickers[12] = 0;
-  EnterGame(kScreenGarden3Not);
+  EnterGame(kScreenToolCart);
   for (int i = 0; i < 3; ++i) {
     AwaitQuestion<ToolCart>();
     PutInCart(Partner(Tools().AskedTool()), true);
@@ -205,7 +204,7 @@ TEST_F(Garden3Test, FifteenToolsEarnStickerTwelveAndThreeWrongLeadToTheNotionsLe
 // is the shape of one of the beds.
 TEST_F(Garden3Test, TheBedsNeverShareAShapeAndTheQuestionNamesOneOfThem) {
   State().Profile().stickers[13] = 1;
-  EnterGame(kScreenGarden3Cat);
+  EnterGame(kScreenFlowerBeds);
   for (int i = 0; i < 12; ++i) {
     AwaitQuestion<FlowerBeds>();
     const auto& shapes = Beds().BedShapes();
@@ -225,7 +224,7 @@ TEST_F(Garden3Test, TheBedsNeverShareAShapeAndTheQuestionNamesOneOfThem) {
 // A release over a bed with nothing carried plants nothing; a flower of another colour, or the
 // asked colour in another bed, is wrong; the asked colour in the asked bed grows there.
 TEST_F(Garden3Test, OnlyACarriedFlowerOfTheAskedColourInTheAskedBedIsRight) {
-  EnterGame(kScreenGarden3Cat);
+  EnterGame(kScreenFlowerBeds);
   AwaitQuestion<FlowerBeds>();
   const auto [x, y] = BedMiddle(Beds().AskedBed());
   Click(x, y);
@@ -251,7 +250,7 @@ TEST_F(Garden3Test, OnlyACarriedFlowerOfTheAskedColourInTheAskedBedIsRight) {
 }
 
 TEST_F(Garden3Test, TenFlowersEarnStickerThirteenAndThreeWrongLeadToTheShapesLesson) {
-  EnterGame(kScreenGarden3Cat);
+  EnterGame(kScreenFlowerBeds);
   for (int i = 0; i < 10; ++i) {
     AwaitQuestion<FlowerBeds>();
     Plant(Beds().AskedColour(), Beds().AskedBed());
@@ -260,7 +259,7 @@ TEST_F(Garden3Test, TenFlowersEarnStickerThirteenAndThreeWrongLeadToTheShapesLes
   EXPECT_TRUE(State().Profile().HasSticker(13));
 
   State().Profile().stickers[13] = 0;
-  EnterGame(kScreenGarden3Cat);
+  EnterGame(kScreenFlowerBeds);
   for (int i = 0; i < 3; ++i) {
     AwaitQuestion<FlowerBeds>();
     Plant((Beds().AskedColour() + 1) % 4, Beds().AskedBed());
@@ -272,10 +271,10 @@ TEST_F(Garden3Test, TenFlowersEarnStickerThirteenAndThreeWrongLeadToTheShapesLes
 // monkey and a new question, not a silence.
 TEST_F(Garden3Test, BackFromTheAlbumDuringTheMonkeysMoveANewQuestionIsPosed) {
   GoTo(kScreenGarden3);
-  GoTo(kScreenGarden3Cat);
+  GoTo(kScreenFlowerBeds);
   RunUntil([&] { return Playing("MOVE"); });
   GoTo(kScreenAlbum);
-  GoTo(kScreenGarden3Cat);
+  GoTo(kScreenFlowerBeds);
   EXPECT_TRUE(Playing("MOVE"));
   AwaitQuestion<FlowerBeds>();
   EXPECT_EQ(Beds().Score().good + Beds().Score().wrong, 0);

@@ -62,7 +62,7 @@ class Garden4Play : public LivePlayTest {
   // The woodpecker's turn: it knocks as many times as the question says, one speech of
   // "DATEL" each.
   int AwaitKnocks() {
-    const int value = AwaitQuestion(kScreenGarden4Num);
+    const int value = AwaitQuestion(kScreenWoodpeckerKnocks);
     EXPECT_EQ(CountBeforeQuestion("speak DATEL"), value + 1);
     return value;
   }
@@ -93,7 +93,7 @@ TEST_F(Garden4Play, BothGamesLostIntoCountingAndWonToTheirStickers) {
 
   // The woodpecker: clicked, it knocks the same number again; a wrong number keeps it asked
   // without knocking; three wrong numbers lead to counting.
-  ASSERT_NO_FATAL_FAILURE(Enter(kSceneWoodpeckerX, kSceneWoodpeckerY, kScreenGarden4Num,
+  ASSERT_NO_FATAL_FAILURE(Enter(kSceneWoodpeckerX, kSceneWoodpeckerY, kScreenWoodpeckerKnocks,
                                 "speak MLUVI Sounds\\Garden4\\NUM\\sp_intro"));
   const int first = AwaitKnocks();
   ASSERT_GE(first, 0);
@@ -103,11 +103,11 @@ TEST_F(Garden4Play, BothGamesLostIntoCountingAndWonToTheirStickers) {
     player_.Click(CardX((first + 1) % 10), kCardY);
     ASSERT_NE(player_.AwaitLine("answer 0x502 wrong 0 " + std::to_string(wrong)), "");
     if (wrong < 3) {
-      EXPECT_EQ(AwaitQuestion(kScreenGarden4Num), first);
+      EXPECT_EQ(AwaitQuestion(kScreenWoodpeckerKnocks), first);
       EXPECT_EQ(CountBeforeQuestion("speak DATEL"), 0);
     }
   }
-  ASSERT_NO_FATAL_FAILURE(Lesson(kScreenGarden4Num));
+  ASSERT_NO_FATAL_FAILURE(Lesson(kScreenWoodpeckerKnocks));
   // Back from the lesson the knocking starts at once; ten right numbers earn sticker 5, and no
   // turn knocks as many times as the one before.
   int previous = -1;
@@ -125,29 +125,29 @@ TEST_F(Garden4Play, BothGamesLostIntoCountingAndWonToTheirStickers) {
 
   // The nests: after a wrong count the same nest stays asked, RUFO clicked asks about it
   // again; three wrong counts lead to counting.
-  ASSERT_NO_FATAL_FAILURE(Enter(kSceneNestX, kSceneNestY, kScreenGarden4Nad,
+  ASSERT_NO_FATAL_FAILURE(Enter(kSceneNestX, kSceneNestY, kScreenNestBirds,
                                 "speak MLUVI Sounds\\Garden4\\NAD\\sp_intro"));
-  const int birds = AwaitQuestion(kScreenGarden4Nad);
+  const int birds = AwaitQuestion(kScreenNestBirds);
   const int nest = LastNestAsked(player_);
   ASSERT_GE(nest, 0);
   player_.Click(CardX((birds + 1) % 10), kCardY);
-  EXPECT_EQ(AwaitQuestion(kScreenGarden4Nad), birds);
+  EXPECT_EQ(AwaitQuestion(kScreenNestBirds), birds);
   EXPECT_EQ(CountBeforeQuestion(kNestQuestion), 0);
   player_.Click(kGarden4RufoX, kGarden4RufoY);
-  EXPECT_EQ(AwaitQuestion(kScreenGarden4Nad), birds);
+  EXPECT_EQ(AwaitQuestion(kScreenNestBirds), birds);
   EXPECT_EQ(CountBeforeQuestion(kNestQuestion + std::to_string(nest)), 1);
   for (int wrong = 2; wrong <= 3; ++wrong) {
     player_.Click(CardX((birds + 1) % 10), kCardY);
     ASSERT_NE(player_.AwaitLine("answer 0x503 wrong 0 " + std::to_string(wrong)), "");
     if (wrong < 3) {
-      EXPECT_EQ(AwaitQuestion(kScreenGarden4Nad), birds);
+      EXPECT_EQ(AwaitQuestion(kScreenNestBirds), birds);
     }
   }
-  ASSERT_NO_FATAL_FAILURE(Lesson(kScreenGarden4Nad));
+  ASSERT_NO_FATAL_FAILURE(Lesson(kScreenNestBirds));
   // Ten right counts earn sticker 6; every round of four questions asks each nest once.
   std::set<int> round;
   for (int good = 1; good <= 10; ++good) {
-    const int value = AwaitQuestion(kScreenGarden4Nad);
+    const int value = AwaitQuestion(kScreenNestBirds);
     ASSERT_GE(value, 0) << "question " << good;
     round.insert(LastNestAsked(player_));
     if (good % 4 == 0) {

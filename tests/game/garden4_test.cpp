@@ -42,8 +42,8 @@ TEST_F(Garden4Test, TheSceneLeadsToTheWoodpeckerAndTheNestsOnceTheirAnimationsEn
     const char* animation;
     ScreenId game;
   } cases[] = {
-      {kSceneWoodpeckerX, kSceneWoodpeckerY, "DATEL", kScreenGarden4Num},
-      {kSceneNestX, kSceneNestY, "HNIZDO", kScreenGarden4Nad},
+      {kSceneWoodpeckerX, kSceneWoodpeckerY, "DATEL", kScreenWoodpeckerKnocks},
+      {kSceneNestX, kSceneNestY, "HNIZDO", kScreenNestBirds},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.animation);
@@ -60,7 +60,7 @@ TEST_F(Garden4Test, TheSceneLeadsToTheWoodpeckerAndTheNestsOnceTheirAnimationsEn
 // counts before the last knock is over; the woodpecker clicked knocks the same number again.
 TEST_F(Garden4Test, TheWoodpeckerNeverKnocksTheSameNumberTwiceAndClicksWaitForTheLastKnock) {
   State().Profile().stickers[5] = 1;  // so that the turns go on past ten
-  EnterGame(kScreenGarden4Num);
+  EnterGame(kScreenWoodpeckerKnocks);
   int previous = 0;
   for (int turn = 0; turn < 12; ++turn) {
     RunUntil([&] { return Playing("DATEL"); });
@@ -90,7 +90,7 @@ TEST_F(Garden4Test, TheWoodpeckerNeverKnocksTheSameNumberTwiceAndClicksWaitForTh
 // an empty nest is answered with 0.
 TEST_F(Garden4Test, EachRoundAsksEveryNestOnceAndAnEmptyNestTakesZero) {
   State().Profile().stickers[6] = 1;
-  EnterGame(kScreenGarden4Nad);
+  EnterGame(kScreenNestBirds);
   bool emptyAnswered = false;
   for (int round = 0; round < 12 && !(round >= 3 && emptyAnswered); ++round) {
     std::set<int> asked;
@@ -121,7 +121,7 @@ TEST_F(Garden4Test, EachRoundAsksEveryNestOnceAndAnEmptyNestTakesZero) {
 // Ten right counts earn sticker 6, three wrong ones lead to the counting lesson; a wrong count
 // keeps the same nest asked.
 TEST_F(Garden4Test, TenRightNestCountsEarnStickerSixAndThreeWrongLeadToCounting) {
-  EnterGame(kScreenGarden4Nad);
+  EnterGame(kScreenNestBirds);
   for (int i = 0; i < 10; ++i) {
     AwaitQuestion<NestBirds>();
     AnswerNests(Nests().Birds()[Nests().AskedNest()]);
@@ -130,7 +130,7 @@ TEST_F(Garden4Test, TenRightNestCountsEarnStickerSixAndThreeWrongLeadToCounting)
   EXPECT_TRUE(State().Profile().HasSticker(6));
 
   State().Profile().stickers[6] = 0;
-  EnterGame(kScreenGarden4Nad);
+  EnterGame(kScreenNestBirds);
   AwaitQuestion<NestBirds>();
   const int nest = Nests().AskedNest();
   for (int i = 0; i < 3; ++i) {
@@ -143,7 +143,7 @@ TEST_F(Garden4Test, TenRightNestCountsEarnStickerSixAndThreeWrongLeadToCounting)
 
 // Clicking RUFO while the question is open asks it again; nothing counts meanwhile.
 TEST_F(Garden4Test, RufoClickedAsksTheSameNestAgain) {
-  EnterGame(kScreenGarden4Nad);
+  EnterGame(kScreenNestBirds);
   AwaitQuestion<NestBirds>();
   const int nest = Nests().AskedNest();
   Click(kGarden4RufoX, kGarden4RufoY);
@@ -171,7 +171,7 @@ class Garden4ShortNestTest : public Garden4Test {
 
 TEST_F(Garden4ShortNestTest, ANestShowsNoMoreBirdsThanItsStripHoldsAndThatIsTheAnswer) {
   State().Profile().stickers[6] = 1;
-  EnterGame(kScreenGarden4Nad);
+  EnterGame(kScreenNestBirds);
   std::set<int> seen;
   for (int question = 0; question < 40; ++question) {
     AwaitQuestion<NestBirds>();

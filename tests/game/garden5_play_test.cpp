@@ -106,7 +106,7 @@ class Garden5Play : public LivePlayTest {
 
 TEST_F(Garden5Play, ParrotsOneTellsTheTruthAndTheBoardNeverRepeats) {
   const std::vector<std::string> trace =
-      LoseThenWin(kScreenGarden5Not, 175, 245, "NOT", kScreenLearnShapes, 3,
+      LoseThenWin(kScreenTruthfulParrot, 175, 245, "NOT", kScreenLearnShapes, 3,
                   [](const std::string& question, bool right) {
                     const int x = ParrotX(ControlIn(question));
                     return std::pair{right ? x : (x - 110 + 140) % 560 + 110, kParrotY};
@@ -146,7 +146,7 @@ TEST_F(Garden5Play, ParrotsOneTellsTheTruthAndTheBoardNeverRepeats) {
 
 TEST_F(Garden5Play, MeadowNeverRepeatsAndSighsBeforeACorrection) {
   const std::vector<std::string> trace =
-      LoseThenWin(kScreenGarden5Col, 314, 290, "COL", kScreenLearnColours, 4,
+      LoseThenWin(kScreenMeadowColours, 314, 290, "COL", kScreenLearnColours, 4,
                   [](const std::string& question, bool right) {
                     const int place = std::stoi(question.substr(question.rfind(' ') + 1));
                     return FlowerAt(right ? place : (place + 1) % 11);
@@ -190,7 +190,7 @@ TEST_F(Garden5Play, MeadowNeverRepeatsAndSighsBeforeACorrection) {
 
 TEST_F(Garden5Play, HivesKeepOneLayoutPerVisitAndTheBeeFliesHome) {
   const std::vector<std::string> trace =
-      LoseThenWin(kScreenGarden5Col2, 480, 280, "COL2", kScreenLearnColours, 2,
+      LoseThenWin(kScreenBeeHives, 480, 280, "COL2", kScreenLearnColours, 2,
                   [](const std::string& question, bool right) {
                     const int place = std::stoi(question.substr(question.rfind(' ') + 1));
                     return HiveAt(right ? place : (place + 1) % 8);

@@ -62,7 +62,8 @@ TEST_F(Garden6Test, TheSceneLeadsToTheGridsAndTheLadybird) {
     int x, y;
     const char* animation;
     ScreenId game;
-  } cases[] = {{200, 380, "ZROUT", kScreenGarden6Log}, {470, 300, "BERUSKA", kScreenGarden6Num}};
+  } cases[] = {{200, 380, "ZROUT", kScreenPictureGrids},
+               {470, 300, "BERUSKA", kScreenLadybirdDots}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.animation);
     GoTo(kScreenGarden6);
@@ -77,7 +78,7 @@ TEST_F(Garden6Test, TheSceneLeadsToTheGridsAndTheLadybird) {
 // twice in a row, with the piece's picture in the gap while the lid is closed.
 TEST_F(Garden6Test, GridsFollowTheirAnswersAndABadDropOnlyEndsTheDrag) {
   State().Profile().stickers[1] = 1;  // so that the game goes on past the thresholds
-  EnterGame(kScreenGarden6Log);
+  EnterGame(kScreenPictureGrids);
   AwaitQuestion<PictureGrids>();
   const PictureGrid& grid = Grids().Grid();
   const platform::Point beside = grid.gapRow == 0 && grid.gapColumn == 0 ? platform::Point{290, 350}
@@ -209,7 +210,7 @@ class GridFileTest : public Garden6Test {
 };
 
 TEST_F(GridFileTest, AGridShowingAPictureOutsideTheStripIsLeftOutAndLogged) {
-  EnterGame(kScreenGarden6Log);
+  EnterGame(kScreenPictureGrids);
   AwaitQuestion<PictureGrids>();
   const std::string log = engine_.LogText();
   EXPECT_NE(log.find("\"Data\\Garden6\\Log\\log.dat\": lines 76 to 78 left out: its picture 20 "
@@ -222,7 +223,7 @@ TEST_F(GridFileTest, AGridShowingAPictureOutsideTheStripIsLeftOutAndLogged) {
 // Ladybirds come with other dots each time; one left unanswered lands and counts neither way.
 TEST_F(Garden6Test, LadybirdsChangeTheirDotsAndAnUnansweredOneCountsNeitherWay) {
   State().Profile().stickers[0] = 1;
-  EnterGame(kScreenGarden6Num);
+  EnterGame(kScreenLadybirdDots);
   int previous = 0;
   for (int round = 0; round < 8; ++round) {
     SCOPED_TRACE(round);
@@ -250,7 +251,7 @@ TEST_F(Garden6Test, LadybirdsChangeTheirDotsAndAnUnansweredOneCountsNeitherWay) 
 // A wrong answer lets the ladybird fall from the next of its fall points; the third, without
 // the sticker, waits for the fall and the return before the loss is said.
 TEST_F(Garden6Test, WrongAnswersFallAtTheFallPointsAndTheThirdLosesAfterTheReturn) {
-  EnterGame(kScreenGarden6Num);
+  EnterGame(kScreenLadybirdDots);
   for (int wrong = 1; wrong <= 3; ++wrong) {
     SCOPED_TRACE(wrong);
     AwaitLadybird();

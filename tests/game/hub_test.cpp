@@ -74,10 +74,10 @@ TEST_F(HubTest, EachObjectLeadsToItsLessonAndTheWayBackReturns) {
 
 // From a lesson the way back leads to where the child came from; after the album, to the hub.
 TEST_F(HubTest, TheWayBackFromALessonFollowsThePreviousScreen) {
-  GoTo(kScreenGarden1Col);
+  GoTo(kScreenFlowerColours);
   GoTo(kScreenLearnColours);
   CurrentScreen()->OnBack();
-  RunUntil([&] { return OnScreen(kScreenGarden1Col); });
+  RunUntil([&] { return OnScreen(kScreenFlowerColours); });
   GoTo(kScreenAlbum);
   GoTo(kScreenLearnColours);
   CurrentScreen()->OnBack();

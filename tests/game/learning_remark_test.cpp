@@ -36,7 +36,7 @@ TEST(LearningRemarkTest, TheSetFollowsTheScreenTheColoursKindAndTheNotionsSelect
     EXPECT_EQ(set->kind, c.kind);
   }
   EXPECT_EQ(LearningRemarkSet(kScreenLearnHub, 15, -1), nullptr);
-  EXPECT_EQ(LearningRemarkSet(kScreenGarden1Num, 15, -1), nullptr);
+  EXPECT_EQ(LearningRemarkSet(kScreenFrogCount, 15, -1), nullptr);
 }
 
 // Every remark of a set comes in time, except the one the selector excludes, and never the

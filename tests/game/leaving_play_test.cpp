@@ -209,7 +209,7 @@ TEST_F(AlbumWithoutArrivalPlay, TheClickLeavesTheAlbumAfterAWin) {
   player_.Click(620, 300);  // the right edge: on to Garden1
   Await("screen 0x201 0x101");
   Enter(player_, kGardenRufoX, kGardenRufoY, "speak MLUVI Sounds\\Garden1\\NUM\\sp_intro");
-  LoseThenWin(player_, kScreenGarden1Num, kScreenLearnCounting, 7,
+  LoseThenWin(player_, kScreenFrogCount, kScreenLearnCounting, 7,
               [&](const std::string& question, bool right) {
                 const int number = AnswerIn(question) + (right ? 0 : 1);
                 player_.Click(NumberButtonX(number % 10 + 1), kNumberButtonY);

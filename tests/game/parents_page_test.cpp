@@ -173,8 +173,8 @@ INSTANTIATE_TEST_SUITE_P(Records, DamagedRecordTest, ::testing::Values(0, 1, 2))
 TEST_F(ParentsPageTest, ALessonCountsWhenEnteredFromTheHubOrALostGameOnly) {
   State().currentProfile = 1;
   for (ScreenId id :
-       {kScreenLearnHub, kScreenLearnCounting, kScreenGarden1Num, kScreenLearnCounting,
-        kScreenAlbum, kScreenLearnCounting, kScreenGarden1, kScreenLearnHub, kScreenLearnShapes}) {
+       {kScreenLearnHub, kScreenLearnCounting, kScreenFrogCount, kScreenLearnCounting, kScreenAlbum,
+        kScreenLearnCounting, kScreenGarden1, kScreenLearnHub, kScreenLearnShapes}) {
     GoTo(id);
   }
   const progress::Record record =
@@ -201,7 +201,7 @@ TEST_F(ParentsPageTest, ARecordPastItsLimitIsFoldedWithItsTotalsKept) {
   const progress::ChildProgress before =
       progress::Summarise(progress::ReadRecord(path).events, 1, kMorning.day);
   State().currentProfile = 1;
-  progress::Answer(kScreenGarden1Num, true);
+  progress::Answer(kScreenFrogCount, true);
   EXPECT_LT(std::filesystem::file_size(path), 20000u);
   const progress::Record record = progress::ReadRecord(path);
   EXPECT_EQ(record.damagedLines, 0u);
@@ -215,9 +215,9 @@ TEST_F(ParentsPageTest, ARecordThatCannotBeWrittenOrReadDoesNotStopTheGame) {
   // A folder where the record should be: nothing can be appended to it.
   std::filesystem::create_directories(engine_.RuntimeRoot() + progress::kRecordFileName);
   State().currentProfile = 1;
-  GoTo(kScreenGarden1Num);
-  progress::Answer(kScreenGarden1Num, true);
-  progress::Answer(kScreenGarden1Num, false);
+  GoTo(kScreenFrogCount);
+  progress::Answer(kScreenFrogCount, true);
+  progress::Answer(kScreenFrogCount, false);
   Run(100);
   const std::string log = DebugLog();
   EXPECT_NE(log.find("Cannot write the progress record"), std::string::npos);

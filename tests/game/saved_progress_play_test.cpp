@@ -48,7 +48,7 @@ class SavedProgressPlay : public LivePlayTest {
     ASSERT_NE(player.AwaitLine("screen 0x201 0x101"), "");
     Enter(player, kGardenRufoX, kGardenRufoY, "speak MLUVI Sounds\\Garden1\\NUM\\sp_intro");
     for (int i = 0; i < 10; ++i) {
-      const std::string line = player.AwaitLine("question " + Hex(kScreenGarden1Num));
+      const std::string line = player.AwaitLine("question " + Hex(kScreenFrogCount));
       ASSERT_NE(line, "") << "question " << i;
       player.Click(NumberButtonX(AnswerIn(line) % 10 + 1), kNumberButtonY);
     }
