@@ -118,29 +118,6 @@ TEST_F(Garden4Test, EachRoundAsksEveryNestOnceAndAnEmptyNestTakesZero) {
   EXPECT_TRUE(emptyAnswered) << "no empty nest was asked in twelve rounds";
 }
 
-// Ten right counts earn sticker 6, three wrong ones lead to the counting lesson; a wrong count
-// keeps the same nest asked.
-TEST_F(Garden4Test, TenRightNestCountsEarnStickerSixAndThreeWrongLeadToCounting) {
-  EnterGame(kScreenNestBirds);
-  for (int i = 0; i < 10; ++i) {
-    AwaitQuestion<NestBirds>();
-    AnswerNests(Nests().Birds()[Nests().AskedNest()]);
-  }
-  RunUntil([&] { return OnScreen(kScreenAlbum); });
-  EXPECT_TRUE(State().Profile().HasSticker(6));
-
-  State().Profile().stickers[6] = 0;
-  EnterGame(kScreenNestBirds);
-  AwaitQuestion<NestBirds>();
-  const int nest = Nests().AskedNest();
-  for (int i = 0; i < 3; ++i) {
-    AwaitQuestion<NestBirds>();
-    EXPECT_EQ(Nests().AskedNest(), nest);
-    AnswerNests((Nests().Birds()[nest] + 1) % NestBirds::kNumbers);
-  }
-  RunUntil([&] { return OnScreen(kScreenLearnCounting); });
-}
-
 // Clicking RUFO while the question is open asks it again; nothing counts meanwhile.
 TEST_F(Garden4Test, RufoClickedAsksTheSameNestAgain) {
   EnterGame(kScreenNestBirds);
