@@ -1,11 +1,10 @@
-// Garden1 played in-process on the demo data: the scene's ways into the games, the frogs'
-// turns and answers, the flowers' colours, and a frog whose jump is missing.
+// Garden1 played in-process on the demo data: the frogs' turns and answers, the flowers' colours,
+// and a frog whose jump is missing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
-#include "engine/interface.h"
 #include "game/game_state.h"
 #include "tests/game/garden_game.h"
 #include "tests/support/temp_folder.h"
@@ -14,27 +13,6 @@ namespace rufo {
 namespace {
 
 class Garden1Test : public GardenGameTest {};
-
-TEST_F(Garden1Test, TheSceneLeadsToTheFrogsAndTheFlowersOnceTheirAnimationsEnd) {
-  const struct {
-    int x, y;
-    const char* animation;
-    ScreenId game;
-  } cases[] = {
-      {kGardenRufoX, kGardenRufoY, "RUFO", kScreenFrogCount},
-      {kGardenPondX, kGardenPondY, "RUFO", kScreenFrogCount},
-      {kGardenFlowersX, kGardenFlowersY, "KVETINY", kScreenFlowerColours},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.animation);
-    GoTo(kScreenGarden1);
-    Click(c.x, c.y);
-    EXPECT_TRUE(Playing(c.animation));
-    EXPECT_TRUE(OnScreen(kScreenGarden1));
-    RunUntil([&] { return OnScreen(c.game); });
-    EXPECT_EQ(Engine().PreviousScreen(), kScreenGarden1);
-  }
-}
 
 // Every turn: a number other than the last one, that many different frogs, each on its lily
 // when the question is open; the right number is praised, the frogs dive, the next turn comes.

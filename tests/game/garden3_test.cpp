@@ -79,21 +79,6 @@ class Garden3Test : public GardenGameTest {
   }
 };
 
-TEST_F(Garden3Test, TheSceneLeadsToTheToolsAndTheBedsOnceTheirAnimationsEnd) {
-  const struct {
-    int x, y;
-    const char* animation;
-    ScreenId game;
-  } cases[] = {{290, 280, "RUFO", kScreenToolCart}, {530, 220, "OPICE", kScreenFlowerBeds}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.animation);
-    GoTo(kScreenGarden3);
-    Click(c.x, c.y);
-    EXPECT_TRUE(Playing(c.animation));
-    RunUntil([&] { return OnScreen(c.game); });
-  }
-}
-
 // Only a tool that comes down into the cart from above counts. One pushed in from the side, or
 // dropped anywhere else, goes back to its place in its resting look; the asked one from above
 // is praised and leaves the screen's controls for good (the game frees it when the screen goes).

@@ -1,5 +1,5 @@
-// Garden4 played in-process on the demo data: the scene's ways into the games, the
-// woodpecker's turns, the nests' rounds and pictures, and a nest strip shorter than its birds.
+// Garden4 played in-process on the demo data: the woodpecker's turns, the nests' rounds and
+// pictures, and a nest strip shorter than its birds.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -35,26 +35,6 @@ class Garden4Test : public GardenGameTest {
     RunUntil([&] { return Nests().Score().good + Nests().Score().wrong > answered; });
   }
 };
-
-TEST_F(Garden4Test, TheSceneLeadsToTheWoodpeckerAndTheNestsOnceTheirAnimationsEnd) {
-  const struct {
-    int x, y;
-    const char* animation;
-    ScreenId game;
-  } cases[] = {
-      {kSceneWoodpeckerX, kSceneWoodpeckerY, "DATEL", kScreenWoodpeckerKnocks},
-      {kSceneNestX, kSceneNestY, "HNIZDO", kScreenNestBirds},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.animation);
-    GoTo(kScreenGarden4);
-    Click(c.x, c.y);
-    EXPECT_TRUE(Playing(c.animation));
-    EXPECT_TRUE(OnScreen(kScreenGarden4));
-    RunUntil([&] { return OnScreen(c.game); });
-    EXPECT_EQ(Engine().PreviousScreen(), kScreenGarden4);
-  }
-}
 
 // Every turn knocks a number other than the last one, exactly that many times, and no click
 // counts before the last knock is over; the woodpecker clicked knocks the same number again.
