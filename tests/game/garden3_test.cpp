@@ -79,21 +79,6 @@ class Garden3Test : public GardenGameTest {
   }
 };
 
-TEST_F(Garden3Test, TheSceneLeadsToTheToolsAndTheBedsOnceTheirAnimationsEnd) {
-  const struct {
-    int x, y;
-    const char* animation;
-    ScreenId game;
-  } cases[] = {{290, 280, "RUFO", kScreenToolCart}, {530, 220, "OPICE", kScreenFlowerBeds}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.animation);
-    GoTo(kScreenGarden3);
-    Click(c.x, c.y);
-    EXPECT_TRUE(Playing(c.animation));
-    RunUntil([&] { return OnScreen(c.game); });
-  }
-}
-
 // Only a tool that comes down into the cart from above counts. One pushed in from the side, or
 // dropped anywhere else, goes back to its place in its resting look; the asked one from above
 // is praised and leaves the screen's controls for good (the game frees it when the screen goes).
@@ -182,24 +167,6 @@ TEST_F(Garden3Test, WithTheStickerTheToolsGoOnThroughTheDarkAndStartAgainAfterTw
   EXPECT_LT(ShowsInCart(Shot(), 0, load[0]), 0.5) << "the game starts with an empty cart";
 }
 
-TEST_F(Garden3Test, FifteenToolsEarnStickerTwelveAndThreeWrongLeadToTheNotionsLesson) {
-  EnterGame(kScreenToolCart);
-  for (int i = 0; i < 15; ++i) {
-    AwaitQuestion<ToolCart>();
-    PutInCart(Tools().AskedTool(), true);
-  }
-  RunUntil([&] { return OnScreen(kScreenAlbum); });
-  EXPECT_TRUE(State().Profile().HasSticker(12));
-
-  State().Profile().stickers[12] = 0;
-  EnterGame(kScreenToolCart);
-  for (int i = 0; i < 3; ++i) {
-    AwaitQuestion<ToolCart>();
-    PutInCart(Partner(Tools().AskedTool()), true);
-  }
-  RunUntil([&] { return OnScreen(kScreenLearnNotions); });
-}
-
 // Every question: three beds of different shapes, three different colours, and the shape asked
 // is the shape of one of the beds.
 TEST_F(Garden3Test, TheBedsNeverShareAShapeAndTheQuestionNamesOneOfThem) {
@@ -247,24 +214,6 @@ TEST_F(Garden3Test, OnlyACarriedFlowerOfTheAskedColourInTheAskedBedIsRight) {
   Plant(colour, bed);
   EXPECT_EQ(Beds().Score().good, 1);
   EXPECT_TRUE(Visible("K_" + std::to_string(colour) + "_" + std::to_string(Beds().AskedShape())));
-}
-
-TEST_F(Garden3Test, TenFlowersEarnStickerThirteenAndThreeWrongLeadToTheShapesLesson) {
-  EnterGame(kScreenFlowerBeds);
-  for (int i = 0; i < 10; ++i) {
-    AwaitQuestion<FlowerBeds>();
-    Plant(Beds().AskedColour(), Beds().AskedBed());
-  }
-  RunUntil([&] { return OnScreen(kScreenAlbum); });
-  EXPECT_TRUE(State().Profile().HasSticker(13));
-
-  State().Profile().stickers[13] = 0;
-  EnterGame(kScreenFlowerBeds);
-  for (int i = 0; i < 3; ++i) {
-    AwaitQuestion<FlowerBeds>();
-    Plant((Beds().AskedColour() + 1) % 4, Beds().AskedBed());
-  }
-  RunUntil([&] { return OnScreen(kScreenLearnShapes); });
 }
 
 // Left for the album while the monkey was still climbing down, the game comes back with the

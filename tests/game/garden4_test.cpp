@@ -1,5 +1,5 @@
-// Garden4 played in-process on the demo data: the scene's ways into the games, the
-// woodpecker's turns, the nests' rounds and pictures, and a nest strip shorter than its birds.
+// Garden4 played in-process on the demo data: the woodpecker's turns, the nests' rounds and
+// pictures, and a nest strip shorter than its birds.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -35,26 +35,6 @@ class Garden4Test : public GardenGameTest {
     RunUntil([&] { return Nests().Score().good + Nests().Score().wrong > answered; });
   }
 };
-
-TEST_F(Garden4Test, TheSceneLeadsToTheWoodpeckerAndTheNestsOnceTheirAnimationsEnd) {
-  const struct {
-    int x, y;
-    const char* animation;
-    ScreenId game;
-  } cases[] = {
-      {kSceneWoodpeckerX, kSceneWoodpeckerY, "DATEL", kScreenWoodpeckerKnocks},
-      {kSceneNestX, kSceneNestY, "HNIZDO", kScreenNestBirds},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.animation);
-    GoTo(kScreenGarden4);
-    Click(c.x, c.y);
-    EXPECT_TRUE(Playing(c.animation));
-    EXPECT_TRUE(OnScreen(kScreenGarden4));
-    RunUntil([&] { return OnScreen(c.game); });
-    EXPECT_EQ(Engine().PreviousScreen(), kScreenGarden4);
-  }
-}
 
 // Every turn knocks a number other than the last one, exactly that many times, and no click
 // counts before the last knock is over; the woodpecker clicked knocks the same number again.
@@ -116,29 +96,6 @@ TEST_F(Garden4Test, EachRoundAsksEveryNestOnceAndAnEmptyNestTakesZero) {
     EXPECT_EQ(asked.size(), 4u);
   }
   EXPECT_TRUE(emptyAnswered) << "no empty nest was asked in twelve rounds";
-}
-
-// Ten right counts earn sticker 6, three wrong ones lead to the counting lesson; a wrong count
-// keeps the same nest asked.
-TEST_F(Garden4Test, TenRightNestCountsEarnStickerSixAndThreeWrongLeadToCounting) {
-  EnterGame(kScreenNestBirds);
-  for (int i = 0; i < 10; ++i) {
-    AwaitQuestion<NestBirds>();
-    AnswerNests(Nests().Birds()[Nests().AskedNest()]);
-  }
-  RunUntil([&] { return OnScreen(kScreenAlbum); });
-  EXPECT_TRUE(State().Profile().HasSticker(6));
-
-  State().Profile().stickers[6] = 0;
-  EnterGame(kScreenNestBirds);
-  AwaitQuestion<NestBirds>();
-  const int nest = Nests().AskedNest();
-  for (int i = 0; i < 3; ++i) {
-    AwaitQuestion<NestBirds>();
-    EXPECT_EQ(Nests().AskedNest(), nest);
-    AnswerNests((Nests().Birds()[nest] + 1) % NestBirds::kNumbers);
-  }
-  RunUntil([&] { return OnScreen(kScreenLearnCounting); });
 }
 
 // Clicking RUFO while the question is open asks it again; nothing counts meanwhile.

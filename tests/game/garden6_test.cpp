@@ -57,22 +57,6 @@ class Garden6Test : public GardenGameTest {
   void AwaitLadybird() { AwaitQuestion<LadybirdDots>(); }
 };
 
-TEST_F(Garden6Test, TheSceneLeadsToTheGridsAndTheLadybird) {
-  const struct {
-    int x, y;
-    const char* animation;
-    ScreenId game;
-  } cases[] = {{200, 380, "ZROUT", kScreenPictureGrids},
-               {470, 300, "BERUSKA", kScreenLadybirdDots}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.animation);
-    GoTo(kScreenGarden6);
-    Click(c.x, c.y);
-    EXPECT_TRUE(Playing(c.animation));
-    RunUntil([&] { return OnScreen(c.game); });
-  }
-}
-
 // A drop beside the gap only lets the piece go; a wrong piece in the gap brings the same grid
 // back under the lid, a right one (dragged with the button held) another grid, never the same
 // twice in a row, with the piece's picture in the gap while the lid is closed.

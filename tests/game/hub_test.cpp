@@ -1,6 +1,5 @@
 // The learning garden's hub played in-process on the demo data: RUFO's jump and introduction
-// on arrival from the Start screen only, the six objects and their lessons, the way back, the
-// walk to the neighbouring gardens and the farewell.
+// on arrival from the Start screen only, the way back from a lesson and the farewell.
 #include <gtest/gtest.h>
 
 #include "controls/toolbar_control.h"
@@ -11,15 +10,7 @@
 namespace rufo {
 namespace {
 
-class HubTest : public GardenGameTest {
- protected:
-  // Arrives from the Start screen, waits for the jump to end and cuts the introduction short.
-  void ArriveAndSkip() {
-    GoTo(kScreenLearnHub);
-    RunUntil([&] { return Learning().speaking && Playing("MLUVI"); });
-    Release();
-  }
-};
+class HubTest : public GardenGameTest {};
 
 TEST_F(HubTest, FromTheStartScreenRufoJumpsInThenIntroducesTheGarden) {
   GoTo(kScreenLearnHub);
@@ -47,31 +38,6 @@ TEST_F(HubTest, ComingFromAGardenOrALessonPlaysNothing) {
   }
 }
 
-// Each object plays when clicked and its lesson follows; the lesson's way back returns to the
-// hub without a new jump.
-TEST_F(HubTest, EachObjectLeadsToItsLessonAndTheWayBackReturns) {
-  const struct {
-    const char* object;
-    int x, y;
-    ScreenId lesson;
-  } objects[] = {
-      {"DUHA", 190, 130, kScreenLearnColours},     {"HOLUB", 515, 90, kScreenLearnDirections},
-      {"KVETINY", 130, 330, kScreenLearnCounting}, {"HRIB", 420, 385, kScreenLearnNotions},
-      {"INTEL", 420, 230, kScreenLearnPantry},     {"TRPASL", 535, 370, kScreenLearnShapes},
-  };
-  ArriveAndSkip();
-  for (const auto& o : objects) {
-    SCOPED_TRACE(o.object);
-    Click(o.x, o.y);
-    EXPECT_TRUE(Playing(o.object));
-    RunUntil([&] { return OnScreen(o.lesson); });
-    EXPECT_TRUE(Playing("MLUVI") || Playing("START")) << "the lesson begins";
-    CurrentScreen()->OnBack();
-    RunUntil([&] { return OnScreen(kScreenLearnHub); });
-    EXPECT_FALSE(Playing("SKOK"));
-  }
-}
-
 // From a lesson the way back leads to where the child came from; after the album, to the hub.
 TEST_F(HubTest, TheWayBackFromALessonFollowsThePreviousScreen) {
   GoTo(kScreenFlowerColours);
@@ -82,15 +48,6 @@ TEST_F(HubTest, TheWayBackFromALessonFollowsThePreviousScreen) {
   GoTo(kScreenLearnColours);
   CurrentScreen()->OnBack();
   RunUntil([&] { return OnScreen(kScreenLearnHub); });
-}
-
-TEST_F(HubTest, TheEdgesLeadToGardenOneAndGardenSix) {
-  for (auto [x, garden] : {std::pair{620, kScreenGarden1}, std::pair{20, kScreenGarden6}}) {
-    GoTo(kScreenStart);
-    ArriveAndSkip();
-    Click(x, 300);
-    RunUntil([&] { return OnScreen(garden); });
-  }
 }
 
 // Yes to the end question: the hub says good-bye with the toolbar hidden and disabled, the

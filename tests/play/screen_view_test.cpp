@@ -133,5 +133,20 @@ TEST_F(ScreenViewTest, RightAndWrongAnswersArePlanned) {
   EXPECT_EQ(problem, "Data\\Game\\screen.dat has no entry NOBODY");
 }
 
+// Told to lose, the player needs something else to click: without it the plan fails and says
+// why, rather than giving the right answer.
+TEST_F(ScreenViewTest, AWrongAnswerWithNothingElseToGiveItIsRefused) {
+  DataTree data(folder_.Root() + "data");
+  const ScreenView view(data, place_, {});
+  std::string problem;
+  EXPECT_FALSE(PlanAnswer(Asked("hit 0,1,2,3,4,5,6"), false, view, &problem));
+  EXPECT_EQ(problem, "no region but 0 to give a wrong answer with");
+  EXPECT_FALSE(PlanAnswer(Asked("control KNOB"), false, view, &problem));
+  EXPECT_EQ(problem, "Data\\Game\\screen.dat has no control like KNOB to give a wrong answer with");
+  // The other bitmap's picture is missing, so PIC has no neighbour either.
+  EXPECT_FALSE(PlanAnswer(Asked("control PIC"), false, view, &problem));
+  EXPECT_TRUE(PlanAnswer(Asked("control PIC"), true, view, &problem));
+}
+
 }  // namespace
 }  // namespace rufo::play

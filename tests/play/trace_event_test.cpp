@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
+
 #include "engine/trace.h"
 
 namespace rufo::play {
@@ -109,6 +112,37 @@ TEST(TraceEventTest, QuestionsReadAsTheGameWritesThem) {
     EXPECT_EQ(got.hit, c.hit) << c.answer;
     EXPECT_EQ(got.Text(), c.answer) << "messages quote the question as the trace has it";
   }
+}
+
+// Numbers at the ends of an int, and lines from a file written with CRLF line ends.
+TEST(TraceEventTest, NumbersAreReadToTheLimitsOfAnInt) {
+  const struct {
+    const char* text;
+    std::optional<int> value;
+  } cases[] = {
+      {"2147483647", 2147483647},
+      {"-2147483648", INT32_MIN},
+      {"2147483648", std::nullopt},
+      {"-2147483649", std::nullopt},
+      {"0xffffffff", -1},
+      {"0x80000000", INT32_MIN},
+      {"-0x80000000", INT32_MIN},
+      {"0x100000000", std::nullopt},
+      {"0X1f", 31},
+      {"0x", std::nullopt},
+      {"-", std::nullopt},
+      {"+5", std::nullopt},
+      {" 5", std::nullopt},
+      {"5 ", std::nullopt},
+      {"--5", std::nullopt},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ParseNumber(c.text), c.value) << c.text;
+
+  const auto sticker = ParseTraceLine("12 sticker 7\r");
+  ASSERT_TRUE(sticker);
+  EXPECT_EQ(sticker->number, 7);
+  EXPECT_EQ(ParseTraceLine("12 speak MLUVI Sounds\\x\r")->text, "Sounds\\x");
 }
 
 }  // namespace

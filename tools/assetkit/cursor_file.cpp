@@ -1,20 +1,34 @@
 #include "tools/assetkit/cursor_file.h"
 
 #include <fstream>
+#include <stdexcept>
 
+#include "engine/cursor_file.h"
 #include "platform/cp1250.h"
 
 namespace rufo::assetkit {
 
+namespace {
+
+// A field as the line holds it; one with the line's separators would be read as other fields.
+const std::string& Field(const std::string& value) {
+  if (value.find_first_of(":,\r\n") != std::string::npos) {
+    throw std::invalid_argument("cursor field holds a separator: " + value);
+  }
+  return value;
+}
+
+}  // namespace
+
 std::string CursorFileText(const std::vector<CursorEntry>& cursors) {
   std::string text;
   for (const CursorEntry& c : cursors) {
-    std::string line = c.name;
+    std::string line = Field(c.name);
     line += ':';
-    line += c.picture;
+    line += Field(c.picture);
     if (!c.mask.empty()) {
       line += ':';
-      line += c.mask;
+      line += Field(c.mask);
     }
     for (const int hotspot : {c.hotspotX, c.hotspotY}) {
       line += ',';
@@ -27,7 +41,11 @@ std::string CursorFileText(const std::vector<CursorEntry>& cursors) {
     } else {
       line += "static";
     }
-    text += platform::Utf8ToCp1250(line);
+    line = platform::Utf8ToCp1250(line);
+    // The game reads no more of a line than this.
+    if (line.size() > kCursorLineLimit)
+      throw std::invalid_argument("cursor line too long: " + line);
+    text += line;
     text += '\n';
   }
   return text;

@@ -17,7 +17,9 @@ struct CursorEntry {
   int delay = 0;
 };
 
-// The file's text: one line per cursor, in order (the order gives the cursor indices).
+// The file's text: one line per cursor, in order (the order gives the cursor indices). Throws
+// std::invalid_argument for a field holding ':' or ',' or a line end, and for a line longer
+// than the game reads.
 std::string CursorFileText(const std::vector<CursorEntry>& cursors);
 bool WriteCursorFile(const std::string& path, const std::vector<CursorEntry>& cursors);
 

@@ -29,7 +29,13 @@ void DrawTile(cairo_t* cr, const Tile& tile, const SheetLayout& layout, int x, i
   cairo_set_font_size(cr, layout.fontSize);
   const size_t fits = static_cast<size_t>(layout.labelChars);
   std::string label = tile.label;
-  if (label.size() > fits) label = "…" + label.substr(label.size() - (fits - 1));
+  if (label.size() > fits) {
+    // Cut at a character's first byte: cairo draws nothing more after invalid UTF-8.
+    size_t from = label.size() - (fits - 1);
+    while (from < label.size() && (static_cast<unsigned char>(label[from]) & 0xC0) == 0x80)
+      ++from;
+    label = "…" + label.substr(from);
+  }
   cairo_move_to(cr, x + 4, y + layout.tileHeight - 6);
   cairo_show_text(cr, label.c_str());
 }

@@ -2,6 +2,7 @@
 // a data tree, labelled with its path, so that a person can review the art at a glance.
 // Colour-keyed pixels show as a light checkerboard.
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -89,6 +90,14 @@ std::vector<Tile> AniTiles(const fs::path& file, const std::string& label) {
   return tiles;
 }
 
+// The extension in lower case: a tree made where letter case does not count may say ".PNG".
+std::string Extension(const fs::path& file) {
+  std::string extension = file.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension;
+}
+
 int Run(std::span<char*> args) {
   if (args.size() != 2) {
     std::fprintf(stderr, "usage: rufo-data sheet ROOT OUT.png\n");
@@ -99,7 +108,7 @@ int Run(std::span<char*> args) {
   std::error_code error;
   for (fs::recursive_directory_iterator it(root, error), end; !error && it != end;
        it.increment(error)) {
-    const std::string extension = it->path().extension().string();
+    const std::string extension = Extension(it->path());
     if (it->is_regular_file() && (extension == ".png" || extension == ".ani")) {
       files.push_back(it->path());
     }
@@ -112,7 +121,7 @@ int Run(std::span<char*> args) {
   std::vector<Tile> tiles;
   for (const fs::path& file : files) {
     const std::string label = fs::relative(file, root).string();
-    for (Tile& tile : file.extension() == ".png" ? PngTile(file, label) : AniTiles(file, label)) {
+    for (Tile& tile : Extension(file) == ".png" ? PngTile(file, label) : AniTiles(file, label)) {
       tiles.push_back(std::move(tile));
     }
   }

@@ -66,9 +66,9 @@ std::optional<int> ParseNumber(std::string_view text) {
   const auto [end, error] =
       std::from_chars(text.data(), text.data() + text.size(), value, hex ? 16 : 10);
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (!hex && value > 0x7FFFFFFFu) return std::nullopt;
-  const int number = static_cast<int>(value);
-  return negative ? -number : number;
+  // A decimal number is an int (-2147483648 included); negating wraps the 32-bit pattern.
+  if (!hex && value > 0x7FFFFFFFu + (negative ? 1u : 0u)) return std::nullopt;
+  return static_cast<int>(negative ? 0u - value : value);
 }
 
 std::string ScreenText(int id) {

@@ -1,0 +1,108 @@
+// rufo-data check on the demo data with hit maps and the cursor file changed: the walking edges,
+// the toolbar's area and the cursor set, each at its limits.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/support/pictures.h"
+#include "tests/support/process.h"
+#include "tests/support/temp_folder.h"
+
+namespace rufo {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kDemoTree = fs::path(RUFO_BINARY_DIR) / "data";
+
+class DataCheck : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fs::exists(kDemoTree / ".demogen"))
+      GTEST_SKIP() << "no generated data (RUFO_BUILD_DATA=OFF)";
+    // The demo tree by links: a file the test changes is replaced, the tree stays whole.
+    for (const auto& entry : fs::recursive_directory_iterator(kDemoTree)) {
+      const fs::path to = copy_.Path() / fs::relative(entry.path(), kDemoTree);
+      if (entry.is_directory()) {
+        fs::create_directories(to);
+      } else {
+        fs::create_symlink(entry.path(), to);
+      }
+    }
+  }
+
+  // The demo's hit map with these pixels set to region 0.
+  void MarkMask(const std::string& mask, const std::vector<std::pair<int, int>>& pixels) {
+    int width = 0;
+    std::vector<uint32_t> picture = test::ReadPicture((kDemoTree / mask).string(), &width);
+    ASSERT_EQ(width, 640) << mask;
+    for (const auto& [x, y] : pixels)
+      picture[y * width + x] = 0;
+    fs::remove(copy_.Path() / mask);
+    ASSERT_TRUE(test::WritePicture(copy_, mask, width, static_cast<int>(picture.size()) / width,
+                                   [&](int x, int y) { return picture[y * width + x]; }));
+  }
+
+  std::string Check(int expectedExit) {
+    int exitCode = -1;
+    const std::string output = test::RunCommand(
+        test::BuiltProgram("rufo-data") + " check '" + copy_.Path().string() + "'", &exitCode);
+    EXPECT_EQ(exitCode, expectedExit) << output;
+    return output;
+  }
+
+  test::TempFolder copy_;
+};
+
+bool Reports(const std::string& output, const std::string& line) {
+  return output.find(line) != std::string::npos;
+}
+
+TEST_F(DataCheck, RegionsJustInsideTheEdgesAndBesideTheToolbarPass) {
+  MarkMask("Bitmaps/Garden1/bg_mask.png", {{60, 200}, {580, 200}});
+  MarkMask("Bitmaps/LearnG/bg_mask.png", {{143, 479}, {497, 479}, {300, 396}});
+  EXPECT_EQ(Check(0), "nothing missing\n");
+}
+
+TEST_F(DataCheck, RegionsWhereAClickWalksOrTheToolbarTakesItAreNamed) {
+  MarkMask("Bitmaps/Garden1/bg_mask.png", {{59, 200}});
+  MarkMask("Bitmaps/Garden2/bg_mask.png", {{581, 0}});
+  MarkMask("Bitmaps/LearnG/bg_mask.png", {{144, 397}});
+  const std::string output = Check(1);
+  for (const char* mask : {"Garden1", "Garden2"}) {
+    EXPECT_TRUE(Reports(output, std::string("missing free walking edges: Bitmaps\\") + mask +
+                                    "\\bg_mask.png has regions at x < 60 or x > 580"))
+        << output;
+  }
+  EXPECT_TRUE(Reports(output, "missing free toolbar area: Bitmaps\\LearnG\\bg_mask.png"));
+  EXPECT_FALSE(Reports(output, "walking edges: Bitmaps\\LearnG")) << "the toolbar is inside";
+  EXPECT_TRUE(Reports(output, "3 missing\n")) << output;
+
+  // The other toolbar corner, alone.
+  MarkMask("Bitmaps/Garden1/bg_mask.png", {});
+  MarkMask("Bitmaps/Garden2/bg_mask.png", {});
+  MarkMask("Bitmaps/LearnG/bg_mask.png", {{496, 479}});
+  EXPECT_TRUE(Reports(Check(1), "1 missing\n"));
+}
+
+TEST_F(DataCheck, ACursorFileTooShortOrWithAnUnreadableLineIsNamed) {
+  const std::string cursors = test::ReadFile(kDemoTree / "Cursors.dat");
+  size_t end = 0;
+  for (int line = 0; line < 4; ++line)
+    end = cursors.find('\n', end) + 1;
+  const std::string firstFour = cursors.substr(0, end);
+  fs::remove(copy_.Path() / "Cursors.dat");
+  copy_.Write("Cursors.dat", firstFour + "; a comment\n\nBroken:no picture\n");
+  const std::string output = Check(1);
+  EXPECT_TRUE(Reports(output, "missing cursor: Cursors.dat defines 4 cursors, the game uses 5"))
+      << output;
+  EXPECT_TRUE(Reports(output, "missing cursor: line 7 of Cursors.dat cannot be read")) << output;
+  // The comment and the empty line are no errors; the cursor the game names left out is.
+  EXPECT_TRUE(Reports(output, "missing cursor: SelArrow in Cursors.dat\n3 missing\n")) << output;
+}
+
+}  // namespace
+}  // namespace rufo
