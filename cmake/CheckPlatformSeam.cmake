@@ -1,20 +1,9 @@
 # Fails when code outside platform/sdl includes SDL or names its functions and types: the game
 # reaches SDL only through the platform interfaces. Run with -DSOURCE_DIR=<project root>.
-set(folders platform gfx sound engine controls game gardens learn app tools)
-set(offenders "")
-foreach(folder ${folders})
-  file(GLOB_RECURSE files ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
-  foreach(file ${files})
-    if(file MATCHES "/platform/sdl/")
-      continue()
-    endif()
-    file(STRINGS ${file} lines REGEX "#include *[<\"](SDL2/)?SDL|SDL_[A-Za-z]|TTF_[A-Za-z]")
-    if(lines)
-      file(RELATIVE_PATH name ${SOURCE_DIR} ${file})
-      list(APPEND offenders "${name}: ${lines}")
-    endif()
-  endforeach()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/LinesMatching.cmake)
+rufo_lines_matching(offenders "#include *[<\"](SDL2/)?SDL|SDL_[A-Za-z]|TTF_[A-Za-z]"
+                    FOLDERS platform gfx sound engine controls game gardens learn app tools
+                    SKIP "/platform/sdl/")
 if(offenders)
   list(JOIN offenders "\n" report)
   message(FATAL_ERROR "SDL outside platform/sdl:\n${report}")

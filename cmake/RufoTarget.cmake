@@ -22,3 +22,21 @@ function(rufo_folder_library target)
     target_link_libraries(${target} INTERFACE ${ARG_DEPS})
   endif()
 endfunction()
+
+# Fails the build of TARGET, a library of gardens or lessons, when a file of its folder includes
+# a header below the game layer (cmake/CheckContentFloors.cmake).
+function(rufo_only_game_headers target)
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(check ${PROJECT_SOURCE_DIR}/cmake/CheckContentFloors.cmake)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_headers.stamp)
+  add_custom_command(OUTPUT ${stamp}
+                     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DFOLDERS=${folder}
+                             -P ${check}
+                     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+                     DEPENDS ${files} ${check} ${PROJECT_SOURCE_DIR}/cmake/LinesMatching.cmake
+                     COMMENT "Checking that ${folder}/ includes only game/ headers")
+  add_custom_target(${target}_headers DEPENDS ${stamp})
+  add_dependencies(${target} ${target}_headers)
+endfunction()

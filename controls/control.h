@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/control_events.h"
 #include "platform/rect.h"
 #include "platform/surface.h"
 
@@ -29,14 +30,6 @@ inline constexpr uint32_t kCfHitMap = 0x2000;
 inline constexpr uint32_t kCfClickPlays = 0x4000;
 inline constexpr uint32_t kCfHideAtEnd = 0x8000;
 inline constexpr uint32_t kCfCaptionBelow = 0x10000;
-
-// Event codes that controls report to the game through NotifyGame.
-inline constexpr int32_t kEventHoverEnter = 1;
-inline constexpr int32_t kEventHoverLeave = 2;
-inline constexpr int32_t kEventReleased = 3;
-inline constexpr int32_t kEventClicked = 256;
-inline constexpr int32_t kEventAnimationEnd = 512;
-inline constexpr int32_t kEventReleasedOver = 1024;
 
 // Which picture of a button's strip shows in each state.
 struct StatePictures {

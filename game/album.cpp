@@ -50,8 +50,8 @@ void AlbumScreen::OnControlEvent(Control* /*control*/, int32_t event, bool /*liv
   if (event == kEventAnimationEnd) ready_ = true;
 }
 
-void AlbumScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unconsumed*/) {
-  if (message != kMsgLeftUp || !ready_) return;
+void AlbumScreen::OnMessage(const Input& input, bool* /*unconsumed*/) {
+  if (input.message != kMsgLeftUp || !ready_) return;
   ProfileRecord& profile = State().Profile();
   const ScreenId next = AlbumExit(profile, Engine().PreviousScreen());
   if (!profile.albumComplete) profile.newSticker = -1;

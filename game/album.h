@@ -10,7 +10,7 @@ class AlbumScreen final : public Screen {
  public:
   void Build() override;
   void OnControlEvent(Control* control, int32_t event, bool live) override;
-  void OnMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnMessage(const Input& input, bool* unconsumed) override;
 
   // The album takes the click that leaves it (the new sticker has arrived).
   bool Ready() const { return ready_; }

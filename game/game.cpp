@@ -73,10 +73,9 @@ void OnTick() {
 
 // The hand over a hit-map region, the saved cursor elsewhere; the screen and, on screens with
 // an odd id, the profile slots have their say first.
-void PointAtRegion(Screen* screen, bool unconsumed) {
+void PointAtRegion(Screen* screen, uint8_t region, bool unconsumed) {
   if (!unconsumed) return;
   const ScreenId id = Engine().CurrentScreen();
-  const uint8_t region = HitMapValue(Engine().MouseX(), Engine().MouseY());
   if (screen && screen->OnPointer(region)) return;
   if ((id & 1) && ProfileSlotPointer(region)) return;
   GameState& state = State();
@@ -118,31 +117,40 @@ void HelpFinished(intptr_t param) {
 
 // The edges of a main scene lead to the next scene of the ring, unless the hand points at
 // something or the farewell is on its way to the credits.
-void Walk(int32_t message) {
+void Walk(const Input& input) {
   const ScreenId id = Engine().CurrentScreen();
   if (!IsMainScene(id)) return;
-  if (message == kMsgLeftDown && !State().learning.farewell) {
-    const ScreenId target = WalkTarget(id, Engine().MouseX(), Engine().CurrentCursor());
+  if (input.message == kMsgLeftDown && !State().learning.farewell) {
+    const ScreenId target = WalkTarget(id, input.x, Engine().CurrentCursor());
     if (target) Engine().ChangeScreen(target, 0, false);
   }
-  if (message == kMsgMouseMoved) {
-    const int shape = WalkingCursor(Engine().MouseX(), Engine().CurrentCursor());
+  if (input.message == kMsgMouseMoved) {
+    const int shape = WalkingCursor(input.x, Engine().CurrentCursor());
     if (shape >= 0) Engine().SetCursor(shape);
     State().savedCursor = kCursorArrow;
   }
 }
 
+// The input devices' buffered messages (keys, buttons and moves as the devices report them)
+// repeat what the window's messages say; the controls read them, the game and its screens not.
+bool FromInputDevice(int32_t message) {
+  return message >= kMsgDeviceKeyDown && message <= kMsgDeviceMove;
+}
+
 void OnMessage(int32_t message, intptr_t param, bool* unconsumed) {
-  if (ModalDialog()) return;
+  if (ModalDialog() || FromInputDevice(message)) return;
+  const int x = Engine().MouseX();
+  const int y = Engine().MouseY();
+  const Input input{message, param, x, y, HitMapValue(x, y)};
   Screen* screen = CurrentScreen();
   if (message == kMsgWaitableSignalled) HelpFinished(param);
-  if (message == kMsgMouseMoved) PointAtRegion(screen, *unconsumed);
+  if (message == kMsgMouseMoved) PointAtRegion(screen, input.region, *unconsumed);
   if (message == kMsgLeftUp && *unconsumed) StopHelp();
   if (message == kMsgLeftDown && State().questionSound && State().questionSound->IsPlaying()) {
     AfterQuestionSound(unconsumed);
   }
-  if (screen) screen->OnMessage(message, param, unconsumed);
-  Walk(message);
+  if (screen) screen->OnMessage(input, unconsumed);
+  Walk(input);
 }
 
 }  // namespace

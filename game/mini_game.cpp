@@ -93,14 +93,14 @@ bool MiniGame::IsSpeechEnd(const Control* control, int32_t event) const {
   return EventFrom(control, event, speaker_.Name().c_str(), kEventAnimationEnd);
 }
 
-void MiniGame::OnMessage(int32_t message, intptr_t param, bool* unconsumed) {
-  if (message == kMsgLeftUp && speech_.speaking && speech_.kind == info_.speeches.intro) {
+void MiniGame::OnMessage(const Input& input, bool* unconsumed) {
+  if (input.message == kMsgLeftUp && speech_.speaking && speech_.kind == info_.speeches.intro) {
     if (ScriptedAnimationControl* speaker = speaker_.Control()) {
       speaker->SetFlags(kCfHidden);
       speaker->StopSpeaking();
     }
   }
-  OnGameMessage(message, param, unconsumed);
+  OnGameMessage(input, unconsumed);
 }
 
 void MiniGame::OnBack() {

@@ -94,7 +94,7 @@ class MiniGame : public Screen {
   // OnGameEvent.
   void OnControlEvent(Control* control, int32_t event, bool live) final;
   // A release during the introduction skips it; then OnGameMessage.
-  void OnMessage(int32_t message, intptr_t param, bool* unconsumed) final;
+  void OnMessage(const Input& input, bool* unconsumed) final;
   // Back to the main scene, except while the win or the loss is spoken.
   void OnBack() final;
 
@@ -118,7 +118,7 @@ class MiniGame : public Screen {
   // A game's own speeches (questions and the like) ended.
   virtual void AfterOtherSpeech(int /*kind*/) {}
   virtual void OnGameEvent(Control* /*control*/, int32_t /*event*/, bool /*live*/) {}
-  virtual void OnGameMessage(int32_t /*message*/, intptr_t /*param*/, bool* /*unconsumed*/) {}
+  virtual void OnGameMessage(const Input& /*input*/, bool* /*unconsumed*/) {}
 
   // A question is posed: the trace names its answer and clicks count from now on.
   void Asked(const std::string& answer);

@@ -84,9 +84,9 @@ void ParentsScreen::OnControlEvent(Control* control, int32_t event, bool live) {
   if (slot >= 0 && slot < kProfileCount && listed_[slot]) Show(slot);
 }
 
-void ParentsScreen::OnMessage(int32_t message, intptr_t param, bool* /*unconsumed*/) {
-  const bool back = (message == kMsgLeftUp && MouseIn(parents_layout::kBackButton)) ||
-                    (message == kMsgKeyDown && param == kKeyEscape);
+void ParentsScreen::OnMessage(const Input& input, bool* /*unconsumed*/) {
+  const bool back = (input.message == kMsgLeftUp && MouseIn(parents_layout::kBackButton)) ||
+                    (input.message == kMsgKeyDown && input.param == kKeyEscape);
   if (back && !Engine().ScreenChangePending()) Engine().ChangeScreen(kScreenStart, 0, false);
 }
 

@@ -19,7 +19,7 @@ class ParentsScreen final : public Screen {
  public:
   void Build() override;
   void OnControlEvent(Control* control, int32_t event, bool live) override;
-  void OnMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnMessage(const Input& input, bool* unconsumed) override;
   bool OnPointer(uint8_t region) override;
 
   // The slot whose tables are shown, or -1 when no child has played yet.

@@ -11,6 +11,17 @@ namespace rufo {
 
 class Control;
 
+// One input message as a screen receives it: the message and its parameter, where the pointer
+// was and the hit-map region under it (255: none). The game builds it once at dispatch, so a
+// screen never asks the engine where the mouse is.
+struct Input {
+  int32_t message = 0;
+  intptr_t param = 0;
+  int x = 0;
+  int y = 0;
+  uint8_t region = 255;
+};
+
 // One screen of the game. The game makes a fresh object each time the screen is built, so its
 // members start from their initial values on every visit. The rules common to every screen
 // (toolbar, yes/no dialogs, help, walking, the hit-map cursor) run in the game before or around
@@ -25,8 +36,10 @@ class Screen {
   // Every control event (256 clicked, 512 animation or speech over, 1024 released inside),
   // after the toolbar and the dialogs have reacted to theirs.
   virtual void OnControlEvent(Control* /*control*/, int32_t /*event*/, bool /*live*/) {}
-  // Raw input messages after the common rules; never while a yes/no dialog is up.
-  virtual void OnMessage(int32_t /*message*/, intptr_t /*param*/, bool* /*unconsumed*/) {}
+  // Input messages after the common rules; never while a yes/no dialog is up. A press arrives
+  // once, as the window's message (kMsgLeftDown and the like); the input devices' buffered
+  // messages (kMsgDeviceLeftDown and the like) are the controls' alone.
+  virtual void OnMessage(const Input& /*input*/, bool* /*unconsumed*/) {}
   // Once per tick that builds no screen, before the controls' own ticks.
   virtual void OnTick() {}
   // Toolbar button 3, the way back, clicked while no help was playing.

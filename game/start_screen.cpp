@@ -240,8 +240,8 @@ void StartScreen::OnControlEvent(Control* control, int32_t event, bool live) {
   }
 }
 
-void StartScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unconsumed*/) {
-  if (message != kMsgLeftDown) return;
+void StartScreen::OnMessage(const Input& input, bool* /*unconsumed*/) {
+  if (input.message != kMsgLeftDown) return;
   auto* speaker = ScriptedAnimation("MLUVI");
   if (speaker && IsSpeaking() && speech_ == kSpeechIntro) {
     speech_ = kSpeechNone;
@@ -253,9 +253,8 @@ void StartScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unconsu
   }
   // Once a child is chosen the screen is on its way to the learning garden: nothing is wiped.
   if (profileChosen_ || capHeld_) return;
-  const uint8_t region = HitMapValue(Engine().MouseX(), Engine().MouseY());
-  const int slot = SlotOf(region, kFirstDeleteRegion);
-  if (slot >= 0 && State().profiles[slot].face != -1) AskDeleteQuestion(region);
+  const int slot = SlotOf(input.region, kFirstDeleteRegion);
+  if (slot >= 0 && State().profiles[slot].face != -1) AskDeleteQuestion(input.region);
 }
 
 bool StartScreen::OnPointer(uint8_t /*region*/) {

@@ -14,7 +14,7 @@ class StartScreen final : public Screen {
  public:
   void Build() override;
   void OnControlEvent(Control* control, int32_t event, bool live) override;
-  void OnMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnMessage(const Input& input, bool* unconsumed) override;
   void OnTick() override;
   bool OnPointer(uint8_t region) override;
   void Leave() override;

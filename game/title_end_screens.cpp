@@ -60,8 +60,8 @@ void TitleScreen::Build() {
   timerOn_ = true;
 }
 
-void TitleScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unconsumed*/) {
-  if (message != kMsgLeftUp) return;
+void TitleScreen::OnMessage(const Input& input, bool* /*unconsumed*/) {
+  if (input.message != kMsgLeftUp) return;
   timerOn_ = true;
   timer_ = kTitleWait;
 }
@@ -98,8 +98,8 @@ void CreditsScreen::Build() {
   HideToolbar();
 }
 
-void CreditsScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unconsumed*/) {
-  if (message == kMsgKeyDown || message == kMsgLeftUp) Engine().RequestQuit();
+void CreditsScreen::OnMessage(const Input& input, bool* /*unconsumed*/) {
+  if (input.message == kMsgKeyDown || input.message == kMsgLeftUp) Engine().RequestQuit();
 }
 
 }  // namespace rufo

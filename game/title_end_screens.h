@@ -14,7 +14,7 @@ class EntryScreen final : public Screen {
 class TitleScreen final : public Screen {
  public:
   void Build() override;
-  void OnMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnMessage(const Input& input, bool* unconsumed) override;
   void OnTick() override;
 
  private:
@@ -33,7 +33,7 @@ class EndScreen final : public Screen {
 class CreditsScreen final : public Screen {
  public:
   void Build() override;
-  void OnMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnMessage(const Input& input, bool* unconsumed) override;
 };
 
 }  // namespace rufo

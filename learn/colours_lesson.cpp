@@ -2,11 +2,9 @@
 
 #include <string>
 
-#include "controls/scripted_animation_control.h"
-#include "engine/messages.h"
 #include "game/game_state.h"
 #include "game/learning.h"
-#include "learn/lesson_kit.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -41,13 +39,13 @@ void ColoursLesson::ShowLargePicture(int colour) {
     ShowControl(LargePictureName(other), other == colour);
 }
 
-void ColoursLesson::OnMessage(int32_t message, intptr_t param, bool* unconsumed) {
-  LearningScreen::OnMessage(message, param, unconsumed);
-  const uint8_t colour = RegionUnderMouse();
+void ColoursLesson::OnMessage(const Input& input, bool* unconsumed) {
+  LearningScreen::OnMessage(input, unconsumed);
+  const uint8_t colour = input.region;
   if (colour >= kColours) return;
   // A press on an object takes the large picture away, so the next one comes on a clean board.
-  if (message == kMsgLeftDown && !Learning().speaking) ShowLargePicture(-1);
-  if (message == kMsgLeftUp && clickable_ && *unconsumed) {
+  if (input.message == kMsgLeftDown && !Learning().speaking) ShowLargePicture(-1);
+  if (input.message == kMsgLeftUp && clickable_ && *unconsumed) {
     chosen_ = colour;
     PlayAnimation(ObjectName(colour));
     clickable_ = false;

@@ -12,7 +12,7 @@ class ColoursLesson final : public LearningScreen {
   static constexpr int kColours = 11;
 
   void Build() override;
-  void OnMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnMessage(const Input& input, bool* unconsumed) override;
 
   bool Clickable() const { return clickable_; }
   int Chosen() const { return chosen_; }

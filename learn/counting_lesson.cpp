@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "controls/scripted_animation_control.h"
-#include "engine/interface.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
 #include "game/learning.h"
-#include "learn/lesson_kit.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -39,7 +37,7 @@ void CountingLesson::Build() {
   LoadScene("Data\\LearnG\\NUM\\screen.dat", "Bitmaps\\LearnG\\NUM\\bg_mask.png");
   for (int number = 1; number <= kNumbers; ++number) {
     const Control* bird = ScriptedControl(kNumberBirds[number - 1]);
-    perches_[number - 1] = bird ? std::optional(bird->Position()) : std::nullopt;
+    perches_[number - 1] = bird ? std::optional(PositionOf(bird)) : std::nullopt;
   }
   LearningSay(kCountingIntroKind, "Sounds\\LearnG\\Num\\sp_intro");
 }
@@ -57,13 +55,13 @@ void CountingLesson::BecomeClickable() {
 void CountingLesson::ChooseNumber(int number) {
   clickable_ = false;
   // The number said is the post's under the mouse; a click without one takes the bird's.
-  const uint8_t post = RegionUnderMouse();
+  const uint8_t post = RegionUnderPointer();
   count_ = post < kNumbers ? post + 1 : number;
   returned_ = 0;
   LearningSay(kQuestionKind, Numbered("Sounds\\LearnG\\NUM\\QUE\\", count_));
   for (const char* bird : kBirds) {
     const Control* control = ScriptedControl(bird);
-    if (control && !control->IsHidden()) {
+    if (IsShown(control)) {
       PlayAnimation(bird, std::string("Bitmaps\\LearnG\\NUM\\Ani\\") + bird + "_2");
     }
   }
@@ -74,9 +72,9 @@ void CountingLesson::ThrowToy() {
   weapon_ = Random().Below(4);
   ScriptedAnimationControl* toy = ScriptedAnimation(kWeapons[weapon_]);
   if (!toy) return;
-  Engine().SetDebugText("NUM_nBird = " + std::to_string(count_));
-  toy->SetFrame(0);
-  toy->Speak({}, false);
+  SetDebugText("NUM_nBird = " + std::to_string(count_));
+  SetFrame(toy, 0);
+  Play(toy, {});
 }
 
 // Exactly as many birds come back as RUFO has said, each one a different bird.
@@ -90,11 +88,10 @@ void CountingLesson::BringBirdsBack() {
       returnList_.push_back(bird);
     }
   }
-  Engine().SetDebugText("num = " + std::to_string(count_));
-  if (ScriptedAnimationControl* first = LandingBird(0)) {
-    first->LoadSound("Bitmaps\\LearnG\\NUM\\ANI\\cvr");
-    first->Speak({}, false);
-  }
+  SetDebugText("num = " + std::to_string(count_));
+  ScriptedAnimationControl* first = LandingBird(0);
+  ChooseSound(first, "Bitmaps\\LearnG\\NUM\\ANI\\cvr");
+  Play(first);
   returned_ = 1;
   busy_ = false;
 }
@@ -102,13 +99,13 @@ void CountingLesson::BringBirdsBack() {
 // The bird that comes back in turn `order` (from 0), moved to the post of that turn's number.
 ScriptedAnimationControl* CountingLesson::LandingBird(int order) {
   ScriptedAnimationControl* bird = ScriptedAnimation(ReturningBird(returnList_[order], weapon_));
-  if (bird && perches_[order]) bird->SetPosition(perches_[order]->x, perches_[order]->y);
+  if (bird && perches_[order]) MoveTo(bird, perches_[order]->x, perches_[order]->y);
   return bird;
 }
 
 void CountingLesson::ReturnNextBird() {
   if (returned_ < static_cast<int>(returnList_.size())) {
-    if (ScriptedAnimationControl* bird = LandingBird(returned_)) bird->Speak({}, false);
+    Play(LandingBird(returned_));
     ++returned_;
   } else {
     LearningRemark(nullptr, -1);

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "learn/learning_screen.h"
-#include "platform/rect.h"
+
+#include "game/scene_kit.h"
 
 namespace rufo {
 
@@ -46,7 +47,7 @@ class CountingLesson final : public LearningScreen {
   int returned_ = 0;
   std::vector<int> returnList_;
   // Where the bird of each post sits in the screen script, post 1 first.
-  std::array<std::optional<platform::Point>, kNumbers> perches_;
+  std::array<std::optional<ScreenPoint>, kNumbers> perches_;
 };
 
 }  // namespace rufo

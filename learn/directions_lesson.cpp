@@ -2,11 +2,9 @@
 
 #include <string>
 
-#include "controls/control.h"
-#include "controls/scripted_animation_control.h"
 #include "game/game_state.h"
 #include "game/learning.h"
-#include "learn/lesson_kit.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -62,7 +60,7 @@ void DirectionsLesson::BecomeClickable() {
   std::vector<int32_t> balloons;
   for (const Direction& direction : kDirections) {
     if (const Control* balloon = ScriptedControl(direction.balloon)) {
-      balloons.push_back(balloon->HitIndex());
+      balloons.push_back(HitIndexOf(balloon));
     }
   }
   OfferChoice(kScreenLearnDirections, balloons);
@@ -75,10 +73,9 @@ void DirectionsLesson::OnSpeechEnd() {
     return;
   }
   if (kind < KindOf(0) || kind > KindOf(kBalloons - 1)) return;
-  if (ScriptedAnimationControl* speaker = ScriptedAnimation("MLUVI")) {
-    speaker->SetFrame(0);
-    speaker->SetFlags(kCfHidden);
-  }
+  ScriptedAnimationControl* speaker = ScriptedAnimation("MLUVI");
+  SetFrame(speaker, 0);
+  Hide(speaker);
   PlayAnimation(kDirections[kind - 1].aim, AimScript(kind - 1, 1));
   aimBusy_ = false;
 }

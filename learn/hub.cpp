@@ -1,12 +1,9 @@
 #include "learn/hub.h"
 
-#include "controls/control_list.h"
-#include "controls/scripted_animation_control.h"
-#include "controls/toolbar_control.h"
-#include "engine/interface.h"
 #include "game/common_controls.h"
 #include "game/game_state.h"
 #include "game/learning.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -22,36 +19,30 @@ constexpr HubObject kObjects[] = {
     {"INTEL", kScreenLearnPantry},     {"TRPASL", kScreenLearnShapes},
 };
 
-void Play(const char* name) {
-  if (ScriptedAnimationControl* animation = ScriptedAnimation(name)) animation->Speak("", false);
-}
-
 }  // namespace
 
 void HubScreen::OnIntroductionCut(int /*kind*/) {
   for (const HubObject& object : kObjects) {
     ScriptedAnimationControl* animation = ScriptedAnimation(object.name);
-    if (!animation || !animation->IsHovered() || animation->IsDisabled()) continue;
-    animation->ClearFlags(kCfHidden);
-    animation->Speak("", false);
+    if (!animation || !IsHovered(animation) || IsDisabled(animation)) continue;
+    Show(animation);
+    Play(animation);
     return;
   }
 }
 
 void HubScreen::Build() {
   LoadScene("Data\\LearnG\\screen.dat", "Bitmaps\\LearnG\\bg_mask.png");
-  ToolbarControl* toolbar = Toolbar();
   if (Learning().farewell) {
-    Play("KONEC");
-    if (toolbar) toolbar->SetFlags(kCfHidden | kCfDisabled);
+    PlayAnimation("KONEC");
+    HideToolbar();
+    DisableToolbar();
     return;
   }
-  if (Engine().PreviousScreen() != kScreenStart) return;
-  if (toolbar) {
-    toolbar->ClearFlags(kCfHidden);
-    MoveControl(toolbar->GetId(), ControlList::kCapacity);
-  }
-  Play("SKOK");
+  if (PreviousScreen() != kScreenStart) return;
+  ShowToolbar();
+  ToolbarToTop();
+  PlayAnimation("SKOK");
 }
 
 void HubScreen::OnLearningEvent(Control* control, int32_t event) {
@@ -60,14 +51,14 @@ void HubScreen::OnLearningEvent(Control* control, int32_t event) {
     return;
   }
   if (EventFrom(control, event, "KONEC", kEventAnimationEnd)) {
-    Engine().ChangeScreen(kScreenCredits, 0, false);
+    GoTo(kScreenCredits);
     return;
   }
   for (const HubObject& object : kObjects) {
     if (!EventFrom(control, event, object.name, kEventAnimationEnd)) continue;
     // The pigeon has flown off to the directions.
-    if (object.lesson == kScreenLearnDirections) control->SetFlags(kCfHidden);
-    Engine().ChangeScreen(object.lesson, 0, false);
+    if (object.lesson == kScreenLearnDirections) Hide(control);
+    GoTo(object.lesson);
     return;
   }
 }

@@ -2,12 +2,9 @@
 
 #include <string>
 
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
 #include "game/game_state.h"
 #include "game/learning.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -35,8 +32,8 @@ bool KeepsSpeakerShown(int kind) {
 }  // namespace
 
 void LearningScreen::LoadScene(const char* script, const char* hitMap) {
-  State().screen->Load(script);
-  if (hitMap) LoadHitMap(hitMap);
+  LoadScript(script);
+  if (hitMap) LoadRegions(hitMap);
 }
 
 void LearningScreen::OnControlEvent(Control* control, int32_t event, bool /*live*/) {
@@ -44,26 +41,27 @@ void LearningScreen::OnControlEvent(Control* control, int32_t event, bool /*live
   OnLearningEvent(control, event);
 }
 
-void LearningScreen::OnMessage(int32_t message, intptr_t /*param*/, bool* /*unconsumed*/) {
+void LearningScreen::OnMessage(const Input& input, bool* /*unconsumed*/) {
   LearningState& learning = Learning();
-  if (message != kMsgLeftUp || !learning.speaking || !IsIntroduction(learning.speechKind)) return;
+  const bool introduction = learning.speaking && IsIntroduction(learning.speechKind);
+  if (input.message != kMsgLeftUp || !introduction) return;
   ScriptedAnimationControl* speaker = ScriptedAnimation("MLUVI");
-  if (!speaker || !speaker->IsPlaying()) return;
+  if (!IsPlaying(speaker)) return;
   const int kind = learning.speechKind;
-  speaker->StopSpeaking();
+  StopSpeaking(speaker);
   if (KeepsSpeakerShown(kind)) {
-    speaker->SetFrame(0);
+    SetFrame(speaker, 0);
   } else {
-    speaker->SetFlags(kCfHidden);
-    Engine().SetDebugText("ther " + std::to_string(kind));
+    Hide(speaker);
+    SetDebugText("ther " + std::to_string(kind));
   }
   OnIntroductionCut(kind);
 }
 
 void LearningScreen::OnBack() {
-  const ScreenId previous = Engine().PreviousScreen();
+  const ScreenId previous = PreviousScreen();
   const bool toHub = previous == kScreenAlbum || previous <= 0;
-  Engine().ChangeScreen(toHub ? kScreenLearnHub : previous, 0, false);
+  GoTo(toHub ? kScreenLearnHub : previous);
 }
 
 }  // namespace rufo

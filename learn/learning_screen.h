@@ -12,7 +12,7 @@ namespace rufo {
 class LearningScreen : public Screen {
  public:
   void OnControlEvent(Control* control, int32_t event, bool live) override;
-  void OnMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnMessage(const Input& input, bool* unconsumed) override;
   void OnBack() override;
 
  protected:

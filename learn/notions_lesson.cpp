@@ -3,11 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/control.h"
-#include "engine/interface.h"
 #include "game/game_state.h"
 #include "game/learning.h"
-#include "learn/lesson_kit.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -101,7 +99,7 @@ void NotionsLesson::OnLearningEvent(Control* control, int32_t event) {
     }
     const std::string figure = Numbered("A", place);
     if (EventFrom(control, event, figure.c_str(), kEventAnimationEnd)) {
-      control->SetFlags(kCfHidden);
+      Hide(control);
       const std::string mushroom = Numbered("M", place);
       LearningRemark(mushroom.c_str(), kFirstRemarks);
       return;

@@ -1,16 +1,9 @@
 #include "learn/pantry_lesson.h"
 
-#include "controls/bitmap_control.h"
-#include "controls/control_list.h"
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
 #include "game/learning.h"
-#include "learn/lesson_kit.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -26,10 +19,6 @@ std::string SlotName(int shelf, int slot) {
   std::string name = "I";
   name += std::to_string(shelf) + std::to_string(slot);
   return name;
-}
-
-BitmapControl* Bitmap(const std::string& name) {
-  return dynamic_cast<BitmapControl*>(ScriptedControl(name.c_str()));
 }
 
 std::string NoThing(int value) {
@@ -96,14 +85,14 @@ void PantryLesson::SetUpShelves() {
     gaps_[s].clear();
     for (int k = 0; k < kSlots; ++k) {
       const std::string name = SlotName(s, k);
-      BitmapControl* slot = Bitmap(name);
+      BitmapControl* slot = ScriptedBitmap(name);
       const int item = rows_[start_ + s].fields[k];
       if (item == kGap) {
         gaps_[s] = name;
-        if (slot) slot->SetFlags(kCfHidden);
-      } else if (slot) {
-        slot->SetCurrentFrame(item);
-        slot->ClearFlags(kCfHidden);
+        Hide(slot);
+      } else {
+        SetFrame(slot, item);
+        Show(slot);
       }
     }
   }
@@ -127,40 +116,34 @@ void PantryLesson::Announce(int shelf) {
   const std::string name = "Sounds\\LearnG\\LOG\\POL_" + std::to_string(shelf) + "\\" +
                            std::to_string(Answer(shelf) + 1);
   ShowControl("MLUVI", true);
-  Engine().SetDebugText(name);
+  SetDebugText(name);
   LearningSay(kAnnounceKind, name);
 }
 
-void PantryLesson::OnMessage(int32_t message, intptr_t param, bool* unconsumed) {
-  LearningScreen::OnMessage(message, param, unconsumed);
+void PantryLesson::OnMessage(const Input& input, bool* unconsumed) {
+  LearningScreen::OnMessage(input, unconsumed);
   Control* carried = ScriptedControl("I_ON_MOUSE");
-  const int x = Engine().MouseX(), y = Engine().MouseY();
-  if (message == kMsgMouseMoved) {
-    if (carried && !carried->IsHidden()) {
-      int w = 0, h = 0;
-      carried->GetSize(&w, &h);
-      carried->SetPosition(x - w / 2, y - h / 2);
-    }
+  const int x = input.x, y = input.y;
+  if (input.message == kMsgMouseMoved) {
+    if (IsShown(carried)) CentreOn(carried, x, y);
     return;
   }
-  if (message == kMsgLeftUp) {
+  if (input.message == kMsgLeftUp) {
     // A thing held down and let go over the gap is put there too.
     if (dragging_ && *unconsumed && OverGap(x, y)) Drop(x, y);
     return;
   }
-  if (message != kMsgLeftDown || !*unconsumed) return;
+  if (input.message != kMsgLeftDown || !*unconsumed) return;
   if (dragging_) {
     Drop(x, y);
     return;
   }
-  const int item = HitMapValue(x, y);
+  const int item = input.region;
   if (item >= kItems || !carried) return;
-  int w = 0, h = 0;
-  carried->GetSize(&w, &h);
-  carried->SetPosition(x - w / 2, y - h / 2);
-  if (BitmapControl* bitmap = Bitmap("I_ON_MOUSE")) bitmap->SetCurrentFrame(item);
-  MoveControl(carried->GetId(), ControlList::kCapacity);
-  carried->ClearFlags(kCfHidden);
+  CentreOn(carried, x, y);
+  SetFrame(ScriptedBitmap("I_ON_MOUSE"), item);
+  ToTop(carried);
+  Show(carried);
   dragging_ = true;
 }
 
@@ -168,23 +151,20 @@ bool PantryLesson::OverGap(int x, int y) const {
   if (shelf_ >= kShelves) return false;
   const Control* gap = ScriptedControl(gaps_[shelf_].c_str());
   if (!gap) return false;
-  int w = 0, h = 0;
-  gap->GetSize(&w, &h);
-  const platform::Point at = gap->Position();
-  return x >= at.x && x < at.x + w && y >= at.y && y < at.y + h;
+  const ScreenPoint at = PositionOf(gap);
+  const ControlSize size = SizeOf(gap);
+  return x >= at.x && x < at.x + size.width && y >= at.y && y < at.y + size.height;
 }
 
 void PantryLesson::Drop(int x, int y) {
   dragging_ = false;
-  BitmapControl* carried = Bitmap("I_ON_MOUSE");
+  BitmapControl* carried = ScriptedBitmap("I_ON_MOUSE");
   if (!carried) return;
-  carried->SetFlags(kCfHidden);
-  carried->SetPosition(0, 0);
+  Hide(carried);
+  MoveTo(carried, 0, 0);
   if (!OverGap(x, y)) return;
-  if (const Control* back = ScriptedControl("BACK")) {
-    MoveControl(back->GetId(), ControlList::kCapacity);
-  }
-  Check(carried->GetCurrentFrame());
+  ToTop(ScriptedControl("BACK"));
+  Check(FrameOf(carried));
 }
 
 void PantryLesson::Check(int item) {
@@ -196,10 +176,9 @@ void PantryLesson::Check(int item) {
   }
   for (int k = 0; k < kSlots; ++k) {
     if (rows_[start_ + shelf_].fields[k] != kGap) continue;
-    if (BitmapControl* slot = Bitmap(SlotName(shelf_, k))) {
-      slot->SetCurrentFrame(item);
-      slot->ClearFlags(kCfHidden);
-    }
+    BitmapControl* slot = ScriptedBitmap(SlotName(shelf_, k));
+    SetFrame(slot, item);
+    Show(slot);
   }
   if (shelf_ < kShelves - 1) {
     if (learning.speechKind == kAnnounceKind || learning.speechKind == kLearningCorrectionKind) {
@@ -264,11 +243,8 @@ void PantryLesson::OnLearningEvent(Control* control, int32_t event) {
     if (phase_ == Phase::kLid) {
       PlayAnimation(kFigures[Random().Below(4)]);
     } else if (phase_ == Phase::kSurprise) {
-      control->SetFlags(kCfHidden);
-      if (ScriptedAnimationControl* start = ScriptedAnimation("START")) {
-        start->SetFrame(0);
-        start->Speak("", false);
-      }
+      Hide(control);
+      PlayFromStart(ScriptedAnimation("START"));
       phase_ = Phase::kBubbling;
     }
     return;

@@ -30,7 +30,7 @@ class PantryLesson final : public LearningScreen {
   static constexpr size_t kMaxRows = 30;
 
   void Build() override;
-  void OnMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnMessage(const Input& input, bool* unconsumed) override;
 
   int StartRow() const { return start_; }
   // The shelf whose gap is being filled (0 to 2), or kShelves once all three are tidy.

@@ -2,14 +2,10 @@
 
 #include <string>
 
-#include "controls/control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
 #include "game/learning.h"
-#include "learn/lesson_kit.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -29,17 +25,17 @@ void ShapesLesson::NewScene() {
   scene_ = Random().Below(kScenes);
   ShowControl(Numbered("S", scene_), true);
   const std::string mask = "Bitmaps\\LearnG\\TVA\\bm_mask" + std::to_string(scene_) + ".png";
-  LoadHitMap(mask.c_str());
+  LoadRegions(mask);
   // The diagnostic line names the picture's hit map, so that a scripted player knows it.
-  Engine().SetDebugText(mask);
+  SetDebugText(mask);
   clickable_ = true;
   OfferChoice(Id(), {0, 1, 2, 3});
 }
 
-void ShapesLesson::OnMessage(int32_t message, intptr_t param, bool* unconsumed) {
-  LearningScreen::OnMessage(message, param, unconsumed);
-  if (message != kMsgLeftDown || !clickable_ || Learning().speaking) return;
-  const int shape = RegionUnderMouse();
+void ShapesLesson::OnMessage(const Input& input, bool* unconsumed) {
+  LearningScreen::OnMessage(input, unconsumed);
+  if (input.message != kMsgLeftDown || !clickable_ || Learning().speaking) return;
+  const int shape = input.region;
   if (shape >= kShapes) return;
   clickable_ = false;
   ShowControl(Numbered("I", highlighted_), false);

@@ -14,7 +14,7 @@ class ShapesLesson final : public LearningScreen {
   static constexpr int kScenes = 4;
 
   void Build() override;
-  void OnMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnMessage(const Input& input, bool* unconsumed) override;
 
   int Scene() const { return scene_; }
   bool Clickable() const { return clickable_; }

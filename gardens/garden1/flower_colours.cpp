@@ -2,13 +2,9 @@
 
 #include <string>
 
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -28,14 +24,13 @@ std::string NameSound(int colour) {
 
 void FlowerColours::Introduce() {
   MiniGame::Introduce();
-  if (Control* white = ScriptedControl(kFlowers[kWhite])) white->ClearFlags(kCfHidden);
+  ShowControl(kFlowers[kWhite], true);
 }
 
 void FlowerColours::Grow(int colour) {
   ScriptedAnimationControl* flower = ScriptedAnimation(kFlowers[colour]);
-  if (flower) flower->Speak("", false);
   // A flower that cannot grow counts as grown, so that the game goes on.
-  if (!flower || !flower->IsPlaying()) Grown(colour);
+  if (!Play(flower)) Grown(colour);
 }
 
 void FlowerColours::GrowInstead() {
@@ -43,7 +38,7 @@ void FlowerColours::GrowInstead() {
     Grown(current_);
     return;
   }
-  if (Control* shown = ScriptedControl(kFlowers[previous_])) shown->SetFlags(kCfHidden);
+  ShowControl(kFlowers[previous_], false);
   Grow(current_);
 }
 
@@ -58,9 +53,8 @@ void FlowerColours::Grown(int colour) {
     current_ = Random().Below(kColours);
   } while (current_ == previous_);
   ScriptedAnimationControl* name = ScriptedAnimation(kNames[colour]);
-  if (name) name->Speak(NameSound(current_), false);
   // Without its name the question is still open.
-  if (!name || !name->IsPlaying()) AskColour();
+  if (!Play(name, NameSound(current_))) AskColour();
 }
 
 void FlowerColours::AskColour() {
@@ -81,9 +75,9 @@ void FlowerColours::OnGameEvent(Control* control, int32_t event, bool /*live*/) 
   }
 }
 
-void FlowerColours::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
-  const int colour = HitMapValue(Engine().MouseX(), Engine().MouseY());
+void FlowerColours::OnGameMessage(const Input& input, bool* unconsumed) {
+  if (input.message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+  const int colour = input.region;
   if (colour >= kColours) return;
   const Verdict verdict = Count(colour == current_);
   if (verdict == Verdict::kWin) {

@@ -26,7 +26,7 @@ class FlowerColours final : public MiniGame {
   void AfterPraise() override { GrowInstead(); }
   void AfterCorrection() override { AskColour(); }
   void OnGameEvent(Control* control, int32_t event, bool live) override;
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
 
   // The flower of the colour grows; its end asks the next colour.
   void Grow(int colour);

@@ -4,13 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -28,15 +24,6 @@ bool Is(const Control* control, int32_t event, const char* pattern, int number) 
   return EventFrom(control, event, Numbered(pattern, number).c_str(), kEventAnimationEnd);
 }
 
-// Plays an animation's own script from its first frame; false when it is missing or does not
-// play (no end will be reported).
-bool PlayFromStart(ScriptedAnimationControl* animation) {
-  if (!animation) return false;
-  animation->SetFrame(0);
-  animation->Speak("", false);
-  return animation->IsPlaying();
-}
-
 }  // namespace
 
 bool FrogCount::Usable(int frog) const {
@@ -52,7 +39,7 @@ void FrogCount::NewTurn() {
   do {
     number_ = Random().Below(kFrogs) + 1;
   } while ((number_ == previous && usable > 1) || number_ > usable);
-  Engine().SetDebugText("currNum = " + std::to_string(number_));
+  SetDebugText("currNum = " + std::to_string(number_));
   jumpOrder_.fill(0);
   for (int i = 0; i < number_; ++i) {
     int frog = 0;
@@ -63,9 +50,8 @@ void FrogCount::NewTurn() {
     jumpOrder_[i] = frog;
   }
   jumpIndex_ = 0;
-  for (int frog = 1; frog <= kFrogs; ++frog) {
-    if (ScriptedAnimationControl* up = Frog("Z%d_U", frog)) up->SetFrame(0);
-  }
+  for (int frog = 1; frog <= kFrogs; ++frog)
+    SetFrame(Frog("Z%d_U", frog), 0);
   JumpNext();
 }
 
@@ -74,9 +60,8 @@ void FrogCount::JumpNext() {
   if (PlayFromStart(Frog("Z%d_U", frog))) return;
   // The frog cannot jump: leave it out from now on and start the turn again without it.
   broken_.set(frog);
-  for (int other = 1; other <= kFrogs; ++other) {
-    if (ScriptedAnimationControl* up = Frog("Z%d_U", other)) up->SetFlags(kCfHidden);
-  }
+  for (int other = 1; other <= kFrogs; ++other)
+    Hide(Frog("Z%d_U", other));
   NewTurn();
 }
 
@@ -84,9 +69,9 @@ void FrogCount::AskCount() {
   Asked(trace::HitAnswer({number_ - 1}));
 }
 
-void FrogCount::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
-  const int number = HitMapValue(Engine().MouseX(), Engine().MouseY()) + 1;
+void FrogCount::OnGameMessage(const Input& input, bool* unconsumed) {
+  if (input.message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+  const int number = input.region + 1;
   if (number < 1 || number > kFrogs) return;
   // One press answers: a second number pressed before the first has sprung back is not
   // judged again.
@@ -110,14 +95,12 @@ bool FrogCount::Wave() {
   waving_.fill(0);
   int onLily = 0;
   for (int frog = 1; frog <= kFrogs; ++frog) {
-    ScriptedAnimationControl* up = Frog("Z%d_U", frog);
-    if (!up || up->IsHidden()) continue;
+    if (!IsShown(Frog("Z%d_U", frog))) continue;
     ++onLily;
     ScriptedAnimationControl* wave = Frog("Z%d_H", frog);
     if (!wave) continue;
-    if (onLily == number_) wave->LoadSound(kWaveCall);
-    wave->Speak(kWaveScript, false);
-    if (!wave->IsPlaying()) continue;
+    if (onLily == number_) ChooseSound(wave, kWaveCall);
+    if (!Play(wave, kWaveScript)) continue;
     waving_[frog] = 2;
     lastWaving_ = frog;
   }
@@ -128,8 +111,8 @@ void FrogCount::AfterPraise() {
   std::vector<int> onLily;
   for (int frog = 1; frog <= kFrogs; ++frog) {
     ScriptedAnimationControl* up = Frog("Z%d_U", frog);
-    if (!up || up->IsHidden()) continue;
-    up->SetFlags(kCfHidden);
+    if (!IsShown(up)) continue;
+    Hide(up);
     onLily.push_back(frog);
   }
   // The turn is over when every frog that dives has splashed; one that cannot dive or splash
@@ -187,7 +170,7 @@ bool FrogCount::FrogEvent(int frog, Control* control, int32_t event) {
   if (Is(control, event, "Z%d_D", frog)) {
     ScriptedAnimationControl* splash = Frog("%d", frog);
     if (splash && !splashSoundLoaded_) {
-      splash->LoadSound(kSplashSound);
+      ChooseSound(splash, kSplashSound);
       splashSoundLoaded_ = true;
     }
     if (!PlayFromStart(splash)) Splashed();

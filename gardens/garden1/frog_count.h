@@ -27,7 +27,7 @@ class FrogCount final : public MiniGame {
   // The same number is asked again.
   void AfterCorrection() override { AskCount(); }
   void OnGameEvent(Control* control, int32_t event, bool live) override;
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
 
   void NewTurn();
   // Plays the jump of the frog whose turn it is; a frog that cannot jump ends the turn.

@@ -1,13 +1,8 @@
 #include "gardens/garden2/colour_things.h"
 
-#include "controls/screen_script.h"
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -21,13 +16,6 @@ constexpr int kFirstNameKind = 22;
 // Where each colour's thing lies: scene 0 in colour order, scene 1 in its own order.
 constexpr int kRegions[ColourThings::kColours] = {0, 1, 2, 3, 4, 5, 1, 5, 2, 4, 3, 0};
 
-bool Play(ScriptedAnimationControl* animation, const std::string& script) {
-  if (!animation) return false;
-  animation->SetFrame(0);
-  animation->Speak(script, false);
-  return animation->IsPlaying();
-}
-
 }  // namespace
 
 int ColourThings::Region(int colour) {
@@ -40,9 +28,8 @@ void ColourThings::Prepare() {
 
 void ColourThings::ShowScene(int scene) {
   scene_ = scene;
-  const ScreenScript& script = *State().screen;
-  const int entry = script.FindEntry(kBackgrounds[scene]);
-  if (entry >= 0) Engine().SetBackground(script.Entry(entry).path.c_str(), false);
+  const std::string background = EntryFile(kBackgrounds[scene]);
+  if (!background.empty()) SetBackground(background, false);
 }
 
 void ColourThings::PoseQuestion() {
@@ -74,7 +61,7 @@ void ColourThings::AfterPraise() {
   }
   ShowScene(scene);
   // The new things arrive; the next colour is asked when they are in place.
-  if (!Play(ScriptedAnimation(kSwitches[scene]), "")) PoseQuestion();
+  if (!PlayFromStart(ScriptedAnimation(kSwitches[scene]))) PoseQuestion();
 }
 
 void ColourThings::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
@@ -86,7 +73,7 @@ void ColourThings::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
   }
   if (colour_ < 0) return;
   if (EventFrom(control, event, Numbered("F", colour_).c_str(), kEventAnimationEnd)) {
-    if (!Play(ScriptedAnimation(Numbered("OD", colour_).c_str()), kFollowUpScript)) {
+    if (!PlayFromStart(ScriptedAnimation(Numbered("OD", colour_).c_str()), kFollowUpScript)) {
       SpeakVerdict(verdict_);
     }
   } else if (EventFrom(control, event, Numbered("OD", colour_).c_str(), kEventAnimationEnd)) {
@@ -94,9 +81,9 @@ void ColourThings::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
   }
 }
 
-void ColourThings::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
-  const int region = HitMapValue(Engine().MouseX(), Engine().MouseY());
+void ColourThings::OnGameMessage(const Input& input, bool* unconsumed) {
+  if (input.message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+  const int region = input.region;
   if (region < kPerScene) {
     Answer(region);
   } else if (region == kRepeatRegion && ScriptedControl(kNamer)) {
@@ -111,20 +98,18 @@ void ColourThings::Answer(int region) {
     return;
   }
   verdict_ = Count(true);
-  if (ScriptedAnimationControl* namer = ScriptedAnimation(kNamer)) {
-    namer->SetFrame(0);
-    namer->SetFlags(kCfHidden);
-  }
+  ScriptedAnimationControl* namer = ScriptedAnimation(kNamer);
+  SetFrame(namer, 0);
+  Hide(namer);
   ScriptedAnimationControl* dance = ScriptedAnimation(Numbered("F", colour_).c_str());
   if (!dance) {
     SpeakVerdict(verdict_);
     return;
   }
-  for (const char* name : kSwitches) {
-    if (Control* arrival = ScriptedControl(name)) arrival->SetFlags(kCfHidden);
-  }
-  dance->LoadSound(kDanceSound);
-  if (!Play(dance, "")) SpeakVerdict(verdict_);
+  for (const char* name : kSwitches)
+    ShowControl(name, false);
+  ChooseSound(dance, kDanceSound);
+  if (!PlayFromStart(dance)) SpeakVerdict(verdict_);
 }
 
 }  // namespace rufo

@@ -31,7 +31,7 @@ class ColourThings final : public MiniGame {
   void AfterCorrection() override { Ask(); }
   void AfterOtherSpeech(int kind) override;
   void OnGameEvent(Control* control, int32_t event, bool live) override;
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
 
   void ShowScene(int scene);
   void Answer(int region);

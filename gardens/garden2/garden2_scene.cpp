@@ -1,9 +1,7 @@
 #include "gardens/garden2/garden2_scene.h"
 
-#include "controls/control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -18,14 +16,14 @@ constexpr Way kWays[] = {
 }  // namespace
 
 void Garden2Scene::Build() {
-  State().screen->Load("Data\\Garden2\\screen.dat");
-  LoadHitMap("Bitmaps\\Garden2\\bg_mask.png");
+  LoadScript("Data\\Garden2\\screen.dat");
+  LoadRegions("Bitmaps\\Garden2\\bg_mask.png");
 }
 
 void Garden2Scene::OnControlEvent(Control* control, int32_t event, bool /*live*/) {
   for (const Way& way : kWays) {
     if (EventFrom(control, event, way.control, kEventAnimationEnd)) {
-      Engine().ChangeScreen(way.game, 0, false);
+      GoTo(way.game);
       return;
     }
   }

@@ -2,15 +2,9 @@
 
 #include <string>
 
-#include "controls/control_list.h"
-#include "controls/screen_script.h"
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -42,12 +36,10 @@ Control* Piece(int piece) {
 }
 
 // Shows a picture at its column and plays it; only the first of a row is heard.
-void Show(ScriptedAnimationControl* picture, int column, const char* sound) {
-  if (!picture) return;
-  picture->SetPosition(ColumnX(column), 0);
-  picture->LoadSound(sound);
-  picture->SetFrame(0);
-  picture->Speak("", false);
+void ShowAt(ScriptedAnimationControl* picture, int column, const char* sound) {
+  MoveTo(picture, ColumnX(column), 0);
+  ChooseSound(picture, sound);
+  PlayFromStart(picture);
 }
 
 }  // namespace
@@ -66,7 +58,7 @@ void PictureSeries::NewRow() {
   for (int picture = 0; picture < SeriesRow::kPictures; ++picture) {
     for (int column = 0; column < SeriesRow::kColumns; ++column) {
       for (char look : {'P', 'V'}) {
-        if (Control* shown = Picture(picture, look, column)) shown->SetFlags(kCfHidden);
+        Hide(Picture(picture, look, column));
       }
     }
   }
@@ -77,37 +69,35 @@ void PictureSeries::NewRow() {
       drop_ = {ColumnX(column), kDropTop, ColumnX(column) + kColumnWidth, kDropBottom};
       continue;
     }
-    Show(Picture(row.pictures[column], 'P', column), column, sound);
+    ShowAt(Picture(row.pictures[column], 'P', column), column, sound);
     sound = "";
   }
-  Engine().SetDebugText("Count = 1");
+  SetDebugText("Count = 1");
   Ask();
 }
 
 void PictureSeries::Ask() {
   // The drop rectangle includes its right and bottom edges.
-  const platform::Rect drop{drop_.left, drop_.top, drop_.right + 1, drop_.bottom + 1};
+  const ScreenRect drop{drop_.left, drop_.top, drop_.right + 1, drop_.bottom + 1};
   Asked(trace::DragToRect(rows_[row_].answer, drop));
 }
 
-void PictureSeries::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  switch (message) {
+void PictureSeries::OnGameMessage(const Input& input, bool* unconsumed) {
+  switch (input.message) {
     case kMsgLeftDown:
       if (Dragging()) {
-        if (!Speaking()) PutDown();
+        if (!Speaking()) PutDown(input.x, input.y);
       } else if (TakesAnswer(*unconsumed)) {
-        const int piece = HitMapValue(Engine().MouseX(), Engine().MouseY());
-        if (piece < SeriesRow::kPictures) PickUp(piece);
+        const int piece = input.region;
+        if (piece < SeriesRow::kPictures) PickUp(piece, input.x, input.y);
       }
       return;
     case kMsgLeftUp:
       // A piece held down and let go over the gap is put there too.
-      if (Dragging() && !Speaking() && OverGap(Engine().MouseX(), Engine().MouseY())) {
-        PutDown();
-      }
+      if (Dragging() && !Speaking() && OverGap(input.x, input.y)) PutDown(input.x, input.y);
       return;
     case kMsgMouseMoved:
-      if (Dragging()) Follow();
+      if (Dragging()) Follow(input.x, input.y);
       return;
     default:
       return;
@@ -119,33 +109,23 @@ bool PictureSeries::OverGap(int x, int y) const {
   return x >= drop_.left && x <= drop_.right && y >= drop_.top && y <= drop_.bottom;
 }
 
-void PictureSeries::PickUp(int piece) {
+void PictureSeries::PickUp(int piece, int x, int y) {
   Control* control = Piece(piece);
   if (!control) return;
   piece_ = piece;
-  Follow();
-  MoveControl(control->GetId(), ControlList::kCapacity);
+  Follow(x, y);
+  ToTop(control);
 }
 
-void PictureSeries::Follow() {
-  Control* control = Piece(piece_);
-  if (!control) return;
-  int w = 0;
-  int h = 0;
-  control->GetSize(&w, &h);
-  control->SetPosition(Engine().MouseX() - w / 2, Engine().MouseY() - h / 2);
+void PictureSeries::Follow(int x, int y) {
+  CentreOn(Piece(piece_), x, y);
 }
 
-void PictureSeries::PutDown() {
+void PictureSeries::PutDown(int x, int y) {
   const int piece = piece_;
   piece_ = -1;
-  const ScreenScript& script = *State().screen;
-  if (const int entry = script.FindEntry(PieceName(piece)); entry >= 0) {
-    if (Control* control = Piece(piece)) {
-      control->SetPosition(script.Entry(entry).x, script.Entry(entry).y);
-    }
-  }
-  if (!OverGap(Engine().MouseX(), Engine().MouseY())) return;
+  MoveHome(Piece(piece));
+  if (!OverGap(x, y)) return;
   const Verdict verdict = Count(piece == rows_[row_].answer);
   if (verdict == Verdict::kPraise || verdict == Verdict::kWin) ShowSolution();
   SpeakVerdict(verdict);
@@ -156,14 +136,13 @@ void PictureSeries::ShowSolution() {
   const char* sound = kSolvedSound;
   for (int column = 0; column < SeriesRow::kColumns; ++column) {
     if (column == row.gap) {
-      Show(Picture(row.answer, 'V', column), column, "");
+      ShowAt(Picture(row.answer, 'V', column), column, "");
       continue;
     }
-    if (ScriptedAnimationControl* question = Picture(row.pictures[column], 'P', column)) {
-      question->SetFrame(0);
-      question->SetFlags(kCfHidden);
-    }
-    Show(Picture(row.pictures[column], 'V', column), column, sound);
+    ScriptedAnimationControl* question = Picture(row.pictures[column], 'P', column);
+    SetFrame(question, 0);
+    Hide(question);
+    ShowAt(Picture(row.pictures[column], 'V', column), column, sound);
     sound = "";
   }
 }

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "game/mini_game.h"
+#include "game/scene_kit.h"
 #include "gardens/garden2/series_file.h"
-#include "platform/rect.h"
 
 namespace rufo {
 
@@ -20,7 +20,7 @@ class PictureSeries final : public MiniGame {
   const std::vector<SeriesRow>& Rows() const { return rows_; }
   // The row shown now (-1 before the first), the gap's drop rectangle, the piece carried.
   int Row() const { return row_; }
-  const platform::Rect& Drop() const { return drop_; }
+  const ScreenRect& Drop() const { return drop_; }
   bool Dragging() const { return piece_ >= 0; }
 
  private:
@@ -28,22 +28,22 @@ class PictureSeries final : public MiniGame {
   void Resume() override { NewRow(); }
   void PoseQuestion() override { NewRow(); }
   void AfterCorrection() override { Ask(); }
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
 
   void NewRow();
   void Ask();
-  void PickUp(int piece);
+  void PickUp(int piece, int x, int y);
   // Whether a place is in the gap, right and bottom edges included.
   bool OverGap(int x, int y) const;
-  void Follow();
+  void Follow(int x, int y);
   // The piece is put down where the mouse is: judged inside the gap, then put back.
-  void PutDown();
+  void PutDown(int x, int y);
   void ShowSolution();
 
   std::vector<SeriesRow> rows_;
   int row_ = -1;
   int piece_ = -1;
-  platform::Rect drop_;
+  ScreenRect drop_;
 };
 
 }  // namespace rufo

@@ -1,12 +1,8 @@
 #include "gardens/garden2/watering.h"
 
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -25,16 +21,6 @@ constexpr DirectionPlace kPlaces[Watering::kDirections] = {{"VLEVO", "ZLUTE", 0}
 constexpr int kFirstQuestionKind = 1;
 constexpr int kLastVariant = 5;
 constexpr int kLastVariantAt = 9;  // the tenth question
-
-// Plays an animation with its own script from the start; false when it cannot (no end will
-// come).
-bool Play(const char* name) {
-  ScriptedAnimationControl* animation = ScriptedAnimation(name);
-  if (!animation) return false;
-  animation->SetFrame(0);
-  animation->Speak("", false);
-  return animation->IsPlaying();
-}
 
 }  // namespace
 
@@ -107,16 +93,16 @@ void Watering::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
 }
 
 void Watering::Water(int direction) {
-  if (!Play(Button(direction))) Bloom(direction);
+  if (!PlayFromStart(ScriptedAnimation(Button(direction)))) Bloom(direction);
 }
 
 void Watering::Bloom(int direction) {
-  if (!Play(Flowers(direction))) SpeakVerdict(verdict_);
+  if (!PlayFromStart(ScriptedAnimation(Flowers(direction)))) SpeakVerdict(verdict_);
 }
 
-void Watering::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
-  if (HitMapValue(Engine().MouseX(), Engine().MouseY()) != kRepeatRegion) return;
+void Watering::OnGameMessage(const Input& input, bool* unconsumed) {
+  if (input.message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+  if (input.region != kRepeatRegion) return;
   AllowAnswer(false);
   Say(kFirstQuestionKind, question_);
 }

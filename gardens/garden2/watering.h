@@ -35,7 +35,7 @@ class Watering final : public MiniGame {
   void AfterCorrection() override { Ask(); }
   void AfterOtherSpeech(int kind) override;
   void OnGameEvent(Control* control, int32_t event, bool live) override;
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
 
   // Draws the next fifteen directions, the first differing from the one asked last.
   void DrawSequence();

@@ -2,17 +2,10 @@
 
 #include <algorithm>
 
-#include "controls/bitmap_control.h"
-#include "controls/control_list.h"
-#include "controls/scripted_animation_control.h"
-#include "controls/toolbar_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/common_controls.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -57,10 +50,9 @@ void DrawDistinct(std::array<int, N>& out, int below) {
 
 void FlowerBeds::Prepare() {
   // The monkey sits in its tree from the start; its moves play on the same control.
-  if (ScriptedAnimationControl* monkey = ScriptedAnimation(kMonkey)) {
-    monkey->SetFrame(0);
-    monkey->ClearFlags(kCfHidden);
-  }
+  ScriptedAnimationControl* monkey = ScriptedAnimation(kMonkey);
+  SetFrame(monkey, 0);
+  Show(monkey);
 }
 
 void FlowerBeds::Resume() {
@@ -72,17 +64,12 @@ void FlowerBeds::Resume() {
 void FlowerBeds::WithMonkey(int kind) {
   const GameSpeechKinds& kinds = Info().speeches;
   if (kind == kinds.win || kind == kinds.loss) {
-    if (ToolbarControl* toolbar = Toolbar()) toolbar->SetFlags(kCfDisabled);
+    DisableToolbar();
   }
   SetSpeech(kind, true);
   monkeyKind_ = kind;
   monkeyReturning_ = false;
-  ScriptedAnimationControl* monkey = ScriptedAnimation(kMonkey);
-  if (monkey) {
-    monkey->SetFrame(0);
-    monkey->Speak("", false);
-  }
-  if (!monkey || !monkey->IsPlaying()) MonkeyDown(kind);
+  if (!PlayFromStart(ScriptedAnimation(kMonkey))) MonkeyDown(kind);
 }
 
 void FlowerBeds::MonkeyDown(int kind) {
@@ -109,8 +96,7 @@ void FlowerBeds::OnSpeechEnded(int kind) {
   SetSpeech(kind, kind == kinds.win || kind == kinds.loss);
   monkeyReturning_ = true;
   ScriptedAnimationControl* monkey = ScriptedAnimation(kMonkey);
-  if (monkey) monkey->Speak(kMonkeyBack, false);
-  if (!monkey || !monkey->IsPlaying()) MonkeyUp(kind);
+  if (!Play(monkey, kMonkeyBack)) MonkeyUp(kind);
 }
 
 void FlowerBeds::MonkeyUp(int kind) {
@@ -128,18 +114,17 @@ void FlowerBeds::MonkeyUp(int kind) {
 }
 
 void FlowerBeds::NewQuestion() {
-  if (Control* flower = ScriptedControl(planted_.c_str())) flower->SetFlags(kCfHidden);
+  ShowControl(planted_, false);
   planted_.clear();
   DrawDistinct(bedShapes_, kShapes);
   DrawDistinct(colours_, kColours);
   DrawDistinct(order_, kBeds);
   for (int bed = 0; bed < kBeds; ++bed) {
-    if (auto* shown = dynamic_cast<BitmapControl*>(ScriptedControl(BedName(bed).c_str()))) {
-      shown->SetCurrentFrame(bedShapes_[bed]);
-      shown->ClearFlags(kCfHidden);
-    }
+    BitmapControl* shown = ScriptedBitmap(BedName(bed));
+    SetFrame(shown, bedShapes_[bed]);
+    Show(shown);
   }
-  if (Control* bubble = ScriptedControl("BUBLE")) bubble->ClearFlags(kCfHidden);
+  ShowControl("BUBLE", true);
   askedColour_ = colours_[order_[0]];
   askedShape_ = bedShapes_[order_[0]];
   question_ = "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_" + std::to_string(askedColour_) + "\\" +
@@ -164,28 +149,25 @@ void FlowerBeds::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
   }
 }
 
-void FlowerBeds::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  const int x = Engine().MouseX(), y = Engine().MouseY();
-  switch (message) {
+void FlowerBeds::OnGameMessage(const Input& input, bool* unconsumed) {
+  switch (input.message) {
     case kMsgMouseMoved:
-      if (Carrying()) Follow();
+      if (Carrying()) Follow(input.x, input.y);
       return;
     case kMsgLeftDown:
       // A press on a pot takes a flower: carried with the button held down, or after the
       // click, until the next click.
-      if (!Carrying() && TakesAnswer(*unconsumed) && HitMapValue(x, y) < kColours) {
-        Carry(HitMapValue(x, y));
-      }
+      if (!Carrying() && TakesAnswer(*unconsumed) && input.region < kColours) Carry(input);
       return;
     case kMsgLeftUp:
       // The beds have seen this release already: a flower carried there has been planted.
       if (Carrying()) {
-        if (pickPress_ && !HeldDragEnds(pickedAt_.x, pickedAt_.y, x, y)) {
+        if (pickPress_ && !HeldDragEnds(pickedAt_.x, pickedAt_.y, input.x, input.y)) {
           pickPress_ = false;
         } else {
           Drop();
         }
-      } else if (TakesAnswer(*unconsumed) && HitMapValue(x, y) == kRepeatRegion) {
+      } else if (TakesAnswer(*unconsumed) && input.region == kRepeatRegion) {
         WithMonkey(kRepeatSpeech);
       }
       return;
@@ -194,30 +176,24 @@ void FlowerBeds::OnGameMessage(int32_t message, intptr_t /*param*/, bool* uncons
   }
 }
 
-void FlowerBeds::Carry(int colour) {
-  carried_ = colour;
+void FlowerBeds::Carry(const Input& press) {
+  carried_ = press.region;
   pickPress_ = true;
-  pickedAt_ = {Engine().MouseX(), Engine().MouseY()};
-  Control* carried = ScriptedControl(CarriedName(colour).c_str());
+  pickedAt_ = {press.x, press.y};
+  Control* carried = ScriptedControl(CarriedName(carried_).c_str());
   if (!carried) return;
-  Follow();
-  carried->ClearFlags(kCfHidden);
-  MoveControl(carried->GetId(), ControlList::kCapacity);
+  Follow(press.x, press.y);
+  Show(carried);
+  ToTop(carried);
   RaiseToolbar();
 }
 
-void FlowerBeds::Follow() {
-  if (Control* carried = ScriptedControl(CarriedName(carried_).c_str())) {
-    int w = 0, h = 0;
-    carried->GetSize(&w, &h);
-    carried->SetPosition(Engine().MouseX() - w / 2, Engine().MouseY() - h / 2);
-  }
+void FlowerBeds::Follow(int x, int y) {
+  CentreOn(ScriptedControl(CarriedName(carried_).c_str()), x, y);
 }
 
 void FlowerBeds::Drop() {
-  if (Control* carried = ScriptedControl(CarriedName(carried_).c_str())) {
-    carried->SetFlags(kCfHidden);
-  }
+  ShowControl(CarriedName(carried_), false);
   carried_ = -1;
   pickPress_ = false;
 }
@@ -228,11 +204,9 @@ void FlowerBeds::Plant(int bed) {
   const bool good = carried_ == askedColour_ && shape == askedShape_;
   if (good) {
     planted_ = FlowerName(carried_, shape);
-    if (ScriptedAnimationControl* flower = ScriptedAnimation(planted_.c_str())) {
-      flower->SetPosition(kPlanting[bed][shape].x, kPlanting[bed][shape].y);
-      flower->SetFrame(0);
-      flower->Speak("", false);
-    }
+    ScriptedAnimationControl* flower = ScriptedAnimation(planted_.c_str());
+    MoveTo(flower, kPlanting[bed][shape].x, kPlanting[bed][shape].y);
+    PlayFromStart(flower);
   }
   Judged(good);
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "game/mini_game.h"
-#include "platform/rect.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 
@@ -39,7 +39,7 @@ class FlowerBeds final : public MiniGame {
   void PoseQuestion() override { NewQuestion(); }
   void OnSpeechEnded(int kind) override;
   void OnGameEvent(Control* control, int32_t event, bool live) override;
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
 
   // Starts speech `kind` with the monkey's climb down first.
   void WithMonkey(int kind);
@@ -48,9 +48,10 @@ class FlowerBeds final : public MiniGame {
   void NewQuestion();
   void Ask();
   void Plant(int bed);
-  void Carry(int colour);
-  // Keeps the carried flower under the mouse.
-  void Follow();
+  // The press takes the flower of the pot it was on.
+  void Carry(const Input& press);
+  // Keeps the carried flower under the pointer.
+  void Follow(int x, int y);
   void Drop();
   void Judged(bool good);
 
@@ -62,7 +63,7 @@ class FlowerBeds final : public MiniGame {
   int carried_ = -1;
   // The flower was taken by the press now held down, at that place.
   bool pickPress_ = false;
-  platform::Point pickedAt_;
+  ScreenPoint pickedAt_;
   std::string question_;
   std::string planted_;  // the flower planted for the last question
   bool monkeyReturning_ = false;

@@ -3,17 +3,10 @@
 #include <algorithm>
 #include <bitset>
 
-#include "controls/bitmap_control.h"
-#include "controls/control_list.h"
-#include "controls/scripted_animation_control.h"
-#include "controls/toolbar_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/common_controls.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -35,31 +28,20 @@ constexpr int kLightSpeech = 16;
 constexpr int kQuestionSpeech = 1;
 
 // The script entry of a tool: entry t + 1 (entry 0 is the background).
-ScreenEntry* EntryOf(int tool) {
-  ScreenScript& script = *State().screen;
-  return tool + 1 < script.Count() ? &script.Entry(tool + 1) : nullptr;
+int EntryOf(int tool) {
+  return tool + 1;
 }
 Control* ToolControl(int tool) {
-  const ScreenEntry* entry = EntryOf(tool);
-  return entry ? entry->control : nullptr;
+  return EntryControl(EntryOf(tool));
 }
 Control* RestingLook(int tool) {
-  const ScreenEntry* entry = EntryOf(tool);
-  if (!entry || !kHasRestingLook[tool]) return nullptr;
-  return ScriptedControl((entry->name + "W").c_str());
-}
-void Show(const char* name, bool shown) {
-  if (Control* control = ScriptedControl(name)) {
-    shown ? control->ClearFlags(kCfHidden) : control->SetFlags(kCfHidden);
-  }
-}
-void ToTop(Control* control) {
-  if (control) MoveControl(control->GetId(), ControlList::kCapacity);
+  const std::string name = EntryName(EntryOf(tool));
+  if (name.empty() || !kHasRestingLook[tool]) return nullptr;
+  return ScriptedControl((name + "W").c_str());
 }
 // The places in the cart that show what lies in it, "NAKLAD1" first.
 BitmapControl* LoadPlace(int place) {
-  return dynamic_cast<BitmapControl*>(
-      ScriptedControl(("NAKLAD" + std::to_string(place + 1)).c_str()));
+  return ScriptedBitmap("NAKLAD" + std::to_string(place + 1));
 }
 
 }  // namespace
@@ -74,9 +56,7 @@ const std::array<int, ToolCart::kHalfTools>& ToolCart::HalfTools(int half) {
 }
 
 bool ToolCart::InCart(int tool) const {
-  return std::any_of(cart_.begin(), cart_.end(), [&](const std::unique_ptr<Control>& control) {
-    return control && control->GetId() == ScreenScript::ControlId(tool + 1);
-  });
+  return cart_.Holds(EntryOf(tool));
 }
 
 void ToolCart::Prepare() {
@@ -96,11 +76,11 @@ void ToolCart::Prepare() {
 
 void ToolCart::ShowHalf(int half) {
   half_ = half;
-  LoadHitMap(("Bitmaps\\Garden3\\NOT\\bg_mask" + std::to_string(half) + ".png").c_str());
+  LoadRegions("Bitmaps\\Garden3\\NOT\\bg_mask" + std::to_string(half) + ".png");
   for (int tool : kHalves[half]) {
     Control* resting = RestingLook(tool);
     Control* shown = resting ? resting : ToolControl(tool);
-    if (shown) shown->ClearFlags(kCfHidden);
+    if (shown) Show(shown);
   }
 }
 
@@ -127,12 +107,7 @@ void ToolCart::AfterPraise() {
 void ToolCart::AfterOtherSpeech(int kind) {
   if (kind == kQuestionSpeech) AskAgain();
   if (kind != kLightSpeech) return;
-  ScriptedAnimationControl* lamp = ScriptedAnimation("ZHAS");
-  if (lamp) {
-    lamp->SetFrame(0);
-    lamp->Speak("", false);
-  }
-  if (!lamp || !lamp->IsPlaying()) GoDark();
+  if (!PlayFromStart(ScriptedAnimation("ZHAS"))) GoDark();
 }
 
 void ToolCart::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
@@ -149,9 +124,9 @@ void ToolCart::LightGoesOut() {
 }
 
 void ToolCart::ShowShed(bool shown) {
-  Show("BACK", shown);
-  Show("VOZIK", shown);
-  Show("S", shown && StickerEarned());
+  ShowControl("BACK", shown);
+  ShowControl("VOZIK", shown);
+  ShowControl("S", shown && StickerEarned());
   ShowLoad(shown);
 }
 
@@ -160,10 +135,10 @@ void ToolCart::ShowLoad(bool shown) {
     BitmapControl* look = LoadPlace(place);
     if (!look) continue;
     if (shown && place < static_cast<int>(load_.size())) {
-      look->SetCurrentFrame(load_[place]);
-      look->ClearFlags(kCfHidden);
+      SetFrame(look, load_[place]);
+      Show(look);
     } else {
-      look->SetFlags(kCfHidden);
+      Hide(look);
     }
   }
 }
@@ -171,7 +146,7 @@ void ToolCart::ShowLoad(bool shown) {
 void ToolCart::GoDark() {
   ShowShed(false);
   HideToolbar();
-  Engine().SetBackground(kDark, true);
+  SetBackground(kDark, true);
   darkTicks_ = 0;
 }
 
@@ -185,7 +160,7 @@ void ToolCart::OnTick() {
 void ToolCart::LightComesBack() {
   if (half_ == 1) {
     // Every tool is in the cart: the game starts again with all its counts at zero.
-    Engine().ChangeScreen(kScreenToolCart, 0, false);
+    GoTo(kScreenToolCart);
     return;
   }
   ShowHalf(1);
@@ -193,40 +168,34 @@ void ToolCart::LightComesBack() {
   // The other half starts with an empty cart.
   load_.clear();
   ShowShed(true);
-  Engine().SetBackground(kBackground, true);
-  ScriptedAnimationControl* lamp = ScriptedAnimation("ZHAS");
-  if (lamp) lamp->Speak(kLightBack, false);
-  if (!lamp || !lamp->IsPlaying()) LightIsBack();
+  SetBackground(kBackground, true);
+  if (!Play(ScriptedAnimation("ZHAS"), kLightBack)) LightIsBack();
 }
 
 void ToolCart::LightIsBack() {
   lightReturning_ = false;
-  if (ToolbarControl* toolbar = Toolbar()) toolbar->ClearFlags(kCfHidden);
+  ShowToolbar();
   RaiseToolbar();
   PoseQuestion();
 }
 
-void ToolCart::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  const int x = Engine().MouseX(), y = Engine().MouseY();
-  switch (message) {
+void ToolCart::OnGameMessage(const Input& input, bool* unconsumed) {
+  const int x = input.x, y = input.y;
+  switch (input.message) {
     case kMsgMouseMoved:
       Follow(x, y);
       return;
-    case kMsgLeftDown: {
-      const int hit = HitMapValue(x, y);
+    case kMsgLeftDown:
       if (Dragging()) {
-        Drop(hit);
-      } else if (TakesAnswer(*unconsumed) && hit < kTools) {
-        Pick(hit, x, y);
-      } else if (TakesAnswer(*unconsumed) && hit == kRepeatRegion) {
+        Drop(input.region);
+      } else if (TakesAnswer(*unconsumed) && input.region < kTools) {
+        Pick(input.region, x, y);
+      } else if (TakesAnswer(*unconsumed) && input.region == kRepeatRegion) {
         PoseQuestion();
       }
       return;
-    }
     case kMsgLeftUp:
-      if (Dragging() && HeldDragEnds(pickX_, pickY_, x, y)) {
-        Drop(HitMapValue(x, y));
-      }
+      if (Dragging() && HeldDragEnds(pickX_, pickY_, x, y)) Drop(input.region);
       return;
     default:
       return;
@@ -240,9 +209,9 @@ void ToolCart::Pick(int tool, int x, int y) {
   dragged_ = tool;
   pickX_ = x;
   pickY_ = y;
-  if (Control* resting = RestingLook(tool); resting && control->IsHidden()) {
-    resting->SetFlags(kCfHidden);
-    control->ClearFlags(kCfHidden);
+  if (Control* resting = RestingLook(tool); resting && !IsShown(control)) {
+    Hide(resting);
+    Show(control);
   }
   ToTop(control);
   RaiseToolbar();
@@ -258,12 +227,10 @@ void ToolCart::Follow(int x, int y) {
   }
   std::string regions = "R";
   regions += std::to_string(region_) + " from R" + std::to_string(before_);
-  Engine().SetDebugText(regions);
+  SetDebugText(regions);
   Control* control = Dragging() ? ToolControl(dragged_) : nullptr;
   if (!control) return;
-  int w = 0, h = 0;
-  control->GetSize(&w, &h);
-  control->SetPosition(x - w / 2, y - h / 2);
+  CentreOn(control, x, y);
   // A tool pushed into the cart from the side or carried away from above it passes in front of
   // the cart; one lifted up over the cart passes behind its front, as if it were inside.
   if (changed && ((before_ == kAwayFromCart && now == kInCart) ||
@@ -291,23 +258,18 @@ void ToolCart::Drop(int hit) {
 }
 
 void ToolCart::PutBack(int tool) {
-  const ScreenEntry* entry = EntryOf(tool);
   Control* control = ToolControl(tool);
   if (!control) return;
-  control->SetPosition(entry->x, entry->y);
+  MoveHome(control);
   if (Control* resting = RestingLook(tool)) {
-    resting->ClearFlags(kCfHidden);
-    control->SetFlags(kCfHidden);
+    Show(resting);
+    Hide(control);
   }
 }
 
 void ToolCart::TakeIntoCart(int tool) {
-  ScreenEntry* entry = EntryOf(tool);
-  if (!entry || !entry->control) return;
-  // The tool leaves the control list and the script: the game owns it until the screen goes.
-  RemoveControl(entry->control);
-  cart_.emplace_back(entry->control);
-  entry->control = nullptr;
+  // The tool leaves the scene for good: a tool in the cart shows as the cart's load.
+  if (!cart_.Take(EntryOf(tool))) return;
   load_.push_back(tool);
   ShowLoad(true);
 }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/control.h"
 #include "game/mini_game.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 
@@ -49,7 +49,7 @@ class ToolCart final : public MiniGame {
   void AfterCorrection() override { AskAgain(); }
   void AfterOtherSpeech(int kind) override;
   void OnGameEvent(Control* control, int32_t event, bool live) override;
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
   void OnTick() override;
 
   void AskAgain();
@@ -76,9 +76,8 @@ class ToolCart final : public MiniGame {
   CartRegion before_ = kAwayFromCart;
   bool lightReturning_ = false;
   int darkTicks_ = -1;  // ticks spent in the dark; -1 while the light is on
-  // The tools that went into the cart: out of the control list and owned here until the screen
-  // is left.
-  std::vector<std::unique_ptr<Control>> cart_;
+  // The tools that went into the cart, out of the scene until the screen is left.
+  SetAside cart_;
   std::vector<int> load_;
 };
 

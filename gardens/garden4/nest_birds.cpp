@@ -3,14 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "controls/bitmap_control.h"
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -61,12 +56,12 @@ void NestBirds::NewBirds() {
   for (int nest = 0; nest < kNests; ++nest) {
     int& birds = birds_[nest];
     birds = Random().Below(kNestTable[nest].birdsBelow);
-    auto* picture = dynamic_cast<BitmapControl*>(ScriptedControl(kNestTable[nest].control));
+    BitmapControl* picture = ScriptedBitmap(kNestTable[nest].control);
     if (!picture) continue;
     // A nest whose strip holds fewer pictures than birds shows its last picture, and that is
     // the number asked: the answer always matches what the child sees.
-    birds = std::min(birds, picture->GetFrameCount() - 1);
-    picture->SetCurrentFrame(birds);
+    birds = std::min(birds, FrameCount(picture) - 1);
+    SetFrame(picture, birds);
   }
 }
 
@@ -84,9 +79,8 @@ void NestBirds::Ask() {
   AllowAnswer(false);
   const int nest = AskedNest();
   Say(kNestTable[nest].questionKind, QuestionSound(nest));
-  const ScriptedAnimationControl* speaker = CurrentSpeaker().Control();
   // A question that cannot be said is open at once.
-  if (!speaker || !speaker->IsPlaying()) {
+  if (!IsPlaying(CurrentSpeaker().Control())) {
     SetSpeech(kNestTable[nest].questionKind, false);
     AskCount();
   }
@@ -100,9 +94,9 @@ void NestBirds::AfterOtherSpeech(int kind) {
   if (kind == kNestTable[AskedNest()].questionKind) AskCount();
 }
 
-void NestBirds::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
-  const int value = HitMapValue(Engine().MouseX(), Engine().MouseY());
+void NestBirds::OnGameMessage(const Input& input, bool* unconsumed) {
+  if (input.message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+  const int value = input.region;
   if (value == kRepeat) {
     Ask();
   } else if (value < kNumbers) {

@@ -31,7 +31,7 @@ class NestBirds final : public MiniGame {
   void AfterPraise() override;
   void AfterCorrection() override { AskCount(); }
   void AfterOtherSpeech(int kind) override;
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
 
   // Draws each nest's birds and shows them as the nest's frame.
   void NewBirds();

@@ -1,12 +1,8 @@
 #include "gardens/garden4/woodpecker_knocks.h"
 
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -20,7 +16,7 @@ void WoodpeckerKnocks::PoseQuestion() {
   do {
     knocks_ = Random().Below(kMostKnocks) + 1;
   } while (knocks_ == previous);
-  Engine().SetDebugText("knocks = " + std::to_string(knocks_));
+  SetDebugText("knocks = " + std::to_string(knocks_));
   StartKnocking();
 }
 
@@ -32,11 +28,7 @@ void WoodpeckerKnocks::StartKnocking() {
 }
 
 bool WoodpeckerKnocks::Knock() {
-  ScriptedAnimationControl* woodpecker = ScriptedAnimation(kWoodpecker);
-  if (!woodpecker) return false;
-  woodpecker->SetFrame(0);
-  woodpecker->Speak("", false);
-  if (!woodpecker->IsPlaying()) return false;
+  if (!PlayFromStart(ScriptedAnimation(kWoodpecker))) return false;
   ++knocksDone_;
   return true;
 }
@@ -50,9 +42,9 @@ void WoodpeckerKnocks::OnGameEvent(Control* control, int32_t event, bool /*live*
   if (knocksDone_ >= knocks_ || !Knock()) AskCount();
 }
 
-void WoodpeckerKnocks::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
-  const int value = HitMapValue(Engine().MouseX(), Engine().MouseY());
+void WoodpeckerKnocks::OnGameMessage(const Input& input, bool* unconsumed) {
+  if (input.message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+  const int value = input.region;
   if (value == kReplay) {
     StartKnocking();
   } else if (value < kMostKnocks) {

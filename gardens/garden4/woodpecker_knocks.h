@@ -24,7 +24,7 @@ class WoodpeckerKnocks final : public MiniGame {
   // The same number stays asked.
   void AfterCorrection() override { AskCount(); }
   void OnGameEvent(Control* control, int32_t event, bool live) override;
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
 
   void StartKnocking();
   // Plays one knock; false when the woodpecker cannot knock.

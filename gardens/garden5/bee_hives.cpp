@@ -2,13 +2,9 @@
 
 #include <string>
 
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -28,13 +24,11 @@ constexpr const char* kBuzz = "v";
 constexpr const char* kFlightSound = "Bitmaps\\Garden5\\COL2\\Ani\\v";
 constexpr const char* kHiveSound = "Bitmaps\\Garden5\\COL2\\Ani\\ul";
 
-// Plays an animation's own script from its first frame; false when nothing plays.
-bool PlayFromStart(ScriptedAnimationControl* animation, const char* sound = nullptr) {
-  if (!animation) return false;
-  if (sound) animation->LoadSound(sound);
-  animation->SetFrame(0);
-  animation->Speak("", false);
-  return animation->IsPlaying();
+// Plays an animation's own script from its first frame with that sound; false when nothing
+// plays.
+bool PlayWithSound(ScriptedAnimationControl* animation, const char* sound) {
+  ChooseSound(animation, sound);
+  return PlayFromStart(animation);
 }
 
 }  // namespace
@@ -53,7 +47,7 @@ std::vector<int32_t> BeeHives::PlacesOf(int layout, int colour) {
 
 void BeeHives::LoadScene() {
   layout_ = Random().Below(kLayouts) + 1;
-  State().screen->Load(Numbered("Data\\Garden5\\col2\\L%d\\screen.dat", layout_).c_str());
+  LoadScript(Numbered("Data\\Garden5\\col2\\L%d\\screen.dat", layout_));
   MiniGame::LoadScene();
 }
 
@@ -62,9 +56,7 @@ void BeeHives::TakeOff() {
 }
 
 void BeeHives::Hover() {
-  ScriptedAnimationControl* bee = ScriptedAnimation(kBee);
-  if (bee) bee->Speak("", false);
-  beeReady_ = bee && bee->IsPlaying();
+  beeReady_ = Play(ScriptedAnimation(kBee));
   // Without its first turn in the air the bee is ready at once.
   if (!beeReady_) AskColour();
 }
@@ -74,12 +66,11 @@ void BeeHives::AskColour() {
   do {
     colour_ = Random().Below(kColours);
   } while (colour_ == previous);
-  Engine().SetDebugText("colour = " + std::to_string(colour_));
+  SetDebugText("colour = " + std::to_string(colour_));
   Say(kQuestionSpeech, "Sounds\\Garden5\\Col2\\COL_NAME\\" + std::to_string(colour_));
-  if (ScriptedAnimationControl* bee = ScriptedAnimation(kBee)) {
-    bee->LoadSound(kBuzz);
-    bee->Speak("", true);
-  }
+  ScriptedAnimationControl* bee = ScriptedAnimation(kBee);
+  ChooseSound(bee, kBuzz);
+  Play(bee, "", true);
   if (!Speaker().Control()) {
     // Nobody can name the colour: the question is open without it.
     SetSpeech(kQuestionSpeech, false);
@@ -109,18 +100,17 @@ void BeeHives::Answer(int place) {
 
 void BeeHives::FlyTo(int place) {
   chosen_ = place;
-  if (ScriptedAnimationControl* bee = ScriptedAnimation(kBee)) {
-    bee->SetFlags(kCfHidden);
-    bee->Halt();
-  }
+  ScriptedAnimationControl* bee = ScriptedAnimation(kBee);
+  Hide(bee);
+  Halt(bee);
   const int flight = FlightTo(place);
-  if (!PlayFromStart(ScriptedAnimation(Numbered("V%d", flight).c_str()), kFlightSound)) {
+  if (!PlayWithSound(ScriptedAnimation(Numbered("V%d", flight).c_str()), kFlightSound)) {
     Arrived(flight);
   }
 }
 
 void BeeHives::Arrived(int flight) {
-  if (!PlayFromStart(ScriptedAnimation(Numbered("U%d", flight).c_str()), kHiveSound)) Answered();
+  if (!PlayWithSound(ScriptedAnimation(Numbered("U%d", flight).c_str()), kHiveSound)) Answered();
 }
 
 void BeeHives::Answered() {
@@ -150,9 +140,9 @@ void BeeHives::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
   }
 }
 
-void BeeHives::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
-  const int place = HitMapValue(Engine().MouseX(), Engine().MouseY());
+void BeeHives::OnGameMessage(const Input& input, bool* unconsumed) {
+  if (input.message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+  const int place = input.region;
   if (place == kRepeatRegion) {
     Say(kQuestionSpeech, "Sounds\\Garden5\\Col2\\COL_NAME\\" + std::to_string(colour_));
   } else if (place < kColours) {

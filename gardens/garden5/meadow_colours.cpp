@@ -2,13 +2,9 @@
 
 #include <string>
 
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -44,21 +40,12 @@ void MeadowColours::NewLayout() {
   } while (layout_ == previous);
   // Each layout has its own caterpillar: only this one sits on the leaf.
   for (int number = 1; number <= kLayouts; ++number) {
-    if (Control* creature = ScriptedControl(Numbered("AM_%d", number).c_str())) {
-      if (number == layout_ + 1) {
-        creature->ClearFlags(kCfHidden);
-      } else {
-        creature->SetFlags(kCfHidden);
-      }
-    }
-  }
-  ScriptedAnimationControl* flowers = ScriptedAnimation(Numbered("K_%d", layout_ + 1).c_str());
-  if (flowers) {
-    flowers->SetFrame(0);
-    flowers->Speak(kGrow, false);
+    ShowControl(Numbered("AM_%d", number), number == layout_ + 1);
   }
   // Flowers that cannot grow count as grown, so that the game goes on.
-  if (!flowers || !flowers->IsPlaying()) FlowersDone();
+  if (!PlayFromStart(ScriptedAnimation(Numbered("K_%d", layout_ + 1).c_str()), kGrow)) {
+    FlowersDone();
+  }
 }
 
 void MeadowColours::FlowersDone() {
@@ -67,9 +54,7 @@ void MeadowColours::FlowersDone() {
     AskColour();
     return;
   }
-  if (Control* flowers = ScriptedControl(Numbered("K_%d", layout_ + 1).c_str())) {
-    flowers->SetFlags(kCfHidden);
-  }
+  ShowControl(Numbered("K_%d", layout_ + 1), false);
   leaving_ = false;
   NewLayout();
 }
@@ -79,7 +64,7 @@ void MeadowColours::NewColour() {
   do {
     colour_ = Random().Below(kColours);
   } while (colour_ == previous);
-  Engine().SetDebugText("colour = " + std::to_string(colour_));
+  SetDebugText("colour = " + std::to_string(colour_));
 }
 
 void MeadowColours::AskColour() {
@@ -103,8 +88,7 @@ void MeadowColours::AfterPraise() {
   leaving_ = true;
   const int number = layout_ + 1;
   ScriptedAnimationControl* flowers = ScriptedAnimation(Numbered("K_%d", number).c_str());
-  if (flowers) flowers->Speak(Numbered("Bitmaps\\Garden5\\COL\\Ani\\k_%db", number), false);
-  if (!flowers || !flowers->IsPlaying()) FlowersDone();
+  if (!Play(flowers, Numbered("Bitmaps\\Garden5\\COL\\Ani\\k_%db", number))) FlowersDone();
 }
 
 void MeadowColours::Answer(int place) {
@@ -116,8 +100,7 @@ void MeadowColours::Answer(int place) {
   // The creature sighs first; the correction follows the sigh.
   AllowAnswer(false);
   ScriptedAnimationControl* sigh = ScriptedAnimation(Numbered("ACH_%d", layout_ + 1).c_str());
-  if (sigh) sigh->Speak("", false);
-  if (!sigh || !sigh->IsPlaying()) SpeakVerdict(verdict, Creature());
+  if (!Play(sigh)) SpeakVerdict(verdict, Creature());
 }
 
 void MeadowColours::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
@@ -130,9 +113,9 @@ void MeadowColours::OnGameEvent(Control* control, int32_t event, bool /*live*/) 
   }
 }
 
-void MeadowColours::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
-  const int place = HitMapValue(Engine().MouseX(), Engine().MouseY());
+void MeadowColours::OnGameMessage(const Input& input, bool* unconsumed) {
+  if (input.message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+  const int place = input.region;
   if (place == kRepeatRegion) {
     AskColour();
   } else if (place < kColours) {

@@ -32,7 +32,7 @@ class MeadowColours final : public MiniGame {
   void AfterCorrection() override { AskAgain(); }
   void AfterOtherSpeech(int kind) override;
   void OnGameEvent(Control* control, int32_t event, bool live) override;
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
 
   void NewLayout();
   // The flowers of the layout have grown or left.

@@ -3,13 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -36,9 +32,8 @@ int TruthfulParrot::Truthful() const {
 
 void TruthfulParrot::PlayBoard(const char* script) {
   ScriptedAnimationControl* board = ScriptedAnimation(kBoard);
-  if (board) board->Speak(script, false);
   // Without a board animation the parrots go on at once.
-  if (!board || !board->IsPlaying()) NewBoard();
+  if (!Play(board, script)) NewBoard();
 }
 
 void TruthfulParrot::NewBoard() {
@@ -54,19 +49,14 @@ void TruthfulParrot::NewBoard() {
           std::find(said_.begin(), said_.begin() + parrot, said_[parrot]) != said_.begin() + parrot;
     }
   }
-  if (ScriptedAnimationControl* board = ScriptedAnimation(kBoard)) {
-    board->SetFrame(kFirstShapeFrame + board_);
-  }
-  Engine().SetDebugText("shape = " + std::to_string(board_));
+  SetFrame(ScriptedAnimation(kBoard), kFirstShapeFrame + board_);
+  SetDebugText("shape = " + std::to_string(board_));
   LetSay(0);
 }
 
 void TruthfulParrot::LetSay(int parrot) {
   for (saying_ = parrot; saying_ < kParrots; ++saying_) {
-    ScriptedAnimationControl* speaker = ScriptedAnimation(kParrotNames[saying_]);
-    if (!speaker) continue;
-    speaker->Speak(ShapeSound(said_[saying_]), false);
-    if (speaker->IsPlaying()) return;
+    if (Play(ScriptedAnimation(kParrotNames[saying_]), ShapeSound(said_[saying_]))) return;
   }
   saying_ = -1;
   AskWho();
@@ -77,9 +67,7 @@ void TruthfulParrot::AskWho() {
 }
 
 void TruthfulParrot::AfterPraise() {
-  if (ScriptedAnimationControl* board = ScriptedAnimation(kBoard)) {
-    board->SetFrame(kCleanBoardFrame);
-  }
+  SetFrame(ScriptedAnimation(kBoard), kCleanBoardFrame);
   PlayBoard(kWipe);
 }
 
@@ -106,9 +94,9 @@ void TruthfulParrot::OnGameEvent(Control* control, int32_t event, bool /*live*/)
   }
 }
 
-void TruthfulParrot::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  if (message != kMsgLeftDown || saying_ >= 0 || !TakesAnswer(*unconsumed)) return;
-  if (HitMapValue(Engine().MouseX(), Engine().MouseY()) == kRepeatRegion) LetSay(0);
+void TruthfulParrot::OnGameMessage(const Input& input, bool* unconsumed) {
+  if (input.message != kMsgLeftDown || saying_ >= 0 || !TakesAnswer(*unconsumed)) return;
+  if (input.region == kRepeatRegion) LetSay(0);
 }
 
 }  // namespace rufo

@@ -28,7 +28,7 @@ class TruthfulParrot final : public MiniGame {
   void AfterPraise() override;
   void AfterCorrection() override { AskWho(); }
   void OnGameEvent(Control* control, int32_t event, bool live) override;
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
 
   // Plays the board's animation (its own, or the named script); its end draws a new board.
   void PlayBoard(const char* script);

@@ -2,13 +2,9 @@
 
 #include <string>
 
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -28,18 +24,6 @@ const char* FallFrom(int frame) {
   if (frame == kMiddleFall) return "Bitmaps\\Garden6\\NUM\\ANI\\Bedr_d2";
   if (frame > kTopFallAfter) return "Bitmaps\\Garden6\\NUM\\ANI\\Bedr_d3";
   return nullptr;
-}
-
-// Plays a frame script (or the animation's own when empty); false when the animation is missing
-// or does not play, so that no end will be reported.
-bool Play(ScriptedAnimationControl* animation, const char* script = "") {
-  if (!animation) return false;
-  animation->Speak(script, false);
-  return animation->IsPlaying();
-}
-
-void Hide(const char* name) {
-  if (Control* control = ScriptedControl(name)) control->SetFlags(kCfHidden);
 }
 
 }  // namespace
@@ -63,7 +47,7 @@ void LadybirdDots::NewLadybird() {
   do {
     dots_ = Random().Below(kMaxDots) + 1;
   } while (dots_ == previous);
-  Engine().SetDebugText("CurNum = " + std::to_string(dots_));
+  SetDebugText("CurNum = " + std::to_string(dots_));
   if (!Play(ScriptedAnimation("B_START"))) TakenOff();
 }
 
@@ -75,7 +59,7 @@ void LadybirdDots::TakenOff() {
 
 void LadybirdDots::FlownUp() {
   if (lastGood_) {
-    Hide(Numbered("B%d", dots_).c_str());
+    ShowControl(Numbered("B%d", dots_), false);
     if (!Play(ScriptedAnimation("B_FDOWN"))) FlownHome();
     return;
   }
@@ -89,7 +73,7 @@ void LadybirdDots::FlownUp() {
 
 // Down from a landing or a fall: it crawls back into its flower.
 void LadybirdDots::Landed() {
-  Hide(Numbered("B%d_B", dots_).c_str());
+  ShowControl(Numbered("B%d_B", dots_), false);
   landing_ = false;
   returning_ = true;
   if (!Play(ScriptedAnimation("B_START"), kCrawlBack)) Returned();
@@ -100,23 +84,21 @@ void LadybirdDots::Returned() {
     Speak(Info().speeches.loss);
     return;
   }
-  Hide("B_START");
+  ShowControl("B_START", false);
   returning_ = false;
   NextLadybird();
 }
 
 void LadybirdDots::NextLadybird() {
   // A speaker that is missing or silent reports no end to wait for.
-  const ScriptedAnimationControl* speaker = CurrentSpeaker().Control();
-  nextAfterSpeech_ = Speaking() && speaker && speaker->IsPlaying();
+  nextAfterSpeech_ = Speaking() && IsPlaying(CurrentSpeaker().Control());
   if (!nextAfterSpeech_) NewLadybird();
 }
 
 void LadybirdDots::FlownHome() {
-  if (ScriptedAnimationControl* flower = ScriptedAnimation("B_START")) {
-    flower->SetFlags(kCfHidden);
-    flower->SetFrame(0);
-  }
+  ScriptedAnimationControl* flower = ScriptedAnimation("B_START");
+  Hide(flower);
+  SetFrame(flower, 0);
   if (!lastGood_) return;
   if (!winning_) {
     NextLadybird();
@@ -159,9 +141,9 @@ void LadybirdDots::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
   }
 }
 
-void LadybirdDots::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
-  const int value = HitMapValue(Engine().MouseX(), Engine().MouseY());
+void LadybirdDots::OnGameMessage(const Input& input, bool* unconsumed) {
+  if (input.message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+  const int value = input.region;
   if (value > 9) return;
   AnswerDots(value + 1);
 }
@@ -194,11 +176,11 @@ void LadybirdDots::OnTick() {
   if (!fallPending_) return;
   ScriptedAnimationControl* flying = Flying();
   if (!flying) return;
-  const char* fall = FallFrom(flying->GetCurrentFrame());
+  const char* fall = FallFrom(FrameOf(flying));
   if (!fall) return;
   fallPending_ = false;
-  flying->Stop();
-  flying->SetFlags(kCfHidden);
+  Stop(flying);
+  Hide(flying);
   if (!Play(Fall(), fall)) Landed();
 }
 

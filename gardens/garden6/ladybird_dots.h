@@ -30,7 +30,7 @@ class LadybirdDots final : public MiniGame {
   void AfterPraise() override {}
   void OnSpeechEnded(int kind) override;
   void OnGameEvent(Control* control, int32_t event, bool live) override;
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
   void OnTick() override;
 
   void NewLadybird();

@@ -5,14 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "controls/bitmap_control.h"
-#include "controls/scripted_animation_control.h"
-#include "engine/graphics.h"
-#include "engine/interface.h"
-#include "engine/messages.h"
-#include "engine/trace.h"
 #include "game/game_random.h"
 #include "game/game_state.h"
+#include "game/scene_kit.h"
 
 namespace rufo {
 namespace {
@@ -24,7 +19,7 @@ std::string CellName(int row, int column) {
   return "KI" + std::to_string(row) + std::to_string(column);
 }
 BitmapControl* Cell(int row, int column) {
-  return dynamic_cast<BitmapControl*>(ScriptedControl(CellName(row, column).c_str()));
+  return ScriptedBitmap(CellName(row, column));
 }
 std::string PieceName(int piece) {
   return Numbered("I", piece);
@@ -35,9 +30,8 @@ int StripPictures() {
   int pictures = INT_MAX;
   for (int row = 0; row < kGridSize; ++row) {
     for (int column = 0; column < kGridSize; ++column) {
-      if (const BitmapControl* cell = Cell(row, column)) {
-        pictures = std::min(pictures, cell->GetFrameCount());
-      }
+      if (const BitmapControl* cell = Cell(row, column))
+        pictures = std::min(pictures, FrameCount(cell));
     }
   }
   return pictures;
@@ -45,10 +39,7 @@ int StripPictures() {
 
 // Plays the lid's own opening, or another script on it; false when it does not play.
 bool MoveLid(const char* script) {
-  ScriptedAnimationControl* lid = ScriptedAnimation("OPEN");
-  if (!lid) return false;
-  lid->Speak(script, false);
-  return lid->IsPlaying();
+  return Play(ScriptedAnimation("OPEN"), script);
 }
 
 }  // namespace
@@ -63,7 +54,7 @@ void PictureGrids::Prepare() {
   do {
     current_ = Random().Below(kFirstGrids);
   } while (current_ == previous);
-  if (Control* lid = ScriptedControl("OPEN")) lid->ClearFlags(kCfHidden);
+  ShowControl("OPEN", true);
   ShowGrid();
 }
 
@@ -73,16 +64,15 @@ void PictureGrids::ShowGrid() {
     for (int column = 0; column < kGridSize; ++column) {
       BitmapControl* cell = Cell(row, column);
       if (!cell) continue;
-      cell->SetFlags(kCfHidden);
+      Hide(cell);
       const int picture = grid.pictures[row][column];
       if (row == grid.gapRow && column == grid.gapColumn) {
-        int w = 0, h = 0;
-        cell->GetSize(&w, &h);
-        gap_ = {cell->Position().x, cell->Position().y, cell->Position().x + w,
-                cell->Position().y + h};
+        const ScreenPoint at = PositionOf(cell);
+        const ControlSize size = SizeOf(cell);
+        gap_ = {at.x, at.y, at.x + size.width, at.y + size.height};
       } else {
-        cell->SetCurrentFrame(picture);
-        cell->ClearFlags(kCfHidden);
+        SetFrame(cell, picture);
+        Show(cell);
       }
     }
   }
@@ -121,59 +111,51 @@ void PictureGrids::OnGameEvent(Control* control, int32_t event, bool /*live*/) {
   if (EventFrom(control, event, "OPEN", kEventAnimationEnd)) LidMoved();
 }
 
-void PictureGrids::OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) {
-  const int x = Engine().MouseX(), y = Engine().MouseY();
+void PictureGrids::OnGameMessage(const Input& input, bool* unconsumed) {
+  const int x = input.x, y = input.y;
   if (!dragging_) {
-    if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
-    const int piece = HitMapValue(x, y);
-    if (piece < kGridPieces) PickUp(piece);
+    if (input.message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+    if (input.region < kGridPieces) PickUp(input);
     return;
   }
-  if (message == kMsgMouseMoved) {
+  if (input.message == kMsgMouseMoved) {
     CarryTo(x, y);
-  } else if (message == kMsgLeftDown) {
+  } else if (input.message == kMsgLeftDown) {
     PutDown(x, y);
-  } else if (message == kMsgLeftUp && HeldDragEnds(pickedAt_.x, pickedAt_.y, x, y)) {
+  } else if (input.message == kMsgLeftUp && HeldDragEnds(pickedAt_.x, pickedAt_.y, x, y)) {
     PutDown(x, y);
   }
 }
 
-void PictureGrids::PickUp(int piece) {
+void PictureGrids::PickUp(const Input& press) {
   dragging_ = true;
-  piece_ = piece;
-  pickedAt_ = {Engine().MouseX(), Engine().MouseY()};
-  if (Control* carried = ScriptedControl(PieceName(piece).c_str())) carried->ClearFlags(kCfHidden);
+  piece_ = press.region;
+  pickedAt_ = {press.x, press.y};
+  ShowControl(PieceName(piece_), true);
   CarryTo(pickedAt_.x, pickedAt_.y);
 }
 
 void PictureGrids::CarryTo(int x, int y) {
-  Control* carried = ScriptedControl(PieceName(piece_).c_str());
-  if (!carried) return;
-  int w = 0, h = 0;
-  carried->GetSize(&w, &h);
-  carried->SetPosition(x - w / 2, y - h / 2);
+  CentreOn(ScriptedControl(PieceName(piece_).c_str()), x, y);
 }
 
 // Outside the gap the piece is only let go; inside, the lid closes over the answer.
 void PictureGrids::PutDown(int x, int y) {
   dragging_ = false;
-  if (Control* carried = ScriptedControl(PieceName(piece_).c_str())) carried->SetFlags(kCfHidden);
+  ShowControl(PieceName(piece_), false);
   if (x < gap_.left || x > gap_.right || y < gap_.top || y > gap_.bottom) return;
   const PictureGrid& grid = Grid();
   const bool good = piece_ == grid.answer;
   if (good) {
-    if (BitmapControl* cell = Cell(grid.gapRow, grid.gapColumn)) {
-      cell->SetCurrentFrame(grid.answer);
-      cell->ClearFlags(kCfHidden);
-    }
+    BitmapControl* cell = Cell(grid.gapRow, grid.gapColumn);
+    SetFrame(cell, grid.answer);
+    Show(cell);
   }
   verdict_ = Count(good);
   AllowAnswer(false);
   answered_ = true;
   for (int mark = 0; mark < kMarks; ++mark) {
-    if (Control* control = ScriptedControl(("KI" + std::to_string(mark)).c_str())) {
-      control->SetFlags(kCfHidden);
-    }
+    ShowControl("KI" + std::to_string(mark), false);
   }
   if (!MoveLid(kLidCloses)) LidMoved();
 }

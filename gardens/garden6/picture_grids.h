@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "game/mini_game.h"
+#include "game/scene_kit.h"
 #include "gardens/garden6/grid_file.h"
-#include "platform/rect.h"
 
 namespace rufo {
 
@@ -20,7 +20,7 @@ class PictureGrids final : public MiniGame {
 
   int Current() const { return current_; }
   const PictureGrid& Grid() const { return grids_[current_]; }
-  const platform::Rect& Gap() const { return gap_; }
+  const ScreenRect& Gap() const { return gap_; }
   bool Carrying() const { return dragging_; }
 
  private:
@@ -31,21 +31,22 @@ class PictureGrids final : public MiniGame {
   void AfterPraise() override;
   void AfterCorrection() override;
   void OnGameEvent(Control* control, int32_t event, bool live) override;
-  void OnGameMessage(int32_t message, intptr_t param, bool* unconsumed) override;
+  void OnGameMessage(const Input& input, bool* unconsumed) override;
 
   void ShowGrid();
   void OpenLid();
   void LidMoved();
-  void PickUp(int piece);
+  // The press takes the piece it was on.
+  void PickUp(const Input& press);
   void CarryTo(int x, int y);
   void PutDown(int x, int y);
 
   std::vector<PictureGrid> grids_;
   int current_ = 0;
-  platform::Rect gap_;  // where the gap's cell lies, right and bottom included
+  ScreenRect gap_;  // where the gap's cell lies, right and bottom included
   bool dragging_ = false;
   int piece_ = 0;
-  platform::Point pickedAt_;
+  ScreenPoint pickedAt_;
   bool answered_ = false;  // the lid closed over an answer, judged when it has closed
   Verdict verdict_ = Verdict::kPraise;
 };

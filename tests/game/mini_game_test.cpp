@@ -6,7 +6,6 @@
 #include <string>
 
 #include "controls/toolbar_control.h"
-#include "engine/graphics.h"
 #include "engine/messages.h"
 #include "engine/trace.h"
 #include "game/common_controls.h"
@@ -37,10 +36,9 @@ class HalvesGame final : public MiniGame {
 
  private:
   void PoseQuestion() override { Asked(trace::HitAnswer({0})); }
-  void OnGameMessage(int32_t message, intptr_t /*param*/, bool* unconsumed) override {
-    if (message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
-    const uint8_t half = HitMapValue(Engine().MouseX(), Engine().MouseY());
-    if (half <= 1) Judge(half == 0);
+  void OnGameMessage(const Input& input, bool* unconsumed) override {
+    if (input.message != kMsgLeftDown || !TakesAnswer(*unconsumed)) return;
+    if (input.region <= 1) Judge(input.region == 0);
   }
 };
 
