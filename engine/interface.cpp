@@ -41,9 +41,11 @@ Platform Platform::Headless() {
     return std::make_unique<platform::HeadlessSoundDevice>(*clock, options.audioOut);
   };
   platform.clock = std::move(clock);
-  platform.window = std::make_unique<platform::HeadlessWindow>();
-  platform.video = std::make_unique<platform::VideoDevice>();
+  auto window = std::make_unique<platform::HeadlessWindow>();
   platform.input = std::make_unique<platform::InputSystem>();
+  platform.inputFeed = std::make_unique<platform::HeadlessInputFeed>(*window, *platform.input);
+  platform.window = std::move(window);
+  platform.video = std::make_unique<platform::VideoDevice>();
   platform.headless = true;
   return platform;
 }

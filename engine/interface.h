@@ -22,6 +22,7 @@
 #include "platform/dd_result.h"
 #include "platform/device_context.h"
 #include "platform/input_device.h"
+#include "platform/input_feed.h"
 #include "platform/instance_lock.h"
 #include "platform/registry_store.h"
 #include "platform/sound_device.h"
@@ -59,6 +60,9 @@ struct Platform {
   std::unique_ptr<platform::Window> window;
   std::unique_ptr<platform::VideoDevice> video;
   std::unique_ptr<platform::InputSystem> input;
+  // Input handed in from outside, as a headless run takes it; nullptr when input comes from the
+  // system. It feeds the window and the input system above, so it is destroyed before them.
+  std::unique_ptr<platform::InputFeed> inputFeed;
   // Opens the sound device at start-up; nullptr when there is none.
   std::function<std::unique_ptr<platform::SoundDevice>(const RunOptions& options)> openSound;
   bool headless = false;
@@ -182,6 +186,8 @@ class Interface {
   bool LayoutMode() const { return layoutMode_; }
   bool InputSuppressed() const { return suppressInput_; }
   platform::InputSystem& Input() { return *platform_.input; }
+  // Where scripted input goes; nullptr when input comes from the system.
+  platform::InputFeed* InputFeed() { return platform_.inputFeed.get(); }
   ControlList& Controls() { return controls_; }
   // Waitable events: each signal of a registered event becomes one message 258 in the pump. The
   // table grows as needed (a busy screen holds a sound object per speaking figure); false only
