@@ -24,6 +24,7 @@
 #include "platform/input_device.h"
 #include "platform/input_feed.h"
 #include "platform/instance_lock.h"
+#include "platform/message_box.h"
 #include "platform/registry_store.h"
 #include "platform/sound_device.h"
 #include "platform/surface.h"
@@ -63,6 +64,7 @@ struct Platform {
   // Input handed in from outside, as a headless run takes it; nullptr when input comes from the
   // system. It feeds the window and the input system above, so it is destroyed before them.
   std::unique_ptr<platform::InputFeed> inputFeed;
+  std::unique_ptr<platform::MessageBox> messageBox;
   // Opens the sound device at start-up; nullptr when there is none.
   std::function<std::unique_ptr<platform::SoundDevice>(const RunOptions& options)> openSound;
   bool headless = false;
@@ -228,6 +230,7 @@ class Interface {
   platform::Clock& Clock() { return *platform_.clock; }
   platform::Window& Window() { return *platform_.window; }
   platform::VideoDevice& Video() { return *platform_.video; }
+  platform::MessageBox& MessageBox() { return *platform_.messageBox; }
   // The sound device, or nullptr when sound is off or no device could be opened.
   platform::SoundDevice* Sound() { return sound_.get(); }
   platform::Surface* Primary() { return primary_.get(); }

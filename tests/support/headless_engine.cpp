@@ -59,4 +59,8 @@ platform::HeadlessWindow& HeadlessEngine::Window() {
   return static_cast<platform::HeadlessWindow&>(engine_->Window());
 }
 
+std::vector<std::string> HeadlessEngine::TakeMessageBoxes() {
+  return static_cast<platform::HeadlessMessageBox&>(engine_->MessageBox()).TakeShown();
+}
+
 }  // namespace rufo::test
