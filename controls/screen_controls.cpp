@@ -5,7 +5,6 @@
 #include "controls/screen_script.h"
 #include "controls/scripted_animation_control.h"
 #include "engine/interface.h"
-#include "platform/message_box.h"
 
 namespace rufo {
 namespace {
@@ -49,7 +48,7 @@ void ScreenScript::CreateControl(int index) {
     case kEntryAnimation: {
       auto* animation = new ScriptedAnimationControl(id);
       if (!animation->Open(entry.x, entry.y, entry.path, 0, entry.flags | kAnimationFlags)) {
-        platform::ShowErrorBox(":o(", "Chyba pri vytvareni kontrolu: " + entry.name);
+        Engine().MessageBox().ShowError(":o(", "Chyba pri vytvareni kontrolu: " + entry.name);
       }
       animation->SetColorKey(kAnimationKey);
       animation->SetHitIndex(AnimationHitIndex(index));

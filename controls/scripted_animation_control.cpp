@@ -9,7 +9,6 @@
 #include "engine/interface.h"
 #include "engine/messages.h"
 #include "engine/trace.h"
-#include "platform/message_box.h"
 #include "sound/sound_object.h"
 
 namespace rufo {
@@ -73,7 +72,7 @@ void ScriptedAnimationControl::Speak(const std::string& name, bool loop) {
   std::string base = name.empty() ? path_ : name;
   if (const size_t dot = base.rfind('.'); dot != std::string::npos) base.resize(dot);
   if (!LoadScript(base)) {
-    platform::ShowErrorBox(" :o(", "Chyba pri nacitani skriptu " + base);
+    Engine().MessageBox().ShowError(" :o(", "Chyba pri nacitani skriptu " + base);
     return;
   }
   // A sound the game chose with LoadSound plays instead of the script's own; a sound left from

@@ -57,11 +57,9 @@ void Interface::DispatchInput(int32_t message, intptr_t param) {
 }
 
 void Interface::PumpInput() {
-  if (inputScript_.Loaded() && platform_.headless) {
+  if (inputScript_.Loaded() && platform_.inputFeed) {
     std::string error;
-    if (!inputScript_.Deliver(GameTimeMs(),
-                              static_cast<platform::HeadlessWindow&>(*platform_.window),
-                              *platform_.input, &error)) {
+    if (!inputScript_.Deliver(GameTimeMs(), *platform_.inputFeed, &error)) {
       Fatal("RUFO_INPUT: " + error, -1);
     }
   }

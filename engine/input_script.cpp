@@ -12,8 +12,6 @@
 namespace rufo {
 namespace {
 
-constexpr int kLeftAltCode = 0x38;
-constexpr int kRightAltCode = 0x138;
 constexpr size_t kLineLimit = 1024;
 
 }  // namespace
@@ -134,55 +132,34 @@ const InputScript::Action* InputScript::Peek(std::string* error) {
   return nullptr;
 }
 
-bool InputScript::Deliver(uint32_t gameMs, platform::HeadlessWindow& window,
-                          platform::InputSystem& input, std::string* error) {
+bool InputScript::Deliver(uint32_t gameMs, platform::InputFeed& feed, std::string* error) {
   error->clear();
   while (const Action* action = Peek(error)) {
     if (!Due(*action, gameMs)) return true;
     ++next_;
-    Perform(*action, window, input);
+    Perform(*action, feed);
   }
   return error->empty();
 }
 
-void InputScript::Perform(const Action& action, platform::HeadlessWindow& window,
-                          platform::InputSystem& input) {
-  namespace wm = platform;
+void InputScript::Perform(const Action& action, platform::InputFeed& feed) {
   const uint32_t time = action.timeMs;
   switch (action.kind) {
     case Kind::kMove:
-      input.Mouse().PushMouseMove(action.a - lastX_, action.b - lastY_, time);
-      lastX_ = action.a;
-      lastY_ = action.b;
-      window.SetCursorPosition(action.a, action.b);
-      window.PostMessage({wm::kWmMouseMove, 0, 0});
+      feed.MoveTo(action.a, action.b, time);
       break;
-    case Kind::kButton: {
-      const bool down = action.b != 0;
-      input.Mouse().PushMouseButton(action.a, down, time);
-      const uint32_t message = action.a == 0 ? (down ? wm::kWmLButtonDown : wm::kWmLButtonUp)
-                                             : (down ? wm::kWmRButtonDown : wm::kWmRButtonUp);
-      window.PostMessage({message, 0, 0});
+    case Kind::kButton:
+      feed.Button(action.a, action.b != 0, time);
       break;
-    }
     case Kind::kDouble:
-      input.Mouse().PushMouseButton(0, true, time);
-      window.PostMessage({wm::kWmLButtonDblClk, 0, 0});
+      feed.DoubleClick(time);
       break;
     case Kind::kWheel:
-      input.Mouse().PushWheel(action.a, time);
+      feed.Wheel(action.a, time);
       break;
-    case Kind::kKey: {
-      const bool down = action.b != 0;
-      if (action.a == kLeftAltCode || action.a == kRightAltCode) altHeld_ = down;
-      // Keys typed with Alt held, and Alt itself, arrive as system key messages.
-      const bool alt = altHeld_ || action.a == kLeftAltCode || action.a == kRightAltCode;
-      input.Keyboard().PushKey(platform::DeviceKeyCode(action.a), down, time);
-      const uint32_t message = down ? (alt ? wm::kWmSysKeyDown : wm::kWmKeyDown)
-                                    : (alt ? wm::kWmSysKeyUp : wm::kWmKeyUp);
-      window.PostMessage({message, 0, wm::MakeKeyParam(action.a, false)});
+    case Kind::kKey:
+      feed.Key(action.a, action.b != 0, time);
       break;
-    }
     case Kind::kSync:
       trace::Sync(action.timeMs);
       break;

@@ -6,15 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/input_device.h"
-#include "platform/window.h"
+#include "platform/input_feed.h"
 
 namespace rufo {
 
 // A script of timed input for headless runs. Each line: game time in milliseconds, then one of
 // "move X Y", "ldown", "lup", "ldouble", "rdown", "rup", "wheel N", "key NAME down|up", "sync".
-// Blank lines and lines starting with "#" are skipped. Every action reaches the program the way
-// real input does: as window messages and as buffered device events. "T sync" writes "T sync" to
+// Blank lines and lines starting with "#" are skipped. Every action goes to the platform's input
+// feed, which delivers it the way real input arrives. "T sync" writes "T sync" to
 // the trace once game time has passed T, so a reader of the trace knows every line up to T.
 //
 // A regular file is read and checked whole before the run, its lines taken in time order. Any
@@ -30,8 +29,7 @@ class InputScript {
   bool Loaded() const { return live_ || !actions_.empty(); }
   // Delivers every action due at the given game time. False, with a description, when a live
   // line is malformed.
-  bool Deliver(uint32_t gameMs, platform::HeadlessWindow& window, platform::InputSystem& input,
-               std::string* error);
+  bool Deliver(uint32_t gameMs, platform::InputFeed& feed, std::string* error);
 
  private:
   enum class Kind { kMove, kButton, kDouble, kWheel, kKey, kSync };
@@ -50,17 +48,13 @@ class InputScript {
   // The next action of the script, reading a live script's next line when it has none; nullopt
   // at the end of the input or (with the error set) at a malformed line.
   const Action* Peek(std::string* error);
-  void Perform(const Action& action, platform::HeadlessWindow& window,
-               platform::InputSystem& input);
+  static void Perform(const Action& action, platform::InputFeed& feed);
 
   std::vector<Action> actions_;
   size_t next_ = 0;
   std::FILE* live_ = nullptr;
   int liveLine_ = 0;
   uint32_t lastLiveTime_ = 0;
-  int lastX_ = 0;
-  int lastY_ = 0;
-  bool altHeld_ = false;
 };
 
 }  // namespace rufo

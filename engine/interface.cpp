@@ -9,7 +9,6 @@
 #include "gfx/png_reader.h"
 #include "platform/cp1250.h"
 #include "platform/folders.h"
-#include "platform/message_box.h"
 
 namespace rufo {
 namespace {
@@ -30,6 +29,7 @@ Platform Platform::Real() {
   platform.window = platform::CreateSdlWindow();
   platform.video = std::make_unique<platform::VideoDevice>();
   platform.input = platform::CreateSdlInputSystem();
+  platform.messageBox = platform::CreateSdlMessageBox();
   platform.openSound = [](const RunOptions&) { return platform::OpenSdlSoundDevice(); };
   return platform;
 }
@@ -41,9 +41,12 @@ Platform Platform::Headless() {
     return std::make_unique<platform::HeadlessSoundDevice>(*clock, options.audioOut);
   };
   platform.clock = std::move(clock);
-  platform.window = std::make_unique<platform::HeadlessWindow>();
-  platform.video = std::make_unique<platform::VideoDevice>();
+  auto window = std::make_unique<platform::HeadlessWindow>();
   platform.input = std::make_unique<platform::InputSystem>();
+  platform.inputFeed = std::make_unique<platform::HeadlessInputFeed>(*window, *platform.input);
+  platform.window = std::move(window);
+  platform.video = std::make_unique<platform::VideoDevice>();
+  platform.messageBox = std::make_unique<platform::HeadlessMessageBox>();
   platform.headless = true;
   return platform;
 }
@@ -60,8 +63,6 @@ Interface::Interface(Platform platform, RunOptions options)
     : platform_(std::move(platform)), options_(options) {
   g_current = this;
   SetSoundHost(&soundHost_);
-  platform::SetMessageBoxMode(platform_.headless ? platform::MessageBoxMode::kStandardError
-                                                 : platform::MessageBoxMode::kDialog);
 }
 
 Interface::~Interface() {

@@ -22,7 +22,9 @@
 #include "platform/dd_result.h"
 #include "platform/device_context.h"
 #include "platform/input_device.h"
+#include "platform/input_feed.h"
 #include "platform/instance_lock.h"
+#include "platform/message_box.h"
 #include "platform/registry_store.h"
 #include "platform/sound_device.h"
 #include "platform/surface.h"
@@ -59,6 +61,10 @@ struct Platform {
   std::unique_ptr<platform::Window> window;
   std::unique_ptr<platform::VideoDevice> video;
   std::unique_ptr<platform::InputSystem> input;
+  // Input handed in from outside, as a headless run takes it; nullptr when input comes from the
+  // system. It feeds the window and the input system above, so it is destroyed before them.
+  std::unique_ptr<platform::InputFeed> inputFeed;
+  std::unique_ptr<platform::MessageBox> messageBox;
   // Opens the sound device at start-up; nullptr when there is none.
   std::function<std::unique_ptr<platform::SoundDevice>(const RunOptions& options)> openSound;
   bool headless = false;
@@ -182,6 +188,8 @@ class Interface {
   bool LayoutMode() const { return layoutMode_; }
   bool InputSuppressed() const { return suppressInput_; }
   platform::InputSystem& Input() { return *platform_.input; }
+  // Where scripted input goes; nullptr when input comes from the system.
+  platform::InputFeed* InputFeed() { return platform_.inputFeed.get(); }
   ControlList& Controls() { return controls_; }
   // Waitable events: each signal of a registered event becomes one message 258 in the pump. The
   // table grows as needed (a busy screen holds a sound object per speaking figure); false only
@@ -222,6 +230,7 @@ class Interface {
   platform::Clock& Clock() { return *platform_.clock; }
   platform::Window& Window() { return *platform_.window; }
   platform::VideoDevice& Video() { return *platform_.video; }
+  platform::MessageBox& MessageBox() { return *platform_.messageBox; }
   // The sound device, or nullptr when sound is off or no device could be opened.
   platform::SoundDevice* Sound() { return sound_.get(); }
   platform::Surface* Primary() { return primary_.get(); }

@@ -6,7 +6,6 @@
 #include "engine/trace.h"
 #include "platform/cp1250.h"
 #include "platform/data_file.h"
-#include "platform/message_box.h"
 
 namespace rufo {
 
@@ -43,7 +42,7 @@ void Interface::Fatal(const std::string& text, int32_t exitCode) {
   char line[32];
   std::snprintf(line, sizeof line, "Exit code: %x", static_cast<uint32_t>(exitCode));
   Log(line);
-  platform::ShowErrorBox("Chyba", text);
+  MessageBox().ShowError("Chyba", text);
   Shutdown();
   std::exit(exitCode);
 }

@@ -8,7 +8,6 @@
 #include "platform/cp1250.h"
 #include "platform/data_file.h"
 #include "platform/folders.h"
-#include "platform/message_box.h"
 #include "platform/system_error.h"
 
 namespace rufo {
@@ -82,7 +81,7 @@ void Interface::RefuseSecondCopy(const std::filesystem::path& folder) {
   // The running copy's log gets the line added at its end; it is not replaced.
   OpenLog(false);
   Log(text);
-  platform::ShowErrorBox("Chyba", text);
+  MessageBox().ShowError("Chyba", text);
   Shutdown();
   std::exit(0);
 }

@@ -7,7 +7,6 @@
 #include "controls/game_state.h"
 #include "controls/scripted_animation_control.h"
 #include "engine/interface.h"
-#include "platform/message_box.h"
 #include "sound/sound_object.h"
 #include "tests/controls/control_assets.h"
 #include "tests/controls/control_fixture.h"
@@ -21,7 +20,6 @@ class AnimationControlTest : public test::ControlFixture {
  protected:
   void SetUp() override {
     ControlFixture::SetUp();
-    platform::TakeRecordedMessageBoxes();
     test::WriteAnimation(engine_.Folder(), "data/Anim/pes.ani", test::PlainFrames(4));
   }
 
@@ -154,7 +152,7 @@ TEST_F(AnimationControlTest, SpeakTakesTheBaseOfANameAndPlaysItsSound) {
   control->Speak("Sounds\\nic", false);
   EXPECT_FALSE(control->IsPlaying());
   EXPECT_FALSE(IsSpeaking());
-  EXPECT_EQ(platform::TakeRecordedMessageBoxes(),
+  EXPECT_EQ(engine_.TakeMessageBoxes(),
             std::vector<std::string>{"Chyba pri nacitani skriptu Sounds\\nic"});
   EXPECT_TRUE(events_.empty());
 }

@@ -6,7 +6,6 @@
 #include "controls/button_control.h"
 #include "controls/control_list.h"
 #include "controls/scripted_animation_control.h"
-#include "platform/message_box.h"
 #include "tests/controls/control_assets.h"
 #include "tests/support/headless_engine.h"
 
@@ -89,13 +88,12 @@ TEST(ScreenScriptLoadTest, CreatesAControlForEachEntryWithItsIdAndHitIndex) {
                "ABITMAP=100,20,Bitmaps\\faces,FACES,3\r\n"
                "BUTTON=200,20,Bitmaps\\ok,OK,0\r\n"
                "ANI=0,0,CHYBI\r\n");
-  platform::TakeRecordedMessageBoxes();
   ScreenScript script;
   EXPECT_FALSE(script.Parse("Data\\Chybi\\screen.dat"));
   EXPECT_NE(headless.LogText().find("Cannot load file"), std::string::npos);
   ASSERT_TRUE(script.Load("Data\\Test\\screen.dat")) << "found in the runtime root";
   ASSERT_EQ(script.Count(), 7);
-  EXPECT_EQ(platform::TakeRecordedMessageBoxes(),
+  EXPECT_EQ(headless.TakeMessageBoxes(),
             std::vector<std::string>{"Chyba pri vytvareni kontrolu: CHYBI"});
 
   for (int i : {0, 1})

@@ -47,7 +47,7 @@ void HeadlessEngine::Play(const std::string& script) {
   InputScript input;
   std::string error;
   ASSERT_TRUE(input.Parse(script, &error)) << error;
-  ASSERT_TRUE(input.Deliver(UINT32_MAX, Window(), engine_->Input(), &error)) << error;
+  ASSERT_TRUE(input.Deliver(UINT32_MAX, *engine_->InputFeed(), &error)) << error;
   engine_->PumpInput();
 }
 
@@ -57,6 +57,10 @@ platform::VirtualClock& HeadlessEngine::Clock() {
 
 platform::HeadlessWindow& HeadlessEngine::Window() {
   return static_cast<platform::HeadlessWindow&>(engine_->Window());
+}
+
+std::vector<std::string> HeadlessEngine::TakeMessageBoxes() {
+  return static_cast<platform::HeadlessMessageBox&>(engine_->MessageBox()).TakeShown();
 }
 
 }  // namespace rufo::test

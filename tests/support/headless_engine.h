@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/interface.h"
 #include "tests/support/temp_folder.h"
@@ -31,6 +32,8 @@ class HeadlessEngine {
   Interface& Engine() { return *engine_; }
   platform::VirtualClock& Clock();
   platform::HeadlessWindow& Window();
+  // The texts of the message boxes shown since the last call.
+  std::vector<std::string> TakeMessageBoxes();
   const TempFolder& Folder() const { return folder_; }
   std::string DataRoot() const { return folder_.Root() + "data/"; }
   std::string RuntimeRoot() const { return folder_.Root() + "runtime/"; }
