@@ -5,6 +5,7 @@
 #include <set>
 
 #include "gardens/garden_screens.h"
+#include "progress/catalogue.h"
 
 namespace rufo {
 namespace {
@@ -37,6 +38,19 @@ TEST(GameTableTest, TheGardensRegisterEveryGameWithItsScreenAndTheWayIntoIt) {
   EXPECT_EQ(stickers.size(), 14u);
   EXPECT_EQ(FindMiniGame(kScreenGarden1), nullptr);
   EXPECT_EQ(FindGarden(kScreenFrogCount), nullptr);
+}
+
+// The progress record names the games in its own catalogue (it lies below the game, for the
+// parents' page and rufo-data): the same games, with the same stickers.
+TEST(GameTableTest, TheProgressCatalogueNamesEveryGameWithItsSticker) {
+  ScreenTable screens;
+  RegisterGardenScreens(screens);
+  EXPECT_EQ(progress::Games().size(), MiniGames().size());
+  for (const MiniGameInfo& game : MiniGames()) {
+    const int index = progress::GameIndex(game.screen);
+    ASSERT_GE(index, 0) << game.screen << " " << game.code;
+    EXPECT_EQ(progress::Games()[index].sticker, game.sticker) << game.screen << " " << game.code;
+  }
 }
 
 // The screens built from a row keep its address: a row added again changes in its place.
