@@ -89,9 +89,23 @@ std::vector<std::string> NamesOf(const MiniGameInfo& game, const char* name) {
   return names;
 }
 
-void TraceGameTable() {
+ScreenId Neighbour(ScreenId scene, int direction) {
+  if (const GardenInfo* garden = FindGarden(scene))
+    return direction > 0 ? garden->right : garden->left;
+  if (scene != kScreenLearnHub) return 0;
   for (const GardenInfo& garden : GardenRows()) {
+    if ((direction > 0 ? garden.left : garden.right) == kScreenLearnHub) return garden.scene;
+  }
+  return 0;
+}
+
+void TraceGameTable() {
+  // The gardens in the order walking right from the learning garden passes them.
+  ScreenId scene = Neighbour(kScreenLearnHub, 1);
+  for (size_t told = 0; told < GardenRows().size() && FindGarden(scene); ++told) {
+    const GardenInfo& garden = *FindGarden(scene);
     trace::Garden(garden.scene, garden.name, garden.script, garden.hitMap);
+    scene = garden.right;
   }
   for (const MiniGameInfo& game : GameRows()) {
     trace::Game(game.screen, game.code, game.enter ? game.enter : "-", game.sticker, game.winAt,

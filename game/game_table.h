@@ -40,12 +40,16 @@ struct MiniGameInfo {
   std::unique_ptr<Screen> (*make)() = nullptr;
 };
 
-// A garden's main scene: a stop of the walk whose controls open the garden's games.
+// A garden's main scene: a stop of the walk whose controls open the garden's games. Its
+// neighbours are where walking off its left and right edges leads; the learning garden's are
+// the gardens that name it.
 struct GardenInfo {
   ScreenId scene;
   const char* name;  // "Garden1"
   const char* script;
   const char* hitMap;
+  ScreenId left;
+  ScreenId right;
 };
 
 // The table of gardens and games. The gardens add their rows from the entry point, before the
@@ -60,6 +64,8 @@ const GardenInfo* FindGarden(ScreenId scene);
 const MiniGameInfo* FindMiniGame(ScreenId screen);
 // The names a row stands for: the name itself, or each of its numbered run.
 std::vector<std::string> NamesOf(const MiniGameInfo& game, const char* name);
+// Where walking off the left (`direction` -1) or right (1) edge of a main scene leads, or 0.
+ScreenId Neighbour(ScreenId scene, int direction);
 // Tells the trace every garden and game, so that tools learn the places from the game itself.
 void TraceGameTable();
 

@@ -19,14 +19,21 @@
 namespace rufo {
 namespace {
 
-// The main scenes, in the order the walk links them.
+// The main scenes with their neighbours: the walk links the learning garden and the six gardens
+// in a ring.
 constexpr std::array<GardenInfo, 6> kGardens = {{
-    {kScreenGarden1, "Garden1", "Data\\Garden1\\screen.dat", "Bitmaps\\Garden1\\bg_mask.png"},
-    {kScreenGarden2, "Garden2", "Data\\Garden2\\screen.dat", "Bitmaps\\Garden2\\bg_mask.png"},
-    {kScreenGarden3, "Garden3", "Data\\Garden3\\screen.dat", "Bitmaps\\Garden3\\bg_mask.png"},
-    {kScreenGarden4, "Garden4", "Data\\Garden4\\screen.dat", "Bitmaps\\Garden4\\bg_mask.png"},
-    {kScreenGarden5, "Garden5", "Data\\Garden5\\screen.dat", "Bitmaps\\Garden5\\bg_mask.png"},
-    {kScreenGarden6, "Garden6", "Data\\Garden6\\screen.dat", "Bitmaps\\Garden6\\bg_mask.png"},
+    {kScreenGarden1, "Garden1", "Data\\Garden1\\screen.dat", "Bitmaps\\Garden1\\bg_mask.png",
+     kScreenLearnHub, kScreenGarden2},
+    {kScreenGarden2, "Garden2", "Data\\Garden2\\screen.dat", "Bitmaps\\Garden2\\bg_mask.png",
+     kScreenGarden1, kScreenGarden3},
+    {kScreenGarden3, "Garden3", "Data\\Garden3\\screen.dat", "Bitmaps\\Garden3\\bg_mask.png",
+     kScreenGarden2, kScreenGarden4},
+    {kScreenGarden4, "Garden4", "Data\\Garden4\\screen.dat", "Bitmaps\\Garden4\\bg_mask.png",
+     kScreenGarden3, kScreenGarden5},
+    {kScreenGarden5, "Garden5", "Data\\Garden5\\screen.dat", "Bitmaps\\Garden5\\bg_mask.png",
+     kScreenGarden4, kScreenGarden6},
+    {kScreenGarden6, "Garden6", "Data\\Garden6\\screen.dat", "Bitmaps\\Garden6\\bg_mask.png",
+     kScreenGarden5, kScreenLearnHub},
 }};
 
 // The fourteen games. Speech kinds are in each garden's own numbering: intro, praise,
