@@ -75,6 +75,17 @@ void Speak(const std::string& control, const std::string& name) {
   Write("speak " + control + " " + name);
 }
 
+void Garden(int32_t scene, const std::string& name, const std::string& script,
+            const std::string& mask) {
+  Write("garden " + Hex(scene) + " " + name + " " + script + " " + mask);
+}
+
+void Game(int32_t screen, const std::string& code, const std::string& enter, int32_t sticker,
+          int32_t winAt, int32_t lesson, const std::string& scripts, const std::string& masks) {
+  Write("game " + Hex(screen) + " " + code + " " + enter + " " + std::to_string(sticker) + " " +
+        std::to_string(winAt) + " " + Hex(lesson) + " " + scripts + " " + masks);
+}
+
 void Question(int32_t screen, const std::string& answer) {
   Write("question " + Hex(screen) + " " + answer);
 }

@@ -28,6 +28,14 @@ void Question(int32_t screen, const std::string& answer);
 // "MS answer 0x202 good|wrong GOOD WRONG", the counts after this answer.
 void Answer(int32_t screen, bool good, int32_t goodCount, int32_t wrongCount);
 void Sticker(int32_t number);
+// "MS garden 0x201 NAME SCRIPT MASK": a garden's main scene, as the game was built with it.
+void Garden(int32_t scene, const std::string& name, const std::string& script,
+            const std::string& mask);
+// "MS game 0x202 CODE ENTER STICKER WIN-AT 0x104 SCRIPTS MASKS": a game of the garden its screen
+// belongs to, entered through the control ENTER of the main scene; SCRIPTS and MASKS list the
+// names the game may load, separated by commas ("-" for none).
+void Game(int32_t screen, const std::string& code, const std::string& enter, int32_t sticker,
+          int32_t winAt, int32_t lesson, const std::string& scripts, const std::string& masks);
 void Save();
 void Debug(const std::string& text);
 void Fatal(int32_t code, const std::string& text);

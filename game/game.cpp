@@ -12,6 +12,7 @@
 #include "game/common_controls.h"
 #include "game/game_screens.h"
 #include "game/game_state.h"
+#include "game/game_table.h"
 #include "game/progress.h"
 #include "game/screen.h"
 #include "game/screen_rules.h"
@@ -161,6 +162,7 @@ Screen* CurrentScreen() {
 
 bool GameStart() {
   RegisterGameScreens(Screens());
+  TraceGameTable();
   Engine().SetGameCallbacks(LoadScreen, OnControlEvent, OnTick, OnMessage);
   Engine().SetCursor(kCursorArrow);
   Engine().ChangeScreen(kScreenEntry, 0, false);

@@ -1,5 +1,6 @@
 #include "game/mini_game.h"
 
+#include <cstring>
 #include <stdexcept>
 
 #include "controls/scripted_animation_control.h"
@@ -24,6 +25,10 @@ const MiniGameInfo& RowOf(ScreenId screen) {
   const MiniGameInfo* row = FindMiniGame(screen);
   if (!row) throw std::invalid_argument("no game on screen " + std::to_string(screen));
   return *row;
+}
+
+bool IsNumberedRun(const char* name) {
+  return std::strstr(name, "%d") != nullptr;
 }
 
 void PlayFeedback(FeedbackSet set, const Speaker& speaker) {
@@ -77,8 +82,9 @@ void MiniGame::Build() {
 }
 
 void MiniGame::LoadScene() {
-  if (info_.script) State().screen->Load(info_.script);
-  if (info_.hitMap) LoadHitMap(info_.hitMap);
+  // A numbered run of names is the game's own choice, in its override.
+  if (info_.script && !IsNumberedRun(info_.script)) State().screen->Load(info_.script);
+  if (info_.hitMap && !IsNumberedRun(info_.hitMap)) LoadHitMap(info_.hitMap);
 }
 
 void MiniGame::OnControlEvent(Control* control, int32_t event, bool live) {

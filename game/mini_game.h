@@ -2,43 +2,14 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <span>
 #include <string>
 
 #include "game/feedback.h"
-#include "game/screen.h"
+#include "game/game_table.h"
 
 namespace rufo {
 
 class ScriptedAnimationControl;
-
-// A game's speeches in its garden's numbering (one numbering covers all games of a garden).
-struct GameSpeechKinds {
-  int intro;
-  int praise;
-  int correction;
-  int win;
-  int loss;
-};
-
-// One mini-game: its screen, the sticker it awards, the good answers that win it, the lesson a
-// loss leads to, its speeches and where its files are. Every game is lost at three wrong answers.
-struct MiniGameInfo {
-  ScreenId screen;
-  const char* code;  // "NUM", "COL", ...
-  int sticker;
-  int winAt;
-  ScreenId lesson;
-  GameSpeechKinds speeches;
-  const char* soundFolder;  // holds "sp_intro", "sp_win" and "sp_loose"
-  const char* script;       // nullptr: the game loads its own script
-  const char* hitMap;       // nullptr: the game loads its own hit map, if any
-};
-
-// The fourteen games of the six gardens.
-std::span<const MiniGameInfo> MiniGames();
-// The game on that screen, or nullptr.
-const MiniGameInfo* FindMiniGame(ScreenId screen);
 
 // Whether a release at (x, y) ends a drag held down since the press at `pressed`, rather than
 // the click that picks a thing up to be put down with the next click.

@@ -59,6 +59,12 @@ class Screen {
 
 using ScreenMaker = std::function<std::unique_ptr<Screen>()>;
 
+// Makes a screen of the type, for tables that name a screen's type.
+template <typename ScreenType>
+std::unique_ptr<Screen> MakeScreen() {
+  return std::make_unique<ScreenType>();
+}
+
 // The screens by id. Each family registers its screens with one call from the entry point.
 class ScreenTable {
  public:
@@ -66,7 +72,7 @@ class ScreenTable {
   void Add(ScreenId id, ScreenMaker make);
   template <typename ScreenType>
   void Add(ScreenId id) {
-    Add(id, [] { return std::make_unique<ScreenType>(); });
+    Add(id, MakeScreen<ScreenType>);
   }
   bool Has(ScreenId id) const;
   // A new object for the screen `id`; an empty screen when the id is not registered.

@@ -1,33 +1,23 @@
 #include "game/screen_rules.h"
 
-#include <array>
+#include "game/game_table.h"
 
 namespace rufo {
 namespace {
 
 constexpr int kWalkRightFrom = 581;
 constexpr int kWalkLeftBelow = 60;
-constexpr std::array<ScreenId, 7> kRing = {0x101, 0x201, 0x301, 0x401, 0x501, 0x601, 0x701};
-
-int RingIndex(ScreenId id) {
-  for (size_t i = 0; i < kRing.size(); ++i) {
-    if (kRing[i] == id) return static_cast<int>(i);
-  }
-  return -1;
-}
 
 }  // namespace
 
 bool IsMainScene(ScreenId id) {
-  return RingIndex(id) >= 0;
+  return id == kScreenLearnHub || FindGarden(id);
 }
 
 ScreenId WalkTarget(ScreenId id, int x, int cursor) {
-  int index = RingIndex(id);
-  if (index < 0 || cursor == 4) return 0;
-  int count = static_cast<int>(kRing.size());
-  if (x >= kWalkRightFrom) return kRing[(index + 1) % count];
-  if (x < kWalkLeftBelow) return kRing[(index + count - 1) % count];
+  if (!IsMainScene(id) || cursor == 4) return 0;
+  if (x >= kWalkRightFrom) return Neighbour(id, 1);
+  if (x < kWalkLeftBelow) return Neighbour(id, -1);
   return 0;
 }
 

@@ -7,7 +7,8 @@
 
 namespace rufo {
 
-// The learning garden and the six gardens' main scenes, which the walk links in a ring.
+// The learning garden and the gardens' main scenes, which the walk links by the gardens'
+// neighbours.
 bool IsMainScene(ScreenId id);
 // Where a press at x on a main scene walks to, or 0 for no walk (a hand cursor never walks).
 ScreenId WalkTarget(ScreenId id, int x, int cursor);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "game/screen.h"
+#include "game/game_table.h"
 
 namespace rufo {
 
-// Registers the screens of the six gardens: their main scenes and their games.
+// Adds the six gardens and their fourteen games to the table of games, with their screens.
 void RegisterGardenScreens(ScreenTable& table);
 
 }  // namespace rufo

@@ -16,6 +16,7 @@
 #include "game/game.h"
 #include "game/game_state.h"
 #include "game/start_screen.h"
+#include "gardens/garden_screens.h"
 #include "platform/window.h"
 #include "tests/support/headless_engine.h"
 #include "tests/support/pictures.h"
@@ -114,6 +115,7 @@ class DemoGameTest : public ::testing::Test {
     if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
     ResetState();
     UseDataRoot(kDemoData);
+    RegisterGardenScreens(Screens());
     BeforeStart();
     const InterfaceProperties properties = test::HeadlessEngine::Properties();
     ASSERT_TRUE(Engine().Init(&properties));

@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "game/game_state.h"
 #include "game/screen.h"
+#include "gardens/garden_screens.h"
 #include "tests/support/headless_engine.h"
 
 namespace rufo {
@@ -16,8 +17,10 @@ class GameHookTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetState();
-    // Only the game's own screens: gardens registered by earlier tests in this process would
-    // build their scenes without the title's screen script.
+    // The gardens' rows, for the walk between main scenes, but only the game's own screens:
+    // the gardens' scenes would be built without the title's screen script.
+    ScreenTable gardens;
+    RegisterGardenScreens(gardens);
     Screens() = ScreenTable{};
     engine_.Start();
     ASSERT_TRUE(GameStart());

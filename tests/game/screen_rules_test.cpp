@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "gardens/garden_screens.h"
+
 namespace rufo {
 namespace {
 
 TEST(ScreenRulesTest, WalkingNeedsTheEdgesAndNeverStartsOverARegion) {
+  ScreenTable screens;
+  RegisterGardenScreens(screens);
   EXPECT_EQ(WalkTarget(0x201, 580, 0), 0) << "580 is still inside";
   EXPECT_EQ(WalkTarget(0x201, 581, 0), 0x301);
   EXPECT_EQ(WalkTarget(0x201, 60, 0), 0);
@@ -24,6 +28,8 @@ TEST(ScreenRulesTest, WalkingNeedsTheEdgesAndNeverStartsOverARegion) {
 }
 
 TEST(ScreenRulesTest, TheWalkIsARingThroughTheLearningGardenAndTheSixGardens) {
+  ScreenTable screens;
+  RegisterGardenScreens(screens);
   ScreenId right = kScreenLearnHub;
   ScreenId left = kScreenLearnHub;
   std::vector<ScreenId> rightwards, leftwards;

@@ -6,6 +6,13 @@
 
 namespace rufo::play::test {
 
+MaskDrawing::MaskDrawing(const RegionMap& map) : MaskDrawing() {
+  for (int y = 0; y < RegionMap::kHeight; ++y) {
+    for (int x = 0; x < RegionMap::kWidth; ++x)
+      values_[y * RegionMap::kWidth + x] = map.At(x, y);
+  }
+}
+
 MaskDrawing& MaskDrawing::Fill(const platform::Rect& rect, uint8_t value) {
   for (int y = rect.top; y < rect.bottom; ++y) {
     for (int x = rect.left; x < rect.right; ++x)

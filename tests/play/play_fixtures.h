@@ -14,6 +14,8 @@ namespace rufo::play::test {
 class MaskDrawing {
  public:
   MaskDrawing() : values_(RegionMap::kWidth * RegionMap::kHeight, RegionMap::kNone) {}
+  // Drawing over a map that exists.
+  explicit MaskDrawing(const RegionMap& map);
   MaskDrawing& Fill(const platform::Rect& rect, uint8_t value);
   RegionMap Map() const { return RegionMap(values_); }
   // Writes it as the greyscale picture the game reads.

@@ -4,8 +4,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <sstream>
 
 #include "engine/trace.h"
+#include "tests/support/temp_folder.h"
+#include "tools/rufo_play/places.h"
 
 namespace rufo::play {
 namespace {
@@ -76,6 +79,9 @@ TEST(TraceEventTest, DamagedLinesAreRefused) {
                            "12 question 0x202 drag 3 onto hit 4",
                            "12 question 0x202 carry 3 to 4",
                            "12 fatal",
+                           "12 garden 0x201 Garden1 Data\\Garden1\\screen.dat",
+                           "12 game 0x202 NUM RUFO 7 10 0x104 Data\\Garden1\\NUM\\screen.dat",
+                           "12 game 0x202 NUM RUFO seven 10 0x104 - -",
                            "12 question 0x202 poke 3"}) {
     EXPECT_FALSE(ParseTraceLine(line)) << line;
   }
@@ -143,6 +149,50 @@ TEST(TraceEventTest, NumbersAreReadToTheLimitsOfAnInt) {
   ASSERT_TRUE(sticker);
   EXPECT_EQ(sticker->number, 7);
   EXPECT_EQ(ParseTraceLine("12 speak MLUVI Sounds\\x\r")->text, "Sounds\\x");
+}
+
+// The game tells its table in its trace; the player learns the gardens and games from it, a
+// game into the garden of its screen, a place told again in the place of the first.
+TEST(TraceEventTest, ThePlayerLearnsTheGardensAndGamesTheGameTells) {
+  rufo::test::TempFolder folder;
+  const std::string path = folder.Root() + "trace.txt";
+  ASSERT_TRUE(trace::Open(path, [] { return 0u; }));
+  trace::Garden(0x201, "Garden1", "Data\\Garden1\\screen.dat", "Bitmaps\\Garden1\\bg_mask.png");
+  trace::Game(0x202, "NUM", "RUFO", 7, 10, 0x104, "Data\\Garden1\\NUM\\screen.dat", "-");
+  trace::Game(0x204, "FROG", "FROG", 0, 5, 0x104, "Data\\A\\screen.dat,Data\\B\\screen.dat",
+              "Bitmaps\\A\\bg_mask.png");
+  trace::Game(0x202, "NUM", "ZABA", 7, 12, 0x104, "Data\\Garden1\\NUM\\screen.dat", "-");
+  trace::Game(0x302, "DIR", "STUDNA", 9, 10, 0x103, "-", "-");
+  trace::Close();
+  std::istringstream lines(rufo::test::ReadFile(path));
+  std::string line;
+  while (std::getline(lines, line)) {
+    const std::optional<TraceEvent> event = ParseTraceLine(line);
+    ASSERT_TRUE(event) << line;
+    Learn(*event);
+  }
+
+  ASSERT_EQ(Ring().size(), 2u) << "the learning garden, then Garden1";
+  EXPECT_EQ(Ring()[1].scene.scripts, std::vector<std::string>{"Data\\Garden1\\screen.dat"});
+  EXPECT_EQ(Ring()[1].scene.masks, std::vector<std::string>{"Bitmaps\\Garden1\\bg_mask.png"});
+  ASSERT_EQ(Ring()[1].games.size(), 2u) << "the game told again replaced the first";
+  const GameRow* frogs = FindGame(0x202);
+  ASSERT_NE(frogs, nullptr);
+  EXPECT_EQ(frogs->enter, "ZABA");
+  EXPECT_EQ(frogs->winAt, 12);
+  EXPECT_TRUE(frogs->place.masks.empty());
+  const GameRow* added = FindGame(0x204);
+  ASSERT_NE(added, nullptr);
+  EXPECT_EQ(added->place.scripts.size(), 2u);
+  EXPECT_EQ(added->sticker, 0);
+  EXPECT_EQ(added->lesson, 0x104);
+  EXPECT_EQ(GardenOf(0x204), &Ring()[1]);
+  EXPECT_EQ(Describe(0x204), "0x204 Garden1 FROG");
+  EXPECT_EQ(FindGame(0x302), nullptr) << "a game of a garden not told";
+
+  ForgetLearned();
+  EXPECT_EQ(Ring().size(), 1u);
+  EXPECT_EQ(FindGame(0x204), nullptr);
 }
 
 }  // namespace

@@ -87,6 +87,8 @@ TEST_F(DataTree, CheckFindsNothingMissingAndNamesWhatWasTakenAway) {
   };
   std::string end = test::ReadFile(kTree / "Data/End/screen.dat");
   end = std::regex_replace(end, std::regex("ANI=[^\r]*SKOLNIK[^\r]*\r\n"), "");
+  std::string nests = test::ReadFile(kTree / "Data/Garden4/screen.dat");
+  nests = std::regex_replace(nests, std::regex("ANI=[^\r\n]*HNIZDO[^\n]*\n"), "");
   std::string cursors = test::ReadFile(kTree / "Cursors.dat");
   cursors = std::regex_replace(cursors, std::regex("SelArrow:[^\n]*\n"), "");
   assetkit::PngPicture mask{640, 480, assetkit::PngColor::kGrey,
@@ -107,6 +109,13 @@ TEST_F(DataTree, CheckFindsNothingMissingAndNamesWhatWasTakenAway) {
       {"Bitmaps/Album/Ani/S13.ani", "", "missing animation: Bitmaps\\Album\\Ani\\S13.ani"},
       {"Data/End/screen.dat", end, "missing entry: SKOLNIK in Data\\End\\screen.dat"},
       {"Cursors.dat", cursors, "missing cursor: SelArrow in Cursors.dat"},
+      // What the table of games names: a game's speech, the last of its numbered scripts and
+      // hit maps, the control that opens it.
+      {"Sounds/Garden5/COL2/sp_win.wav", "", "missing sound: Sounds\\Garden5\\COL2\\sp_win.wav"},
+      {"Data/Garden5/col2/L4/screen.dat", "",
+       "missing screen script: Data\\Garden5\\col2\\L4\\screen.dat"},
+      {"Bitmaps/Garden3/NOT/bg_mask1.png", "", "Bitmaps\\Garden3\\NOT\\bg_mask1.png"},
+      {"Data/Garden4/screen.dat", nests, "missing entry: HNIZDO in Data\\Garden4\\screen.dat"},
       {"Bitmaps/Start/bg_mask.png", std::string(maskBytes.begin(), maskBytes.end()),
        "missing hit-map value: 22 in Bitmaps\\Start\\bg_mask.png"},
   };

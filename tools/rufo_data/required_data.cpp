@@ -1,5 +1,12 @@
 #include "tools/rufo_data/required_data.h"
 
+#include <deque>
+#include <iterator>
+#include <vector>
+
+#include "game/game_table.h"
+#include "gardens/garden_screens.h"
+
 namespace rufo::data_tool {
 namespace {
 
@@ -15,19 +22,16 @@ constexpr const char* kNotions = "Data\\LearnG\\NOT\\screen.dat";
 constexpr const char* kPantry = "Data\\LearnG\\LOG\\screen.dat";
 constexpr const char* kPantryMask = "Bitmaps\\LearnG\\LOG\\bg_mask.png";
 constexpr const char* kShapes = "Data\\LearnG\\TVA\\screen.dat";
-constexpr const char* kGarden1 = "Data\\Garden1\\screen.dat";
 constexpr const char* kGarden1Mask = "Bitmaps\\Garden1\\bg_mask.png";
 constexpr const char* kFrogs = "Data\\Garden1\\NUM\\screen.dat";
 constexpr const char* kFrogsMask = "Bitmaps\\Garden1\\Num\\bg_mask.png";
 constexpr const char* kFlowers = "Data\\Garden1\\COL\\screen.dat";
 constexpr const char* kFlowersMask = "Bitmaps\\Garden1\\COL\\bg_mask.png";
-constexpr const char* kGarden4 = "Data\\Garden4\\screen.dat";
 constexpr const char* kGarden4Mask = "Bitmaps\\Garden4\\bg_mask.png";
 constexpr const char* kKnocks = "Data\\Garden4\\Num\\screen.dat";
 constexpr const char* kKnocksMask = "Bitmaps\\Garden4\\Num\\bg_mask.png";
 constexpr const char* kNests = "Data\\Garden4\\NaD\\screen.dat";
 constexpr const char* kNestsMask = "Bitmaps\\Garden4\\nad\\bg_mask.png";
-constexpr const char* kGarden5 = "Data\\Garden5\\screen.dat";
 constexpr const char* kGarden5Mask = "Bitmaps\\Garden5\\bg_mask.png";
 constexpr const char* kParrots = "Data\\Garden5\\not\\screen.dat";
 constexpr const char* kParrotsMask = "Bitmaps\\Garden5\\not\\bg_mask.png";
@@ -37,7 +41,6 @@ constexpr const char* kHivesMask = "Bitmaps\\Garden5\\col2\\bg_mask.png";
 constexpr const char* kHives[] = {
     "Data\\Garden5\\col2\\L1\\screen.dat", "Data\\Garden5\\col2\\L2\\screen.dat",
     "Data\\Garden5\\col2\\L3\\screen.dat", "Data\\Garden5\\col2\\L4\\screen.dat"};
-constexpr const char* kGarden6 = "Data\\Garden6\\screen.dat";
 constexpr const char* kGarden6Mask = "Bitmaps\\Garden6\\bg_mask.png";
 constexpr const char* kGrids = "Data\\Garden6\\LOG\\screen.dat";
 constexpr const char* kGridsMask = "Bitmaps\\Garden6\\LOG\\bg_mask.png";
@@ -49,7 +52,6 @@ constexpr const char* kDirections = "Data\\LearnG\\DIR\\screen.dat";
 constexpr const char* kDirectionsMask = "Bitmaps\\LearnG\\Dir\\bg_mask.png";
 constexpr const char* kCounting = "Data\\LearnG\\NUM\\screen.dat";
 constexpr const char* kCountingMask = "Bitmaps\\LearnG\\NUM\\bg_mask.png";
-constexpr const char* kGarden2 = "Data\\Garden2\\screen.dat";
 constexpr const char* kGarden2Mask = "Bitmaps\\Garden2\\bg_mask.png";
 constexpr const char* kWatering = "Data\\Garden2\\Dir\\screen.dat";
 constexpr const char* kWateringMask = "Bitmaps\\Garden2\\Dir\\bg_mask.png";
@@ -58,7 +60,6 @@ constexpr const char* kThingsMask = "Bitmaps\\Garden2\\col\\bg_mask.png";
 constexpr const char* kSeries = "Data\\Garden2\\log\\screen.dat";
 constexpr const char* kSeriesMask = "Bitmaps\\Garden2\\log\\bg_mask.png";
 
-constexpr const char* kGarden3 = "Data\\Garden3\\screen.dat";
 constexpr const char* kGarden3Mask = "Bitmaps\\Garden3\\bg_mask.png";
 constexpr const char* kTools = "Data\\Garden3\\NOT\\screen.dat";
 constexpr const char* kToolsMask0 = "Bitmaps\\Garden3\\NOT\\bg_mask0.png";
@@ -250,16 +251,9 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\LearnG\\TVA\\UNI\\%d", 0, 17},
 
     // Garden1's scene: RUFO leads to the frogs, the flowers to the colours.
-    {kScript, kGarden1},
-    {kFile, kGarden1Mask},
     {kHitValue, "%d", 0, 1, kGarden1Mask},
-    {kWalkEdges, kGarden1Mask},
-    {kEntrySpeech, "RUFO", 0, 0, kGarden1},
-    {kEntrySpeech, "KVETINY", 0, 0, kGarden1},
 
     // Garden1 NUM: ten frogs, each jumping up, back, waving and splashing; the number buttons.
-    {kScript, kFrogs},
-    {kFile, kFrogsMask},
     {kHitValue, "%d", 0, 9, kFrogsMask},
     {kEntry, "MLUVI", 0, 0, kFrogs},
     {kEntry, "S", 0, 0, kFrogs},
@@ -272,13 +266,8 @@ constexpr Requirement kRequired[] = {
     {kFrameScript, "Bitmaps\\Garden1\\NUM\\Ani\\z_hi2"},
     {kSound, "Bitmaps\\Garden1\\NUM\\Ani\\z_hi"},
     {kSound, "zblunk"},
-    {kSpeech, "Sounds\\Garden1\\NUM\\sp_intro"},
-    {kSpeech, "Sounds\\Garden1\\NUM\\sp_win"},
-    {kSpeech, "Sounds\\Garden1\\NUM\\sp_loose"},
 
     // Garden1 COL: nine flowers that grow, their colour names said on nine controls.
-    {kScript, kFlowers},
-    {kFile, kFlowersMask},
     {kHitValue, "%d", 0, 8, kFlowersMask},
     {kEntry, "MLUVI", 0, 0, kFlowers},
     {kEntry, "S", 0, 0, kFlowers},
@@ -301,24 +290,13 @@ constexpr Requirement kRequired[] = {
     {kEntry, "CERNA", 0, 0, kFlowers},
     {kEntry, "FIALOVA", 0, 0, kFlowers},
     {kSpeech, "Sounds\\Garden1\\COL\\COL_NAME\\%d", 0, 8},
-    {kSpeech, "Sounds\\Garden1\\COL\\sp_intro"},
-    {kSpeech, "Sounds\\Garden1\\COL\\sp_win"},
-    {kSpeech, "Sounds\\Garden1\\COL\\sp_loose"},
 
     // Garden3's scene: RUFO leads to the tools, the monkey to the flower beds.
-    {kScript, kGarden3},
-    {kFile, kGarden3Mask},
     {kHitValue, "%d", 0, 1, kGarden3Mask},
-    {kWalkEdges, kGarden3Mask},
-    {kEntrySpeech, "RUFO", 0, 0, kGarden3},
-    {kEntrySpeech, "OPICE", 0, 0, kGarden3},
 
     // Garden3 NOT: twenty tools (entries 1 to 20, eight with a resting look), the cart, its
     // front and the ten places of what lies in it, the lamp that goes out and comes back, the
     // two halves' hit maps.
-    {kScript, kTools},
-    {kFile, kToolsMask0},
-    {kFile, kToolsMask1},
     {kHitValue, "%d", 0, 0, kToolsMask0},
     {kHitValue, "%d", 1, 1, kToolsMask0},
     {kHitValue, "%d", 5, 7, kToolsMask0},
@@ -352,14 +330,9 @@ constexpr Requirement kRequired[] = {
     {kFrameScript, "Bitmaps\\Garden3\\NOT\\Ani\\bzhas"},
     {kSpeech, "Sounds\\Garden3\\NOT\\ITEM_N\\%d", 0, 19},
     {kSpeech, "Sounds\\Garden3\\NOT\\sp_zhas"},
-    {kSpeech, "Sounds\\Garden3\\NOT\\sp_intro"},
-    {kSpeech, "Sounds\\Garden3\\NOT\\sp_win"},
-    {kSpeech, "Sounds\\Garden3\\NOT\\sp_loose"},
 
     // Garden3 CAT: three beds, four colour pots and their carried flowers, sixteen planted
     // flowers (colour, shape), the monkey's move and return, the question bubble.
-    {kScript, kBeds},
-    {kFile, kBedsMask},
     {kHitValue, "%d", 0, 3, kBedsMask},
     {kHitValue, "%d", 99, 99, kBedsMask},
     {kEntry, "MLUVI", 0, 0, kBeds},
@@ -378,34 +351,19 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_1\\%d", 0, 3},
     {kSpeech, "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_2\\%d", 0, 3},
     {kSpeech, "Sounds\\Garden3\\CAT\\CAT_NAME\\COL_3\\%d", 0, 3},
-    {kSpeech, "Sounds\\Garden3\\CAT\\sp_intro"},
-    {kSpeech, "Sounds\\Garden3\\CAT\\sp_win"},
-    {kSpeech, "Sounds\\Garden3\\CAT\\sp_loose"},
     // Garden4's scene: the woodpecker leads to the knocking, the nest to the chicks.
-    {kScript, kGarden4},
-    {kFile, kGarden4Mask},
     {kHitValue, "%d", 0, 1, kGarden4Mask},
-    {kWalkEdges, kGarden4Mask},
-    {kEntrySpeech, "DATEL", 0, 0, kGarden4},
-    {kEntrySpeech, "HNIZDO", 0, 0, kGarden4},
 
     // Garden4 NUM: the woodpecker knocks; the numbers 1 to 10 and the woodpecker to knock again.
-    {kScript, kKnocks},
-    {kFile, kKnocksMask},
     {kHitValue, "%d", 0, 9, kKnocksMask},
     {kHitValue, "%d", 99, 99, kKnocksMask},
     {kEntry, "MLUVI", 0, 0, kKnocks},
     {kEntry, "S", 0, 0, kKnocks},
     {kEntrySpeech, "DATEL", 0, 0, kKnocks},
     {kEntrySound, "DATEL", 0, 0, kKnocks},
-    {kSpeech, "Sounds\\Garden4\\NUM\\sp_intro"},
-    {kSpeech, "Sounds\\Garden4\\NUM\\sp_win"},
-    {kSpeech, "Sounds\\Garden4\\NUM\\sp_loose"},
 
     // Garden4 NAD: four nests showing their chicks as frames; the numbers 0 to 9 and RUFO to
     // ask again; a question for each nest.
-    {kScript, kNests},
-    {kFile, kNestsMask},
     {kHitValue, "%d", 0, 9, kNestsMask},
     {kHitValue, "%d", 99, 99, kNestsMask},
     {kEntry, "MLUVI", 0, 0, kNests},
@@ -415,21 +373,10 @@ constexpr Requirement kRequired[] = {
     {kEntry, "LD", 0, 0, kNests},
     {kEntry, "PD", 0, 0, kNests},
     {kSpeech, "Sounds\\Garden4\\NAD\\NEST_N\\%d", 0, 3},
-    {kSpeech, "Sounds\\Garden4\\NAD\\sp_intro"},
-    {kSpeech, "Sounds\\Garden4\\NAD\\sp_win"},
-    {kSpeech, "Sounds\\Garden4\\NAD\\sp_loose"},
     // Garden5's scene: the parrot leads to NOT, RUFO to COL, the hive to COL2.
-    {kScript, kGarden5},
-    {kFile, kGarden5Mask},
     {kHitValue, "%d", 0, 2, kGarden5Mask},
-    {kWalkEdges, kGarden5Mask},
-    {kEntrySpeech, "PAPOUCH", 0, 0, kGarden5},
-    {kEntrySpeech, "RUFO", 0, 0, kGarden5},
-    {kEntrySpeech, "UL", 0, 0, kGarden5},
 
     // Garden5 NOT: the board with its wipe, four parrots saying the four shapes.
-    {kScript, kParrots},
-    {kFile, kParrotsMask},
     {kHitValue, "%d", 0, 3, kParrotsMask},
     {kHitValue, "%d", 99, 99, kParrotsMask},
     {kEntry, "MLUVI", 0, 0, kParrots},
@@ -442,13 +389,8 @@ constexpr Requirement kRequired[] = {
     {kEntry, "MODRY", 0, 0, kParrots},
     {kSpeech, "Bitmaps\\Garden5\\not\\ani\\tabule_b"},
     {kSpeech, "Sounds\\Garden5\\NOT\\PAP\\%d", 0, 3},
-    {kSpeech, "Sounds\\Garden5\\NOT\\sp_intro"},
-    {kSpeech, "Sounds\\Garden5\\NOT\\sp_win"},
-    {kSpeech, "Sounds\\Garden5\\NOT\\sp_loose"},
 
     // Garden5 COL: three flower layouts, each with its caterpillar and its sigh.
-    {kScript, kMeadow},
-    {kFile, kMeadowMask},
     {kHitValue, "%d", 0, 10, kMeadowMask},
     {kHitValue, "%d", 99, 99, kMeadowMask},
     {kEntry, "MLUVI", 0, 0, kMeadow},
@@ -460,15 +402,10 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Bitmaps\\Garden5\\COL\\Ani\\k_1"},
     {kSpeech, "Bitmaps\\Garden5\\COL\\Ani\\k_%db", 1, 3},
     {kSpeech, "Sounds\\Garden5\\Col\\COL_NAME\\%d", 0, 10},
-    {kSpeech, "Sounds\\Garden5\\COL\\sp_intro"},
-    {kSpeech, "Sounds\\Garden5\\COL\\sp_win"},
-    {kSpeech, "Sounds\\Garden5\\COL\\sp_loose"},
 
     // Garden5 COL2: four hive layouts, the bee's take-off, hovering, flights and the hives.
-    {kFile, kHivesMask},
     {kHitValue, "%d", 0, 7, kHivesMask},
     {kHitValue, "%d", 99, 99, kHivesMask},
-    {kScript, kHives[0]},
     {kEntry, "MLUVI", 0, 0, kHives[0]},
     {kEntry, "S", 0, 0, kHives[0]},
     {kEntrySpeech, "VZLET", 0, 0, kHives[0]},
@@ -476,7 +413,6 @@ constexpr Requirement kRequired[] = {
     {kEntrySound, "VCELA", 0, 0, kHives[0]},
     {kEntrySpeech, "V%d", 0, 7, kHives[0]},
     {kEntrySpeech, "U%d", 0, 7, kHives[0]},
-    {kScript, kHives[1]},
     {kEntry, "MLUVI", 0, 0, kHives[1]},
     {kEntry, "S", 0, 0, kHives[1]},
     {kEntrySpeech, "VZLET", 0, 0, kHives[1]},
@@ -484,7 +420,6 @@ constexpr Requirement kRequired[] = {
     {kEntrySound, "VCELA", 0, 0, kHives[1]},
     {kEntrySpeech, "V%d", 0, 7, kHives[1]},
     {kEntrySpeech, "U%d", 0, 7, kHives[1]},
-    {kScript, kHives[2]},
     {kEntry, "MLUVI", 0, 0, kHives[2]},
     {kEntry, "S", 0, 0, kHives[2]},
     {kEntrySpeech, "VZLET", 0, 0, kHives[2]},
@@ -492,7 +427,6 @@ constexpr Requirement kRequired[] = {
     {kEntrySound, "VCELA", 0, 0, kHives[2]},
     {kEntrySpeech, "V%d", 0, 7, kHives[2]},
     {kEntrySpeech, "U%d", 0, 7, kHives[2]},
-    {kScript, kHives[3]},
     {kEntry, "MLUVI", 0, 0, kHives[3]},
     {kEntry, "S", 0, 0, kHives[3]},
     {kEntrySpeech, "VZLET", 0, 0, kHives[3]},
@@ -504,20 +438,10 @@ constexpr Requirement kRequired[] = {
     {kSound, "Bitmaps\\Garden5\\COL2\\Ani\\v"},
     {kSound, "Bitmaps\\Garden5\\COL2\\Ani\\ul"},
     {kSpeech, "Sounds\\Garden5\\Col2\\COL_NAME\\%d", 0, 7},
-    {kSpeech, "Sounds\\Garden5\\COL2\\sp_intro"},
-    {kSpeech, "Sounds\\Garden5\\COL2\\sp_win"},
-    {kSpeech, "Sounds\\Garden5\\COL2\\sp_loose"},
     // Garden6's scene: the caterpillar leads to the picture grids, the ladybird to its dots.
-    {kScript, kGarden6},
-    {kFile, kGarden6Mask},
     {kHitValue, "%d", 0, 1, kGarden6Mask},
-    {kWalkEdges, kGarden6Mask},
-    {kEntrySpeech, "ZROUT", 0, 0, kGarden6},
-    {kEntrySpeech, "BERUSKA", 0, 0, kGarden6},
 
     // Garden6 LOG: the grid file, nine cells under a lid, four pieces carried into the gap.
-    {kScript, kGrids},
-    {kFile, kGridsMask},
     {kFile, "Data\\Garden6\\Log\\log.dat"},
     {kHitValue, "%d", 0, 3, kGridsMask},
     {kEntry, "MLUVI", 0, 0, kGrids},
@@ -528,14 +452,9 @@ constexpr Requirement kRequired[] = {
     {kEntry, "I%d", 0, 3, kGrids},
     {kEntrySpeech, "OPEN", 0, 0, kGrids},
     {kSpeech, "Bitmaps\\Garden6\\Log\\ani\\open_b"},
-    {kSpeech, "Sounds\\Garden6\\LOG\\sp_intro"},
-    {kSpeech, "Sounds\\Garden6\\LOG\\sp_win"},
-    {kSpeech, "Sounds\\Garden6\\LOG\\sp_loose"},
 
     // Garden6 NUM: the tulip, nine ladybirds that climb, land and fall, the flight home, the
     // sparkles and the number buttons.
-    {kScript, kLadybird},
-    {kFile, kLadybirdMask},
     {kHitValue, "%d", 0, 9, kLadybirdMask},
     {kEntry, "MLUVI", 0, 0, kLadybird},
     {kEntry, "S", 0, 0, kLadybird},
@@ -549,9 +468,6 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Bitmaps\\Garden6\\NUM\\ani\\b_down"},
     {kSpeech, "Bitmaps\\Garden6\\NUM\\ani\\b_back"},
     {kSpeech, "Bitmaps\\Garden6\\NUM\\ANI\\Bedr_d%d", 1, 3},
-    {kSpeech, "SOUNDS\\Garden6\\NUM\\sp_intro"},
-    {kSpeech, "SOUNDS\\Garden6\\NUM\\sp_win"},
-    {kSpeech, "SOUNDS\\Garden6\\NUM\\sp_loose"},
     {kSpeech, "SOUNDS\\Garden6\\NUM\\sp_tu"},
     // The colours lesson: eleven things that hop, their large pictures, the palette, the
     // colour names, the remarks and the "next" remarks.
@@ -653,17 +569,9 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\LearnG\\NUM\\UNI\\%d", 0, 19},
     // Garden2's scene: the well leads to the watering, the ball to the colours, the bird to
     // the series.
-    {kScript, kGarden2},
-    {kFile, kGarden2Mask},
     {kHitValue, "%d", 0, 2, kGarden2Mask},
-    {kWalkEdges, kGarden2Mask},
-    {kEntrySpeech, "STUDNA", 0, 0, kGarden2},
-    {kEntrySpeech, "MIC", 0, 0, kGarden2},
-    {kEntrySpeech, "PTAK", 0, 0, kGarden2},
 
     // Garden2 DIR: five cans that pour and five flower beds that bloom; RUFO repeats.
-    {kScript, kWatering},
-    {kFile, kWateringMask},
     {kHitValue, "%d", 0, 4, kWateringMask},
     {kHitValue, "%d", 99, 99, kWateringMask},
     {kEntry, "MLUVI", 0, 0, kWatering},
@@ -684,14 +592,9 @@ constexpr Requirement kRequired[] = {
     {kSpeech, "Sounds\\Garden2\\dir\\DIR_N3\\%d", 0, 4},
     {kSpeech, "Sounds\\Garden2\\dir\\DIR_N4\\%d", 0, 4},
     {kSpeech, "Sounds\\Garden2\\dir\\DIR_N5\\%d", 0, 4},
-    {kSpeech, "Sounds\\Garden2\\DIR\\sp_intro"},
-    {kSpeech, "Sounds\\Garden2\\DIR\\sp_win"},
-    {kSpeech, "Sounds\\Garden2\\DIR\\sp_loose"},
 
     // Garden2 COL: two backgrounds of six things, the mouse naming twelve colours, each
     // colour's dance and sparkles, the two arrivals.
-    {kScript, kThings},
-    {kFile, kThingsMask},
     {kHitValue, "%d", 0, 5, kThingsMask},
     {kHitValue, "%d", 99, 99, kThingsMask},
     {kEntry, "BG", 0, 0, kThings},
@@ -706,13 +609,8 @@ constexpr Requirement kRequired[] = {
     {kSound, "Bitmaps\\Garden2\\COL\\ani\\f0"},
     {kSpeech, "Bitmaps\\Garden2\\COL\\ani\\od0"},
     {kSpeech, "SOUNDS\\Garden2\\COL\\COL_NAME\\%d", 0, 11},
-    {kSpeech, "Sounds\\Garden2\\COL\\sp_intro"},
-    {kSpeech, "Sounds\\Garden2\\COL\\sp_win"},
-    {kSpeech, "Sounds\\Garden2\\COL\\sp_loose"},
 
     // Garden2 LOG: the series file, five pieces, every picture in both looks in every column.
-    {kScript, kSeries},
-    {kFile, kSeriesMask},
     {kFile, "Data\\Garden2\\Log\\log.dat"},
     {kHitValue, "%d", 0, 4, kSeriesMask},
     {kEntry, "MLUVI", 0, 0, kSeries},
@@ -730,15 +628,47 @@ constexpr Requirement kRequired[] = {
     {kEntrySpeech, "P_4_V_%d", 0, 4, kSeries},
     {kSound, "Bitmaps\\Garden2\\LOG\\Ani\\p_0_p"},
     {kSound, "Bitmaps\\Garden2\\LOG\\Ani\\p_0_v"},
-    {kSpeech, "Sounds\\Garden2\\LOG\\sp_intro"},
-    {kSpeech, "Sounds\\Garden2\\LOG\\sp_win"},
-    {kSpeech, "Sounds\\Garden2\\LOG\\sp_loose"},
+};
+
+// What the table of gardens and games names: each main scene's script, hit map and the
+// controls that open its games, and each game's scripts, hit maps and three speeches.
+class TableNeeds {
+ public:
+  TableNeeds() : rows_(std::begin(kRequired), std::end(kRequired)) {
+    ScreenTable screens;
+    RegisterGardenScreens(screens);
+    for (const GardenInfo& garden : Gardens()) {
+      Add(kScript, garden.script);
+      Add(kFile, garden.hitMap);
+      Add(kWalkEdges, garden.hitMap);
+    }
+    for (const MiniGameInfo& game : MiniGames()) {
+      if (const GardenInfo* garden = FindGarden(MainSceneOf(game.screen)); garden && game.enter)
+        Add(kEntrySpeech, game.enter, garden->script);
+      for (const std::string& script : NamesOf(game, game.script))
+        Add(kScript, script);
+      for (const std::string& mask : NamesOf(game, game.hitMap))
+        Add(kFile, mask);
+      for (const char* speech : {"sp_intro", "sp_win", "sp_loose"})
+        Add(kSpeech, std::string(game.soundFolder) + speech);
+    }
+  }
+  std::span<const Requirement> Rows() const { return rows_; }
+
+ private:
+  void Add(Need need, const std::string& name, const char* in = nullptr) {
+    rows_.push_back({need, names_.emplace_back(name).c_str(), 0, 0, in});
+  }
+
+  std::deque<std::string> names_;
+  std::vector<Requirement> rows_;
 };
 
 }  // namespace
 
 std::span<const Requirement> RequiredData() {
-  return kRequired;
+  static const TableNeeds needs;
+  return needs.Rows();
 }
 
 int LastNumber(const Requirement& requirement) {

@@ -8,134 +8,22 @@
 namespace rufo::play {
 namespace {
 
-const std::vector<Garden>& Gardens() {
-  static const std::vector<Garden> gardens = {
-      {{kScreenHub,
-        "learning garden",
-        {"Data\\LearnG\\screen.dat"},
-        {"Bitmaps\\LearnG\\bg_mask.png"}},
-       {}},
-      {{0x201, "Garden1", {"Data\\Garden1\\screen.dat"}, {"Bitmaps\\Garden1\\bg_mask.png"}},
-       {{{0x202,
-          "Garden1 NUM",
-          {"Data\\Garden1\\NUM\\screen.dat"},
-          {"Bitmaps\\Garden1\\Num\\bg_mask.png"}},
-         "RUFO",
-         7,
-         10,
-         0x104},
-        {{0x203,
-          "Garden1 COL",
-          {"Data\\Garden1\\COL\\screen.dat"},
-          {"Bitmaps\\Garden1\\COL\\bg_mask.png"}},
-         "KVETINY",
-         8,
-         10,
-         0x102}}},
-      {{0x301, "Garden2", {"Data\\Garden2\\screen.dat"}, {"Bitmaps\\Garden2\\bg_mask.png"}},
-       {{{0x302,
-          "Garden2 DIR",
-          {"Data\\Garden2\\Dir\\screen.dat"},
-          {"Bitmaps\\Garden2\\Dir\\bg_mask.png"}},
-         "STUDNA",
-         9,
-         10,
-         0x103},
-        {{0x303,
-          "Garden2 COL",
-          {"Data\\Garden2\\col\\screen.dat"},
-          {"Bitmaps\\Garden2\\col\\bg_mask.png"}},
-         "MIC",
-         11,
-         10,
-         0x102},
-        {{0x304,
-          "Garden2 LOG",
-          {"Data\\Garden2\\log\\screen.dat"},
-          {"Bitmaps\\Garden2\\log\\bg_mask.png"}},
-         "PTAK",
-         10,
-         10,
-         0x106}}},
-      {{0x401, "Garden3", {"Data\\Garden3\\screen.dat"}, {"Bitmaps\\Garden3\\bg_mask.png"}},
-       {{{0x402,
-          "Garden3 NOT",
-          {"Data\\Garden3\\NOT\\screen.dat"},
-          {"Bitmaps\\Garden3\\NOT\\bg_mask0.png", "Bitmaps\\Garden3\\NOT\\bg_mask1.png"}},
-         "RUFO",
-         12,
-         15,
-         0x105},
-        {{0x403,
-          "Garden3 CAT",
-          {"Data\\Garden3\\cat\\screen.dat"},
-          {"Bitmaps\\Garden3\\cat\\bg_mask.png"}},
-         "OPICE",
-         13,
-         10,
-         0x107}}},
-      {{0x501, "Garden4", {"Data\\Garden4\\screen.dat"}, {"Bitmaps\\Garden4\\bg_mask.png"}},
-       {{{0x502,
-          "Garden4 NUM",
-          {"Data\\Garden4\\Num\\screen.dat"},
-          {"Bitmaps\\Garden4\\Num\\bg_mask.png"}},
-         "DATEL",
-         5,
-         10,
-         0x104},
-        {{0x503,
-          "Garden4 NAD",
-          {"Data\\Garden4\\NaD\\screen.dat"},
-          {"Bitmaps\\Garden4\\nad\\bg_mask.png"}},
-         "HNIZDO",
-         6,
-         10,
-         0x104}}},
-      {{0x601, "Garden5", {"Data\\Garden5\\screen.dat"}, {"Bitmaps\\Garden5\\bg_mask.png"}},
-       {{{0x602,
-          "Garden5 NOT",
-          {"Data\\Garden5\\not\\screen.dat"},
-          {"Bitmaps\\Garden5\\not\\bg_mask.png"}},
-         "PAPOUCH",
-         3,
-         10,
-         0x107},
-        {{0x603,
-          "Garden5 COL",
-          {"Data\\Garden5\\col\\screen.dat"},
-          {"Bitmaps\\Garden5\\col\\bg_mask.png"}},
-         "RUFO",
-         4,
-         10,
-         0x102},
-        {{0x604,
-          "Garden5 COL2",
-          {"Data\\Garden5\\col2\\L1\\screen.dat", "Data\\Garden5\\col2\\L2\\screen.dat",
-           "Data\\Garden5\\col2\\L3\\screen.dat", "Data\\Garden5\\col2\\L4\\screen.dat"},
-          {"Bitmaps\\Garden5\\col2\\bg_mask.png"}},
-         "UL",
-         2,
-         10,
-         0x102}}},
-      {{0x701, "Garden6", {"Data\\Garden6\\screen.dat"}, {"Bitmaps\\Garden6\\bg_mask.png"}},
-       {{{0x702,
-          "Garden6 LOG",
-          {"Data\\Garden6\\LOG\\screen.dat"},
-          {"Bitmaps\\Garden6\\LOG\\bg_mask.png"}},
-         "ZROUT",
-         1,
-         10,
-         0x106},
-        {{0x703,
-          "Garden6 NUM",
-          {"Data\\Garden6\\NUM\\screen.dat"},
-          {"Bitmaps\\Garden6\\NUM\\bg_mask.png"}},
-         "BERUSKA",
-         0,
-         10,
-         0x104}}},
-  };
+// The learning garden, then the gardens the game told, in its order. A game's row belongs to
+// the garden of its screen's family; the game tells the gardens before their games.
+std::vector<Garden>& Gardens() {
+  static std::vector<Garden> gardens = {{{kScreenHub,
+                                          "learning garden",
+                                          {"Data\\LearnG\\screen.dat"},
+                                          {"Bitmaps\\LearnG\\bg_mask.png"}},
+                                         {}}};
   return gardens;
+}
+
+Garden* MutableGarden(int sceneId) {
+  for (Garden& garden : Gardens()) {
+    if (garden.scene.id == sceneId) return &garden;
+  }
+  return nullptr;
 }
 
 const std::vector<Place>& LessonPlaces() {
@@ -191,6 +79,36 @@ constexpr std::array<ToolbarButton, 5> kButtons = {{
 
 }  // namespace
 
+void Learn(const TraceEvent& event) {
+  if (event.kind == TraceEvent::Kind::kGarden) {
+    Place scene{event.screen, event.name, event.scripts, event.masks};
+    if (Garden* garden = MutableGarden(event.screen)) {
+      garden->scene = std::move(scene);
+    } else {
+      Gardens().push_back({std::move(scene), {}});
+    }
+  } else if (event.kind == TraceEvent::Kind::kGame) {
+    Garden* garden = MutableGarden((event.screen & 0xFF00) | 1);
+    if (!garden) return;
+    GameRow row{{event.screen, garden->scene.name + " " + event.name, event.scripts, event.masks},
+                event.control,
+                event.number,
+                event.winAt,
+                event.lesson};
+    for (GameRow& game : garden->games) {
+      if (game.place.id == event.screen) {
+        game = std::move(row);
+        return;
+      }
+    }
+    garden->games.push_back(std::move(row));
+  }
+}
+
+void ForgetLearned() {
+  Gardens().resize(1);
+}
+
 platform::Rect WalkEdge(int direction) {
   return direction > 0
              ? platform::Rect{kWalkRightFrom + 4, 30, RegionMap::kWidth, kToolbarOpenY - 10}
@@ -237,7 +155,7 @@ const GameRow* FindGame(int id) {
 const Place* FindPlace(int id) {
   if (const Garden* garden = FindGarden(id)) return &garden->scene;
   if (const GameRow* game = FindGame(id)) return &game->place;
-  for (const auto* list : {&LessonPlaces(), &CommonPlaces()}) {
+  for (const std::vector<Place>* list : {&LessonPlaces(), &CommonPlaces()}) {
     for (const Place& place : *list) {
       if (place.id == id) return &place;
     }

@@ -5,13 +5,15 @@
 #include <vector>
 
 #include "platform/rect.h"
+#include "tools/rufo_play/trace_event.h"
 
 namespace rufo::play {
 
 // What the player knows of the game's screens: where each one's screen script and hit map live
 // in the data tree, how a game is entered from its garden, which sticker it gives and which
 // lesson a loss leads to, and the order in which walking at the screen edges links the gardens.
-// A garden or a game whose screen script the data tree lacks has not been made yet.
+// A garden or a game whose screen script the data tree lacks has not been made yet. The gardens
+// and their games are the game's own table, which its trace tells at its start.
 
 inline constexpr int kScreenStart = 0x001;
 inline constexpr int kScreenEnd = 0x002;
@@ -27,17 +29,17 @@ inline constexpr int kLossAt = 3;
 // maps; each alternative is listed, and the first that exists is used.
 struct Place {
   int id = 0;
-  const char* name = "";
-  std::vector<const char*> scripts;
-  std::vector<const char*> masks;
+  std::string name;
+  std::vector<std::string> scripts;
+  std::vector<std::string> masks;
 };
 
 struct GameRow {
   Place place;
-  const char* enter;  // the control in the garden's main scene that leads into the game
-  int sticker;
-  int winAt;
-  int lesson;
+  std::string enter;  // the control in the garden's main scene that leads into the game
+  int sticker = 0;
+  int winAt = 0;
+  int lesson = 0;
 };
 
 // A main scene in the walking ring, with its games.
@@ -46,8 +48,16 @@ struct Garden {
   std::vector<GameRow> games;
 };
 
-// The learning garden first, then Garden1 to Garden6: walking right at the right edge goes to
-// the next one, from the last back to the first; walking left the other way.
+// Learns a garden or a game from its line in the trace (other lines are ignored); a place told
+// again replaces the first. The game tells them before its first screen, so they are known
+// before anything is played.
+void Learn(const TraceEvent& event);
+// Forgets the gardens and games learned.
+void ForgetLearned();
+
+// The learning garden first, then the gardens as the game told them, Garden1 to Garden6: walking
+// right at the right edge goes to the next one, from the last back to the first; walking left the
+// other way.
 std::span<const Garden> Ring();
 std::span<const Place> Lessons();
 // Every screen the player knows, games and lessons included; nullptr for others.

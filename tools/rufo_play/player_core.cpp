@@ -71,13 +71,17 @@ void Player::Digest(const TraceEvent& event) {
       answeredAt_ = event.timeMs;
       if (event.good) question_.reset();
       break;
+    case Kind::kGarden:
+    case Kind::kGame:
+      Learn(event);
+      break;
     case Kind::kSticker:
       stickers_.push_back(event.number);
       report_.stickers.push_back(event.number);
       break;
     case Kind::kDebug:
       if (const Place* place = FindPlace(screen_)) {
-        for (const char* mask : place->masks) {
+        for (const std::string& mask : place->masks) {
           if (event.text == mask) shownMask_ = mask;
         }
       }

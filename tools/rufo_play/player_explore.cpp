@@ -19,13 +19,18 @@ constexpr uint32_t kBubbleWait = 4000;
 constexpr uint32_t kFinishLimit = 30000;
 constexpr const char* kStartGo = "Sounds\\Start\\sp_go";
 
+// The main scene of GardenN, as --garden N names it.
+constexpr int GardenScene(int n) {
+  return ((n + 1) << 8) | 1;
+}
+
 }  // namespace
 
 void Player::Explore() {
   if (!ChooseChild()) return;
-  if (options_.garden && !View(Ring()[options_.garden].scene.id).Made()) {
-    report_.unreachable.push_back(Describe(Ring()[options_.garden].scene.id) +
-                                  ": the garden is not made");
+  const int scene = GardenScene(options_.garden);
+  if (options_.garden && (!FindGarden(scene) || !View(scene).Made())) {
+    report_.unreachable.push_back(Describe(scene) + ": the garden is not made");
     Quit();
     return;
   }
@@ -213,7 +218,7 @@ bool Player::OutsideGarden() const {
 
 void Player::ReturnToGarden() {
   if (FindGarden(screen_)) {
-    WalkTo(Ring()[options_.garden].scene.id);
+    WalkTo(GardenScene(options_.garden));
     return;
   }
   const int here = screen_;

@@ -43,6 +43,7 @@ Report Player::Play() {
   const auto started = std::chrono::steady_clock::now();
   report_.mode = ModeName(options_.mode);
   report_.seed = options_.seed;
+  ForgetLearned();
   std::string problem;
   if (!link_.Start(&problem)) {
     Problem(problem);

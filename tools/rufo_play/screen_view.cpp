@@ -9,10 +9,10 @@ namespace rufo::play {
 
 ScreenView::ScreenView(DataTree& data, const Place& place, std::vector<Rect> avoid)
     : data_(data), place_(place), avoid_(std::move(avoid)) {
-  for (const char* name : place.scripts) {
+  for (const std::string& name : place.scripts) {
     if ((script_ = data.Script(name))) break;
   }
-  for (const char* name : place.masks) {
+  for (const std::string& name : place.masks) {
     if (const RegionMap* mask = data.Mask(name)) masks_.emplace_back(name, mask);
   }
 }

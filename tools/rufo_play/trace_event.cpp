@@ -140,6 +140,45 @@ std::optional<ExpectedAnswer> ParseAnswer(std::string_view text) {
   return std::nullopt;
 }
 
+namespace {
+
+// "-" or a list of names separated by commas.
+std::vector<std::string> NameList(std::string_view text) {
+  std::vector<std::string> names;
+  if (text == "-") return names;
+  for (std::string_view name : Split(text, ',')) {
+    if (!name.empty()) names.emplace_back(name);
+  }
+  return names;
+}
+
+// "garden 0x201 NAME SCRIPT MASK" and "game 0x202 CODE ENTER STICKER WIN-AT LESSON SCRIPTS
+// MASKS".
+bool ParsePlace(const std::vector<std::string_view>& words, TraceEvent* event) {
+  const bool game = words[1] == "game";
+  if (words.size() != (game ? 10u : 6u)) return false;
+  const auto screen = ParseNumber(words[2]);
+  if (!screen) return false;
+  event->kind = game ? TraceEvent::Kind::kGame : TraceEvent::Kind::kGarden;
+  event->screen = *screen;
+  event->name = words[3];
+  event->scripts = NameList(words[game ? 8 : 4]);
+  event->masks = NameList(words[game ? 9 : 5]);
+  if (!game) return true;
+  event->control = words[4];
+  const auto sticker = ParseNumber(words[5]);
+  const auto winAt = ParseNumber(words[6]);
+  const auto lesson = ParseNumber(words[7]);
+  if (!sticker || !winAt || !lesson) return false;
+  if (event->control == "-") event->control.clear();
+  event->number = *sticker;
+  event->winAt = *winAt;
+  event->lesson = *lesson;
+  return true;
+}
+
+}  // namespace
+
 std::optional<TraceEvent> ParseTraceLine(std::string_view line) {
   if (line.ends_with('\r')) line.remove_suffix(1);
   const std::vector<std::string_view> words = Split(line, ' ');
@@ -182,6 +221,8 @@ std::optional<TraceEvent> ParseTraceLine(std::string_view line) {
   } else if (kind == "debug") {
     event.kind = Kind::kDebug;
     event.text = After(line, 2);
+  } else if (kind == "garden" || kind == "game") {
+    if (!ParsePlace(words, &event)) return std::nullopt;
   } else if (kind == "fatal") {
     const auto code = words.size() >= 3 ? ParseNumber(words[2]) : std::nullopt;
     if (!code) return std::nullopt;

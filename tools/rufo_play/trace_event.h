@@ -35,6 +35,8 @@ struct TraceEvent {
     kDebug,
     kFatal,
     kSync,
+    kGarden,
+    kGame,
     kOther
   };
   uint32_t timeMs = 0;
@@ -47,7 +49,14 @@ struct TraceEvent {
   bool good = false;        // kAnswer
   int goodCount = 0;        // kAnswer
   int wrongCount = 0;       // kAnswer
-  int number = 0;           // kSticker: the sticker; kFatal: the exit code
+  int number = 0;           // kSticker, kGame: the sticker; kFatal: the exit code
+  // kGarden, kGame: a place of the game's table, told at its start. `screen` is the place,
+  // `control` a game's entering control in its main scene.
+  std::string name;                  // kGarden: "Garden1"; kGame: its code, "NUM"
+  std::vector<std::string> scripts;  // the screen scripts it may load, the first made is used
+  std::vector<std::string> masks;    // the hit maps it may load
+  int winAt = 0;                     // kGame
+  int lesson = 0;                    // kGame
 };
 
 // Reads "0x201" (or a decimal number); nullopt when it is neither.
