@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <string>
 
 #include "platform/cp1250.h"
 #include "tests/controls/control_assets.h"
 #include "tests/support/pictures.h"
+#include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 #include "tools/assetkit/ani_file.h"
 
@@ -16,16 +14,8 @@ namespace {
 
 // Runs rufo-data with the arguments; its standard output, and the exit code in *code.
 std::string RufoData(const std::string& arguments, int* code) {
-  const std::string command =
-      std::string(RUFO_BINARY_DIR) + "/rufo-data " + arguments + " 2>/dev/null";
-  std::FILE* pipe = popen(command.c_str(), "r");
-  std::string out;
-  char buffer[4096];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    out.append(buffer, n);
-  const int status = pclose(pipe);
-  *code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return out;
+  return test::RunCommand("(" + test::BuiltProgram("rufo-data") + " " + arguments + " 2>/dev/null)",
+                          code);
 }
 
 TEST(AniCommandTest, PrintsTheHeaderAndWritesEveryFrame) {

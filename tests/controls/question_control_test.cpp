@@ -36,13 +36,13 @@ class QuestionControlTest : public test::ControlFixture {
            std::to_string(bubble ? bubble->GetResult() : -9);
   }
 
-  QuestionControl* Add(const char* closingSound) {
+  QuestionControl* Add(const char* closingSound, float neFrameSeconds = 0.1f) {
     auto* bubble = new QuestionControl(2);
     EXPECT_TRUE(bubble->Init(140, 100, "Bitmaps\\buble", kCfHidden | kCfPersistent));
     EXPECT_TRUE(
         bubble->AddAnswer(80, 25, "Bitmaps\\ano", 4, 0.1f, "Sounds\\ano", "", 0, 0, 107, 120));
-    EXPECT_TRUE(bubble->AddAnswer(202, 30, "Bitmaps\\ne", 8, 0.1f, "Sounds\\ne", closingSound, 0, 0,
-                                  100, 115));
+    EXPECT_TRUE(bubble->AddAnswer(202, 30, "Bitmaps\\ne", 8, neFrameSeconds, "Sounds\\ne",
+                                  closingSound, 0, 0, 100, 115));
     EXPECT_TRUE(AddControl(bubble));
     bubble->ClearFlags(kCfHidden);
     return bubble;
@@ -102,30 +102,24 @@ TEST_F(QuestionControlTest, PointingSpeaksEachAnswerOnceUntilTheOtherIsSpoken) {
   GameStateForControls().questionSound = nullptr;
 }
 
-TEST_F(QuestionControlTest, ActiveAnswerAnimatesByItsFrameTime) {
-  auto* bubble = Add("");
-  const auto shown = [&] { return bubble->Surface()->PixelAt(202 + 2, 30 + 2); };
-  MoveTo(kNeX, kNeY);
-  TickAfter(0);
-  EXPECT_EQ(shown(), FramePixel(0));
-  TickAfter(250);
-  EXPECT_EQ(shown(), FramePixel(2));
-  TickAfter(600);
-  EXPECT_EQ(shown(), FramePixel(0)) << "850 ms: frame 8 is 0 again";
-  Engine().SwitchMode();
-  TickAfter(100);
-  EXPECT_EQ(shown(), FramePixel(1)) << "pictures reloaded";
-}
-
-TEST_F(QuestionControlTest, AnAnswerWithoutFrameTimeStandsOnItsFirstFrame) {
-  auto* bubble = new QuestionControl(2);
-  ASSERT_TRUE(bubble->Init(140, 100, "Bitmaps\\buble", 0));
-  ASSERT_TRUE(bubble->AddAnswer(202, 30, "Bitmaps\\ne", 8, 0.0f, "", "", 0, 0, 100, 115));
-  ASSERT_TRUE(AddControl(bubble));
-  MoveTo(kNeX, kNeY);
-  for (uint32_t ms : {0, 250, 600}) {
-    TickAfter(ms);
-    EXPECT_EQ(bubble->Surface()->PixelAt(202 + 2, 30 + 2), FramePixel(0)) << ms;
+// An answer without a frame time stands on its first frame.
+TEST_F(QuestionControlTest, ActiveAnswerAnimatesByItsFrameTimeIfItHasOne) {
+  for (const float frameSeconds : {0.1f, 0.0f}) {
+    SCOPED_TRACE(frameSeconds);
+    DestroyControls(true);
+    auto* bubble = Add("", frameSeconds);
+    const auto shown = [&] { return bubble->Surface()->PixelAt(202 + 2, 30 + 2); };
+    MoveTo(kEmptyX, kEmptyY);
+    MoveTo(kNeX, kNeY);
+    // 850 ms: frame 8 is 0 again.
+    for (const auto& [ms, frame] : {std::pair{0u, 0}, {250u, 2}, {600u, 0}}) {
+      TickAfter(ms);
+      EXPECT_EQ(shown(), FramePixel(frameSeconds > 0 ? frame : 0)) << ms;
+    }
+    if (frameSeconds == 0) continue;
+    Engine().SwitchMode();
+    TickAfter(100);
+    EXPECT_EQ(shown(), FramePixel(1)) << "pictures reloaded";
   }
 }
 

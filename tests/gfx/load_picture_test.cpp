@@ -134,17 +134,6 @@ assetkit::PngPicture MapPicture(int width, int height, int shift) {
   return picture;
 }
 
-TEST_F(LoadPictureTest, TheHitMapHoldsRedSamples) {
-  EXPECT_EQ(HitMapValue(0, 0), 255) << "no map yet";
-  ASSERT_TRUE(assetkit::WritePng(Place("data/Scene/bg_mask.png"), MapPicture(640, 480, 0)));
-  ASSERT_TRUE(LoadHitMap("scene\\BG_MASK.png"));
-  EXPECT_EQ(HitMapValue(0, 0), 0);
-  EXPECT_EQ(HitMapValue(639, 10), (639 / 8 + 10) & 0xFF);
-  EXPECT_EQ(HitMapValue(17, 479), (17 / 8 + 479) & 0xFF);
-  for (const auto& [x, y] : {std::pair{640, 0}, {-1, 5}, {5, 480}})
-    EXPECT_EQ(HitMapValue(x, y), 255) << "outside at " << x << "," << y;
-}
-
 // A map that cannot be had leaves no map, never the one before (its regions belong to another
 // picture), and the log names the map and what is wrong with it.
 TEST_F(LoadPictureTest, AMapOfAnotherSizeDamagedOrMissingLeavesNoRegions) {
@@ -177,10 +166,17 @@ TEST_F(LoadPictureTest, AMapOfAnotherSizeDamagedOrMissingLeavesNoRegions) {
   }
 }
 
-// A map found under the runtime root replaces the one before; no name drops it, as does the end.
-TEST_F(LoadPictureTest, ALaterMapReplacesTheOneBeforeAndNoNameDropsIt) {
-  ASSERT_TRUE(assetkit::WritePng(Place("data/first.png"), MapPicture(640, 480, 0)));
-  ASSERT_TRUE(LoadHitMap("first.png"));
+// The map holds the red samples. A map found under the runtime root replaces the one before; no
+// name drops it, as does the end.
+TEST_F(LoadPictureTest, TheMapHoldsRedSamplesUntilALaterMapOrNoNameDropsIt) {
+  EXPECT_EQ(HitMapValue(0, 0), 255) << "no map yet";
+  ASSERT_TRUE(assetkit::WritePng(Place("data/Scene/first.png"), MapPicture(640, 480, 0)));
+  ASSERT_TRUE(LoadHitMap("scene\\FIRST.png"));
+  EXPECT_EQ(HitMapValue(0, 0), 0);
+  EXPECT_EQ(HitMapValue(639, 10), (639 / 8 + 10) & 0xFF);
+  EXPECT_EQ(HitMapValue(17, 479), (17 / 8 + 479) & 0xFF);
+  for (const auto& [x, y] : {std::pair{640, 0}, {-1, 5}, {5, 480}})
+    EXPECT_EQ(HitMapValue(x, y), 255) << "outside at " << x << "," << y;
   ASSERT_TRUE(assetkit::WritePng(Place("runtime/next.png"), MapPicture(640, 480, 1)));
   ASSERT_TRUE(LoadHitMap("next.png"));
   EXPECT_EQ(HitMapValue(0, 0), 1);
