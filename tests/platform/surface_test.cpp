@@ -46,6 +46,39 @@ TEST_P(SurfaceTest, KeyedBlitSkipsKeyPixelsAndClipsAtEveryEdge) {
   EXPECT_EQ(dst->Blit(100, 100, *src, nullptr, false), kDdOk);
 }
 
+// Whole-row blits go as one block; they must land exactly where row-by-row copies would, clipped
+// at the top and bottom, and a surface blitted onto itself keeps copying top row first.
+TEST_P(SurfaceTest, WholeRowBlitsLandAsRowByRowCopies) {
+  constexpr int kW = 8, kH = 6;
+  auto pixel = [](int x, int y) { return static_cast<uint32_t>(0x010203 * (y * kW + x + 1)); };
+  auto dst = Make(kW, kH);
+  auto src = Make(kW, kH);
+  const uint32_t mask =
+      GetParam() == PixelLayout::kRgb565 || GetParam() == PixelLayout::kRgb555 ? 0xFFFF : 0xFFFFFF;
+  for (int y = 0; y < kH; ++y) {
+    for (int x = 0; x < kW; ++x)
+      src->SetPixel(x, y, pixel(x, y) & mask);
+  }
+  dst->Fill(nullptr, 0);
+
+  const Rect lower{0, 2, kW, kH};
+  ASSERT_EQ(dst->Blit(0, -1, *src, &lower, false), kDdOk);
+  ASSERT_EQ(dst->Blit(0, 4, *src, nullptr, false), kDdOk);
+  for (int x = 0; x < kW; ++x) {
+    EXPECT_EQ(dst->PixelAt(x, 0), pixel(x, 3) & mask) << "source row 2 is clipped away above";
+    EXPECT_EQ(dst->PixelAt(x, 2), pixel(x, 5) & mask);
+    EXPECT_EQ(dst->PixelAt(x, 3), 0u) << "untouched between the two blits";
+    EXPECT_EQ(dst->PixelAt(x, 4), pixel(x, 0) & mask);
+    EXPECT_EQ(dst->PixelAt(x, 5), pixel(x, 1) & mask) << "clipped at the bottom";
+  }
+
+  ASSERT_EQ(src->Blit(0, 1, *src, nullptr, false), kDdOk);
+  for (int y = 0; y < kH; ++y) {
+    EXPECT_EQ(src->PixelAt(kW - 1, y), pixel(kW - 1, 0) & mask)
+        << "row " << y << " repeats the first row, as copies top row first give";
+  }
+}
+
 TEST_P(SurfaceTest, LostSurfacesRefuseWorkUntilRestored) {
   auto dst = Make(4, 4);
   auto src = Make(4, 4);
