@@ -64,9 +64,12 @@ class HeadlessWindow final : public Window {
   std::vector<uint32_t> LastFrame() const;
   // The last presented frame as it was in the surface's own format; nullptr before the first.
   const Surface* LastFrameSurface() const { return lastFrame_.get(); }
+  // Off: frames are counted but not kept, as a window that only shows them would (benchmarks).
+  void KeepFrames(bool keep) { keepFrames_ = keep; }
 
  private:
   bool open_ = false;
+  bool keepFrames_ = true;
   bool fullScreen_ = false;
   bool cursorShown_ = true;
   struct Cursor {

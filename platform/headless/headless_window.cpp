@@ -56,6 +56,8 @@ bool HeadlessWindow::PeekMessage(WindowMessage* message) {
 void HeadlessWindow::Present(const Surface& surface, const Rect& area) {
   const Rect r = Intersect(area, surface.Bounds());
   if (r.Empty()) return;
+  ++presentCount_;
+  if (!keepFrames_) return;
   // Keep a copy in the surface's own format; converting happens only when a frame is read.
   if (!lastFrame_ || lastFrame_->Width() != r.Width() || lastFrame_->Height() != r.Height() ||
       lastFrame_->Format() != surface.Format()) {
@@ -63,7 +65,6 @@ void HeadlessWindow::Present(const Surface& surface, const Rect& area) {
                                            SurfaceMemory::kSystem, nullptr);
   }
   lastFrame_->Blit(0, 0, surface, &r, false);
-  ++presentCount_;
 }
 
 std::vector<uint32_t> HeadlessWindow::LastFrame() const {
