@@ -111,6 +111,19 @@ window.addEventListener('error', function (event) {
   }
 });
 
+// A hidden page is silent: the browser steps the game seldom or not at all there, too seldom to
+// refill the sound, which would replay what it last had. It goes on where it was when the page
+// is seen again.
+document.addEventListener('visibilitychange', function () {
+  const audio = Module.SDL2 && Module.SDL2.audioContext;
+  if (!audio) return;
+  if (document.hidden) {
+    audio.suspend();
+  } else {
+    audio.resume();
+  }
+});
+
 // No scrolling, zooming or long-press menu takes a gesture away from the game.
 document.addEventListener('touchmove', function (event) {
   event.preventDefault();
