@@ -133,29 +133,38 @@ export class Browser {
     await this.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
   }
 
-  // A finger put down at one point, moved in steps to another and lifted.
-  async drag(from, to, { touch = false, steps = 10 } = {}) {
-    const at = (i) => ({ x: from.x + ((to.x - from.x) * i) / steps,
-                         y: from.y + ((to.y - from.y) * i) / steps });
-    if (touch) {
-      await this.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [from] });
+  // A finger (or the mouse's button) put down at the first point, moved in steps through the
+  // others and lifted at the last.
+  async drag(points, { touch = false, steps = 10 } = {}) {
+    const path = [];
+    for (let p = 1; p < points.length; ++p) {
+      const [from, to] = [points[p - 1], points[p]];
       for (let i = 1; i <= steps; ++i) {
+        path.push({ x: from.x + ((to.x - from.x) * i) / steps,
+                    y: from.y + ((to.y - from.y) * i) / steps });
+      }
+    }
+    const first = points[0];
+    const last = points[points.length - 1];
+    if (touch) {
+      await this.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [first] });
+      for (const at of path) {
         await sleep(30);
-        await this.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [at(i)] });
+        await this.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [at] });
       }
       await this.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
       return;
     }
-    await this.send('Input.dispatchMouseEvent', { type: 'mouseMoved', ...from });
+    await this.send('Input.dispatchMouseEvent', { type: 'mouseMoved', ...first });
     await this.send('Input.dispatchMouseEvent',
-      { type: 'mousePressed', ...from, button: 'left', clickCount: 1 });
-    for (let i = 1; i <= steps; ++i) {
+      { type: 'mousePressed', ...first, button: 'left', clickCount: 1 });
+    for (const at of path) {
       await sleep(30);
       await this.send('Input.dispatchMouseEvent',
-        { type: 'mouseMoved', ...at(i), button: 'left', buttons: 1 });
+        { type: 'mouseMoved', ...at, button: 'left', buttons: 1 });
     }
     await this.send('Input.dispatchMouseEvent',
-      { type: 'mouseReleased', ...to, button: 'left', clickCount: 1 });
+      { type: 'mouseReleased', ...last, button: 'left', clickCount: 1 });
   }
 
   async screenshot() {

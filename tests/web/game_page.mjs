@@ -73,9 +73,12 @@ export class GamePage extends Player {
     await this.browser.tap(p.x, p.y);
   }
 
-  // Held down at one game point, carried to another and let go; by finger when `touch`.
-  async dragAt(from, to, touch) {
-    await this.browser.drag(await this.pagePoint(...from), await this.pagePoint(...to), { touch });
+  // Held down at the first game point, carried through the others and let go at the last; by
+  // finger when `touch`.
+  async dragAt(points, touch) {
+    const pagePoints = [];
+    for (const p of points) pagePoints.push(await this.pagePoint(...p));
+    await this.browser.drag(pagePoints, { touch });
   }
 
   // Presses "Hrát" and waits for the title.
