@@ -46,12 +46,8 @@ await GamePage.run(site, { width: 800, height: 360, debugPort: 9334 }, async (pa
   await page.back(true);
   await page.traceLine(/ screen 0x201 0x202$/);
   await sleep(1000);
-  await page.tapAt(620, 300);
-  await page.traceLine(/ screen 0x301 0x201$/);
-  await sleep(1000);
-  await page.tapAt(480, 200);
-  await page.traceLine(/ speak MLUVI Sounds\\Garden2\\LOG\\sp_intro$/);
-  await page.tapAt(320, 20);
+  await page.walkRight(/ screen 0x301 0x201$/, true);
+  await page.enterGame(480, 200, / speak MLUVI Sounds\\Garden2\\LOG\\sp_intro$/, { touch: true });
   const question = await page.traceLine(/ question 0x304 drag \d to [\d,]+$/);
   const [, piece, left, top, right, bottom] =
     / drag (\d) to (\d+),(\d+),(\d+),(\d+)$/.exec(question).map(Number);
@@ -66,12 +62,8 @@ await GamePage.run(site, { width: 800, height: 360, debugPort: 9334 }, async (pa
   await page.back(true);
   await page.traceLine(/ screen 0x301 0x304$/);
   await sleep(1000);
-  await page.tapAt(620, 300);
-  await page.traceLine(/ screen 0x401 0x301$/);
-  await sleep(1000);
-  await page.tapAt(290, 280);
-  await page.traceLine(/ speak MLUVI Sounds\\Garden3\\NOT\\sp_intro$/);
-  await page.tapAt(320, 20);
+  await page.walkRight(/ screen 0x401 0x301$/, true);
+  await page.enterGame(290, 280, / speak MLUVI Sounds\\Garden3\\NOT\\sp_intro$/, { touch: true });
   const tool = Number(/ drag (\d+) to hit \d+$/.exec(
     await page.traceLine(/ question 0x402 drag \d+ to hit \d+$/))[1]);
   await sleep(300);

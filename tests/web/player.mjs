@@ -28,15 +28,25 @@ export class Player {
     await this.pause(1000);
   }
 
-  // From the learning garden over its right edge into Garden1 and the frogs' game, their
-  // introduction cut short; `atIntro` runs as it begins.
-  async enterFrogs({ atIntro, touch = false } = {}) {
+  // Over the scene's right edge into the next one, whose "screen" line is awaited.
+  async walkRight(screen, touch = false) {
     await this.pressAt(620, 300, touch);
-    await this.traceLine(/ screen 0x201 0x101$/);
+    await this.traceLine(screen);
     await this.pause(1000);
-    await this.pressAt(370, 300, touch);
-    await this.traceLine(/ speak MLUVI Sounds\\Garden1\\NUM\\sp_intro$/);
+  }
+
+  // Into a game from its scene by a press at (x, y), its introduction (awaited by the pattern
+  // given) cut short; `atIntro` runs as it begins.
+  async enterGame(x, y, intro, { atIntro, touch = false } = {}) {
+    await this.pressAt(x, y, touch);
+    await this.traceLine(intro);
     if (atIntro) await atIntro();
     await this.pressAt(320, 20, touch);
+  }
+
+  // From the learning garden into Garden1 and the frogs' game.
+  async enterFrogs(options = {}) {
+    await this.walkRight(/ screen 0x201 0x101$/, options.touch);
+    await this.enterGame(370, 300, / speak MLUVI Sounds\\Garden1\\NUM\\sp_intro$/, options);
   }
 }
