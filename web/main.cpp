@@ -1,24 +1,61 @@
 // The game in the browser. The page starts it after the data has arrived and the child has
-// pressed "Hrát"; from then on the browser calls one step of the engine's loop per frame. The
-// user file and rufo.ini are copied to the browser's persistent storage whenever they change.
+// pressed "Hrát"; from then on the browser calls one step of the engine's loop per frame, or by
+// a slower timer while the picture rests. The title and the Start screen play from the first
+// data pack; a screen beyond them waits, with the page's progress bar over the picture, until
+// the second pack has arrived. The user file and rufo.ini are copied to the browser's
+// persistent storage whenever they change.
 #include <emscripten.h>
 
 #include "engine/first_run.h"
 #include "engine/interface.h"
 #include "game/game.h"
+#include "game/screen_ids.h"
 #include "gardens/garden_screens.h"
 #include "learn/learning_screens.h"
 #include "platform/folders.h"
+#include "platform/surface.h"
+#include "web/frame_pace.h"
 #include "web/user_storage.h"
 
 namespace {
 
 rufo::Interface* g_engine = nullptr;
 rufo::web::UserStorage* g_storage = nullptr;
+rufo::web::FramePace g_pace;
+
+void Pace() {
+  switch (g_pace.AfterStep(rufo::platform::SurfaceWrites())) {
+    case rufo::web::FramePace::Change::kToDisplay:
+      emscripten_set_main_loop_timing(EM_TIMING_RAF, 1);
+      break;
+    case rufo::web::FramePace::Change::kToTimer:
+      emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, rufo::web::FramePace::kTimerStepMs);
+      break;
+    case rufo::web::FramePace::Change::kNone:
+      break;
+  }
+}
+
+// The screens whose files are in the first data pack.
+bool InFirstPack(rufo::ScreenId screen) {
+  return screen == rufo::kScreenEntry || screen == rufo::kScreenTitle ||
+         screen == rufo::kScreenStart || screen == rufo::kScreenParents;
+}
+
+// Whether the game may go on: the page says when the second pack has arrived, and shows its
+// progress while the game waits for it.
+bool DataReady() {
+  static bool arrived = false;
+  if (arrived || InFirstPack(g_engine->CurrentScreen())) return true;
+  arrived = EM_ASM_INT(return Module.secondPackArrived() ? 1 : 0;) != 0;
+  return arrived;
+}
 
 void Frame() {
+  if (!DataReady()) return;
   g_engine->Step();
   g_storage->PersistChanges();
+  Pace();
   if (!g_engine->LoopOver()) return;
   emscripten_cancel_main_loop();
   rufo::GameEnd();

@@ -1,7 +1,8 @@
 // The page around the game: loads the data with a progress bar, restores the player's files from
 // the browser's storage, and starts the game when the child presses "Hrát" (browsers let sound
 // start only after such a press). With ?trace=1 the game's trace lines go to the console and to
-// window.rufoTrace, in the format of RUFO_TRACE.
+// window.rufoTrace, in the format of RUFO_TRACE; ?seed=N fixes the game's random draws, as
+// RUFO_SEED does.
 'use strict';
 
 const params = new URLSearchParams(location.search);
@@ -32,6 +33,7 @@ var Module = {
   preRun: [
     function () {
       if (tracing) ENV.RUFO_TRACE = '/dev/stdout';
+      if (/^\d+$/.test(params.get('seed') || '')) ENV.RUFO_SEED = params.get('seed');
       // The player's files (rufo.ini, rufo_usr.dat) live under the home folder, kept in IndexedDB.
       FS.mkdirTree(home);
       FS.mount(IDBFS, {}, home);
@@ -76,7 +78,50 @@ playButton.addEventListener('click', function () {
   }
   Module.canvas.focus();
   Module.callMain([]);
+  loadSecondPack();
+});
+
+// The gardens' pack, loaded while the child begins. The game asks whether it has arrived when
+// it wants a screen beyond the Start screen; until then the progress shows over the picture.
+let secondPackArrived = false;
+let waitingShown = false;
+function loadSecondPack() {
+  const remove = Module.removeRunDependency;
+  Module.removeRunDependency = function (id) {
+    if (id === 'datafile_data-rest.data') {
+      secondPackArrived = true;
+      document.getElementById('front').classList.add('hidden');
+    }
+    remove(id);
+  };
   loadScript('data-rest.js');
+}
+Module.secondPackArrived = function () {
+  if (!secondPackArrived && !waitingShown) {
+    waitingShown = true;
+    playButton.hidden = true;
+    document.getElementById('front').classList.remove('hidden');
+  }
+  return secondPackArrived;
+};
+// A pack that cannot be fetched stops the loader with an error; the parents learn what to do.
+window.addEventListener('error', function (event) {
+  if (/NetworkError/.test(event.message || '')) {
+    statusLine.textContent = 'Hru se nepodařilo nahrát. Zkontrolujte připojení a načtěte stránku znovu.';
+  }
+});
+
+// A hidden page is silent: the browser steps the game seldom or not at all there, too seldom to
+// refill the sound, which would replay what it last had. It goes on where it was when the page
+// is seen again.
+document.addEventListener('visibilitychange', function () {
+  const audio = Module.SDL2 && Module.SDL2.audioContext;
+  if (!audio) return;
+  if (document.hidden) {
+    audio.suspend();
+  } else {
+    audio.resume();
+  }
 });
 
 // No scrolling, zooming or long-press menu takes a gesture away from the game.

@@ -2,7 +2,7 @@
 // packages): opens a page, evaluates in it, clicks and taps at page coordinates, and takes
 // screenshots.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
@@ -24,14 +24,20 @@ export class Browser {
         pageUrl = targets.find((t) => t.type === 'page')?.webSocketDebuggerUrl;
       } catch {}
     }
-    if (!pageUrl) throw new Error('chromium did not start');
     const browser = new Browser(chromium, profile);
-    await browser.connect(pageUrl);
-    await browser.send('Page.enable');
-    await browser.send('Runtime.enable');
-    await browser.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
-    await browser.send('Emulation.setDeviceMetricsOverride',
-      { width, height, deviceScaleFactor: 1, mobile: false });
+    try {
+      if (!pageUrl) throw new Error('chromium did not start');
+      await browser.connect(pageUrl);
+      await browser.send('Page.enable');
+      await browser.send('Runtime.enable');
+      await browser.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
+      await browser.send('Emulation.setDeviceMetricsOverride',
+        { width, height, deviceScaleFactor: 1, mobile: false });
+    } catch (error) {
+      // A browser that cannot be driven is not left running.
+      await browser.close();
+      throw error;
+    }
     return browser;
   }
 
@@ -41,6 +47,12 @@ export class Browser {
     this.nextId = 1;
     this.pending = new Map();
     this.console = [];
+    this.listeners = new Map();
+  }
+
+  // Calls `handler` with the parameters of every DevTools event `method`.
+  on(method, handler) {
+    this.listeners.set(method, handler);
   }
 
   connect(url) {
@@ -51,8 +63,14 @@ export class Browser {
         const { resolve, reject } = this.pending.get(data.id);
         this.pending.delete(data.id);
         data.error ? reject(new Error(data.error.message)) : resolve(data.result);
+      } else if (this.listeners.has(data.method)) {
+        this.listeners.get(data.method)(data.params);
       } else if (data.method === 'Runtime.consoleAPICalled') {
         this.console.push(data.params.args.map((a) => a.value).join(' '));
+      } else if (data.method === 'Page.javascriptDialogOpening') {
+        // A message box stops the page until it is answered: it is noted and closed.
+        this.console.push('dialog: ' + data.params.message);
+        this.send('Page.handleJavaScriptDialog', { accept: true }).catch(() => {});
       } else if (data.method === 'Runtime.exceptionThrown') {
         this.console.push('exception: ' + JSON.stringify(data.params.exceptionDetails));
       }
@@ -63,10 +81,20 @@ export class Browser {
     });
   }
 
+  // A command's answer; a page that stopped answering (a blocked page does) fails after a minute.
   send(method, params = {}) {
     const id = this.nextId++;
     this.socket.send(JSON.stringify({ id, method, params }));
-    return new Promise((resolve, reject) => this.pending.set(id, { resolve, reject }));
+    return new Promise((resolve, reject) => {
+      const timer = setTimeout(() => {
+        this.pending.delete(id);
+        reject(new Error(`no answer to ${method}`));
+      }, 60000);
+      this.pending.set(id, {
+        resolve: (value) => { clearTimeout(timer); resolve(value); },
+        reject: (error) => { clearTimeout(timer); reject(error); },
+      });
+    });
   }
 
   async evaluate(expression) {
@@ -105,29 +133,38 @@ export class Browser {
     await this.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
   }
 
-  // A finger put down at one point, moved in steps to another and lifted.
-  async drag(from, to, { touch = false, steps = 10 } = {}) {
-    const at = (i) => ({ x: from.x + ((to.x - from.x) * i) / steps,
-                         y: from.y + ((to.y - from.y) * i) / steps });
-    if (touch) {
-      await this.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [from] });
+  // A finger (or the mouse's button) put down at the first point, moved in steps through the
+  // others and lifted at the last.
+  async drag(points, { touch = false, steps = 10 } = {}) {
+    const path = [];
+    for (let p = 1; p < points.length; ++p) {
+      const [from, to] = [points[p - 1], points[p]];
       for (let i = 1; i <= steps; ++i) {
+        path.push({ x: from.x + ((to.x - from.x) * i) / steps,
+                    y: from.y + ((to.y - from.y) * i) / steps });
+      }
+    }
+    const first = points[0];
+    const last = points[points.length - 1];
+    if (touch) {
+      await this.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [first] });
+      for (const at of path) {
         await sleep(30);
-        await this.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [at(i)] });
+        await this.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [at] });
       }
       await this.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
       return;
     }
-    await this.send('Input.dispatchMouseEvent', { type: 'mouseMoved', ...from });
+    await this.send('Input.dispatchMouseEvent', { type: 'mouseMoved', ...first });
     await this.send('Input.dispatchMouseEvent',
-      { type: 'mousePressed', ...from, button: 'left', clickCount: 1 });
-    for (let i = 1; i <= steps; ++i) {
+      { type: 'mousePressed', ...first, button: 'left', clickCount: 1 });
+    for (const at of path) {
       await sleep(30);
       await this.send('Input.dispatchMouseEvent',
-        { type: 'mouseMoved', ...at(i), button: 'left', buttons: 1 });
+        { type: 'mouseMoved', ...at, button: 'left', buttons: 1 });
     }
     await this.send('Input.dispatchMouseEvent',
-      { type: 'mouseReleased', ...to, button: 'left', clickCount: 1 });
+      { type: 'mouseReleased', ...last, button: 'left', clickCount: 1 });
   }
 
   async screenshot() {
@@ -135,9 +172,33 @@ export class Browser {
     return Buffer.from(data, 'base64');
   }
 
+  // The processor time the whole browser (every process it started) has used, in seconds.
+  cpuSeconds() {
+    const parentOf = new Map();
+    const ticks = new Map();
+    for (const pid of readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
+      try {
+        // The fields after the command's name, which may hold spaces, closed by the last ')'.
+        const stat = readFileSync(`/proc/${pid}/stat`, 'utf8');
+        const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+        parentOf.set(Number(pid), Number(fields[1]));
+        ticks.set(Number(pid), Number(fields[11]) + Number(fields[12]));
+      } catch {}
+    }
+    const inBrowser = (pid) => {
+      for (let p = pid; p > 1; p = parentOf.get(p) ?? 0) if (p === this.process.pid) return true;
+      return false;
+    };
+    let sum = 0;
+    for (const [pid, t] of ticks) if (inBrowser(pid)) sum += t;
+    return sum / 100;
+  }
+
   async close() {
-    await Promise.race([this.send('Browser.close').catch(() => {}), sleep(2000)]);
-    this.socket.close();
+    if (this.socket?.readyState === 1) {  // open
+      await Promise.race([this.send('Browser.close').catch(() => {}), sleep(2000)]);
+      this.socket.close();
+    }
     if (this.process.exitCode === null) {
       const exited = new Promise((resolve) => this.process.once('exit', resolve));
       this.process.kill('SIGKILL');

@@ -3,147 +3,111 @@
 // finger, reaches the learning garden, walks on to Garden1 and wins the frogs' counting game
 // (sticker 7) with the answers the trace asks for, every other one by finger; then reloads the
 // page and finds the child's profile and sticker kept in the browser's storage, and the album
-// opened again. Writes screenshots and the measured times and sizes into the output folder.
-// Usage: node --experimental-websocket first_screens.mjs SITE OUT
-import { spawn } from 'node:child_process';
+// opened again. The Start screen and the frogs' first question look as the native program
+// draws them at the same moment of the same play. Writes screenshots and the measured times
+// and sizes into the output folder.
+// Usage: node --experimental-websocket first_screens.mjs SITE OUT NATIVE_BUILD
 import { mkdirSync, readdirSync, statSync, writeFileSync } from 'node:fs';
-import { join } from 'node:path';
-import { Browser, sleep } from './browser.mjs';
+import { join, resolve } from 'node:path';
+import { sleep } from './browser.mjs';
+import { GamePage } from './game_page.mjs';
+import { NativeGame } from './native_game.mjs';
+import { decodePng, differingShare } from './png.mjs';
 
-const [site, out] = process.argv.slice(2);
+const [site, out, native] = process.argv.slice(2);
 mkdirSync(out, { recursive: true });
-const port = 8000 + Math.floor(Math.random() * 900) + 100;
-const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
-  '--directory', site], { stdio: 'ignore' });
-let browser;
+const seed = 11;
 
-function fail(message) {
-  console.error('FAIL: ' + message);
-  if (browser) console.error(browser.console.slice(-30).join('\n'));
-  process.exitCode = 1;
+// The page's picture of a moment, with the canvas's place on it.
+async function shoot(page, name) {
+  const shot = await page.browser.screenshot();
+  writeFileSync(join(out, name + '.png'), shot);
+  return { shot: decodePng(shot), rect: await page.canvasRect(), name };
 }
 
-// Page coordinates of a game pixel, wherever the canvas stands.
-async function pagePoint(x, y) {
-  const r = await browser.evaluate(
-    'JSON.stringify(Module.canvas.getBoundingClientRect())').then(JSON.parse);
-  return { x: r.left + ((x + 0.5) * r.width) / 640, y: r.top + ((y + 0.5) * r.height) / 480 };
+// The same play by the native program: its frames from the moment the page's picture was
+// taken at (the line awaited then) over the next 1.5 s, one of which must look the same. The
+// random draws follow the moments of the input, so the pictures are taken before any.
+function compareWithNative(shots) {
+  const game = new NativeGame({ program: join(native, 'rufo'), data: resolve(native, 'data'),
+    seed, folder: join(resolve(out), 'native') });
+  const moments = {};
+  return (async () => {
+    await game.awaitTitle();
+    await game.arriveAtTheHub({ atStart: async () => { moments.start = game.now; } });
+    await game.enterFrogs({ atIntro: async () => { moments.frogs = game.now; } });
+    for (const { shot, rect, name } of shots) {
+      const times = Array.from({ length: 31 }, (_, i) => moments[name] + 50 * i);
+      const shares = game.frames(times).map((f) => differingShare(decodePng(f), shot, rect));
+      const best = Math.min(...shares);
+      console.log(`${name}: ${(100 * best).toFixed(2)} % of the pixels differ from the native frame`);
+      if (best > 0.01) throw new Error(`the ${name} picture differs from the native one`);
+    }
+  })();
 }
 
-// The n-th trace line (from 0) that matches, once it has come.
-async function nthTraceLine(pattern, n, timeoutMs = 20000) {
-  // The pattern's source is a regular expression literal's text already: it goes in as it is.
-  return browser.waitFor(
-    `window.rufoTrace.filter((l) => /${pattern.source}/.test(l))[${n}]`, timeoutMs);
+// The share of one processor's time the whole browser takes over ten seconds in which the
+// screen shown rests, once its introduction is surely over.
+async function restingCpu(page) {
+  await sleep(12000);
+  const before = page.browser.cpuSeconds();
+  const lines = await page.browser.evaluate('window.rufoTrace.length');
+  await sleep(10000);
+  const share = (page.browser.cpuSeconds() - before) / 10;
+  const events = await page.browser.evaluate(`window.rufoTrace.slice(${lines})`);
+  if (events.length) console.log('while resting: ' + events.join(' | '));
+  return share;
 }
 
-async function traceLine(pattern, timeoutMs = 20000) {
-  return nthTraceLine(pattern, 0, timeoutMs);
-}
-
-// From the title to the learning garden: the Start screen's introduction cut short, a face and
-// the cap onto it by finger, RUFO's introduction cut short.
-async function arriveAtTheHub(shoot) {
-  await clickAt(600, 40);
-  await traceLine(/ screen 0x5 0x4/);
-  await traceLine(/ speak MLUVI Sounds\\Start\\sp_intro$/);
-  if (shoot) writeFileSync(join(out, 'start.png'), await browser.screenshot());
-  await clickAt(600, 40);
-  await sleep(500);
-  for (const [x, y] of [[116, 283], [203, 297], [116, 283]]) {
-    await tapAt(x, y);
-    await sleep(1000);
-  }
-  await traceLine(/ screen 0x101 /);
-  await traceLine(/ speak MLUVI Sounds\\LearnG\\sp_intro$/);
-  await clickAt(320, 20);
-  await sleep(1000);
-}
-
-async function clickAt(x, y) {
-  const p = await pagePoint(x, y);
-  await browser.click(p.x, p.y);
-}
-
-async function tapAt(x, y) {
-  const p = await pagePoint(x, y);
-  await browser.tap(p.x, p.y);
-}
-
-try {
-  await sleep(300);
-  browser = await Browser.launch({ width: 1024, height: 768 });
+await GamePage.run(site, { width: 1024, height: 768 }, async (page) => {
   const started = Date.now();
-  await browser.navigate(`http://localhost:${port}/?trace=1`);
-  await browser.waitFor('!document.getElementById("play").disabled', 60000);
+  await page.load(seed);
   const ready = Date.now() - started;
-  const button = await browser.evaluate(
-    'JSON.stringify(document.getElementById("play").getBoundingClientRect())').then(JSON.parse);
-  await browser.click(button.left + button.width / 2, button.top + button.height / 2);
-  await traceLine(/ screen 0x4 /);
+  await page.play();
   const title = Date.now() - started;
-  await sleep(500);
-  writeFileSync(join(out, 'title.png'), await browser.screenshot());
+  writeFileSync(join(out, 'title.png'), await page.browser.screenshot());
 
-  await arriveAtTheHub(true);
-  if (!(await traceLine(/ save$/))) throw new Error('the new profile was not saved');
+  const shots = [];
+  await page.arriveAtTheHub({ atStart: async () => shots.push(await shoot(page, 'start')) });
+  if (!(await page.traceLine(/ save$/))) throw new Error('the new profile was not saved');
 
-  // On to Garden1 and into the frogs' game, its introduction cut short.
-  await clickAt(620, 300);
-  await traceLine(/ screen 0x201 0x101$/);
-  await sleep(1000);
-  await clickAt(370, 300);
-  await traceLine(/ speak MLUVI Sounds\\Garden1\\NUM\\sp_intro$/);
-  await clickAt(320, 20);
-  // Each question names the number of frogs; its button is the one to press.
-  for (let i = 0; i < 10; ++i) {
-    const line = await nthTraceLine(/ question 0x202 hit \d+$/, i);
-    const value = Number(/hit (\d+)$/.exec(line)[1]);
-    await sleep(300);
-    const at = [22 + (value % 10) * 61 + 28, 361];
-    await (i % 2 ? tapAt(...at) : clickAt(...at));
-    const verdict = await nthTraceLine(/ answer 0x202 /, i);
-    if (!/ good /.test(verdict)) throw new Error('answer ' + i + ' not taken: ' + verdict);
-  }
-  await traceLine(/ sticker 7$/);
-  await traceLine(/ screen 0x801 /);
+  // Into the frogs' game; each question names the number of frogs, its button is the answer.
+  await page.enterFrogs({ atIntro: async () => shots.push(await shoot(page, 'frogs')) });
+  for (let i = 0; i < 10; ++i) await page.answerFrogs(i, i % 2 === 1);
+  await page.traceLine(/ sticker 7$/);
+  await page.traceLine(/ screen 0x801 /);
   await sleep(1500);
-  writeFileSync(join(out, 'sticker.png'), await browser.screenshot());
+  writeFileSync(join(out, 'sticker.png'), await page.browser.screenshot());
 
   // The profile outlives the page: slot 0 in use with face 1 and sticker 7.
   await sleep(500);
-  await browser.navigate(`http://localhost:${port}/?trace=1`);
-  await browser.waitFor('!document.getElementById("play").disabled', 60000);
-  const slot = await browser.evaluate(
+  await page.load(seed);
+  const slot = await page.browser.evaluate(
     'Array.from(FS.readFile("/home/web_user/.local/share/rufo/rufo_usr.dat").slice(28, 56))');
-  if (slot[0] !== 1 || slot[54 - 28] !== 1) fail('profile not kept: ' + JSON.stringify(slot));
-  if (slot[32 + 7 - 28] !== 1) fail('sticker 7 not kept: ' + JSON.stringify(slot));
+  if (slot[0] !== 1 || slot[54 - 28] !== 1) throw new Error('profile not kept: ' + slot);
+  if (slot[32 + 7 - 28] !== 1) throw new Error('sticker 7 not kept: ' + slot);
 
-  // The same child again, by finger, and the album from the toolbar.
-  await browser.click(button.left + button.width / 2, button.top + button.height / 2);
-  await traceLine(/ screen 0x4 /);
-  await sleep(500);
-  await arriveAtTheHub(false);
-  const tab = await pagePoint(330, 470);
-  await browser.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x: tab.x, y: tab.y });
+  // The same child again, by finger, and the album from the toolbar. On the way, the Start
+  // screen rests after its introduction, and the browser's processor time is measured.
+  await page.play();
+  let restCpu;
+  await page.arriveAtTheHub({ atStart: async () => { restCpu = await restingCpu(page); } });
+  const tab = await page.pagePoint(330, 470);
+  await page.browser.send('Input.dispatchMouseEvent', { type: 'mouseMoved', ...tab });
   await sleep(800);
-  await clickAt(330, 446);
-  await traceLine(/ screen 0x801 /);
+  await page.clickAt(330, 446);
+  await page.traceLine(/ screen 0x801 /);
   await sleep(1500);
-  writeFileSync(join(out, 'album.png'), await browser.screenshot());
+  writeFileSync(join(out, 'album.png'), await page.browser.screenshot());
+
+  await compareWithNative(shots);
 
   const bytes = (name) => statSync(join(site, name)).size;
   const beforeTitle = ['index.html', 'page.css', 'page.js', 'rufo-web.js', 'rufo-web.wasm',
     'data-start.js', 'data-start.data'].reduce((sum, f) => sum + bytes(f), 0);
   const total = readdirSync(site).reduce((sum, f) => sum + bytes(f), 0);
-  const report = { readyMs: ready, titleMs: title, wasmBytes: bytes('rufo-web.wasm'),
-    beforeTitleBytes: beforeTitle, totalBytes: total };
+  const report = { readyMs: ready, titleMs: title, restingCpuShare: restCpu,
+    wasmBytes: bytes('rufo-web.wasm'), beforeTitleBytes: beforeTitle, totalBytes: total };
   writeFileSync(join(out, 'measures.json'), JSON.stringify(report, null, 2) + '\n');
   console.log(JSON.stringify(report));
-} catch (error) {
-  fail(error.message);
-} finally {
-  server.kill();
-  if (browser) await browser.close();
-  process.exit();
-}
+});
