@@ -121,14 +121,11 @@ void Interface::Present() {
   // A frame equal to the one on screen is neither copied nor uploaded again, so that a screen at
   // rest costs no more than composing it.
   if (frameOnScreen_ && backBuffer_->SamePixels(*primary_, game)) return;
-  // The window is given the frame while the back buffer is still warm in the cache from
-  // composing it; the primary then gets the same pixels.
+  // The window is given the frame while it is still warm in the cache from composing it. The
+  // frame then becomes the primary, and the old primary the back buffer: the next frame is
+  // drawn whole over the background, so nothing needs copying.
   platform_.window->Present(*backBuffer_, game);
-  if (fullScreen_ && props_.pageFlip) {
-    std::swap(primary_, backBuffer_);
-  } else {
-    primary_->Blit(0, 0, *backBuffer_, &game, false);
-  }
+  std::swap(primary_, backBuffer_);
   frameOnScreen_ = true;
 }
 

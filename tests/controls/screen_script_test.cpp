@@ -127,8 +127,8 @@ TEST(ScreenScriptLoadTest, CreatesAControlForEachEntryWithItsIdAndHitIndex) {
   EXPECT_EQ(missing->HitIndex(), 5);
 
   Engine().ComposeFrame();
-  EXPECT_EQ(Engine().BackBuffer()->PixelAt(600, 400), Engine().ColorToPixel(test::FrameColor(0)))
-      << "the background is selected";
+  EXPECT_EQ(Engine().Primary()->PixelAt(600, 400), Engine().ColorToPixel(test::FrameColor(0)))
+      << "the background is shown";
 }
 
 // Positions are held within 16 bits, so that a control's position plus its size, or the mouse's
