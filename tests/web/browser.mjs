@@ -9,17 +9,20 @@ import { join } from 'node:path';
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 export class Browser {
-  static async launch({ width = 1024, height = 768, port = 9333 } = {}) {
+  // Chromium picks its own DevTools port and writes it into the profile, so that runs side by
+  // side never reach each other's browser.
+  static async launch({ width = 1024, height = 768 } = {}) {
     const profile = mkdtempSync(join(tmpdir(), 'rufo-web-'));
     const chromium = spawn('chromium', [
       '--headless=new', '--no-sandbox', '--disable-gpu', '--mute-audio',
-      '--no-first-run', '--no-default-browser-check', `--remote-debugging-port=${port}`,
+      '--no-first-run', '--no-default-browser-check', '--remote-debugging-port=0',
       `--user-data-dir=${profile}`, `--window-size=${width},${height}`, 'about:blank',
     ], { stdio: 'ignore' });
     let pageUrl;
     for (let i = 0; i < 100 && !pageUrl; ++i) {
       await sleep(100);
       try {
+        const port = readFileSync(join(profile, 'DevToolsActivePort'), 'utf8').split('\n')[0];
         const targets = await (await fetch(`http://127.0.0.1:${port}/json/list`)).json();
         pageUrl = targets.find((t) => t.type === 'page')?.webSocketDebuggerUrl;
       } catch {}

@@ -7,13 +7,13 @@ import { Player } from './player.mjs';
 
 export class GamePage extends Player {
   // Serves `site` on a free-looking port and opens a browser of the size given.
-  static async open(site, { width = 1024, height = 768, debugPort = 9333 } = {}) {
+  static async open(site, { width = 1024, height = 768 } = {}) {
     const port = 8000 + Math.floor(Math.random() * 900) + 100;
     const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
       '--directory', site], { stdio: 'ignore' });
     await sleep(300);
     try {
-      return new GamePage(server, port, await Browser.launch({ width, height, port: debugPort }));
+      return new GamePage(server, port, await Browser.launch({ width, height }));
     } catch (error) {
       server.kill();
       throw error;

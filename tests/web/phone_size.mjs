@@ -16,7 +16,7 @@ const kToolPlaces = [[286, 342], [270, 124], [286, 342], [534, 124], [488, 342],
   [586, 342], [598, 124], [466, 124], [586, 342], [334, 124], [466, 124]];
 mkdirSync(out, { recursive: true });
 
-await GamePage.run(site, { width: 800, height: 360, debugPort: 9334 }, async (page) => {
+await GamePage.run(site, { width: 800, height: 360 }, async (page) => {
   // The gardens' pack is held back until the child has chosen a face.
   let heldPack;
   page.browser.on('Fetch.requestPaused', (request) => { heldPack = request.requestId; });
