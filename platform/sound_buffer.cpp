@@ -20,6 +20,10 @@ bool SupportedBufferFormat(const WaveFormat& format, uint32_t bytes) {
 
 SoundDevice::~SoundDevice() = default;
 
+bool SoundDevice::Playing() const {
+  return mixer_ && mixer_->AnyPlaying();
+}
+
 std::unique_ptr<SoundBuffer> SoundDevice::CreateBuffer(const WaveFormat& format, uint32_t bytes) {
   if (!mixer_ || !SupportedBufferFormat(format, bytes)) return nullptr;
   std::unique_ptr<SampleConverter> converter = SampleConverter::Create(format, mixer_->Primary());

@@ -100,6 +100,8 @@ class SoundDevice {
   // A buffer of `bytes` bytes in a PCM format (1 or 2 channels, 8 or 16 bits, a whole number of
   // frames); nullptr when the format is not supported or the primary format is not set.
   std::unique_ptr<SoundBuffer> CreateBuffer(const WaveFormat& format, uint32_t bytes);
+  // Whether any of its buffers is playing; false before the primary format is set.
+  bool Playing() const;
 
  protected:
   std::shared_ptr<Mixer> mixer_;

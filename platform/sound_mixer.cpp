@@ -30,6 +30,12 @@ void Mixer::Mix(int16_t* out, uint32_t frames) {
   }
 }
 
+bool Mixer::AnyPlaying() {
+  std::lock_guard lock(mutex_);
+  return std::any_of(buffers_.begin(), buffers_.end(),
+                     [](const SoundBuffer* buffer) { return buffer->IsPlaying(); });
+}
+
 void Mixer::WaitForHandshakes(std::chrono::milliseconds limit) {
   std::unique_lock lock(mutex_);
   handshake_.wait_for(lock, limit, [this] {

@@ -24,6 +24,8 @@ class Mixer {
   // Mixes `frames` frames of every playing buffer into out (interleaved 16-bit samples of the
   // primary format), saturating at the sample range.
   void Mix(int16_t* out, uint32_t frames);
+  // Whether any buffer is playing, which is whether the mix can hold anything but silence.
+  bool AnyPlaying();
   // Waits until every buffer with the notification handshake has answered its notifications,
   // or the time limit (real time) has passed.
   void WaitForHandshakes(std::chrono::milliseconds limit);

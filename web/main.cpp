@@ -1,9 +1,9 @@
 // The game in the browser. The page starts it after the data has arrived and the child has
 // pressed "Hrát"; from then on the browser calls one step of the engine's loop per frame, or by
-// a slower timer while the picture rests. The title and the Start screen play from the first
-// data pack; a screen beyond them waits, with the page's progress bar over the picture, until
-// the second pack has arrived. The user file and rufo.ini are copied to the browser's
-// persistent storage whenever they change.
+// a slower timer while the picture rests; its sound rests while nothing plays. The title and the
+// Start screen play from the first data pack; a screen beyond them waits, with the page's
+// progress bar over the picture, until the second pack has arrived. The user file and rufo.ini
+// are copied to the browser's persistent storage whenever they change.
 #include <emscripten.h>
 
 #include "engine/first_run.h"
@@ -13,8 +13,10 @@
 #include "gardens/garden_screens.h"
 #include "learn/learning_screens.h"
 #include "platform/folders.h"
+#include "platform/sound_device.h"
 #include "platform/surface.h"
 #include "web/frame_pace.h"
+#include "web/sound_rest.h"
 #include "web/user_storage.h"
 
 namespace {
@@ -22,6 +24,7 @@ namespace {
 rufo::Interface* g_engine = nullptr;
 rufo::web::UserStorage* g_storage = nullptr;
 rufo::web::FramePace g_pace;
+rufo::web::SoundRest g_soundRest;
 
 void Pace() {
   switch (g_pace.AfterStep(rufo::platform::SurfaceWrites())) {
@@ -32,6 +35,22 @@ void Pace() {
       emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, rufo::web::FramePace::kTimerStepMs);
       break;
     case rufo::web::FramePace::Change::kNone:
+      break;
+  }
+}
+
+// Tells the page when its sound may rest (nothing plays) and when it must run again (a buffer
+// has started), which the page weighs with whether it is seen.
+void RestSound() {
+  const rufo::platform::SoundDevice* sound = g_engine->Sound();
+  switch (g_soundRest.AfterStep(sound && sound->Playing(), emscripten_get_now())) {
+    case rufo::web::SoundRest::Change::kRest:
+      EM_ASM(Module.restSound(true););
+      break;
+    case rufo::web::SoundRest::Change::kWake:
+      EM_ASM(Module.restSound(false););
+      break;
+    case rufo::web::SoundRest::Change::kNone:
       break;
   }
 }
@@ -52,10 +71,14 @@ bool DataReady() {
 }
 
 void Frame() {
-  if (!DataReady()) return;
+  if (!DataReady()) {
+    RestSound();
+    return;
+  }
   g_engine->Step();
   g_storage->PersistChanges();
   Pace();
+  RestSound();
   if (!g_engine->LoopOver()) return;
   emscripten_cancel_main_loop();
   rufo::GameEnd();

@@ -111,18 +111,39 @@ window.addEventListener('error', function (event) {
   }
 });
 
-// A hidden page is silent: the browser steps the game seldom or not at all there, too seldom to
-// refill the sound, which would replay what it last had. It goes on where it was when the page
-// is seen again.
-document.addEventListener('visibilitychange', function () {
-  const audio = Module.SDL2 && Module.SDL2.audioContext;
-  if (!audio) return;
-  if (document.hidden) {
+// The page's sound runs only while the page is seen and the game has something to play. A
+// hidden page is silent: the browser steps the game seldom or not at all there, too seldom to
+// refill the sound, which would replay what it last had; it goes on where it was when the page
+// is seen again. While the game says nothing plays, the game's sound node is taken out of the
+// sound's path, so that the browser no longer asks it for blocks of silence, and it is put back
+// when the game starts a sound. (Suspending the whole sound for that would reopen the sound
+// device at each sound, which can hold up the page.)
+let soundResting = false;
+let soundConnected = true;
+function settleSound() {
+  const SDL2 = Module.SDL2;
+  const audio = SDL2 && SDL2.audioContext;
+  const node = SDL2 && SDL2.audio && SDL2.audio.scriptProcessorNode;
+  if (!audio || !node) return;
+  if (soundConnected === soundResting) {
+    soundConnected = !soundResting;
+    if (soundConnected) {
+      node.connect(audio.destination);
+    } else {
+      node.disconnect();
+    }
+  }
+  if (document.hidden && audio.state === 'running') {
     audio.suspend();
-  } else {
+  } else if (!document.hidden && audio.state === 'suspended') {
     audio.resume();
   }
-});
+}
+Module.restSound = function (resting) {
+  soundResting = resting;
+  settleSound();
+};
+document.addEventListener('visibilitychange', settleSound);
 
 // No scrolling, zooming or long-press menu takes a gesture away from the game.
 document.addEventListener('touchmove', function (event) {

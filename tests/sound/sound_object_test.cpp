@@ -145,6 +145,38 @@ TEST_P(SoundObjectTest, StopsAtOnceRestartsFromTheStartAndStreamsToTheEnd) {
   EXPECT_LT(endFrame - last, kChunkFrames + FrameAt(10));
 }
 
+// The browser rests its sound device while nothing plays and wakes it when a sound starts,
+// which takes a few steps of the program's loop in which the device mixes nothing. The device
+// tells whether anything plays, and a sound started while it rests plays whole from its start.
+TEST_P(SoundObjectTest, SoundStartedWhileTheDeviceRestsPlaysWholeFromItsStart) {
+  const std::vector<int16_t> decoded = WriteSound("s.wav", test::TestSound(2, kRate, 2 * kRate));
+  const platform::SoundDevice& device = *Engine().Sound();
+  SoundObject sound;
+  ASSERT_TRUE(sound.Load("s"));
+  sound.Play();
+  Pass(700);
+  sound.Stop();
+  Engine().PumpWaitables();
+  EXPECT_FALSE(device.Playing());
+  Pass(1500);
+
+  sound.Play();
+  EXPECT_TRUE(device.Playing());
+  for (int step = 0; step < 20; ++step)
+    Engine().PumpWaitables();
+  const uint32_t start = Now();
+  while (device.Playing() && Now() < start + 5000)
+    Pass(10);
+  EXPECT_FALSE(sound.IsPlaying());
+  ASSERT_EQ(ends_.size(), 2u);
+
+  const std::vector<int16_t> mix = FinishMix();
+  const uint64_t first = FrameAt(start);
+  ASSERT_GE(mix.size(), 2 * first + decoded.size());
+  EXPECT_TRUE(Silent(mix, FrameAt(start - 1500), first));
+  EXPECT_TRUE(SameAt(mix, first, decoded, decoded.size()));
+}
+
 TEST_P(SoundObjectTest, ShortMonoSoundIsResampledToBothChannels) {
   WriteSound("beep.wav", test::TestSound(1, 22050, 22050));
   SoundObject sound;

@@ -59,6 +59,19 @@ async function restingCpu(page) {
   return share;
 }
 
+// How long after the first wake of the page's sound, noted by watchSound, the first block
+// with sound in it came: the block right after the wake must carry the sound already.
+async function firstSoundAfterRest(page) {
+  const log = await page.soundLog();
+  const wake = log.findIndex((entry) => entry.resting === false);
+  const block = log.slice(wake + 1).find((entry) => entry.peak !== undefined);
+  if (wake < 0 || !block) throw new Error('no sound after the rest: ' + JSON.stringify(log));
+  const ms = Math.round(block.at - log[wake].at);
+  console.log(`the first block after the rest: ${ms} ms after the wake, peak ${block.peak}`);
+  if (block.peak === 0 || ms > 150) throw new Error('the sound after the rest came late');
+  return ms;
+}
+
 await GamePage.run(site, { width: 1024, height: 768 }, async (page) => {
   const started = Date.now();
   await page.load(seed);
@@ -88,10 +101,18 @@ await GamePage.run(site, { width: 1024, height: 768 }, async (page) => {
   if (slot[32 + 7 - 28] !== 1) throw new Error('sticker 7 not kept: ' + slot);
 
   // The same child again, by finger, and the album from the toolbar. On the way, the Start
-  // screen rests after its introduction, and the browser's processor time is measured.
+  // screen rests after its introduction, and the browser's processor time is measured; the
+  // browser asks the game for no sound there, and the next sound is heard at once.
   await page.play();
-  let restCpu;
-  await page.arriveAtTheHub({ atStart: async () => { restCpu = await restingCpu(page); } });
+  let restCpu, restingBlocks;
+  await page.arriveAtTheHub({ atStart: async () => {
+    restCpu = await restingCpu(page);
+    await page.watchSound();
+    await sleep(500);
+    restingBlocks = (await page.soundLog()).length;
+  } });
+  if (restingBlocks !== 0) throw new Error('the resting page mixes sound');
+  const soundAfterRest = await firstSoundAfterRest(page);
   const tab = await page.pagePoint(330, 470);
   await page.browser.send('Input.dispatchMouseEvent', { type: 'mouseMoved', ...tab });
   await sleep(800);
@@ -107,7 +128,7 @@ await GamePage.run(site, { width: 1024, height: 768 }, async (page) => {
     'data-start.js', 'data-start.data'].reduce((sum, f) => sum + bytes(f), 0);
   const total = readdirSync(site).reduce((sum, f) => sum + bytes(f), 0);
   const report = { readyMs: ready, titleMs: title, restingCpuShare: restCpu,
-    wasmBytes: bytes('rufo-web.wasm'), beforeTitleBytes: beforeTitle, totalBytes: total };
+    soundAfterRestMs: soundAfterRest, wasmBytes: bytes('rufo-web.wasm'), beforeTitleBytes: beforeTitle, totalBytes: total };
   writeFileSync(join(out, 'measures.json'), JSON.stringify(report, null, 2) + '\n');
   console.log(JSON.stringify(report));
 });

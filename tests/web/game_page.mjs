@@ -133,6 +133,34 @@ export class GamePage extends Player {
     if (!/ good /.test(verdict)) throw new Error('frogs answer ' + n + ' not taken: ' + verdict);
   }
 
+  // From now on, notes when the game rests or wakes the page's sound, and for each block of
+  // sound the browser asks the game for, when it came and its loudest sample.
+  async watchSound() {
+    await this.browser.evaluate(`(() => {
+      const log = window.rufoSound = [];
+      const node = Module.SDL2.audio.scriptProcessorNode;
+      const fill = node.onaudioprocess;
+      node.onaudioprocess = (event) => {
+        fill(event);
+        const samples = event.outputBuffer.getChannelData(0);
+        let peak = 0;
+        for (let i = 0; i < samples.length; ++i) peak = Math.max(peak, Math.abs(samples[i]));
+        log.push({ at: performance.now(), peak });
+      };
+      const rest = Module.restSound;
+      Module.restSound = (resting) => {
+        log.push({ at: performance.now(), resting });
+        rest(resting);
+      };
+      return true;
+    })()`);
+  }
+
+  // What watchSound noted.
+  async soundLog() {
+    return this.browser.evaluate('JSON.stringify(window.rufoSound)').then(JSON.parse);
+  }
+
   async close() {
     this.server.kill();
     await this.browser.close();
