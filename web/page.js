@@ -115,9 +115,9 @@ window.addEventListener('error', function (event) {
 // hidden page is silent: the browser steps the game seldom or not at all there, too seldom to
 // refill the sound, which would replay what it last had; it goes on where it was when the page
 // is seen again. While the game says nothing plays, the game's sound node is taken out of the
-// sound's path, so that the browser no longer asks it for blocks of silence, and it is put back
-// when the game starts a sound. (Suspending the whole sound for that would reopen the sound
-// device at each sound, which can hold up the page.)
+// sound's path and the sound is suspended, so that the browser neither asks for blocks of
+// silence nor keeps its sound running; both come back in the step in which the game starts a
+// sound, which then plays from its first sample.
 let soundResting = false;
 let soundConnected = true;
 function settleSound() {
@@ -133,9 +133,10 @@ function settleSound() {
       node.disconnect();
     }
   }
-  if (document.hidden && audio.state === 'running') {
+  const silent = document.hidden || soundResting;
+  if (silent && audio.state === 'running') {
     audio.suspend();
-  } else if (!document.hidden && audio.state === 'suspended') {
+  } else if (!silent && audio.state === 'suspended') {
     audio.resume();
   }
 }
