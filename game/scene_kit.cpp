@@ -29,10 +29,6 @@ uint8_t RegionUnderPointer() {
   return HitMapValue(Engine().MouseX(), Engine().MouseY());
 }
 
-ScreenPoint PointerPosition() {
-  return {Engine().MouseX(), Engine().MouseY()};
-}
-
 void SetBackground(const std::string& name, bool force) {
   Engine().SetBackground(name.c_str(), force);
 }
@@ -59,10 +55,6 @@ ControlRef::ControlRef(ScriptedAnimationControl* control) : control_(control) {}
 ControlView::ControlView(const Control* control) : control_(control) {}
 ControlView::ControlView(const BitmapControl* control) : control_(control) {}
 ControlView::ControlView(const ScriptedAnimationControl* control) : control_(control) {}
-
-bool IsNamed(ControlView control, const std::string& name) {
-  return control.get() && control.get() == ScriptedControl(name.c_str());
-}
 
 bool IsEntry(ControlView control, int entry) {
   return control.get() && control.get()->GetId() == ScreenScript::ControlId(entry);

@@ -62,8 +62,6 @@ void LoadRegions(const std::string& name);
 uint8_t RegionAt(int x, int y);
 // The hit-map value under the pointer now (255: none). Input handlers have it in their Input.
 uint8_t RegionUnderPointer();
-// Where the pointer is now.
-ScreenPoint PointerPosition();
 // Shows a picture as the whole screen's background (with `force`, even when it is the same).
 void SetBackground(const std::string& name, bool force);
 // The line a developer sees on the screen in debug mode.
@@ -79,8 +77,6 @@ ScreenId PreviousScreen();
 
 // The bitmap of the script's entry of that name, or nullptr.
 BitmapControl* ScriptedBitmap(const std::string& name);
-// Whether `control` is the one the script's entry of that name created.
-bool IsNamed(ControlView control, const std::string& name);
 // Whether `control` is the one the script's entry number `entry` created.
 bool IsEntry(ControlView control, int entry);
 // The control of the script's entry number `entry` (nullptr: none, or set aside), its name and

@@ -94,7 +94,6 @@ TEST_F(SceneKitTest, AMoveCarriesWhereThePointerWentAndTheKitAgrees) {
   EXPECT_EQ(moves.back().y, 20);
   EXPECT_EQ(moves.back().region, 5);
   EXPECT_EQ(RegionUnderPointer(), 5);
-  EXPECT_EQ(PointerPosition().x, 610);
   EXPECT_EQ(RegionAt(10, 10), 2);
   EXPECT_EQ(RegionAt(-1, 10), kNoRegion) << "outside the screen";
 }
@@ -103,8 +102,6 @@ TEST_F(SceneKitTest, ControlsAreFoundByKindAndMovedShownAndHidden) {
   EXPECT_EQ(ScriptedBitmap("KIT_ANI"), nullptr) << "an animation is no bitmap";
   BitmapControl* bitmap = ScriptedBitmap("KIT_BMP");
   ASSERT_NE(bitmap, nullptr);
-  EXPECT_TRUE(IsNamed(bitmap, "KIT_BMP"));
-  EXPECT_FALSE(IsNamed(bitmap, "KIT_ANI"));
   const int entry = State().screen->FindEntry("KIT_BMP");
   EXPECT_TRUE(IsEntry(bitmap, entry));
   EXPECT_EQ(EntryControl(entry), static_cast<Control*>(bitmap));
@@ -152,7 +149,6 @@ TEST_F(SceneKitTest, EveryStepOnAMissingControlDoesNothing) {
   EXPECT_EQ(PlayAnimation("NONE"), nullptr);
   EXPECT_FALSE(IsPlaying(missing));
   EXPECT_FALSE(IsShown(missing));
-  EXPECT_FALSE(IsNamed(nullptr, "NONE")) << "no control is not the entry that has none";
   EXPECT_EQ(SizeOf(nullptr).width, 0);
   EXPECT_EQ(HitIndexOf(nullptr), kNoRegion);
   Show(missing);
