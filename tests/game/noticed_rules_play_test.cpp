@@ -43,8 +43,7 @@ TEST_F(NoticedRulesPlay, TheFlowersNeverAskForTheSameColourTwiceRunning) {
       ASSERT_NO_FATAL_FAILURE(LeaveAlbum(player, kScreenGarden1));
     }
   }
-  player.Key("F12");
-  EXPECT_EQ(player.Finish(), 0) << player.StandardError();
+  EndPlay(player);
 }
 
 // The watering takes no answer while RUFO speaks: the right bed clicked during his correction
@@ -104,8 +103,7 @@ TEST_F(NoticedRulesPlay, WateringWaitsForRufoAndTheSeriesGapTakesItsEdges) {
   EXPECT_NE(player.AwaitLine("answer 0x304 good 2 0", 1000), "") << "the gap's upper left corner";
   EXPECT_GT(right - left, 0);
   EXPECT_GT(bottom - top, 0);
-  player.Key("F12");
-  EXPECT_EQ(player.Finish(), 0) << player.StandardError();
+  EndPlay(player);
 }
 
 // When the light comes back after the tenth tool, the badge "S" shows only once the sticker is
@@ -135,8 +133,7 @@ TEST_F(NoticedRulesPlay, AfterTheDarkTheBadgeShowsOnlyWithTheSticker) {
     }
   }
   player.Advance(1000);  // past the last moment shot
-  player.Key("F12");
-  ASSERT_EQ(player.Finish(), 0) << player.StandardError();
+  EndPlay(player);
   const std::vector<Frame> frames = ReplayFrames(player, "5", lightBack);
   ASSERT_EQ(frames.size(), 2u);
   EXPECT_LT(frames[0].ShowsWhole("Bitmaps/Garden3/NOT/S.png", 0, 406), 0.5)
@@ -174,8 +171,7 @@ TEST_F(NoticedRulesPlay, TheMeadowShowsTheCaterpillarOfItsLayout) {
   }
   EXPECT_EQ(std::set<int>(layouts.begin(), layouts.end()).size(), 3u) << "every layout came";
   player.Advance(1000);  // past the last moment shot
-  player.Key("F12");
-  ASSERT_EQ(player.Finish(), 0) << player.StandardError();
+  EndPlay(player);
   const std::vector<Frame> frames = ReplayFrames(player, "11", moments);
   ASSERT_EQ(frames.size(), moments.size());
   for (size_t i = 0; i < frames.size(); ++i) {

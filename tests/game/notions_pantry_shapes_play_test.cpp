@@ -180,8 +180,7 @@ TEST_F(NotionsPantryShapesPlay, FromTheHubIntoNotionsPantryAndShapesAndBack) {
   PlayShapes(3);
   BackToHub("0x107");
 
-  player_.Key("F12");
-  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+  EndPlay(player_);
 }
 
 // The shapes lesson's remarks vary: in two hundred rounds RUFO never says the same one twice
@@ -194,8 +193,7 @@ TEST_F(NotionsPantryShapesPlay, ShapesRemarksNeverComeTwiceRunning) {
   ASSERT_EQ(remarks.size(), 200u);
   for (size_t i = 1; i < remarks.size(); ++i)
     EXPECT_NE(remarks[i], remarks[i - 1]) << "remarks " << i - 1 << " and " << i;
-  player_.Key("F12");
-  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+  EndPlay(player_);
 }
 
 }  // namespace

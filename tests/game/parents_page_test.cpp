@@ -25,10 +25,7 @@ void WriteProfile(const test::TempFolder& folder) {
   table[1].inUse = 1;
   table[1].face = 3;
   table[1].stickers[7] = 1;
-  std::string bytes(kProfileCount * ProfileRecord::kSize, '\0');
-  for (int i = 0; i < kProfileCount; ++i)
-    table[i].Store(reinterpret_cast<uint8_t*>(bytes.data()) + i * ProfileRecord::kSize);
-  folder.Write("runtime/rufo_usr.dat", bytes);
+  folder.Write("runtime/rufo_usr.dat", UserFileBytes(table));
 }
 
 std::string Line(const progress::Event& event) {
@@ -42,24 +39,8 @@ class ParentsPageTest : public DemoGameTest {
   void BeforeStart() override { WriteProfile(engine_.Folder()); }
 
   const ParentsScreen& Page() { return Shown<ParentsScreen>(); }
-  void Run(int ms) {
-    for (int i = 0; i < ms; ++i)
-      Step();
-  }
-  void Press(int x, int y) {
-    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
-    Step();
-    engine_.Play("0 ldown");
-    Step();
-  }
   void Release() {
     engine_.Play("0 lup");
-    Step();
-  }
-  void Key(const char* name) {
-    engine_.Play(std::string("0 key ") + name + " down");
-    Step();
-    engine_.Play(std::string("0 key ") + name + " up");
     Step();
   }
   std::string DebugLog() { return engine_.Folder().Read("runtime/Debug.log"); }

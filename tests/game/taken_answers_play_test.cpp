@@ -50,8 +50,7 @@ TEST_F(TakenAnswersPlay, AFlowerDraggedWithTheButtonHeldIsPlantedAndJudged) {
   player.Move((kPotX[colour] + kBedX[bed]) / 2, (kPotY + kBedY[bed]) / 2);
   player.Click(kBedX[bed], kBedY[bed]);
   EXPECT_NE(player.AwaitLine("answer 0x403 good 3 1", 3000), "");
-  player.Key("F12");
-  EXPECT_EQ(player.Finish(), 0) << player.StandardError();
+  EndPlay(player);
 }
 
 TEST_F(TakenAnswersPlay, TheLadybirdAfterOneThatLandedUnansweredCountsFromItsTakeOff) {
@@ -70,8 +69,7 @@ TEST_F(TakenAnswersPlay, TheLadybirdAfterOneThatLandedUnansweredCountsFromItsTak
   player.Advance(300);
   player.Click(DotsButtonX(dots), DotsButtonY(dots));
   EXPECT_NE(player.AwaitLine("answer 0x703 good 1 0", 1000), "");
-  player.Key("F12");
-  EXPECT_EQ(player.Finish(), 0) << player.StandardError();
+  EndPlay(player);
 }
 
 TEST_F(TakenAnswersPlay, AHubObjectClickedDuringTheIntroductionStartsItsLesson) {
@@ -82,8 +80,7 @@ TEST_F(TakenAnswersPlay, AHubObjectClickedDuringTheIntroductionStartsItsLesson) 
   player.Click(kRainbowX, kRainbowY);
   EXPECT_NE(player.AwaitLine("speak DUHA", 200), "") << "the rainbow plays at once";
   EXPECT_NE(player.AwaitLine("screen 0x102 0x101"), "");
-  player.Key("F12");
-  EXPECT_EQ(player.Finish(), 0) << player.StandardError();
+  EndPlay(player);
 }
 
 }  // namespace
