@@ -82,8 +82,7 @@ class LeavingPlay : public LivePlayTest {
 // The ladybird leads into Garden6's dots game once its animation is over; a press on the edge
 // just before that walks on instead, and the game is not entered behind the walk's back.
 TEST_F(LeavingPlay, AWalkDecidedWhileAnObjectsAnimationEndsWins) {
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player_));
   player_.Click(kLeftEdgeX, kEdgeY);
   Await("screen 0x701 0x101");
   player_.Advance(500);
@@ -117,8 +116,7 @@ TEST_F(LeavingPlay, AWalkDecidedWhileAnObjectsAnimationEndsWins) {
 // RUFO says good-bye once, as the child answers yes; in the learning garden he then only waves
 // ("KONEC") before the Credits.
 TEST_F(LeavingPlay, TheToolbarsEndSaysGoodbyeOnceThenRufoWaves) {
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player_));
   ClickOnToolbar(player_, kEndX);
   const std::vector<std::string> said = SaidUntilCredits(AnswerYes());
   EXPECT_EQ(Count(said, " speak 0x2 Sounds\\end"), 1);
@@ -133,8 +131,7 @@ TEST_F(LeavingPlay, TheToolbarsEndSaysGoodbyeOnceThenRufoWaves) {
 // Credits.
 TEST_F(LeavingPlay, NoOnTheEndScreenPlaysOnAndYesSaysGoodbyeOnce) {
   WriteCompleteAlbum();
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player_));
   AlbumToTheEnd();
   Answer(kNoX, kNoY, "ne");
   Await("screen 0x101 0x2");
@@ -149,8 +146,7 @@ TEST_F(LeavingPlay, NoOnTheEndScreenPlaysOnAndYesSaysGoodbyeOnce) {
 // The house button leads to the Start screen, which has no toolbar: the returning child hears
 // the introduction and puts the cap on a face of a new slot to play on.
 TEST_F(LeavingPlay, TheStartScreenVisitedAgainLetsAnotherChildPlay) {
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player_));
   ClickOnToolbar(player_, kHouseX);
   Await("screen 0x1 0x101");
   Await("speak MLUVI Sounds\\Start\\sp_intro");

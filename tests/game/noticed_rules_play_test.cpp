@@ -24,8 +24,7 @@ class NoticedRulesPlay : public LivePlayTest {};
 // plays.
 TEST_F(NoticedRulesPlay, TheFlowersNeverAskForTheSameColourTwiceRunning) {
   test::LivePlayer player(folder_, Environment("11", 1800000));
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
   ASSERT_NO_FATAL_FAILURE(Walk(player, true, {"0x201 0x101"}));
   for (int answers : {10, 40}) {
     ASSERT_NO_FATAL_FAILURE(Enter(player, kGardenFlowersX, kGardenFlowersY,
@@ -51,8 +50,7 @@ TEST_F(NoticedRulesPlay, TheFlowersNeverAskForTheSameColourTwiceRunning) {
 // on its very edges, and nothing one pixel past them.
 TEST_F(NoticedRulesPlay, WateringWaitsForRufoAndTheSeriesGapTakesItsEdges) {
   test::LivePlayer player(folder_, Environment("11"));
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
   ASSERT_NO_FATAL_FAILURE(Walk(player, true, {"0x201 0x101", "0x301 0x201"}));
 
   ASSERT_NO_FATAL_FAILURE(
@@ -110,8 +108,7 @@ TEST_F(NoticedRulesPlay, WateringWaitsForRufoAndTheSeriesGapTakesItsEdges) {
 // earned.
 TEST_F(NoticedRulesPlay, AfterTheDarkTheBadgeShowsOnlyWithTheSticker) {
   test::LivePlayer player(folder_, Environment("5", 1800000));
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
   ASSERT_NO_FATAL_FAILURE(Walk(player, true, {"0x201", "0x301", "0x401"}));
   std::vector<int> lightBack;
   for (int visit = 0; visit < 2; ++visit) {
@@ -146,8 +143,7 @@ TEST_F(NoticedRulesPlay, AfterTheDarkTheBadgeShowsOnlyWithTheSticker) {
 // flowers grow, and while it asks for a colour.
 TEST_F(NoticedRulesPlay, TheMeadowShowsTheCaterpillarOfItsLayout) {
   test::LivePlayer player(folder_, Environment("11"));
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
   ASSERT_NO_FATAL_FAILURE(Walk(player, false, {"0x701 0x101", "0x601 0x701"}));
   ASSERT_NO_FATAL_FAILURE(Enter(player, 314, 290, "speak MLUVI Sounds\\Garden5\\COL\\sp_intro"));
   std::vector<int> moments, layouts;

@@ -161,8 +161,7 @@ class NotionsPantryShapesPlay : public LivePlayTest {
 };
 
 TEST_F(NotionsPantryShapesPlay, FromTheHubIntoNotionsPantryAndShapesAndBack) {
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player_));
 
   Enter(kMushroomX, kMushroomY, "0x105", "Sounds\\LearnG\\NOT\\sp_intro");
   PlayNotions(5);
@@ -186,8 +185,7 @@ TEST_F(NotionsPantryShapesPlay, FromTheHubIntoNotionsPantryAndShapesAndBack) {
 // The shapes lesson's remarks vary: in two hundred rounds RUFO never says the same one twice
 // running.
 TEST_F(NotionsPantryShapesPlay, ShapesRemarksNeverComeTwiceRunning) {
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player_));
   Enter(kDwarfX, kDwarfY, "0x107", "Sounds\\LearnG\\TVA\\sp_intro");
   const std::vector<int> remarks = PlayShapes(200);
   ASSERT_EQ(remarks.size(), 200u);

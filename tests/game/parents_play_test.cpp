@@ -35,8 +35,7 @@ class ParentsPlay : public LivePlayTest {
 
 TEST_F(ParentsPlay, GardenOneInTheRecordOnThePageAndInTheToolUntilTheProfileIsDeleted) {
   test::LivePlayer player(folder_, Environment());
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
   ASSERT_NO_FATAL_FAILURE(Walk(player, true, {"0x201 0x101"}));
 
   // The frogs: two wrong counts, then ten right ones to sticker 7.

@@ -150,6 +150,12 @@ inline void ChooseAChild(test::LivePlayer& player) {
   ASSERT_NE(player.AwaitLine("debug ther 15"), "");
 }
 
+// Starts the program and chooses a child as ChooseAChild does.
+inline void StartAndChooseAChild(test::LivePlayer& player) {
+  ASSERT_TRUE(player.Start());
+  ChooseAChild(player);
+}
+
 // Walks across the right (or left) edge of the scene shown through the scenes given, each
 // awaited by its "screen" trace line.
 inline void Walk(test::LivePlayer& player, bool right, const std::vector<std::string>& scenes) {

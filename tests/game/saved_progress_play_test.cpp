@@ -22,8 +22,7 @@ class SavedProgressPlay : public LivePlayTest {
   // The first run: along to Garden1, ten right frog counts earn the last sticker.
   void EarnTheLastSticker() const {
     test::LivePlayer player(folder_, Environment());
-    ASSERT_TRUE(player.Start());
-    ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+    ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
     player.Click(620, 300);
     ASSERT_NE(player.AwaitLine("screen 0x201 0x101"), "");
     Enter(player, kGardenRufoX, kGardenRufoY, "speak MLUVI Sounds\\Garden1\\NUM\\sp_intro");
@@ -41,8 +40,7 @@ class SavedProgressPlay : public LivePlayTest {
   void ExpectACompleteAlbum() const {
     fs::remove(folder_.Path() / "input.fifo");  // the first run's
     test::LivePlayer player(folder_, Environment());
-    ASSERT_TRUE(player.Start());
-    ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+    ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
     ClickOnToolbar(player, kAlbumX);
     ASSERT_NE(player.AwaitLine("screen 0x801"), "");
     player.Advance(1500);

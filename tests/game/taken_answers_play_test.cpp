@@ -26,8 +26,7 @@ void DragFlower(test::LivePlayer& player, int colour, int bed) {
 
 TEST_F(TakenAnswersPlay, AFlowerDraggedWithTheButtonHeldIsPlantedAndJudged) {
   test::LivePlayer player(folder_, Environment("5"));
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
   ASSERT_NO_FATAL_FAILURE(Walk(player, true, {"0x201", "0x301", "0x401"}));
   player.Advance(500);
   ASSERT_NO_FATAL_FAILURE(Enter(player, 530, 220, "speak MLUVI Sounds\\Garden3\\CAT\\sp_intro"));
@@ -55,8 +54,7 @@ TEST_F(TakenAnswersPlay, AFlowerDraggedWithTheButtonHeldIsPlantedAndJudged) {
 
 TEST_F(TakenAnswersPlay, TheLadybirdAfterOneThatLandedUnansweredCountsFromItsTakeOff) {
   test::LivePlayer player(folder_, Environment("7"));
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
   ASSERT_NO_FATAL_FAILURE(Walk(player, false, {"0x701 0x101"}));
   ASSERT_NO_FATAL_FAILURE(Enter(player, 470, 300, "speak MLUVI SOUNDS\\Garden6\\NUM\\sp_intro"));
 
