@@ -72,19 +72,19 @@ TEST_F(AlbumEndTest, TheFourteenthStickerLeadsToTheEndScreenAndItsQuestion) {
 // A case names a file of the data and the lines dropped from it, or "" to drop the file.
 class AlbumWithoutArrivalTest
     : public AlbumEndTest,
-      public ::testing::WithParamInterface<std::pair<const char*, const char*>> {
+      public ::testing::WithParamInterface<std::pair<std::string, std::string>> {
  protected:
   void BeforeStart() override {
     const auto [file, dropped] = GetParam();
     const fs::path path = CopyOfDemoData() / file;
     std::string kept;
     std::ifstream in(path);
-    for (std::string line; *dropped && std::getline(in, line);) {
+    for (std::string line; !dropped.empty() && std::getline(in, line);) {
       if (line.find(dropped) == std::string::npos) kept += line + "\n";
     }
     in.close();
     fs::remove(path);
-    if (*dropped) std::ofstream(path) << kept;
+    if (!dropped.empty()) std::ofstream(path) << kept;
   }
 };
 
@@ -97,10 +97,11 @@ TEST_P(AlbumWithoutArrivalTest, TakesTheClickAtOnce) {
   EXPECT_TRUE(child.HasSticker(3));
 }
 
-INSTANTIATE_TEST_SUITE_P(Missing, AlbumWithoutArrivalTest,
-                         ::testing::Values(std::pair{"Data/album/screen.dat", ",S3,"},
-                                           std::pair{"Data/album/screen.dat", ""},
-                                           std::pair{"Bitmaps/Album/Ani/S3.dat", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Missing, AlbumWithoutArrivalTest,
+    ::testing::Values(std::pair<std::string, std::string>{"Data/album/screen.dat", ",S3,"},
+                      std::pair<std::string, std::string>{"Data/album/screen.dat", ""},
+                      std::pair<std::string, std::string>{"Bitmaps/Album/Ani/S3.dat", ""}));
 
 // The End screen's speech cannot play: the schoolchild follows RUFO, then the question. "No"
 // leads to the learning garden with its toolbar.

@@ -102,9 +102,6 @@ TEST(FirstScreensTest, TitleStartFaceCapJumpAndTheLearningGardenTheSameEachTime)
     EXPECT_TRUE(bytes == again.run.Read(output)) << output << " differs between the runs";
   }
   const test::DemoRun& folder = played.run;
-  const std::string before = folder.Path("before.png");
-  const std::string start = folder.Path("start.png");
-  const std::string garden = folder.Path("garden.png");
 
   // What the game said, and when it wrote the user file: the greeting, the introduction cut short
   // by a click, the praise of the face with its cap, the jump, the save when the jump ended, and
@@ -131,14 +128,14 @@ TEST(FirstScreensTest, TitleStartFaceCapJumpAndTheLearningGardenTheSameEachTime)
   EXPECT_EQ(slot0.face, 1);
 
   // Face 1 of slot 0 is the second 90 x 110 picture of "face1", placed at (71, 228).
-  const Frame beforeFace{test::ReadPicture(before)};
-  const Frame withCap{test::ReadPicture(start)};
+  const Frame beforeFace{test::ReadPicture(folder.Path("before.png"))};
+  const Frame withCap{test::ReadPicture(folder.Path("start.png"))};
   EXPECT_LT(beforeFace.Shows("face1.png", 90, 0, 90, 110, 71, 228), 0.5) << "no face yet";
   EXPECT_GT(withCap.Shows("face1.png", 90, 0, 90, 110, 71, 228), 0.9) << "the chosen face";
   EXPECT_GT(withCap.Shows("Bitmaps/Start/bg.png", 0, 0, 640, 200, 0, 0), 0.9)
       << "the Start screen's background above the faces' row";
   // The learning garden has the toolbar retracted at (144, 459): its top rows show.
-  const Frame learning{test::ReadPicture(garden)};
+  const Frame learning{test::ReadPicture(folder.Path("garden.png"))};
   EXPECT_GT(learning.Shows("tbar.png", 0, 0, 352, 21, 144, 459), 0.9);
 
   const std::string mix = folder.Read("mix.wav");

@@ -162,12 +162,12 @@ TEST_F(ProfileRegionsTest, OnlyTheFourWipeButtonsAskTheDeleteQuestion) {
 // draw nothing, or every speech and the jump, after which the faces take clicks at once. The
 // chosen child still reaches the learning garden.
 class MissingDataTest : public StartFaultsTest,
-                        public ::testing::WithParamInterface<std::vector<const char*>> {
+                        public ::testing::WithParamInterface<std::vector<std::string>> {
  protected:
   void BeforeStart() override {
     StartFaultsTest::BeforeStart();
     const fs::path data = CopyOfDemoData();
-    for (const char* file : GetParam())
+    for (const std::string& file : GetParam())
       fs::remove(data / file);
   }
 };
@@ -184,8 +184,8 @@ TEST_P(MissingDataTest, TheChildStillReachesTheLearningGarden) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, MissingDataTest,
-    ::testing::Values(std::vector<const char*>{"face2.png", "tbar.png"},
-                      std::vector<const char*>{
+    ::testing::Values(std::vector<std::string>{"face2.png", "tbar.png"},
+                      std::vector<std::string>{
                           "Sounds/Start/sp_wait.dat", "Sounds/Start/sp_intro.dat",
                           "Sounds/Start/sp_go.dat", "Bitmaps/Start/Ani/A_JUMP.dat"}));
 

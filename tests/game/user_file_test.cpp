@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "tests/support/headless_engine.h"
 
@@ -58,12 +59,10 @@ TEST_F(UserFileTest, RecordsRoundTripByteForByteAndUnchosenSlotsAreStoredEmpty) 
   ASSERT_EQ(bytes.size(), 224u);
   const char* record = bytes.data() + 2 * 56;
   EXPECT_STREQ(record, "Ema");
-  EXPECT_EQ(record[28], 5);
-  EXPECT_EQ(record[32], 1);
-  EXPECT_EQ(record[45], 1);
-  EXPECT_EQ(record[48], 13);
-  EXPECT_EQ(record[52], 1);
-  EXPECT_EQ(record[54], 1);
+  // The face, stickers 0 and 13, the new sticker, the delete phase and "in use".
+  EXPECT_EQ(
+      (std::vector<int>{record[28], record[32], record[45], record[48], record[52], record[54]}),
+      (std::vector<int>{5, 1, 1, 13, 1, 1}));
   EXPECT_EQ(static_cast<uint8_t>(bytes[56 + 28]), 0xFF) << "slot 1's face is -1 again";
   EXPECT_EQ(table[1].face, -1);
 
