@@ -1,14 +1,12 @@
 // Answers a child gives the way children do, played from outside on the demo data: a flower
 // carried to its bed with the button held down, a ladybird counted the moment it takes off after
-// one that landed unanswered, a hub object clicked while RUFO introduces the garden. Each must be
-// taken, and the trace's verdict or screen shows it was.
+// one that landed unanswered. Each must be taken, and the trace's verdict shows it was.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "tests/game/garden3_places.h"
 #include "tests/game/garden6_places.h"
-#include "tests/game/lessons_places.h"
 #include "tests/game/live_player.h"
 #include "tests/game/play_steps.h"
 
@@ -67,17 +65,6 @@ TEST_F(TakenAnswersPlay, TheLadybirdAfterOneThatLandedUnansweredCountsFromItsTak
   player.Advance(300);
   player.Click(DotsButtonX(dots), DotsButtonY(dots));
   EXPECT_NE(player.AwaitLine("answer 0x703 good 1 0", 1000), "");
-  EndPlay(player);
-}
-
-TEST_F(TakenAnswersPlay, AHubObjectClickedDuringTheIntroductionStartsItsLesson) {
-  test::LivePlayer player(folder_, Environment("3"));
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ArriveAtTheHub(player));
-  player.Advance(500);
-  player.Click(kRainbowX, kRainbowY);
-  EXPECT_NE(player.AwaitLine("speak DUHA", 200), "") << "the rainbow plays at once";
-  EXPECT_NE(player.AwaitLine("screen 0x102 0x101"), "");
   EndPlay(player);
 }
 
