@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/play/play_fixtures.h"
 #include "tests/support/demo_run.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
@@ -191,11 +192,11 @@ TEST(ExploreGameTest, ExploringOneGardenStaysInItAndKeepsTheTrace) {
   const std::string trace = folder.Root() + "kept/trace.txt";
   fs::create_directories(folder.Path() / "kept");
   int exit = -1;
-  const std::string output = rufo::test::RunCommand(
-      "TMPDIR=" + folder.Root() + " " + rufo::test::BuiltProgram("rufo-play") +
-          " --explore 4 --garden 2 --seed 3 --trace " + trace + " --data " +
-          fs::absolute(rufo::test::DemoData()).string(),
-      &exit);
+  const std::string output =
+      test::RunPlayer(folder,
+                      "--explore 4 --garden 2 --seed 3 --trace " + trace + " --data " +
+                          fs::absolute(rufo::test::DemoData()).string(),
+                      &exit);
   std::istringstream lines(rufo::test::ReadFile(trace));
   std::string line;
   std::vector<int> screens;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/play/play_fixtures.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 
@@ -41,15 +42,9 @@ class FailingGameTest : public ::testing::Test {
                           "done < \"$RUFO_INPUT\"\n");
     fs::permissions(game, fs::perms::owner_exec, fs::perm_options::add);
     int exit = -1;
-    std::string output =
-        rufo::test::RunCommand(rufo::test::BuiltProgram("rufo-play") + " --win-all --data " +
-                                   folder_.Root() + " --game " + game.string(),
-                               &exit);
+    const std::string output = test::RunPlayer(
+        folder_, "--win-all --data " + folder_.Root() + " --game " + game.string(), &exit);
     EXPECT_EQ(exit, 1) << output;
-    const size_t kept = output.find("the game's folder is kept: ");
-    if (kept != std::string::npos) {
-      fs::remove_all(output.substr(kept + 27, output.find('\n', kept) - kept - 27));
-    }
     return output;
   }
 
@@ -84,10 +79,8 @@ TEST_F(FailingGameTest, EachFaultIsNamed) {
 
 TEST_F(FailingGameTest, AGameThatCannotStartIsNamed) {
   int exit = -1;
-  // The folder the player keeps for a failed game goes into the test's own.
-  const std::string output = rufo::test::RunCommand(
-      "TMPDIR=" + folder_.Root() + " " + rufo::test::BuiltProgram("rufo-play") +
-          " --lose-all --data " + folder_.Root() + " --game " + folder_.Root() + "nothing",
+  const std::string output = test::RunPlayer(
+      folder_, "--lose-all --data " + folder_.Root() + " --game " + folder_.Root() + "nothing",
       &exit);
   EXPECT_EQ(exit, 1) << output;
   EXPECT_NE(output.find("cannot start"), std::string::npos) << output;
