@@ -61,13 +61,13 @@ bool Reports(const std::string& output, const std::string& line) {
   return output.find(line) != std::string::npos;
 }
 
-TEST_F(DataCheck, RegionsJustInsideTheEdgesAndBesideTheToolbarPass) {
+// Regions just inside the walking edges and beside the toolbar pass; a pixel further, where a
+// click walks or the toolbar takes it, they are named.
+TEST_F(DataCheck, RegionsWhereAClickWalksOrTheToolbarTakesItAreNamed) {
   MarkMask("Bitmaps/Garden1/bg_mask.png", {{60, 200}, {580, 200}});
   MarkMask("Bitmaps/LearnG/bg_mask.png", {{143, 479}, {497, 479}, {300, 396}});
   EXPECT_EQ(Check(0), "nothing missing\n");
-}
 
-TEST_F(DataCheck, RegionsWhereAClickWalksOrTheToolbarTakesItAreNamed) {
   MarkMask("Bitmaps/Garden1/bg_mask.png", {{59, 200}});
   MarkMask("Bitmaps/Garden2/bg_mask.png", {{581, 0}});
   MarkMask("Bitmaps/LearnG/bg_mask.png", {{144, 397}});
@@ -78,8 +78,7 @@ TEST_F(DataCheck, RegionsWhereAClickWalksOrTheToolbarTakesItAreNamed) {
         << output;
   }
   EXPECT_TRUE(Reports(output, "missing free toolbar area: Bitmaps\\LearnG\\bg_mask.png"));
-  EXPECT_FALSE(Reports(output, "walking edges: Bitmaps\\LearnG")) << "the toolbar is inside";
-  EXPECT_TRUE(Reports(output, "3 missing\n")) << output;
+  EXPECT_TRUE(Reports(output, "3 missing\n")) << "the toolbar is inside the edges: " << output;
 
   // The other toolbar corner, alone.
   MarkMask("Bitmaps/Garden1/bg_mask.png", {});
