@@ -13,6 +13,7 @@
 #include <map>
 #include <regex>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 #include "controls/frame_script.h"
@@ -182,16 +183,6 @@ TEST_F(DataTree, StartHitMapMatchesThePicture) {
   EXPECT_EQ(map.Value(165 + 38, 274 + 23), 255) << "the cap's resting place is no region";
 }
 
-TEST_F(DataTree, CursorSetLoadsWithItsNamesInOrder) {
-  test::HeadlessEngine engine;
-  ASSERT_TRUE(InitOnTree(engine));
-  Interface& e = engine.Engine();
-  ASSERT_EQ(e.CursorCount(), 6);
-  EXPECT_EQ(e.FindCursor("Arrow"), 0);
-  EXPECT_EQ(e.FindCursor("WaitArrow"), 1);
-  EXPECT_EQ(e.FindCursor("SelArrow"), 5);
-}
-
 // Every animation and every frame of it decodes in full; speech and animation frame scripts
 // name only frames their animation has. Speech plays on the talking animation "MLUVI".
 TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
@@ -263,10 +254,16 @@ TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
   }
 }
 
-// Every sound opens in the game's reader, is IMA ADPCM and decodes to its last byte.
-TEST_F(DataTree, SoundsAreImaAdpcmThatDecodes) {
+// The game reads the tree's cursors in the order it names them by; every sound opens in the
+// game's reader, is IMA ADPCM and decodes to its last byte.
+TEST_F(DataTree, CursorsLoadInOrderAndSoundsAreImaAdpcmThatDecodes) {
   test::HeadlessEngine engine;
   ASSERT_TRUE(InitOnTree(engine));
+  Interface& game = engine.Engine();
+  ASSERT_EQ(game.CursorCount(), 6);
+  EXPECT_EQ(std::tuple(game.FindCursor("Arrow"), game.FindCursor("WaitArrow"),
+                       game.FindCursor("SelArrow")),
+            std::tuple(0, 1, 5));
   std::vector<uint8_t> buffer(WaveReader::kMaxOutputBuffer);
   for (const fs::path& file : FilesEndingIn(".wav")) {
     WaveReader reader;
