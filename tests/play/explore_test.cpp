@@ -121,7 +121,7 @@ class ExploreTest : public ::testing::Test {
   }
 
   // Explores the fake game for five minutes from the title, which any press leaves for the
-  // Start screen; the problems found.
+  // Start screen; the traps found.
   std::vector<std::string> Explore(const FakeScreen& start, uint32_t* endMs = nullptr) {
     rufo::test::TempFolder folder;
     FakeScreen title;
@@ -135,12 +135,8 @@ class ExploreTest : public ::testing::Test {
     options.exploreMs = 5 * 60000;
     const Report report = Player(game, data, options).Play();
     if (endMs) *endMs = report.gameMs;
-    return report.problems;
-  }
-
-  static std::vector<std::string> StuckLines(const std::vector<std::string>& problems) {
     std::vector<std::string> stuck;
-    std::copy_if(problems.begin(), problems.end(), std::back_inserter(stuck),
+    std::copy_if(report.problems.begin(), report.problems.end(), std::back_inserter(stuck),
                  [](const std::string& problem) { return problem.starts_with("stuck on "); });
     return stuck;
   }
@@ -152,7 +148,7 @@ TEST_F(ExploreTest, AScreenThatOnlyRepeatsItselfIsATrap) {
   trap.echo = "speak 0x24 Sounds\\ano";
   trap.chatter = "speak MLUVI Sounds\\Start\\sp_wait";
   uint32_t endMs = 0;
-  const std::vector<std::string> stuck = StuckLines(Explore(trap, &endMs));
+  const std::vector<std::string> stuck = Explore(trap, &endMs);
   ASSERT_EQ(stuck.size(), 1u);
   const int at = std::stoi(stuck[0].substr(stuck[0].find(" at ") + 4));
   EXPECT_EQ(stuck[0], "stuck on 0x1 at " + std::to_string(at));
@@ -169,7 +165,7 @@ TEST_F(ExploreTest, ALongSpeechOrTheToolbarAloneIsNoTrap) {
   slow.exit = kWholeScreen;
   slow.next = kScreenStart;
   slow.deafMs = 58000;
-  EXPECT_EQ(StuckLines(Explore(slow)), std::vector<std::string>{});
+  EXPECT_EQ(Explore(slow), std::vector<std::string>{});
 
   // Only the toolbar's back button leads on, which no press on the Start screen itself reaches.
   DataTree data(fs::absolute(rufo::test::DemoData()).string());
@@ -182,7 +178,7 @@ TEST_F(ExploreTest, ALongSpeechOrTheToolbarAloneIsNoTrap) {
                   kToolbarOpenY + back.at.y + size->height / 4};
   toolbar.next = kScreenStart;
   toolbar.echo = "speak 0x24 Sounds\\ne";
-  EXPECT_EQ(StuckLines(Explore(toolbar)), std::vector<std::string>{});
+  EXPECT_EQ(Explore(toolbar), std::vector<std::string>{});
 }
 
 // The demo game explored in Garden2 only, its trace kept.
