@@ -60,12 +60,10 @@ class FakeGame final : public GameLink {
     const FakeScreen& rules = screens_[screen_];
     for (; !rules.chatter.empty() && nextChatter_ <= until; nextChatter_ += 5000)
       Write(nextChatter_, rules.chatter);
-    std::stable_sort(pending_.begin(), pending_.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> lines;
-    auto due = pending_.begin();
-    for (; due != pending_.end() && due->first <= until; ++due)
-      lines.push_back(std::to_string(due->first) + " " + due->second);
+    const auto due = pending_.upper_bound(until);
+    for (auto line = pending_.begin(); line != due; ++line)
+      lines.push_back(std::to_string(line->first) + " " + line->second);
     pending_.erase(pending_.begin(), due);
     now_ = until;
     return lines;
@@ -82,7 +80,7 @@ class FakeGame final : public GameLink {
     return program.string();
   }
 
-  void Write(uint32_t at, const std::string& text) { pending_.emplace_back(at, text); }
+  void Write(uint32_t at, const std::string& text) { pending_.emplace(at, text); }
 
   void Show(int id, uint32_t at) {
     Write(at, "screen " + ScreenText(id) + " " + ScreenText(screen_));
@@ -104,7 +102,7 @@ class FakeGame final : public GameLink {
 
   GameProcess process_;
   std::map<int, FakeScreen> screens_;
-  std::vector<std::pair<uint32_t, std::string>> pending_;
+  std::multimap<uint32_t, std::string> pending_;  // by time, in the order written
   Point mouse_;
   int screen_ = -1;
   uint32_t now_ = 0;
