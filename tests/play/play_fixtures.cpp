@@ -32,14 +32,6 @@ void MaskDrawing::Write(const rufo::test::TempFolder& folder, const std::string&
                      {RegionMap::kWidth, RegionMap::kHeight, assetkit::PngColor::kGrey, values_});
 }
 
-void WritePicture(const rufo::test::TempFolder& folder, const std::string& relative, int width,
-                  int height) {
-  const std::filesystem::path path = folder.Path() / relative;
-  std::filesystem::create_directories(path.parent_path());
-  assetkit::WritePng(path.string(), {width, height, assetkit::PngColor::kRgb,
-                                     std::vector<uint8_t>(size_t(width) * height * 3, 0x40)});
-}
-
 void LinkDemoTree(const std::filesystem::path& to) {
   namespace fs = std::filesystem;
   const fs::path demo = fs::canonical(rufo::test::DemoData());

@@ -26,10 +26,6 @@ class MaskDrawing {
   std::vector<uint8_t> values_;
 };
 
-// Writes an opaque picture of the given size.
-void WritePicture(const rufo::test::TempFolder& folder, const std::string& relative, int width,
-                  int height);
-
 // The demo data tree at `to`, made of links to its files, so that a test can replace single
 // files without touching the tree other tests read.
 void LinkDemoTree(const std::filesystem::path& to);

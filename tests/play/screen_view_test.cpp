@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "tests/play/play_fixtures.h"
+#include "tests/support/pictures.h"
 #include "tools/rufo_play/answer_plan.h"
 
 namespace rufo::play {
@@ -32,9 +36,11 @@ class ScreenViewTest : public ::testing::Test {
                  "EMPTY\n"                                        // 6
                  "ANI=0,0,PARROT,flags=CLK_PLAY\n"                // 7: region 6
                  "BITMAP=0,0,Bitmaps\\Game\\gone,GONE\n");        // 8
-    test::WritePicture(folder, "data/Bitmaps/Game/pic.png", 40, 20);
-    test::WritePicture(folder, "data/Bitmaps/Game/strip.png", 160, 30);
-    test::WritePicture(folder, "data/Bitmaps/Game/knob.png", 50, 80);
+    for (const auto& [name, width, height] :
+         {std::tuple("pic", 40, 20), {"strip", 160, 30}, {"knob", 50, 80}}) {
+      rufo::test::WritePicture(folder, "data/Bitmaps/Game/" + std::string(name) + ".png", width,
+                               height, [](int, int) { return 0x404040u; });
+    }
     MaskDrawing mask;
     for (int value = 0; value < 6; ++value)
       mask.Fill({20 + value * 60, 300, 60 + value * 60, 340}, value);
@@ -50,6 +56,12 @@ class ScreenViewTest : public ::testing::Test {
   DataTree data_{MadeUpTree(folder_)};
   const ScreenView view_{data_, place_, {}};
   std::string problem_;
+
+  // The problem named when nothing was made, or "made".
+  template <typename T>
+  std::string Refusal(const std::optional<T>& made) const {
+    return made ? "made" : problem_;
+  }
 };
 
 TEST_F(ScreenViewTest, ControlsAreFoundWhereAChildWouldClickThem) {
@@ -72,25 +84,22 @@ TEST_F(ScreenViewTest, ControlsAreFoundWhereAChildWouldClickThem) {
 }
 
 TEST_F(ScreenViewTest, WhatIsMissingIsNamed) {
-  EXPECT_FALSE(view_.Control("RUFO", &problem_));
-  EXPECT_EQ(problem_, "Data\\Game\\screen.dat has no entry RUFO");
+  EXPECT_EQ(Refusal(view_.Control("RUFO", &problem_)), "Data\\Game\\screen.dat has no entry RUFO");
   EXPECT_FALSE(view_.Control("rufo", &problem_)) << "entry names keep their case";
-  EXPECT_FALSE(view_.Control("GONE", &problem_));
-  EXPECT_EQ(problem_, "the picture Bitmaps\\Game\\gone of GONE is missing");
-  EXPECT_FALSE(view_.Region(9, &problem_));
-  EXPECT_EQ(problem_, "Bitmaps\\Game\\bg_mask.png has no region 9");
+  EXPECT_EQ(Refusal(view_.Control("GONE", &problem_)),
+            "the picture Bitmaps\\Game\\gone of GONE is missing");
+  EXPECT_EQ(Refusal(view_.Region(9, &problem_)), "Bitmaps\\Game\\bg_mask.png has no region 9");
   EXPECT_FALSE(view_.Control("BG", &problem_));
 
   const Place unmade{
       0x998, "unmade", {"Data\\Nothing\\screen.dat"}, {"Bitmaps\\Nothing\\bg_mask.png"}};
   const ScreenView nothing(data_, unmade, {});
   EXPECT_FALSE(nothing.Made());
-  EXPECT_FALSE(nothing.Region(0, &problem_));
-  EXPECT_EQ(problem_, "Bitmaps\\Nothing\\bg_mask.png is missing");
+  EXPECT_EQ(Refusal(nothing.Region(0, &problem_)), "Bitmaps\\Nothing\\bg_mask.png is missing");
   EXPECT_TRUE(nothing.Free({600, 0, 640, 100})) << "with no hit map every place is free";
 }
 
-TEST_F(ScreenViewTest, RightAndWrongAnswersArePlanned) {
+TEST_F(ScreenViewTest, RightAndWrongAnswersArePlannedOrRefusedWithAReason) {
   const RegionMap& mask = *data_.Mask("Bitmaps\\Game\\bg_mask.png");
   auto region = [&](Point p) { return int(mask.At(p.x, p.y)); };
 
@@ -123,19 +132,16 @@ TEST_F(ScreenViewTest, RightAndWrongAnswersArePlanned) {
   EXPECT_EQ(carried->kind, Gesture::Kind::kCarry);
   EXPECT_EQ(region(carried->to), 6);
 
-  EXPECT_FALSE(PlanAnswer(Asked("hit 8"), true, view_, &problem_));
-  EXPECT_EQ(problem_, "Bitmaps\\Game\\bg_mask.png has no region 8");
-  EXPECT_FALSE(PlanAnswer(Asked("control NOBODY"), false, view_, &problem_));
-  EXPECT_EQ(problem_, "Data\\Game\\screen.dat has no entry NOBODY");
-}
+  EXPECT_EQ(Refusal(PlanAnswer(Asked("hit 8"), true, view_, &problem_)),
+            "Bitmaps\\Game\\bg_mask.png has no region 8");
+  EXPECT_EQ(Refusal(PlanAnswer(Asked("control NOBODY"), false, view_, &problem_)),
+            "Data\\Game\\screen.dat has no entry NOBODY");
 
-// Told to lose, the player needs something else to click: without it the plan fails and says
-// why, rather than giving the right answer.
-TEST_F(ScreenViewTest, AWrongAnswerWithNothingElseToGiveItIsRefused) {
-  EXPECT_FALSE(PlanAnswer(Asked("hit 0,1,2,3,4,5,6"), false, view_, &problem_));
-  EXPECT_EQ(problem_, "no region but 0 to give a wrong answer with");
-  EXPECT_FALSE(PlanAnswer(Asked("control KNOB"), false, view_, &problem_));
-  EXPECT_EQ(problem_,
+  // Told to lose, the player needs something else to click: without it the plan fails and says
+  // why, rather than giving the right answer.
+  EXPECT_EQ(Refusal(PlanAnswer(Asked("hit 0,1,2,3,4,5,6"), false, view_, &problem_)),
+            "no region but 0 to give a wrong answer with");
+  EXPECT_EQ(Refusal(PlanAnswer(Asked("control KNOB"), false, view_, &problem_)),
             "Data\\Game\\screen.dat has no control like KNOB to give a wrong answer with");
   // The other bitmap's picture is missing, so PIC has no neighbour either.
   EXPECT_FALSE(PlanAnswer(Asked("control PIC"), false, view_, &problem_));
