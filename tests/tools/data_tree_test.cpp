@@ -42,6 +42,24 @@ std::vector<fs::path> FilesEndingIn(const std::string& extension) {
   return files;
 }
 
+// Reads the file with `read`; false when it does not open.
+template <typename Read>
+bool ReadFileWith(const fs::path& path, Read read) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  read(file);
+  std::fclose(file);
+  return true;
+}
+
+// The hit map of a picture of the tree.
+gfx::HitMap HitMapOf(const std::string& relative) {
+  gfx::HitMap map;
+  ReadFileWith(kTree / relative, [&](std::FILE* f) { map.Load(f, 640, 480); });
+  EXPECT_TRUE(map.Loaded()) << relative;
+  return map;
+}
+
 class DataTree : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -86,11 +104,7 @@ TEST_F(DataTree, PicturesLoadInTheGameAtTheirSizes) {
 
 // The Start screen's map: each face place and each sponge button where the picture has it.
 TEST_F(DataTree, StartHitMapMatchesThePicture) {
-  std::FILE* file = std::fopen((kTree / "Bitmaps/Start/bg_mask.png").c_str(), "rb");
-  ASSERT_NE(file, nullptr);
-  gfx::HitMap map;
-  ASSERT_TRUE(map.Load(file, 640, 480));
-  std::fclose(file);
+  const gfx::HitMap map = HitMapOf("Bitmaps/Start/bg_mask.png");
   const int faces[4][2] = {{71, 228}, {61, 58}, {200, 138}, {353, 65}};
   const int buttons[4][2] = {{182, 335}, {172, 165}, {311, 245}, {464, 172}};
   for (int slot = 0; slot < 4; ++slot) {
@@ -156,10 +170,8 @@ TEST_F(DataTree, AnimationsAndFrameScriptsAgree) {
         }
       }
     }
-    std::FILE* in = std::fopen(file.c_str(), "rb");
-    ASSERT_TRUE(in) << file;
-    const std::vector<SequenceEntry> script = ReadFrameScript(in);
-    std::fclose(in);
+    std::vector<SequenceEntry> script;
+    ASSERT_TRUE(ReadFileWith(file, [&](std::FILE* f) { script = ReadFrameScript(f); })) << file;
     std::istringstream lines(test::ReadFile(file));
     std::string line;
     size_t lineCount = 0;
@@ -203,14 +215,9 @@ TEST_F(DataTree, CursorsLoadInOrderAndSoundsAreImaAdpcmThatDecodes) {
   }
 }
 
-ScreenScript ParseScreen(const std::string& path) {
+ScreenScript ParseScreen(const fs::path& path) {
   ScreenScript script;
-  std::FILE* file = platform::OpenFile(path, "rb");
-  EXPECT_TRUE(file) << path;
-  if (file) {
-    script.Parse(file);
-    std::fclose(file);
-  }
+  EXPECT_TRUE(ReadFileWith(path, [&](std::FILE* f) { script.Parse(f); })) << path;
   return script;
 }
 
@@ -219,7 +226,7 @@ ScreenScript ParseScreen(const std::string& path) {
 TEST_F(DataTree, ScreenScriptsReadWithinTheirTableWithUniqueNames) {
   for (const fs::path& file : FilesEndingIn(".dat")) {
     if (file.filename() != "screen.dat") continue;
-    const ScreenScript script = ParseScreen(file.string());
+    const ScreenScript script = ParseScreen(file);
     EXPECT_GT(script.Count(), 0) << file;
     EXPECT_LT(script.Count(), ScreenScript::kCapacity) << file << " may have lost entries";
     for (int i = 0; i < script.Count(); ++i) {
@@ -243,12 +250,8 @@ TEST_F(DataTree, GardenHitRegionsLieOnTheirAnimations) {
   };
   for (const auto& [scriptName, maskName] : screens) {
     SCOPED_TRACE(scriptName);
-    const ScreenScript script = ParseScreen((kTree / scriptName).string());
-    std::FILE* file = std::fopen((kTree / maskName).c_str(), "rb");
-    ASSERT_NE(file, nullptr);
-    gfx::HitMap map;
-    ASSERT_TRUE(map.Load(file, 640, 480));
-    std::fclose(file);
+    const ScreenScript script = ParseScreen(kTree / scriptName);
+    const gfx::HitMap map = HitMapOf(maskName);
     struct Box {
       int left, top, right, bottom;
     };
