@@ -6,6 +6,7 @@
 #include <optional>
 #include <sstream>
 #include <tuple>
+#include <utility>
 
 #include "engine/trace.h"
 #include "tests/support/temp_folder.h"
@@ -107,28 +108,14 @@ TEST(TraceEventTest, QuestionsReadAsTheGameWritesThem) {
 
 // Numbers at the ends of an int, and lines from a file written with CRLF line ends.
 TEST(TraceEventTest, NumbersAreReadToTheLimitsOfAnInt) {
-  const struct {
-    const char* text;
-    std::optional<int> value;
-  } cases[] = {
-      {"2147483647", 2147483647},
-      {"-2147483648", INT32_MIN},
-      {"2147483648", std::nullopt},
-      {"-2147483649", std::nullopt},
-      {"0xffffffff", -1},
-      {"0x80000000", INT32_MIN},
-      {"-0x80000000", INT32_MIN},
-      {"0x100000000", std::nullopt},
-      {"0X1f", 31},
-      {"0x", std::nullopt},
-      {"-", std::nullopt},
-      {"+5", std::nullopt},
-      {" 5", std::nullopt},
-      {"5 ", std::nullopt},
-      {"--5", std::nullopt},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(ParseNumber(c.text), c.value) << c.text;
+  const std::pair<const char*, int> numbers[] = {
+      {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"0xffffffff", -1},
+      {"0x80000000", INT32_MIN},  {"-0x80000000", INT32_MIN}, {"0X1f", 31}};
+  for (const auto& [text, value] : numbers)
+    EXPECT_EQ(ParseNumber(text), value) << text;
+  for (const char* text :
+       {"2147483648", "-2147483649", "0x100000000", "0x", "-", "+5", " 5", "5 ", "--5"})
+    EXPECT_FALSE(ParseNumber(text)) << text;
 
   EXPECT_EQ(Read("12 sticker 7\r").number, 7);
   EXPECT_EQ(Read("12 speak MLUVI Sounds\\x\r").text, "Sounds\\x");
