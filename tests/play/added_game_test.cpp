@@ -2,6 +2,7 @@
 // rufo-added-game), on a data tree that holds its script and the control that opens it: the
 // scripted player, told nothing of it, learns it from the game and plays it to its sticker and
 // to its lesson.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -58,19 +59,20 @@ class AddedGameTest : public ::testing::Test {
 };
 
 TEST_F(AddedGameTest, ThePlayerWinsItsStickerAndLosesItIntoItsLesson) {
+  using ::testing::HasSubstr;
   std::string output;
   const std::string won = Play("win-all", &output);
-  EXPECT_NE(output.find("0x204 Garden1 FROG"), std::string::npos) << output;
+  EXPECT_THAT(output, HasSubstr("0x204 Garden1 FROG"));
   const size_t asked = won.find(" question 0x204 hit ");
   ASSERT_NE(asked, std::string::npos) << output;
-  EXPECT_NE(won.find(" answer 0x204 good 5 0", asked), std::string::npos) << output;
-  EXPECT_NE(won.find(" sticker 0\n", asked), std::string::npos) << output;
-  EXPECT_NE(won.find(" screen 0x801 0x204\n", asked), std::string::npos) << "on to the album";
-
-  const std::string lost = Play("lose-all", &output);
-  EXPECT_NE(lost.find(" answer 0x204 wrong 0 3"), std::string::npos) << output;
-  EXPECT_NE(lost.find(" screen 0x104 0x204\n"), std::string::npos) << "on to counting";
-  EXPECT_NE(lost.find(" screen 0x204 0x104\n"), std::string::npos) << "and back";
+  // Won, and on to the album.
+  EXPECT_THAT(won.substr(asked),
+              ::testing::AllOf(HasSubstr(" answer 0x204 good 5 0"), HasSubstr(" sticker 0\n"),
+                               HasSubstr(" screen 0x801 0x204\n")));
+  // Lost, on to counting and back.
+  EXPECT_THAT(Play("lose-all", &output), ::testing::AllOf(HasSubstr(" answer 0x204 wrong 0 3"),
+                                                          HasSubstr(" screen 0x104 0x204\n"),
+                                                          HasSubstr(" screen 0x204 0x104\n")));
 }
 
 }  // namespace
