@@ -22,11 +22,11 @@ namespace fs = std::filesystem;
 
 // How a screen of the fake game answers presses.
 struct FakeScreen {
-  Rect exit;  // a press inside leads to `next`
+  Rect exit{};  // a press inside leads to `next`
   int next = -1;
-  uint32_t deafMs = 0;  // for this long after the screen is built presses do nothing
-  std::string echo;     // written at every other press
-  std::string chatter;  // written every five seconds, press or not
+  uint32_t deafMs = 0;    // for this long after the screen is built presses do nothing
+  std::string echo{};     // written at every other press
+  std::string chatter{};  // written every five seconds, press or not
 };
 
 // A game in name only, on the virtual clock of the player's own steps: its screens write what
@@ -122,9 +122,7 @@ class ExploreTest : public ::testing::Test {
   // Start screen; the traps found.
   std::vector<std::string> Explore(const FakeScreen& start, uint32_t* endMs = nullptr) {
     rufo::test::TempFolder folder;
-    FakeScreen title;
-    title.exit = kWholeScreen;
-    title.next = kScreenStart;
+    const FakeScreen title{.exit = kWholeScreen, .next = kScreenStart};
     FakeGame game(folder, {{kScreenTitle, title}, {kScreenStart, start}});
     DataTree data(fs::absolute(rufo::test::DemoData()).string());
     PlayOptions options;
@@ -142,11 +140,9 @@ class ExploreTest : public ::testing::Test {
 
 TEST_F(ExploreTest, AScreenThatOnlyRepeatsItselfIsATrap) {
   // Every press answers with the same line, and the screen chatters on its own.
-  FakeScreen trap;
-  trap.echo = "speak 0x24 Sounds\\ano";
-  trap.chatter = "speak MLUVI Sounds\\Start\\sp_wait";
   uint32_t endMs = 0;
-  const std::vector<std::string> stuck = Explore(trap, &endMs);
+  const std::vector<std::string> stuck = Explore(
+      {.echo = "speak 0x24 Sounds\\ano", .chatter = "speak MLUVI Sounds\\Start\\sp_wait"}, &endMs);
   ASSERT_EQ(stuck.size(), 1u);
   const int at = std::stoi(stuck[0].substr(stuck[0].find(" at ") + 4));
   EXPECT_EQ(stuck[0], "stuck on 0x1 at " + std::to_string(at));
@@ -159,24 +155,19 @@ TEST_F(ExploreTest, AScreenThatOnlyRepeatsItselfIsATrap) {
 
 TEST_F(ExploreTest, ALongSpeechOrTheToolbarAloneIsNoTrap) {
   // Deaf for most of a minute each time it is built, then any press builds it again.
-  FakeScreen slow;
-  slow.exit = kWholeScreen;
-  slow.next = kScreenStart;
-  slow.deafMs = 58000;
-  EXPECT_EQ(Explore(slow), std::vector<std::string>{});
+  EXPECT_EQ(Explore({.exit = kWholeScreen, .next = kScreenStart, .deafMs = 58000}),
+            std::vector<std::string>{});
 
   // Only the toolbar's back button leads on, which no press on the Start screen itself reaches.
   DataTree data(fs::absolute(rufo::test::DemoData()).string());
   const ToolbarButton& back = ToolbarButtons()[kBack];
   const std::optional<Size> size = data.PictureSize(back.picture);
   ASSERT_TRUE(size);
-  FakeScreen toolbar;
-  toolbar.exit = {kToolbarX + back.at.x, kToolbarOpenY + back.at.y,
-                  kToolbarX + back.at.x + size->width,
-                  kToolbarOpenY + back.at.y + size->height / 4};
-  toolbar.next = kScreenStart;
-  toolbar.echo = "speak 0x24 Sounds\\ne";
-  EXPECT_EQ(Explore(toolbar), std::vector<std::string>{});
+  const Rect button{kToolbarX + back.at.x, kToolbarOpenY + back.at.y,
+                    kToolbarX + back.at.x + size->width,
+                    kToolbarOpenY + back.at.y + size->height / 4};
+  EXPECT_EQ(Explore({.exit = button, .next = kScreenStart, .echo = "speak 0x24 Sounds\\ne"}),
+            std::vector<std::string>{});
 }
 
 // The demo game explored in Garden2 only, its trace kept.
