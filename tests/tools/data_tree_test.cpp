@@ -222,7 +222,7 @@ ScreenScript ParseScreen(const fs::path& path) {
 }
 
 // Every screen script reads in the game's parser, within its table, with unique names (the
-// checker above finds each entry the game looks up by name).
+// data check finds each entry the game looks up by name).
 TEST_F(DataTree, ScreenScriptsReadWithinTheirTableWithUniqueNames) {
   for (const fs::path& file : FilesEndingIn(".dat")) {
     if (file.filename() != "screen.dat") continue;

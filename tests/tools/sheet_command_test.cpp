@@ -1,5 +1,6 @@
 // rufo-data sheet on a small tree of its own: every picture gets its tile, whatever the letter
-// case of its extension, and a long Czech label cut short spoils none of the tiles after it.
+// case of its extension, and a long Czech label cut short spoils none of the tiles after it; a
+// tree without pictures makes no sheet.
 #include <gtest/gtest.h>
 
 #include <string>
