@@ -160,12 +160,11 @@ TEST_F(ControlTest, DrawClipsAtTheEdgesHonoursTheKeyAndLayoutModeOutlines) {
   Add(2, {100, 100, 120, 110});
   engine_.Play("0 key ScrollLock down");
   Engine().ComposeFrame();
-  EXPECT_EQ(Shown(100, 100), 0xFFFFFFu);
-  EXPECT_EQ(Shown(118, 100), 0xFFFFFFu);
-  EXPECT_EQ(Shown(100, 108), 0xFFFFFFu);
-  EXPECT_EQ(Shown(119, 109), 0xA0A0A0u);
-  EXPECT_EQ(Shown(101, 109), 0xA0A0A0u);
-  EXPECT_EQ(Shown(110, 105), 0x000000u);
+  const std::tuple<int, int, uint32_t> outline[] = {{100, 100, 0xFFFFFF}, {118, 100, 0xFFFFFF},
+                                                    {100, 108, 0xFFFFFF}, {119, 109, 0xA0A0A0},
+                                                    {101, 109, 0xA0A0A0}, {110, 105, 0x000000}};
+  for (const auto& [x, y, colour] : outline)
+    EXPECT_EQ(Shown(x, y), colour) << x << "," << y;
 }
 
 }  // namespace

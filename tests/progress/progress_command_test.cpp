@@ -13,6 +13,8 @@
 namespace rufo::progress {
 namespace {
 
+using namespace std::string_literals;
+
 const int32_t kToday = *ParseDate("2025-03-03");
 
 std::string Progress(const std::string& args, int* exitCode) {
@@ -82,13 +84,13 @@ TEST_F(ProgressRecordCommand, EachChildWithAHistoryGetsTablesAndRows) {
               FormatLine(Event::Play(today, 1, 2 * 3600)) +
               FormatLine(Event::Play({kToday - 13, 0}, 1, 60)));
   const std::string tables = Run("");
-  EXPECT_TRUE(Says(tables, "1 damaged lines skipped")) << tables;
   EXPECT_FALSE(Says(tables, "Dítě 1")) << tables;
-  EXPECT_TRUE(Says(tables, "Dítě 2")) << tables;
-  EXPECT_TRUE(Says(tables, "  Hnízda – počítání             1       1  2025-03-02\n")) << tables;
-  EXPECT_TRUE(Says(tables, "  Počítání                      1          1\n")) << tables;
-  EXPECT_TRUE(Says(tables, "  3. 3.   120  " + std::string(60, '#') + "\n")) << tables;
-  EXPECT_TRUE(Says(tables, "  18. 2.    1  #\n")) << tables;
+  for (const std::string& line :
+       {"1 damaged lines skipped"s, "Dítě 2"s,
+        "  Hnízda – počítání             1       1  2025-03-02\n"s,
+        "  Počítání                      1          1\n"s,
+        "  3. 3.   120  " + std::string(60, '#') + "\n", "  18. 2.    1  #\n"s})
+    EXPECT_TRUE(Says(tables, line)) << tables;
   EXPECT_LT(tables.find("18. 2."), tables.find("3. 3.")) << "the oldest day first";
 
   const std::string csv = Run("--csv");
@@ -103,9 +105,9 @@ TEST_F(ProgressRecordCommand, EachChildWithAHistoryGetsTablesAndRows) {
     }
   }
   EXPECT_EQ(rows, 1 + 14 + 6 + 14) << "a header, then a row per game, lesson and day\n" << csv;
-  EXPECT_TRUE(Says(csv, "2,hra,Hnízda – počítání,1,1,2025-03-02,,,,\n")) << csv;
-  EXPECT_TRUE(Says(csv, "2,lekce,Počítání,,,,1,1,,\n")) << csv;
-  EXPECT_TRUE(Says(csv, "2,den,,,,,,,2025-03-03,120\n")) << csv;
+  for (const char* row : {"2,hra,Hnízda – počítání,1,1,2025-03-02,,,,\n",
+                          "2,lekce,Počítání,,,,1,1,,\n", "2,den,,,,,,,2025-03-03,120\n"})
+    EXPECT_TRUE(Says(csv, row)) << csv;
 }
 
 }  // namespace

@@ -27,6 +27,12 @@ std::string Lines(std::initializer_list<Event> events) {
   return text;
 }
 
+// The event's own line read back, without its line end.
+std::optional<Event> ReadBack(const Event& e) {
+  const std::string line = FormatLine(e);
+  return ParseLine(std::string_view(line).substr(0, line.size() - 1));
+}
+
 TEST(ProgressLine, EveryKindReadsBackAsWritten) {
   const Event events[] = {
       Event::Answer(At(kMonday, 3723), 2, 0x202, true),
@@ -39,18 +45,11 @@ TEST(ProgressLine, EveryKindReadsBackAsWritten) {
       Event::Play(At(kMonday, 86399), 1, 86400),
       Event::Forget(At(kMonday), 2),
   };
+  // Every field of the line shows in its text, so the same text is the same event.
   for (const Event& e : events) {
-    const std::string line = FormatLine(e);
-    ASSERT_EQ(line.back(), '\n');
-    const auto read = ParseLine(std::string_view(line).substr(0, line.size() - 1));
-    ASSERT_TRUE(read) << line;
-    EXPECT_EQ(read->when.day, e.when.day) << line;
-    EXPECT_EQ(read->when.second, e.when.second) << line;
-    EXPECT_EQ(read->slot, e.slot) << line;
-    EXPECT_EQ(read->kind, e.kind) << line;
-    EXPECT_EQ(read->subject, e.subject) << line;
-    EXPECT_EQ(read->a, e.a) << line;
-    EXPECT_EQ(read->b, e.b) << line;
+    const auto read = ReadBack(e);
+    ASSERT_TRUE(read) << FormatLine(e);
+    EXPECT_EQ(FormatLine(*read), FormatLine(e));
   }
   EXPECT_EQ(FormatLine(events[0]).substr(0, 39), "2025-03-03\t01:02:03\t2\tanswer\t0x202\tgood");
 }
@@ -74,10 +73,8 @@ TEST(ProgressLine, ALineThatIsNotWholeAndOursIsDamaged) {
       Event::Answer(At(kMonday), 4, 0x202, true),
       Event{At(kMonday), 0, Event::Kind::kLesson, 0x102, 2, 3},  // more after a loss than visits
   };
-  for (const Event& e : wrong) {
-    const std::string text = FormatLine(e);
-    EXPECT_FALSE(ParseLine(std::string_view(text).substr(0, text.size() - 1))) << text;
-  }
+  for (const Event& e : wrong)
+    EXPECT_FALSE(ReadBack(e)) << FormatLine(e);
   EXPECT_FALSE(ParseLine(std::string(kMaxLineLength + 1, 'x')));
   EXPECT_FALSE(ParseDate("2025-02-29"));
   EXPECT_FALSE(ParseDate("1999-12-31"));
@@ -207,10 +204,8 @@ TEST(ProgressSummary, TablesAndTheLastFourteenDaysOfOneChild) {
   EXPECT_EQ(child.secondsByDay.front(), 90);
   EXPECT_EQ(child.secondsByDay.back(), 120);
   EXPECT_FALSE(Summarise(events, 3, kMonday).any);
-  EXPECT_EQ(Minutes(0), 0);
-  EXPECT_EQ(Minutes(5), 1);
-  EXPECT_EQ(Minutes(89), 1);
-  EXPECT_EQ(Minutes(90), 2);
+  for (const auto& [seconds, minutes] : {std::pair{0, 0}, {5, 1}, {89, 1}, {90, 2}})
+    EXPECT_EQ(Minutes(seconds), minutes) << seconds;
 }
 
 }  // namespace

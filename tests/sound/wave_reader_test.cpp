@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <tuple>
 
 #include "tests/sound/test_sound.h"
 #include "tests/support/headless_engine.h"
@@ -38,6 +40,13 @@ class WaveReaderTest : public ::testing::Test {
       if (count < piece) break;
     }
     return out;
+  }
+  // The `size` bytes the reader yields from `offset` on; nothing when the read fails.
+  static std::optional<std::string> ReadAt(WaveReader& reader, uint32_t offset, uint32_t size) {
+    reader.Seek(offset);
+    std::string bytes(size, '\0');
+    if (!reader.Read(reinterpret_cast<uint8_t*>(bytes.data()), &size)) return std::nullopt;
+    return bytes.substr(0, size);
   }
   static bool RunSox(const std::string& arguments) {
     return std::system(("sox -q " + arguments + " 2>/dev/null").c_str()) == 0;
@@ -75,11 +84,10 @@ TEST_F(WaveReaderTest, AdpcmDecodesSampleForSampleAsSoxDecodesIt) {
 
     WaveReader reader;
     ASSERT_TRUE(reader.Open("coded.wav"));
-    EXPECT_EQ(reader.OutputFormat().formatTag, 1);
-    EXPECT_EQ(reader.OutputFormat().channels, c.channels);
-    EXPECT_EQ(reader.OutputFormat().samplesPerSec, uint32_t(c.rate));
-    EXPECT_EQ(reader.OutputFormat().bitsPerSample, 16);
-    EXPECT_EQ(reader.OutputBufferSize(), 65536u);
+    const platform::WaveFormat& format = reader.OutputFormat();
+    EXPECT_EQ(std::tuple(format.formatTag, format.channels, format.samplesPerSec,
+                         format.bitsPerSample, reader.OutputBufferSize()),
+              std::tuple(1, c.channels, uint32_t(c.rate), 16, 65536u));
     EXPECT_EQ(reader.OutputSize(), expected.size());
     const std::string decoded = ReadAll(reader, 10000);
     ASSERT_EQ(decoded.size(), expected.size());
@@ -169,22 +177,15 @@ TEST_F(WaveReaderTest, PcmPassesThroughAndSkipsChunksBeforeTheData) {
 
   WaveReader reader;
   ASSERT_TRUE(reader.Open("pcm.wav"));
-  EXPECT_EQ(reader.OutputFormat().channels, 2);
-  EXPECT_EQ(reader.OutputFormat().samplesPerSec, 22050u);
-  EXPECT_EQ(reader.OutputSize(), 20000u);
+  EXPECT_EQ(std::tuple(reader.OutputFormat().channels, reader.OutputFormat().samplesPerSec,
+                       reader.OutputSize()),
+            std::tuple(2, 22050u, 20000u));
   uint32_t count = 0;
   EXPECT_TRUE(reader.Read(nullptr, &count));
   EXPECT_EQ(ReadAll(reader, 3000), data);
 
-  reader.Seek(19990);
-  uint8_t tail[64];
-  count = sizeof tail;
-  ASSERT_TRUE(reader.Read(tail, &count));
-  EXPECT_EQ(std::string(tail, tail + count), data.substr(19990));
-  reader.Seek(30000);
-  count = sizeof tail;
-  EXPECT_TRUE(reader.Read(tail, &count));
-  EXPECT_EQ(count, 0u) << "past the end nothing is left";
+  EXPECT_EQ(ReadAt(reader, 19990, 64), data.substr(19990));
+  EXPECT_EQ(ReadAt(reader, 30000, 64), "") << "past the end nothing is left";
 }
 
 TEST_F(WaveReaderTest, CompressedReadsAndSeeksAgreeWithOneWholeDecoding) {
@@ -198,14 +199,8 @@ TEST_F(WaveReaderTest, CompressedReadsAndSeeksAgreeWithOneWholeDecoding) {
 
   reader.Seek(0);
   EXPECT_EQ(ReadAll(reader, 777), whole) << "odd pieces take the surplus from the carry";
-  for (uint32_t offset : {1000u, 65530u, 200000u}) {
-    reader.Seek(offset);
-    uint8_t bytes[100];
-    uint32_t count = sizeof bytes;
-    ASSERT_TRUE(reader.Read(bytes, &count));
-    ASSERT_EQ(count, 100u);
-    EXPECT_EQ(std::string(bytes, bytes + 100), whole.substr(offset, 100)) << "at " << offset;
-  }
+  for (uint32_t offset : {1000u, 65530u, 200000u})
+    EXPECT_EQ(ReadAt(reader, offset, 100), whole.substr(offset, 100)) << "at " << offset;
 }
 
 TEST_F(WaveReaderTest, MalformedFilesFailWithoutReadingPastTheirEnd) {
@@ -241,12 +236,9 @@ TEST_F(WaveReaderTest, MalformedFilesFailWithoutReadingPastTheirEnd) {
   Put32(dataPastEnd, 56, 10'000'000);
   WriteData("long.wav", dataPastEnd);
   WaveReader reader;
-  uint32_t none = 10;
-  EXPECT_FALSE(reader.Read(nullptr, &none)) << "a reader that is not open reads nothing";
+  EXPECT_FALSE(ReadAt(reader, 0, 10)) << "a reader that is not open reads nothing";
   ASSERT_TRUE(reader.Open("long.wav"));
-  std::vector<uint8_t> buffer(1 << 20);
-  uint32_t count = static_cast<uint32_t>(buffer.size());
-  EXPECT_FALSE(reader.Read(buffer.data(), &count));
+  EXPECT_FALSE(ReadAt(reader, 0, 1 << 20));
 
   // A last block cut inside its header yields nothing more; the blocks before it decode.
   const size_t blocks = (ima.size() - 60) / 512;
