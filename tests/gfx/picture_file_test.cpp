@@ -162,7 +162,7 @@ std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, size_t at, std::vector<
   return bytes;
 }
 
-TEST_F(PictureFileTest, DamagedOrHugePicturesFailWithoutASurface) {
+TEST_F(PictureFileTest, DamagedOrHugePicturesAndFailingSurfacesFailWithoutASurface) {
   const std::vector<uint8_t> png =
       assetkit::EncodePng({64, 64, assetkit::PngColor::kRgb, test::NoiseBytes(64 * 64 * 3, 3)});
   // Headers declaring 99840 × 99840 and 8192 × 8192 pixels, with correct CRCs.
@@ -205,22 +205,21 @@ TEST_F(PictureFileTest, DamagedOrHugePicturesFailWithoutASurface) {
   std::unique_ptr<Surface> surface;
   EXPECT_FALSE(LoadPngPicture(Path("good.bmp"), Factory(PixelLayout::kRgb565), &surface));
   EXPECT_FALSE(LoadBmpPicture(Path("missing.bmp"), Factory(PixelLayout::kRgb565), &surface));
-  EXPECT_EQ(video_.LiveSurfaceCount(), 0);
-}
 
-TEST_F(PictureFileTest, AFailingSurfaceFailsTheLoad) {
-  const std::string path = Make("rgb8.png", kPlainChunks);
+  // A surface that cannot be made, or is lost at once, fails a sound file's load.
+  test::WriteBytes(Path("good.png"), png);
+  ASSERT_TRUE(LoadPngPicture(Path("good.png"), Factory(PixelLayout::kRgb565), &surface));
   const SurfaceFactory refuse = [](int, int, std::unique_ptr<Surface>*) {
     return platform::kDdErrOutOfMemory;
   };
-  std::unique_ptr<Surface> surface;
-  EXPECT_FALSE(LoadPngPicture(path, refuse, &surface));
+  EXPECT_FALSE(LoadPngPicture(Path("good.png"), refuse, &surface));
   const SurfaceFactory lost = [this](int w, int h, std::unique_ptr<Surface>* out) {
     platform::DdResult r = Factory(PixelLayout::kRgb565)(w, h, out);
     (*out)->MarkLost();
     return r;
   };
-  EXPECT_FALSE(LoadPngPicture(path, lost, &surface));
+  EXPECT_FALSE(LoadPngPicture(Path("good.png"), lost, &surface));
+  EXPECT_EQ(surface, nullptr);
   EXPECT_EQ(video_.LiveSurfaceCount(), 0);
 }
 

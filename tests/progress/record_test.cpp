@@ -80,28 +80,21 @@ TEST(ProgressLine, ALineThatIsNotWholeAndOursIsDamaged) {
   EXPECT_FALSE(ParseDate("1999-12-31"));
 }
 
-TEST(ProgressRecord, CutAndDamagedLinesAreLeftOutAndCounted) {
-  const std::string whole =
-      Lines({Event::Answer(At(kMonday), 0, 0x202, true), Event::Sticker(At(kMonday), 0, 7)});
+// A forgotten child's earlier history is gone, their later stays; cut and damaged lines are left
+// out and counted.
+TEST(ProgressRecord, ForgottenHistoryAndDamagedLinesAreLeftOut) {
   const std::string last = FormatLine(Event::Play(At(kMonday), 0, 60));
+  const std::string text =
+      Lines({Event::Answer(At(kMonday), 1, 0x202, true), Event::Answer(At(kMonday), 2, 0x202, true),
+             Event::Forget(At(kMonday), 1), Event::Sticker(At(kMonday + 1), 1, 7)});
   const Record record =
-      ParseRecord(whole + "garbage\there\n\n\x01\xff\n" + last.substr(0, last.size() - 1));
-  EXPECT_EQ(record.events.size(), 2u);
-  EXPECT_EQ(record.damagedLines, 2u);
-  EXPECT_TRUE(record.tornEnd);
-  EXPECT_FALSE(record.cutShort);
-}
-
-TEST(ProgressRecord, AForgottenChildsEarlierHistoryIsGoneTheirLaterStays) {
-  const Record record = ParseRecord(Lines({
-      Event::Answer(At(kMonday), 1, 0x202, true),
-      Event::Answer(At(kMonday), 2, 0x202, true),
-      Event::Forget(At(kMonday), 1),
-      Event::Sticker(At(kMonday + 1), 1, 7),
-  }));
+      ParseRecord(text + "garbage\there\n\n\x01\xff\n" + last.substr(0, last.size() - 1));
   ASSERT_EQ(record.events.size(), 2u);
   EXPECT_EQ(record.events[0].slot, 2);
   EXPECT_EQ(record.events[1].kind, Event::Kind::kSticker);
+  EXPECT_EQ(record.damagedLines, 2u);
+  EXPECT_TRUE(record.tornEnd);
+  EXPECT_FALSE(record.cutShort);
 }
 
 TEST(ProgressRecord, AnAppendAfterACutLineIsReadWholeAndTheCutLineStaysApart) {
