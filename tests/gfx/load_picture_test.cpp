@@ -5,6 +5,7 @@
 #include "engine/graphics.h"
 #include "tests/gfx/image_magick.h"
 #include "tests/support/headless_engine.h"
+#include "tests/support/pictures.h"
 #include "tools/assetkit/png_writer.h"
 
 namespace rufo {
@@ -27,10 +28,8 @@ class LoadPictureTest : public ::testing::Test {
   }
   // A green 4 × 3 PNG.
   void Png(const std::string& relative) const {
-    assetkit::PngPicture picture{4, 3, assetkit::PngColor::kRgb, {}};
-    for (int i = 0; i < 12; ++i)
-      picture.pixels.insert(picture.pixels.end(), {0, 255, 0});
-    ASSERT_TRUE(assetkit::WritePng(Place(relative), picture));
+    ASSERT_TRUE(
+        test::WritePicture(engine_.Folder(), relative, 4, 3, [](int, int) { return 0x00FF00u; }));
   }
   // A red 5 × 2 BMP.
   void Bmp(const std::string& relative) const {
