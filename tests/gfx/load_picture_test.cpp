@@ -133,10 +133,18 @@ assetkit::PngPicture MapPicture(int width, int height, int shift) {
   return picture;
 }
 
-// A map that cannot be had leaves no map, never the one before (its regions belong to another
-// picture), and the log names the map and what is wrong with it.
-TEST_F(LoadPictureTest, AMapOfAnotherSizeDamagedOrMissingLeavesNoRegions) {
-  ASSERT_TRUE(assetkit::WritePng(Place("data/good.png"), MapPicture(640, 480, 0)));
+// The map holds the red samples. A map found under the runtime root replaces the one before; no
+// name drops it, as does the end. A map that cannot be had leaves no map, never the one before
+// (its regions belong to another picture), and the log names the map and what is wrong with it.
+TEST_F(LoadPictureTest, TheMapHoldsRedSamplesUntilALaterOrAFaultyMapOrNoNameDropsIt) {
+  EXPECT_EQ(HitMapValue(0, 0), 255) << "no map yet";
+  ASSERT_TRUE(assetkit::WritePng(Place("data/Scene/first.png"), MapPicture(640, 480, 0)));
+  ASSERT_TRUE(LoadHitMap("scene\\FIRST.png"));
+  EXPECT_EQ(HitMapValue(0, 0), 0);
+  EXPECT_EQ(HitMapValue(17, 479), (17 / 8 + 479) & 0xFF);
+  for (const auto& [x, y] : {std::pair{640, 0}, {-1, 5}, {5, 480}})
+    EXPECT_EQ(HitMapValue(x, y), 255) << "outside at " << x << "," << y;
+
   ASSERT_TRUE(assetkit::WritePng(Place("data/dot.png"), MapPicture(1, 1, 1)));
   ASSERT_TRUE(assetkit::WritePng(Place("data/big.png"), MapPicture(700, 500, 1)));
   std::vector<uint8_t> damaged = assetkit::EncodePng(MapPicture(640, 480, 1));
@@ -155,7 +163,7 @@ TEST_F(LoadPictureTest, AMapOfAnotherSizeDamagedOrMissingLeavesNoRegions) {
   };
   for (const auto& f : faults) {
     SCOPED_TRACE(f.name);
-    ASSERT_TRUE(LoadHitMap("good.png"));
+    ASSERT_TRUE(LoadHitMap("scene\\FIRST.png"));
     ASSERT_EQ(HitMapValue(639, 10), (639 / 8 + 10) & 0xFF);
     EXPECT_FALSE(LoadHitMap(f.name));
     EXPECT_FALSE(engine_.Engine().HitMap().Loaded());
@@ -163,19 +171,8 @@ TEST_F(LoadPictureTest, AMapOfAnotherSizeDamagedOrMissingLeavesNoRegions) {
     EXPECT_EQ(HitMapValue(0, 479), 255);
     EXPECT_NE(engine_.LogText().find(f.logged), std::string::npos) << engine_.LogText();
   }
-}
 
-// The map holds the red samples. A map found under the runtime root replaces the one before; no
-// name drops it, as does the end.
-TEST_F(LoadPictureTest, TheMapHoldsRedSamplesUntilALaterMapOrNoNameDropsIt) {
-  EXPECT_EQ(HitMapValue(0, 0), 255) << "no map yet";
-  ASSERT_TRUE(assetkit::WritePng(Place("data/Scene/first.png"), MapPicture(640, 480, 0)));
   ASSERT_TRUE(LoadHitMap("scene\\FIRST.png"));
-  EXPECT_EQ(HitMapValue(0, 0), 0);
-  EXPECT_EQ(HitMapValue(639, 10), (639 / 8 + 10) & 0xFF);
-  EXPECT_EQ(HitMapValue(17, 479), (17 / 8 + 479) & 0xFF);
-  for (const auto& [x, y] : {std::pair{640, 0}, {-1, 5}, {5, 480}})
-    EXPECT_EQ(HitMapValue(x, y), 255) << "outside at " << x << "," << y;
   ASSERT_TRUE(assetkit::WritePng(Place("runtime/next.png"), MapPicture(640, 480, 1)));
   ASSERT_TRUE(LoadHitMap("next.png"));
   EXPECT_EQ(HitMapValue(0, 0), 1);
