@@ -33,22 +33,12 @@ class AnimationControlTest : public test::ControlFixture {
   static uint32_t Shown(Control* control) { return control->Surface()->PixelAt(0, 0); }
 };
 
-TEST_F(AnimationControlTest, OpenPrefersTheRuntimeRootAndRefusesAMissingFile) {
-  AnimationControl control(1);
-  ASSERT_TRUE(control.Open(10, 20, "Anim\\PES", 2, kCfHidden));
-  EXPECT_EQ(control.Path(), "Anim\\PES.ani");
-  EXPECT_EQ(control.Rectangle(), (platform::Rect{0, 0, 4, 2}));
-  EXPECT_EQ(control.FrameTimeMs(), 100);
-  EXPECT_EQ(Shown(&control), FramePixel(0));
-
-  test::WriteAnimation(engine_.Folder(), "runtime/Anim/pes.ani", test::PlainFrames(2));
-  ASSERT_TRUE(control.Open(0, 0, "Anim\\pes", 0, 0));
-  EXPECT_EQ(control.GetFrameCount(), 2) << "the runtime root is tried first";
-  EXPECT_FALSE(control.Open(0, 0, "Anim\\chybi", 0, 0));
-}
-
-TEST_F(AnimationControlTest, SetFrameHoldsToTheFramesAndBadFramesAreReported) {
+TEST_F(AnimationControlTest, OpensFromTheRuntimeRootFirstHoldsToItsFramesAndReportsBadOnes) {
   auto* control = Add(1, 0);
+  EXPECT_EQ(control->Path(), "Anim\\pes.ani");
+  EXPECT_EQ(control->Rectangle(), (platform::Rect{0, 0, 4, 2}));
+  EXPECT_EQ(control->FrameTimeMs(), 100);
+  EXPECT_EQ(Shown(control), FramePixel(0));
   control->SetFrame(99);
   EXPECT_EQ(Shown(control), FramePixel(3));
   control->SetFrame(-5);
@@ -63,6 +53,14 @@ TEST_F(AnimationControlTest, SetFrameHoldsToTheFramesAndBadFramesAreReported) {
   TickAfter(10);
   EXPECT_EQ(Engine().DebugText(), "Bad frame!");
   EXPECT_EQ(Shown(control), FramePixel(3)) << "the previous picture stays";
+
+  AnimationControl other(2);
+  test::WriteAnimation(engine_.Folder(), "runtime/Anim/pes.ani", test::PlainFrames(2));
+  ASSERT_TRUE(other.Open(0, 0, "Anim\\PES", 2, kCfHidden));
+  EXPECT_EQ(other.Path(), "Anim\\PES.ani");
+  EXPECT_EQ(other.GetFrameCount(), 2) << "the runtime root is tried first";
+  EXPECT_EQ(Shown(&other), FramePixel(0));
+  EXPECT_FALSE(other.Open(0, 0, "Anim\\chybi", 0, 0));
 }
 
 TEST_F(AnimationControlTest, ScriptTimesDecideTheFramesAndTheEndReports512) {
