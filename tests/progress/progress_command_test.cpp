@@ -65,17 +65,15 @@ class ProgressRecordCommand : public ::testing::Test {
   test::TempFolder folder_;
 };
 
-TEST_F(ProgressRecordCommand, AnEmptyRecordSaysSoAndGivesOnlyTheSpreadsheetHeader) {
+// An empty record says so. Then the second child only, with a damaged line among theirs: their
+// tables, the damage named, a long day's bar held at an hour and the oldest of the fourteen days
+// first.
+TEST_F(ProgressRecordCommand, EachChildWithAHistoryGetsTablesAndRows) {
   WriteRecord("");
   EXPECT_EQ(Run(""), "Záznam zatím nic neobsahuje.\n");
   EXPECT_EQ(Run("--csv"),
-            "dítě,tabulka,název,správně,chybně,samolepka,návštěvy,po prohře,den,"
-            "minuty\n");
-}
+            "dítě,tabulka,název,správně,chybně,samolepka,návštěvy,po prohře,den,minuty\n");
 
-// The second child only, with a damaged line among theirs: their tables, the damage named, a
-// long day's bar held at an hour and the oldest of the fourteen days first.
-TEST_F(ProgressRecordCommand, EachChildWithAHistoryGetsTablesAndRows) {
   const Stamp today{kToday, 9 * 3600};
   WriteRecord(FormatLine(Event::Answer(today, 1, 0x503, true)) + "not a line of ours\n" +
               FormatLine(Event::Answer(today, 1, 0x503, false)) +
