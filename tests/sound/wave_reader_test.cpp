@@ -155,7 +155,7 @@ void Put32(std::string& file, size_t offset, uint32_t value) {
     file[offset + i] = static_cast<char>(value >> (8 * i));
 }
 
-TEST_F(WaveReaderTest, PcmPassesThroughAndSkipsChunksBeforeTheData) {
+TEST_F(WaveReaderTest, PcmPassesThroughAndCompressedReadsAndSeeksAgreeWithOneWholeDecoding) {
   const assetkit::PcmSound sound = test::TestSound(2, 22050, 5000);
   std::string file = test::AsString(assetkit::PcmWav(sound));
   // A "LIST" chunk with an odd size between the format chunk and "data".
@@ -175,13 +175,11 @@ TEST_F(WaveReaderTest, PcmPassesThroughAndSkipsChunksBeforeTheData) {
 
   EXPECT_EQ(ReadAt(reader, 19990, 64), data.substr(19990));
   EXPECT_EQ(ReadAt(reader, 30000, 64), "") << "past the end nothing is left";
-}
 
-TEST_F(WaveReaderTest, CompressedReadsAndSeeksAgreeWithOneWholeDecoding) {
-  // Stereo at 44100 Hz: a piece of output is 64 KB, so reads and seeks cross pieces.
+  // Compressed reads and seeks agree with one whole decoding. Stereo at 44100 Hz: a piece of
+  // output is 64 KB, so reads and seeks cross pieces.
   WriteData("ima.wav",
             test::AsString(assetkit::ImaAdpcmWav(test::TestSound(2, 44100, 3 * 44100 + 5))));
-  WaveReader reader;
   ASSERT_TRUE(reader.Open("ima.wav"));
   const std::string whole = ReadAll(reader, reader.OutputSize() + 1);
   ASSERT_EQ(whole.size(), reader.OutputSize());
