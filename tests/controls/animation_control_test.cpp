@@ -235,18 +235,14 @@ TEST_F(AnimationControlTest, CaptionStandsInABlueBoxAboveOrBelow) {
     }
     return -1;
   };
-  struct Case {
-    int y;
-    uint32_t flags;
-    int row;
-  };
   // Above the control, below it (2 pixels high), and held at row 0 above the top edge.
-  for (const Case& c : {Case{100, 0, 80}, Case{100, kCfCaptionBelow, 122}, Case{5, 0, 0},
-                        Case{100, kCfHidden, -1}}) {
-    control->SetPosition(200, c.y);
+  const std::tuple<int, uint32_t, int> cases[] = {
+      {100, 0, 80}, {100, kCfCaptionBelow, 122}, {5, 0, 0}, {100, kCfHidden, -1}};
+  for (const auto& [y, flags, row] : cases) {
+    control->SetPosition(200, y);
     control->ClearFlags(kCfCaptionBelow | kCfHidden);
-    control->SetFlags(c.flags);
-    EXPECT_EQ(firstBlueRow(), c.row) << "y " << c.y << " flags " << c.flags;
+    control->SetFlags(flags);
+    EXPECT_EQ(firstBlueRow(), row) << "y " << y << " flags " << flags;
   }
   control->ClearFlags(kCfHidden);
   control->SetCaption(nullptr, nullptr);

@@ -21,20 +21,15 @@ ScreenScript Parsed(std::string text) {
 }
 
 TEST(ScreenScriptTest, GetFieldSplitsAtEverySeparator) {
-  struct Case {
-    std::string line;
-    int index;
-    bool found;
-    std::string field;
-  };
   // Two separators in a row give an empty field; the double quote and CR separate too.
   const std::string line = "ANI=1,,\"x\"\rend";
-  for (const Case& c : {Case{line, 0, true, "ANI"}, Case{line, 2, true, ""},
-                        Case{line, 4, true, "x"}, Case{line, 6, true, "end"},
-                        Case{line, 7, false, ""}, Case{"", 0, true, ""}, Case{"", 1, false, ""}}) {
+  const std::tuple<std::string, int, bool, std::string> cases[] = {
+      {line, 0, true, "ANI"}, {line, 2, true, ""}, {line, 4, true, "x"}, {line, 6, true, "end"},
+      {line, 7, false, ""},   {"", 0, true, ""},   {"", 1, false, ""}};
+  for (const auto& [text, index, found, expected] : cases) {
     std::string field = "stale";
-    EXPECT_EQ(ScreenScript::GetField(c.line, &field, c.index), c.found) << c.index;
-    EXPECT_EQ(field, c.field) << c.index;
+    EXPECT_EQ(ScreenScript::GetField(text, &field, index), found) << index;
+    EXPECT_EQ(field, expected) << index;
   }
 }
 

@@ -151,25 +151,22 @@ TEST_F(LoadPictureTest, TheMapHoldsRedSamplesUntilALaterOrAFaultyMapOrNoNameDrop
   damaged.resize(damaged.size() * 2 / 3);
   test::WriteBytes(Place("data/damaged.png"), damaged);
   test::WriteBytes(Place("data/text.png"), {'h', 'i'});
-  const struct {
-    const char* name;
-    std::string logged;
-  } faults[] = {
+  const std::pair<const char*, std::string> faults[] = {
       {"dot.png", "Hit map \"dot.png\" is 1x1 pixels, not 640x480: no regions\n"},
       {"big.png", "Hit map \"big.png\" is 700x500 pixels, not 640x480: no regions\n"},
       {"damaged.png", "Hit map \"damaged.png\" is damaged: no regions\n"},
       {"text.png", "Hit map \"text.png\" is no PNG picture that can be read: no regions\n"},
       {"missing.png", "Cannot load file \"" + engine_.RuntimeRoot() + "missing.png\"\n"},
   };
-  for (const auto& f : faults) {
-    SCOPED_TRACE(f.name);
+  for (const auto& [name, logged] : faults) {
+    SCOPED_TRACE(name);
     ASSERT_TRUE(LoadHitMap("scene\\FIRST.png"));
     ASSERT_EQ(HitMapValue(639, 10), (639 / 8 + 10) & 0xFF);
-    EXPECT_FALSE(LoadHitMap(f.name));
+    EXPECT_FALSE(LoadHitMap(name));
     EXPECT_FALSE(engine_.Engine().HitMap().Loaded());
     EXPECT_EQ(HitMapValue(639, 10), 255);
     EXPECT_EQ(HitMapValue(0, 479), 255);
-    EXPECT_NE(engine_.LogText().find(f.logged), std::string::npos) << engine_.LogText();
+    EXPECT_NE(engine_.LogText().find(logged), std::string::npos) << engine_.LogText();
   }
 
   ASSERT_TRUE(LoadHitMap("scene\\FIRST.png"));

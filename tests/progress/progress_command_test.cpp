@@ -29,10 +29,7 @@ bool Says(const std::string& output, const std::string& text) {
 TEST(ProgressCommand, WrongArgumentsShowTheUsageAndAMissingRecordFails) {
   test::TempFolder folder;
   const std::string dir = "'" + folder.Path().string() + "'";
-  const struct {
-    std::string args;
-    int exitCode;
-  } cases[] = {
+  const std::pair<std::string, int> cases[] = {
       {"", 2},
       {dir + " --today", 2},
       {dir + " --today 2025-13-01", 2},
@@ -41,13 +38,13 @@ TEST(ProgressCommand, WrongArgumentsShowTheUsageAndAMissingRecordFails) {
       {"--table " + dir, 2},
       {dir + " --today 2025-03-03", 1},
   };
-  for (const auto& c : cases) {
+  for (const auto& [args, expected] : cases) {
     int exitCode = -1;
-    const std::string output = Progress(c.args, &exitCode);
-    EXPECT_EQ(exitCode, c.exitCode) << c.args << "\n" << output;
-    EXPECT_TRUE(Says(output, c.exitCode == 2 ? "usage: rufo-data progress HD-FOLDER"
-                                             : "no progress record to read"))
-        << c.args << "\n"
+    const std::string output = Progress(args, &exitCode);
+    EXPECT_EQ(exitCode, expected) << args << "\n" << output;
+    EXPECT_TRUE(Says(output, expected == 2 ? "usage: rufo-data progress HD-FOLDER"
+                                           : "no progress record to read"))
+        << args << "\n"
         << output;
   }
 }

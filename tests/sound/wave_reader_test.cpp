@@ -58,23 +58,18 @@ class WaveReaderTest : public ::testing::Test {
 // sample as sox decodes them.
 TEST_F(WaveReaderTest, AdpcmDecodesSampleForSampleAsSoxDecodesIt) {
   if (std::system("sox --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "sox is not installed";
-  struct Case {
-    const char* soxEncoding;
-    int channels;
-    int rate;
-  };
-  for (const Case& c :
-       {Case{"ima-adpcm", 1, 22050}, Case{"ima-adpcm", 2, 44100}, Case{"ms-adpcm", 1, 22050},
-        Case{"ms-adpcm", 2, 11025}, Case{nullptr, 1, 22050}, Case{nullptr, 2, 22050}}) {
-    SCOPED_TRACE(std::string(c.soxEncoding ? c.soxEncoding : "asset kit") + " channels " +
-                 std::to_string(c.channels));
+  const std::tuple<const char*, int, int> cases[] = {
+      {"ima-adpcm", 1, 22050}, {"ima-adpcm", 2, 44100}, {"ms-adpcm", 1, 22050},
+      {"ms-adpcm", 2, 11025},  {nullptr, 1, 22050},     {nullptr, 2, 22050}};
+  for (const auto& [soxEncoding, channels, rate] : cases) {
+    SCOPED_TRACE(std::string(soxEncoding ? soxEncoding : "asset kit") + " channels " +
+                 std::to_string(channels));
     // Odd lengths leave a short last block.
     const assetkit::PcmSound sound =
-        test::TestSound(c.channels, c.rate, c.soxEncoding ? 3 * c.rate + 777 : c.rate + 333);
-    if (c.soxEncoding) {
+        test::TestSound(channels, rate, soxEncoding ? 3 * rate + 777 : rate + 333);
+    if (soxEncoding) {
       WriteData("in.wav", test::AsString(assetkit::PcmWav(sound)));
-      ASSERT_TRUE(
-          RunSox(DataPath("in.wav") + " -e " + c.soxEncoding + " " + DataPath("coded.wav")));
+      ASSERT_TRUE(RunSox(DataPath("in.wav") + " -e " + soxEncoding + " " + DataPath("coded.wav")));
     } else {
       WriteData("coded.wav", test::AsString(assetkit::ImaAdpcmWav(sound)));
     }
@@ -86,19 +81,19 @@ TEST_F(WaveReaderTest, AdpcmDecodesSampleForSampleAsSoxDecodesIt) {
     const platform::WaveFormat& format = reader.OutputFormat();
     EXPECT_EQ(std::tuple(format.formatTag, format.channels, format.samplesPerSec,
                          format.bitsPerSample, reader.OutputBufferSize()),
-              std::tuple(1, c.channels, uint32_t(c.rate), 16, 65536u));
+              std::tuple(1, channels, uint32_t(rate), 16, 65536u));
     EXPECT_EQ(reader.OutputSize(), expected.size());
     const std::string decoded = ReadAll(reader, 10000);
     ASSERT_EQ(decoded.size(), expected.size());
     EXPECT_TRUE(decoded == expected)
         << "first difference at byte "
         << std::mismatch(decoded.begin(), decoded.end(), expected.begin()).first - decoded.begin();
-    if (c.soxEncoding) continue;
+    if (soxEncoding) continue;
 
     // The kit's short last block ends with the group that holds the last sample, and its coding
     // stays close to the source.
     ASSERT_GE(decoded.size() / 2, sound.samples.size());
-    EXPECT_LT(decoded.size() / 2 - sound.samples.size(), size_t(8 * c.channels));
+    EXPECT_LT(decoded.size() / 2 - sound.samples.size(), size_t(8 * channels));
     const auto* samples = reinterpret_cast<const int16_t*>(decoded.data());
     double error = 0, signal = 0;
     for (size_t i = 0; i < sound.samples.size(); ++i) {
