@@ -46,7 +46,7 @@ class LoadPictureTest : public ::testing::Test {
   test::HeadlessEngine engine_;
 };
 
-TEST_F(LoadPictureTest, TheNameDecidesWhichFormatIsTriedFirst) {
+TEST_F(LoadPictureTest, TheNameDecidesTheFormatTriedFirstAndTheFallbackTheOtherRoot) {
   Png("data/both.png");
   Bmp("data/both.bmp");
   EXPECT_EQ(Loaded("both"), kRed565);
@@ -64,9 +64,8 @@ TEST_F(LoadPictureTest, TheNameDecidesWhichFormatIsTriedFirst) {
   // The file itself, under its own extension, is never tried.
   Png("data/odd.gif");
   EXPECT_EQ(Loaded("odd.gif"), 1u);
-}
 
-TEST_F(LoadPictureTest, TheOtherMainRootIsTriedOnlyWithTheFallback) {
+  // The other main root is tried only with the fallback.
   Png("runtime/late.png");
   Bmp("data/early.bmp");
   EXPECT_EQ(Loaded("late", kDataRoot, true), kGreen565);

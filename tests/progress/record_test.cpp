@@ -33,7 +33,7 @@ std::optional<Event> ReadBack(const Event& e) {
   return ParseLine(std::string_view(line).substr(0, line.size() - 1));
 }
 
-TEST(ProgressLine, EveryKindReadsBackAsWritten) {
+TEST(ProgressLine, EveryKindReadsBackAsWrittenAndALineNotWholeAndOursIsDamaged) {
   const Event events[] = {
       Event::Answer(At(kMonday, 3723), 2, 0x202, true),
       Event::Answer(At(kMonday), 0, 0x703, false),
@@ -52,12 +52,10 @@ TEST(ProgressLine, EveryKindReadsBackAsWritten) {
     EXPECT_EQ(FormatLine(*read), FormatLine(e));
   }
   EXPECT_EQ(FormatLine(events[0]).substr(0, 39), "2025-03-03\t01:02:03\t2\tanswer\t0x202\tgood");
-}
 
-TEST(ProgressLine, ALineThatIsNotWholeAndOursIsDamaged) {
-  const std::string good = FormatLine(Event::Answer(At(kMonday), 0, 0x202, true));
+  // A line that is not whole and ours is damaged.
+  const std::string good = FormatLine(events[0]);
   const std::string_view line = std::string_view(good).substr(0, good.size() - 1);
-  ASSERT_TRUE(ParseLine(line));
   // Cut anywhere, or one character changed, the checksum no longer fits.
   for (size_t cut = 0; cut < line.size(); ++cut)
     EXPECT_FALSE(ParseLine(line.substr(0, cut))) << cut;
