@@ -96,35 +96,15 @@ class RealMouseTest : public test::RealDisplayTest {
   std::vector<Seen> seen_;
 };
 
-TEST_F(RealMouseTest, ClicksArriveAtGameCoordinatesInAWindowAndInScaledFullScreen) {
+// Clicks reach the game at the game pixel in a window and in scaled full screen. Input the
+// window system brings at once (a tap on a touch screen, or a quick hand) is taken in one pump:
+// each button still acts where the pointer was at that moment, not where it is now.
+TEST_F(RealMouseTest, ClicksArriveAtGameCoordinatesAndButtonsTakenInOnePumpActWhereThePointerWas) {
   const auto window = OpenWatchedWindow("Rufo mouse test");
   ASSERT_NE(window, nullptr);
   Interface& engine = *window;
-
   ClickAt(engine, 100, 50);
   ClickAt(engine, 639, 479);
-
-  engine.SwitchMode();
-  ASSERT_TRUE(engine.FullScreen());
-  // The window system takes the new size with its next events.
-  for (int i = 0; i < 20; ++i) {
-    engine.ComposeFrame();
-    engine.PumpInput();
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  ClickAt(engine, 320, 240);
-  ClickAt(engine, 5, 470);
-  engine.RequestQuit();
-  engine.Shutdown();
-}
-
-// Input the window system brings at once (a quick hand, or a tap on a touch screen) is taken in
-// one pump: each button still acts where the pointer was at that moment, not where it is now.
-TEST_F(RealMouseTest, ButtonsTakenInOnePumpActWhereThePointerWasAtEach) {
-  const auto window = OpenWatchedWindow("Rufo quick mouse test");
-  ASSERT_NE(window, nullptr);
-  Interface& engine = *window;
-  ClickAt(engine, 100, 50);
 
   // Everything arrives before the next pump.
   auto takeAtOnce = [&](auto&& act) {
@@ -147,7 +127,6 @@ TEST_F(RealMouseTest, ButtonsTakenInOnePumpActWhereThePointerWasAtEach) {
     test::ClickLeftButton();
   });
   EXPECT_EQ(seenAt({kMsgLeftDown, kMsgLeftDouble}), std::pair(400, 300)) << "a tap";
-
   takeAtOnce([&] {
     test::HoldLeftButton(true);
     test::MovePointerToGamePixel(title, 200, 120);
@@ -155,6 +134,17 @@ TEST_F(RealMouseTest, ButtonsTakenInOnePumpActWhereThePointerWasAtEach) {
   });
   EXPECT_EQ(seenAt({kMsgLeftDown, kMsgLeftDouble}), std::pair(400, 300)) << "a quick drag";
   EXPECT_EQ(seenAt({kMsgLeftUp}), std::pair(200, 120));
+
+  engine.SwitchMode();
+  ASSERT_TRUE(engine.FullScreen());
+  // The window system takes the new size with its next events.
+  for (int i = 0; i < 20; ++i) {
+    engine.ComposeFrame();
+    engine.PumpInput();
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ClickAt(engine, 320, 240);
+  ClickAt(engine, 5, 470);
   engine.RequestQuit();
   engine.Shutdown();
 }

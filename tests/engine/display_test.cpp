@@ -71,23 +71,17 @@ TEST(DisplayTest, SwitchModeTogglesTheDisplayAndTellsTheGame) {
   EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 5) << log;
 }
 
-TEST(DisplayTest, BackBufferFallsBackToSystemMemory) {
+TEST(DisplayTest, BackBufferFallsBackToSystemMemoryAndQuitRestoresTheDesktopMode) {
   test::HeadlessEngine engine;
   engine.Engine().Video().SetVideoMemoryAvailable(false);
-  Interface& e = engine.Start();
-  ASSERT_NE(e.BackBuffer(), nullptr);
-  EXPECT_EQ(e.BackBuffer()->Memory(), platform::SurfaceMemory::kSystem);
-}
-
-TEST(DisplayTest, QuitRestoresTheDesktopModeAndShutdownIsSafeTwice) {
-  test::HeadlessEngine engine;
   Interface& e = engine.Start(true);
   ASSERT_TRUE(e.Video().DisplayMode().has_value());
+  EXPECT_EQ(e.BackBuffer()->Memory(), platform::SurfaceMemory::kSystem);
   e.RequestQuit();
   e.Shutdown();
   EXPECT_FALSE(e.Video().DisplayMode().has_value());
   EXPECT_EQ(e.Video().LiveSurfaceCount(), 0);
-  e.Shutdown();
+  e.Shutdown();  // a second shutdown is safe
 
   test::HeadlessEngine never;
   never.Engine().Shutdown();
