@@ -12,9 +12,12 @@
 #include "engine/messages.h"
 #include "tests/display/real_display_test.h"
 #include "tests/display/x_display.h"
+#include "tests/support/process.h"
 
 namespace rufo {
 namespace {
+
+using SecondCopyTest = test::RealDisplayTest;
 
 // What the game's hook saw: a message and the mouse position at that moment.
 struct Seen {
@@ -163,6 +166,27 @@ TEST_F(RealWindowTest, FramesAndClicksGoThroughTheScalingInBothModes) {
   ClickAt(engine, 5, 470);
   engine.RequestQuit();
   engine.Shutdown();
+}
+
+// A child's window is the one copy on the desktop: a second one started beside it ends at once
+// and says why, while headless runs (tests, scripted players) are never turned away.
+TEST_F(SecondCopyTest, SecondWindowEndsAtOnceAndSaysSoWhileHeadlessRunsGoOn) {
+  const auto window = OpenWindow("Rufo - Tirlim");
+  ASSERT_NE(window, nullptr);
+
+  test::Process second(test::BuiltProgram("rufo"), {},
+                       {{"RUFO_WINDOWED", "1"}, {"SDL_AUDIODRIVER", "dummy"}});
+  ASSERT_TRUE(second.Start());
+  EXPECT_EQ(second.Wait(), 0);
+  EXPECT_NE(second.StandardError().find("already running"), std::string::npos)
+      << second.StandardError();
+
+  test::Process headless(test::BuiltProgram("rufo"), {},
+                         {{"RUFO_HEADLESS", "1"}, {"RUFO_RUN_MS", "500"}});
+  ASSERT_TRUE(headless.Start());
+  EXPECT_EQ(headless.Wait(), 0) << headless.StandardError();
+  EXPECT_EQ(headless.StandardError().find("already running"), std::string::npos);
+  window->RequestQuit();
 }
 
 }  // namespace

@@ -64,6 +64,15 @@ class FrameTest : public ::testing::Test {
     return engine_.Start();
   }
 
+  // A control with a hint, 100 x 40 at (x, y), added to the screen.
+  static Control* AddHintedControl(int x, int y) {
+    auto* control = new Control(1);
+    control->SetSize(100, 40);
+    control->SetPosition(x, y);
+    control->SetHint("Klikni");
+    AddControl(control);
+    return control;
+  }
   uint32_t Pixel(int x, int y) {
     return engine_.Window().LastFrame()[static_cast<size_t>(y) * 640 + x];
   }
@@ -173,11 +182,7 @@ TEST_F(FrameTest, CursorsWithHotSpotsFarOffThePictureAreNotDrawn) {
 
 TEST_F(FrameTest, HintAppearsAfterTheMouseRestsAndFollowsTheRules) {
   Interface& e = engine_.Start();
-  auto* control = new Control(1);
-  control->SetSize(100, 40);
-  control->SetPosition(200, 200);
-  control->SetHint("Klikni");
-  AddControl(control);
+  Control* control = AddHintedControl(200, 200);
   e.SetCursor(0);
 
   auto frameAfter = [&](uint32_t ms) {
@@ -258,11 +263,7 @@ TEST_F(FrameTest, BackgroundIsKeptByNameAndComesBackAfterLostSurfaces) {
 TEST_F(FrameTest, OnlyAChangedFrameIsPresentedAgain) {
   Interface& e = engine_.Start();
   ASSERT_TRUE(e.SetBackground("bg", false));
-  auto* box = new Control(1);
-  box->SetSize(40, 40);
-  box->SetPosition(100, 100);
-  box->SetHint("Klikni");
-  AddControl(box);
+  Control* box = AddHintedControl(100, 100);
   e.SetCursor(0);
   engine_.Play("0 move 300 300");
   e.ComposeFrame();
@@ -306,10 +307,7 @@ TEST_F(FrameTest, OnlyAChangedFrameIsPresentedAgain) {
 
 TEST_F(FrameTest, FramesNobodySeesStillKeepTheHintsTime) {
   Interface& e = engine_.Start();
-  auto* control = new Control(1);
-  control->SetSize(100, 40);
-  control->SetHint("Klikni");
-  AddControl(control);
+  AddHintedControl(0, 0);
   e.SetCursor(0);
   engine_.Play("0 move 20 20");
   e.KeepFrameState();
@@ -320,16 +318,15 @@ TEST_F(FrameTest, FramesNobodySeesStillKeepTheHintsTime) {
 
 TEST_F(FrameTest, FrameRateCountsWholeSeconds) {
   Interface& e = engine_.Start();
-  for (int i = 0; i < 50; ++i) {
-    engine_.Clock().Advance(10);
-    e.ComposeFrame();
-  }
-  EXPECT_EQ(e.FramesPerSecond(), 0) << "no full second yet";
-  for (int i = 0; i < 51; ++i) {
-    engine_.Clock().Advance(10);
-    e.ComposeFrame();
-  }
-  EXPECT_EQ(e.FramesPerSecond(), 100);
+  const auto framesEvery10Ms = [&](int count) {
+    for (int i = 0; i < count; ++i) {
+      engine_.Clock().Advance(10);
+      e.ComposeFrame();
+    }
+    return e.FramesPerSecond();
+  };
+  EXPECT_EQ(framesEvery10Ms(50), 0) << "no full second yet";
+  EXPECT_EQ(framesEvery10Ms(51), 100);
 }
 
 }  // namespace
