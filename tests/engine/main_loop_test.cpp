@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/messages.h"
+#include "platform/event.h"
 #include "tests/support/headless_engine.h"
 
 namespace rufo {
@@ -101,15 +103,24 @@ TEST_F(MainLoopTest, ScreenStackPushesUpToSixteenAndPopsNoFurtherThanTheBottom) 
   EXPECT_EQ(e.CurrentScreen(), 0);
 }
 
-TEST_F(MainLoopTest, RunTicksOnTheVirtualClockAndStopsAtTheQuitFlag) {
+TEST_F(MainLoopTest, RunPumpsWaitablesThenTicksOnTheVirtualClockAndStopsAtTheQuitFlag) {
   Interface& e = Engine();
   e.SetGameCallbacks(Loader, nullptr, TickUntil100, TraceHook);
   // Headless, only the frames a sink wants are composed: here those from game time 50 on.
   std::vector<uint32_t> frameTimes;
   e.SetFrameSink([&](uint32_t gameMs, const platform::Surface&) { frameTimes.push_back(gameMs); },
                  [](uint32_t gameMs) { return gameMs >= 50; });
+  // A waitable signalled before the run reaches the game before the first tick.
+  platform::Event signalled;
+  e.RegisterWaitable(&signalled, 42);
+  signalled.Set();
   const uint32_t start = engine_.Clock().NowMs();
   EXPECT_EQ(e.Run(), 0);
+  e.UnregisterWaitable(&signalled);
+  const auto first = [&](const std::string& call) {
+    return std::find(trace_.calls.begin(), trace_.calls.end(), call) - trace_.calls.begin();
+  };
+  EXPECT_LT(first("hook " + std::to_string(kMsgWaitableSignalled)), first("tick"));
   const int ticks = CountCalls("tick");
   EXPECT_GT(ticks, 5);
   EXPECT_GE(engine_.Clock().NowMs() - start, 100u);
