@@ -60,7 +60,7 @@ TEST_P(DisplayModeTest, PrimaryAndBackBufferFollowTheModeThereAndBackAndColoursC
   EXPECT_EQ(e.BackBuffer()->Layout(), mode.layout);
   EXPECT_EQ(e.BackBuffer()->Height(), 480);
   EXPECT_EQ(switches, 2);
-  EXPECT_TRUE(!mode.fullScreen || e.Video().DisplayMode()) << "the game's mode is set again";
+  EXPECT_TRUE(!mode.fullScreen || e.Video().DisplayMode().has_value()) << "the mode is set again";
   const std::string log = engine.LogText();
   EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 5) << log;
 }
