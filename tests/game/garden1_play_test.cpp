@@ -60,7 +60,7 @@ void DragPiece(test::LivePlayer& player, const std::string& line, bool right) {
 void CarryPiece(test::LivePlayer& player, const std::string& line, bool right) {
   const Drop drop = DropIn(line);
   const int piece = (drop.piece + !right) % 4;
-  player.Click(440 + (piece % 2) * 104, 146 + (piece / 2) * 104);
+  player.Click(GridPieceX(piece), GridPieceY(piece));
   player.Click(drop.x, drop.y);
 }
 

@@ -12,6 +12,7 @@
 #include "gardens/garden6/grid_file.h"
 #include "gardens/garden6/ladybird_dots.h"
 #include "gardens/garden6/picture_grids.h"
+#include "tests/game/garden6_places.h"
 #include "tests/game/garden_game.h"
 
 namespace rufo {
@@ -20,10 +21,10 @@ namespace {
 constexpr int kOutsideX = 320, kOutsideY = 40;  // sky: no piece, no gap, no number
 
 platform::Point PiecePlace(int piece) {
-  return {440 + (piece % 2) * 104, 146 + (piece / 2) * 104};
+  return {GridPieceX(piece), GridPieceY(piece)};
 }
 platform::Point NumberPlace(int number) {
-  return {338 + (number - 1) % 5 * 60 + 28, (number <= 5 ? 292 : 358) + 29};
+  return {DotsButtonX(number), DotsButtonY(number)};
 }
 
 class Garden6Test : public GardenGameTest {
