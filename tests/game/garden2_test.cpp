@@ -25,18 +25,6 @@ class Garden2Test : public GardenGameTest {
   const ColourThings& Col() { return Shown<ColourThings>(); }
   const PictureSeries& Log() { return Shown<PictureSeries>(); }
 
-  void Press(int x, int y) {
-    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
-    Step();
-    engine_.Play("0 ldown");
-    Step();
-  }
-  void ReleaseAt(int x, int y) {
-    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
-    Step();
-    engine_.Play("0 lup");
-    Step();
-  }
   void AnswerDir(bool right) {
     AwaitQuestion<Watering>();
     const int asked = Dir().Direction();
@@ -51,8 +39,10 @@ class Garden2Test : public GardenGameTest {
   // Drags a piece onto the middle of the gap, held down and let go there.
   void DragInto(int piece) {
     const platform::Rect& gap = Log().Drop();
-    Press(PieceX(piece), kPieceY);
-    ReleaseAt((gap.left + gap.right) / 2, (gap.top + gap.bottom) / 2);
+    MoveTo(PieceX(piece), kPieceY);
+    Button(true);
+    MoveTo((gap.left + gap.right) / 2, (gap.top + gap.bottom) / 2);
+    Button(false);
   }
   int AnsweredRight() {
     AwaitQuestion<PictureSeries>();

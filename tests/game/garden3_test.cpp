@@ -23,24 +23,15 @@ class Garden3Test : public GardenGameTest {
   const ToolCart& Tools() { return Shown<ToolCart>(); }
   const FlowerBeds& Beds() { return Shown<FlowerBeds>(); }
 
-  void Move(int x, int y) {
-    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
-    Step();
-  }
-  void Press() {
-    engine_.Play("0 ldown");
-    Step();
-    engine_.Play("0 lup");
-    Step();
-  }
   // Picks the tool with a click and drops it with a click in the cart, coming down from above
   // or in from the side.
   void PutInCart(int tool, bool fromAbove) {
     const auto [x, y] = ToolPlace(tool);
     Click(x, y);
-    Move(fromAbove ? kCartX : kBesideCartX, fromAbove ? kOverCartY : kCartY);
-    Move(kCartX, kCartY);
-    Press();
+    MoveTo(fromAbove ? kCartX : kBesideCartX, fromAbove ? kOverCartY : kCartY);
+    MoveTo(kCartX, kCartY);
+    Button(true);
+    Button(false);
   }
   // The other tool of the asked one's pair, which is always on the wall beside it.
   static int Partner(int tool) { return tool < 10 ? tool + 10 : tool - 10; }

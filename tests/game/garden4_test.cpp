@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
@@ -115,14 +113,14 @@ TEST_F(Garden4Test, RufoClickedAsksTheSameNestAgain) {
 class Garden4ShortNestTest : public Garden4Test {
  protected:
   void BeforeStart() override {
-    const fs::path script = CopyOfDemoData() / "Data/Garden4/NaD/screen.dat";
-    std::ifstream in(script, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    CopyOfDemoData();
+    const std::string script = "demo/Data/Garden4/NaD/screen.dat";
+    std::string text = engine_.Folder().Read(script);
     const std::string strip = "Bitmaps\\Garden4\\nad\\PN,PN,10";
     const size_t at = text.find(strip);
     ASSERT_NE(at, std::string::npos);
     text.replace(at, strip.size(), "Bitmaps\\Garden4\\nad\\PN,PN,3");
-    std::ofstream(script, std::ios::binary) << text;
+    engine_.Folder().Write(script, text);
   }
 };
 
