@@ -18,7 +18,6 @@
 namespace rufo {
 namespace {
 
-constexpr int kOutsideX = 320, kOutsideY = 40;  // sky: no piece, no gap, no number
 
 class Garden6Test : public GardenGameTest {
  protected:
