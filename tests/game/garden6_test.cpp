@@ -18,7 +18,6 @@
 namespace rufo {
 namespace {
 
-
 class Garden6Test : public GardenGameTest {
  protected:
   const PictureGrids& Grids() { return Shown<PictureGrids>(); }
