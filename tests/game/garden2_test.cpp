@@ -13,7 +13,6 @@
 #include "gardens/garden2/watering.h"
 #include "tests/game/garden2_places.h"
 #include "tests/game/garden_game.h"
-#include "tests/game/left_out.h"
 #include "tests/support/pictures.h"
 
 namespace rufo {
@@ -175,30 +174,6 @@ TEST_F(Garden2Test, ADropBesideTheGapCountsForNothingAndThePieceGoesBack) {
   EXPECT_TRUE(Visible(filled));
 }
 
-// Rows as the series file gives them: what a child can solve is kept.
-TEST(SeriesRows, KeepOnlyRowsWithOneGapAndPictures) {
-  const auto line = [](const std::string& text) { return ParseRowFileLine(text); };
-  const std::vector<RowFileLine> lines = {
-      line("0,1,0,1,-1,0"), line(""),
-      line("0,1,0,1,0,1"),  line("-1,1,-1,1,0,1"),
-      line("0,7,0,7,-1,0"), line("0,1,0,1,-1,9"),
-      line("4=3,4,-1,4,3"), line(" "),
-  };
-  std::vector<LeftOutLines> leftOut;
-  const std::vector<SeriesRow> rows = SeriesRows(lines, &leftOut);
-  EXPECT_EQ(LeftOutReasons(leftOut), (std::vector<std::string>{
-                                         "3: it has no gap",
-                                         "4: it has more than one gap",
-                                         "5: its picture 7 is none of the pictures 0 to 4",
-                                         "6: its answer 9 is none of the pictures 0 to 4",
-                                     }));
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0].gap, 4);
-  EXPECT_EQ(rows[0].answer, 0);
-  EXPECT_EQ(rows[1].pictures, (std::array<int, 5>{4, 3, 4, -1, 4}));
-  EXPECT_EQ(rows[1].gap, 3);
-}
-
 // The LOG game on a copy of the demo data whose series file the test writes.
 class SeriesFileTest : public Garden2Test {
  protected:
@@ -234,14 +209,14 @@ TEST_F(OneRow, IsAsFatalAsNoFile) {
               "Chyba pri nacitani skriptu Log.dat!");
 }
 
-// Bad lines among 31: each costs only itself, with a log line that says which went and why;
-// the lines past the thirtieth are left out too.
+// Bad lines among 31: each costs only itself, with a log line that says which went and why; an
+// empty line goes without a word, and the lines past the thirtieth are left out too.
 class BadAndExtraLines : public SeriesFileTest {
   std::string SeriesText() const override {
     std::string text =
-        "0,1,0,1,-1,0\r\n3,-1,3,4,3,4\r\n0,1,999,1,-1,0\r\n2,-1,2,3,2,3\r\n"
-        "-1,-1,2,3,2,3\r\n";
-    for (int line = 5; line < 31; ++line)
+        "0,1,0,1,-1,0\r\n3,-1,3,4,3,4\r\n0,1,999,1,-1,0\r\n2,-1,2,3,2,3\r\n-1,-1,2,3,2,3\r\n"
+        "0,1,0,1,0,1\r\n0,1,0,1,-1,9\r\n\r\n";
+    for (int line = 8; line < 31; ++line)
       text += line % 2 ? "0,1,0,1,-1,0\n" : "3,-1,3,4,3,4\n";
     return text;
   }
@@ -249,15 +224,21 @@ class BadAndExtraLines : public SeriesFileTest {
 
 TEST_F(BadAndExtraLines, AreLeftOutWithALogLineAndTheRestIsPlayed) {
   GoTo(kScreenPictureSeries);
-  ASSERT_EQ(Log().Rows().size(), 28u);
+  ASSERT_EQ(Log().Rows().size(), 25u);
+  EXPECT_EQ(Log().Rows()[0].gap, 4);
+  EXPECT_EQ(Log().Rows()[0].answer, 0);
   EXPECT_EQ(Log().Rows()[2].pictures, (std::array<int, 5>{2, -1, 2, 3, 2}));
+  EXPECT_EQ(Log().Rows()[2].gap, 1);
   const std::string log = engine_.LogText();
   for (const char* line :
        {"line 3 left out: its picture 999 is none of the pictures 0 to 4\n",
-        "line 5 left out: it has more than one gap\n", "only the first 30 lines"}) {
+        "line 5 left out: it has more than one gap\n", "line 6 left out: it has no gap\n",
+        "line 7 left out: its answer 9 is none of the pictures 0 to 4\n",
+        "only the first 30 lines"}) {
     EXPECT_NE(log.find(std::string("\"Data\\Garden2\\Log\\log.dat\": ") + line), std::string::npos)
         << log;
   }
+  EXPECT_EQ(log.find("log.dat\": line 8 "), std::string::npos) << log;
 }
 
 }  // namespace
