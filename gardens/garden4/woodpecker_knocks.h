@@ -15,9 +15,8 @@ class WoodpeckerKnocks final : public MiniGame {
 
   WoodpeckerKnocks() : MiniGame(kScreenWoodpeckerKnocks) {}
 
-  // The knocks of this turn (0 before the first) and how many have been played so far.
+  // The knocks of this turn (0 before the first).
   int Knocks() const { return knocks_; }
-  int KnocksDone() const { return knocksDone_; }
 
  private:
   void PoseQuestion() override;

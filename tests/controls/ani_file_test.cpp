@@ -38,7 +38,7 @@ assetkit::Animation ThreeFrames() {
   return animation;
 }
 
-TEST(AniFileTest, RefusesMalformedHeaders) {
+TEST(AniFileTest, RefusesMalformedHeadersAndReadsFramesOnDemand) {
   const std::string good = assetkit::EncodeAni(ThreeFrames());
   const std::pair<size_t, uint32_t> patches[] = {
       {12, 8},           // 8 bits per pixel
@@ -57,10 +57,9 @@ TEST(AniFileTest, RefusesMalformedHeaders) {
     AniFile ani;
     EXPECT_FALSE(Opens(ani, bytes)) << "cut at " << cut;
   }
-}
 
-TEST(AniFileTest, LoadsFramesOnDemandAndBadRecordsFailOnlyTheirFrame) {
-  std::string bytes = assetkit::EncodeAni(ThreeFrames());
+  // Frames are read on demand, and bad frame records fail only their frame.
+  std::string bytes = good;
   std::string noTag = bytes;
   noTag[GetU32(bytes, 36)] = 'X';              // frame 1 lacks "AF"
   PutU32(noTag, 32, 0x7FFFFFF0);               // frame 0 lies beyond the end of the file
@@ -159,26 +158,6 @@ TEST(AniRunTest, RunsStopAtTheRowEndAndShortDataLeavesTheRest) {
       << "a marker above 0xFFFF never matches a word";
 }
 
-// Runs are filled with wide, overlapping stores whose pattern depends on the length; none may
-// reach past the run into the row's padding.
-TEST(AniRunTest, RunsOfEveryLengthEndingARowLeaveItsPaddingAlone) {
-  constexpr uint16_t kMarker = 0xABCD;
-  constexpr int kWidth = 72, kPadded = 75;
-  for (int length = 1; length <= kWidth; ++length) {
-    std::vector<uint16_t> data;
-    for (int x = 0; x < kWidth - length; ++x)
-      data.push_back(static_cast<uint16_t>(x));
-    data.insert(data.end(), {kMarker, static_cast<uint16_t>(length), 99});
-    std::vector<uint16_t> pixels(kPadded, 7);
-    DecodeAniFrame(data, kMarker, kWidth, 1, reinterpret_cast<uint8_t*>(pixels.data()), kPadded * 2,
-                   PixelLayout::kRgb565);
-    for (int x = 0; x < kPadded; ++x) {
-      const uint16_t want = x < kWidth - length ? x : x < kWidth ? 99 : 7;
-      ASSERT_EQ(pixels[x], want) << "run of " << length << ", pixel " << x;
-    }
-  }
-}
-
 // The format read one word at a time, into 16-bit pixels that hold what was there before.
 void DecodeWordByWord(const std::vector<uint16_t>& data, uint16_t marker, int width, int height,
                       int stride, bool to555, std::vector<uint16_t>& pixels) {
@@ -198,6 +177,24 @@ void DecodeWordByWord(const std::vector<uint16_t>& data, uint16_t marker, int wi
         pixels[y * stride + x++] = convert(data[at + 2]);
       at += 3;
     }
+  }
+}
+
+// Runs are filled with wide, overlapping stores whose pattern depends on the length; none may
+// reach past the run into the row's padding.
+TEST(AniRunTest, RunsOfEveryLengthEndingARowLeaveItsPaddingAlone) {
+  constexpr uint16_t kMarker = 0xABCD;
+  constexpr int kWidth = 72, kPadded = 75;
+  for (int length = 1; length <= kWidth; ++length) {
+    std::vector<uint16_t> data;
+    for (int x = 0; x < kWidth - length; ++x)
+      data.push_back(static_cast<uint16_t>(x));
+    data.insert(data.end(), {kMarker, static_cast<uint16_t>(length), 99});
+    std::vector<uint16_t> want(kPadded, 7), got(kPadded, 7);
+    DecodeWordByWord(data, kMarker, kWidth, 1, kPadded, false, want);
+    DecodeAniFrame(data, kMarker, kWidth, 1, reinterpret_cast<uint8_t*>(got.data()), kPadded * 2,
+                   PixelLayout::kRgb565);
+    ASSERT_EQ(got, want) << "run of " << length;
   }
 }
 

@@ -33,22 +33,12 @@ class AnimationControlTest : public test::ControlFixture {
   static uint32_t Shown(Control* control) { return control->Surface()->PixelAt(0, 0); }
 };
 
-TEST_F(AnimationControlTest, OpenPrefersTheRuntimeRootAndRefusesAMissingFile) {
-  AnimationControl control(1);
-  ASSERT_TRUE(control.Open(10, 20, "Anim\\PES", 2, kCfHidden));
-  EXPECT_EQ(control.Path(), "Anim\\PES.ani");
-  EXPECT_EQ(control.Rectangle(), (platform::Rect{0, 0, 4, 2}));
-  EXPECT_EQ(control.FrameTimeMs(), 100);
-  EXPECT_EQ(Shown(&control), FramePixel(0));
-
-  test::WriteAnimation(engine_.Folder(), "runtime/Anim/pes.ani", test::PlainFrames(2));
-  ASSERT_TRUE(control.Open(0, 0, "Anim\\pes", 0, 0));
-  EXPECT_EQ(control.GetFrameCount(), 2) << "the runtime root is tried first";
-  EXPECT_FALSE(control.Open(0, 0, "Anim\\chybi", 0, 0));
-}
-
-TEST_F(AnimationControlTest, SetFrameHoldsToTheFramesAndBadFramesAreReported) {
+TEST_F(AnimationControlTest, OpensFromTheRuntimeRootFirstHoldsToItsFramesAndReportsBadOnes) {
   auto* control = Add(1, 0);
+  EXPECT_EQ(control->Path(), "Anim\\pes.ani");
+  EXPECT_EQ(control->Rectangle(), (platform::Rect{0, 0, 4, 2}));
+  EXPECT_EQ(control->FrameTimeMs(), 100);
+  EXPECT_EQ(Shown(control), FramePixel(0));
   control->SetFrame(99);
   EXPECT_EQ(Shown(control), FramePixel(3));
   control->SetFrame(-5);
@@ -63,6 +53,14 @@ TEST_F(AnimationControlTest, SetFrameHoldsToTheFramesAndBadFramesAreReported) {
   TickAfter(10);
   EXPECT_EQ(Engine().DebugText(), "Bad frame!");
   EXPECT_EQ(Shown(control), FramePixel(3)) << "the previous picture stays";
+
+  AnimationControl other(2);
+  test::WriteAnimation(engine_.Folder(), "runtime/Anim/pes.ani", test::PlainFrames(2));
+  ASSERT_TRUE(other.Open(0, 0, "Anim\\PES", 2, kCfHidden));
+  EXPECT_EQ(other.Path(), "Anim\\PES.ani");
+  EXPECT_EQ(other.GetFrameCount(), 2) << "the runtime root is tried first";
+  EXPECT_EQ(Shown(&other), FramePixel(0));
+  EXPECT_FALSE(other.Open(0, 0, "Anim\\chybi", 0, 0));
 }
 
 TEST_F(AnimationControlTest, ScriptTimesDecideTheFramesAndTheEndReports512) {
@@ -237,18 +235,14 @@ TEST_F(AnimationControlTest, CaptionStandsInABlueBoxAboveOrBelow) {
     }
     return -1;
   };
-  struct Case {
-    int y;
-    uint32_t flags;
-    int row;
-  };
   // Above the control, below it (2 pixels high), and held at row 0 above the top edge.
-  for (const Case& c : {Case{100, 0, 80}, Case{100, kCfCaptionBelow, 122}, Case{5, 0, 0},
-                        Case{100, kCfHidden, -1}}) {
-    control->SetPosition(200, c.y);
+  const std::tuple<int, uint32_t, int> cases[] = {
+      {100, 0, 80}, {100, kCfCaptionBelow, 122}, {5, 0, 0}, {100, kCfHidden, -1}};
+  for (const auto& [y, flags, row] : cases) {
+    control->SetPosition(200, y);
     control->ClearFlags(kCfCaptionBelow | kCfHidden);
-    control->SetFlags(c.flags);
-    EXPECT_EQ(firstBlueRow(), c.row) << "y " << c.y << " flags " << c.flags;
+    control->SetFlags(flags);
+    EXPECT_EQ(firstBlueRow(), row) << "y " << y << " flags " << flags;
   }
   control->ClearFlags(kCfHidden);
   control->SetCaption(nullptr, nullptr);

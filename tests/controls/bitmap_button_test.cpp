@@ -62,7 +62,7 @@ TEST_F(BitmapButtonTest, BitmapShowsOneFrameOfItsStripAndReportsClicks) {
   EXPECT_EQ(bitmap->Rectangle().Width(), 300);
 }
 
-TEST_F(BitmapButtonTest, ButtonShowsItsStatePictureAndReportsOnlyAReleaseOverIt) {
+TEST_F(BitmapButtonTest, ButtonShowsItsStateAndReportsOnlyAReleaseOverItOrOfItsKey) {
   auto* button = new ButtonControl(5);
   AddControl(button);
   ASSERT_TRUE(button->Init(100, 100, "button", 0, 4));
@@ -85,9 +85,9 @@ TEST_F(BitmapButtonTest, ButtonShowsItsStatePictureAndReportsOnlyAReleaseOverIt)
 
   button->SetFlags(kCfDisabled);
   EXPECT_EQ(Shown(button), FramePixel(3)) << "disabled";
-}
 
-TEST_F(BitmapButtonTest, KeysPressAButtonUntilTheSameKeyIsReleased) {
+  // Keys press a button until the same key is released.
+  events_.clear();
   auto* escape = new ButtonControl(1);
   auto* shortcut = new ButtonControl(2);
   AddControl(escape);

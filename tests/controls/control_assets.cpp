@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "tools/assetkit/png_writer.h"
+#include "tests/support/pictures.h"
 #include "tools/assetkit/wav_writer.h"
 
 namespace rufo::test {
@@ -29,17 +29,10 @@ assetkit::Animation PlainFrames(int frames) {
 
 void WriteBands(const TempFolder& folder, const std::string& path, int width, int height, int bands,
                 bool stacked) {
-  assetkit::PngPicture picture{width, height, assetkit::PngColor::kRgb, {}};
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const uint32_t c = FrameColor(stacked ? y * bands / height : x * bands / width);
-      picture.pixels.insert(
-          picture.pixels.end(),
-          {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c >> 16)});
-    }
-  }
-  const std::vector<uint8_t> png = assetkit::EncodePng(picture);
-  folder.Write(path, std::string(png.begin(), png.end()));
+  WritePicture(folder, path, width, height, [&](int x, int y) {
+    const uint32_t c = FrameColor(stacked ? y * bands / height : x * bands / width);
+    return (c & 0xFF) << 16 | (c & 0xFF00) | c >> 16;
+  });
 }
 
 void WriteAnimation(const TempFolder& folder, const std::string& path,

@@ -29,33 +29,11 @@ class ControlTest : public test::ControlFixture {
   }
 };
 
-TEST_F(ControlTest, HidingOrDisablingTakesTheFocusOnlyOnTheChange) {
+// Tab and arrows move the focus to neighbours and are consumed; hiding or disabling takes the
+// focus only on the change.
+TEST_F(ControlTest, FocusMovesToNeighboursAndGoesWithHidingOrDisabling) {
   auto* a = Add(1, {0, 0, 10, 10});
   auto* b = Add(2, {20, 0, 30, 10});
-  SetFocus(1);
-  EXPECT_EQ(GetFocusedControl(), a);
-  SetFocus(2);
-  EXPECT_EQ(a->refreshes, 2) << "gaining and losing the focus each refresh";
-
-  b->SetFlags(kCfHidden);
-  EXPECT_EQ(GetFocusedControl(), nullptr);
-  SetFocus(2);
-  EXPECT_EQ(GetFocusedControl(), nullptr) << "a hidden control cannot take the focus";
-
-  a->SetFlags(kCfDisabled);
-  SetFocus(1);
-  EXPECT_EQ(GetFocusedControl(), nullptr);
-  a->ClearFlags(kCfDisabled);
-  SetFocus(1);
-  a->refreshes = 0;
-  a->SetFlags(kCfDisabled | kCfHidden);
-  EXPECT_EQ(GetFocusedControl(), nullptr);
-  EXPECT_EQ(a->refreshes, 2) << "losing the focus, then the new flags";
-}
-
-TEST_F(ControlTest, TabAndArrowsMoveTheFocusToNeighboursAndAreConsumed) {
-  auto* a = Add(1, {0, 0, 10, 10});
-  Add(2, {20, 0, 30, 10});
   Add(3, {40, 0, 50, 10});
   a->SetNeighbours(2, 3, -1, -1, -1, 3);
   SetFocus(1);
@@ -78,6 +56,27 @@ TEST_F(ControlTest, TabAndArrowsMoveTheFocusToNeighboursAndAreConsumed) {
   pass = true;
   a->HandleInput(kMsgKeyDown, kKeyTab, &pass);
   EXPECT_TRUE(pass) << "keys act only on the focused control";
+
+  a->refreshes = 0;
+  SetFocus(1);
+  EXPECT_EQ(GetFocusedControl(), a);
+  SetFocus(2);
+  EXPECT_EQ(a->refreshes, 2) << "gaining and losing the focus each refresh";
+
+  b->SetFlags(kCfHidden);
+  EXPECT_EQ(GetFocusedControl(), nullptr);
+  SetFocus(2);
+  EXPECT_EQ(GetFocusedControl(), nullptr) << "a hidden control cannot take the focus";
+
+  a->SetFlags(kCfDisabled);
+  SetFocus(1);
+  EXPECT_EQ(GetFocusedControl(), nullptr);
+  a->ClearFlags(kCfDisabled);
+  SetFocus(1);
+  a->refreshes = 0;
+  a->SetFlags(kCfDisabled | kCfHidden);
+  EXPECT_EQ(GetFocusedControl(), nullptr);
+  EXPECT_EQ(a->refreshes, 2) << "losing the focus, then the new flags";
 }
 
 TEST_F(ControlTest, HoverFollowsTheMouseAndOverlapsEndWithTheControlNearestTheStart) {
@@ -160,12 +159,11 @@ TEST_F(ControlTest, DrawClipsAtTheEdgesHonoursTheKeyAndLayoutModeOutlines) {
   Add(2, {100, 100, 120, 110});
   engine_.Play("0 key ScrollLock down");
   Engine().ComposeFrame();
-  EXPECT_EQ(Shown(100, 100), 0xFFFFFFu);
-  EXPECT_EQ(Shown(118, 100), 0xFFFFFFu);
-  EXPECT_EQ(Shown(100, 108), 0xFFFFFFu);
-  EXPECT_EQ(Shown(119, 109), 0xA0A0A0u);
-  EXPECT_EQ(Shown(101, 109), 0xA0A0A0u);
-  EXPECT_EQ(Shown(110, 105), 0x000000u);
+  const std::tuple<int, int, uint32_t> outline[] = {{100, 100, 0xFFFFFF}, {118, 100, 0xFFFFFF},
+                                                    {100, 108, 0xFFFFFF}, {119, 109, 0xA0A0A0},
+                                                    {101, 109, 0xA0A0A0}, {110, 105, 0x000000}};
+  for (const auto& [x, y, colour] : outline)
+    EXPECT_EQ(Shown(x, y), colour) << x << "," << y;
 }
 
 }  // namespace

@@ -3,23 +3,19 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+
+#include "tests/support/process.h"
 
 namespace rufo::test {
 
 std::string Shell(const std::string& command) {
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  std::string out;
-  char buffer[256];
-  while (pipe && std::fgets(buffer, sizeof buffer, pipe.get()))
-    out += buffer;
-  return out;
+  int exitCode = -1;
+  return RunCommand("{ " + command + "; } 2>/dev/null", &exitCode);
 }
 
 ScreenGeometry WindowGeometry(const std::string& title) {
   ScreenGeometry g;
-  const std::string out =
-      Shell("xdotool search --name '" + title + "' getwindowgeometry --shell 2>/dev/null");
+  const std::string out = Shell("xdotool search --name '" + title + "' getwindowgeometry --shell");
   std::sscanf(out.c_str(), "WINDOW=%*d X=%d Y=%d WIDTH=%d HEIGHT=%d", &g.x, &g.y, &g.width,
               &g.height);
   return g;

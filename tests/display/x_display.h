@@ -10,7 +10,7 @@ namespace rufo::test {
 // The X display driven and read from outside, as a user sees it: xdotool for the window and the
 // pointer, ImageMagick for screenshots.
 
-// Runs a shell command and returns what it printed.
+// Runs a shell command and returns what it printed on standard output.
 std::string Shell(const std::string& command);
 
 // A window's position and size on the screen.

@@ -8,68 +8,64 @@
 namespace rufo {
 namespace {
 
+// Writes the INI text (none when empty), starts the engine and returns its data, runtime and
+// third roots.
+std::vector<std::string> RootsAfterInit(test::HeadlessEngine& engine, const std::string& ini) {
+  if (!ini.empty()) engine.Folder().Write("config/rufo.ini", ini);
+  const InterfaceProperties properties = test::HeadlessEngine::Properties();
+  Interface& e = engine.Engine();
+  e.Init(&properties);
+  return {e.Root(kDataRoot), e.Root(kRuntimeRoot), e.Root(kThirdRoot)};
+}
+
 class DataPathsTest : public ::testing::Test {
  protected:
-  // Writes the INI text, starts the engine and returns it.
-  Interface& StartWithIni(const std::string& ini) {
-    engine_.Folder().Write("config/rufo.ini", ini);
-    const InterfaceProperties properties = test::HeadlessEngine::Properties();
-    engine_.Engine().Init(&properties);
-    return engine_.Engine();
-  }
-  // The data, runtime and third roots.
-  std::vector<std::string> Roots() {
-    Interface& e = engine_.Engine();
-    return {e.Root(kDataRoot), e.Root(kRuntimeRoot), e.Root(kThirdRoot)};
-  }
-
   test::HeadlessEngine engine_;
 };
 
 TEST_F(DataPathsTest, RootsComeFromTheSectionAndStopAtTheNextSection) {
   engine_.Folder().Write("runtime/Debug.log", "old line that must go\n");
-  Interface& e = StartWithIni(
-      "CD=/before/section/\n"
-      "[Rufo I]\n"
-      "HD=" +
-      engine_.RuntimeRoot() +
-      "\n"
-      "CD=/first/\n"
-      "CD=/data/root/ \n"
-      "cd=/lower/case/\n"
-      "Third Path=/wrong/case/\n"
-      "; comment\n"
-      "[Other]\n"
-      "Third path=/too/late/\n");
+  const std::vector<std::string> roots = RootsAfterInit(engine_,
+                                                        "CD=/before/section/\n"
+                                                        "[Rufo I]\n"
+                                                        "HD=" +
+                                                            engine_.RuntimeRoot() +
+                                                            "\n"
+                                                            "CD=/first/\n"
+                                                            "CD=/data/root/ \n"
+                                                            "cd=/lower/case/\n"
+                                                            "Third Path=/wrong/case/\n"
+                                                            "; comment\n"
+                                                            "[Other]\n"
+                                                            "Third path=/too/late/\n");
   // The last line wins and keeps its blank.
-  EXPECT_EQ(Roots(), (std::vector<std::string>{"/data/root/ ", engine_.RuntimeRoot(), ""}));
+  EXPECT_EQ(roots, (std::vector<std::string>{"/data/root/ ", engine_.RuntimeRoot(), ""}));
+  Interface& e = engine_.Engine();
   EXPECT_EQ(e.MakeDataPath("Data\\x.dat", kDataRoot), "/data/root/ Data\\x.dat");
   EXPECT_EQ(e.MakeDataPath("x.dat", kNoRoot), "x.dat");
   EXPECT_EQ(engine_.LogText(),  // the log of an earlier run is replaced
             "CD=/data/root/ \nHD=" + engine_.RuntimeRoot() + "\nInterface::Init () OK\n");
 }
 
-TEST_F(DataPathsTest, HeaderIsRecognisedByItsSecondToSeventhCharactersAndCrlfIsText) {
-  StartWithIni("<Rufo I> anything\r\nThird path=/third/\r\nCD=/d/\r\n");
-  EXPECT_EQ(Roots(), (std::vector<std::string>{"/d/", "", "/third/"}));
-}
-
-TEST_F(DataPathsTest, MissingFileOrSectionLeavesRootsEmptyAndSaysNothing) {
-  StartWithIni("[Rufa I]\nCD=/x/\nThird path=/t/\n");
-  EXPECT_EQ(Roots(), (std::vector<std::string>{"", "", ""}));
-
-  test::HeadlessEngine other;
-  const InterfaceProperties properties = test::HeadlessEngine::Properties();
-  other.Engine().Init(&properties);
-  EXPECT_EQ(other.Engine().Root(kDataRoot), "");
-}
-
-TEST_F(DataPathsTest, OverlongLinesAreCutAndTheirRestIsNotTakenForALine) {
-  // The overflow of the long line would read as an "HD=" line if it were split.
+// The header is recognised by its second to seventh characters and CRLF line ends are text; a
+// missing section or file leaves the roots empty; an overlong line is cut and the overflow, which
+// would read as an "HD=" line, is not taken for a line.
+TEST(DataPathsRootsTest, HeaderMissingSectionsAndOverlongLines) {
   const std::string longRoot = "/" + std::string(300, 'a');
-  StartWithIni("[Rufo I]\nCD=" + longRoot.substr(0, 251) + "HD=/evil/" + longRoot +
-               "\nThird path=/t/\n");
-  EXPECT_EQ(Roots(), (std::vector<std::string>{longRoot.substr(0, 251), "", "/t/"}));
+  const struct {
+    std::string ini;
+    std::vector<std::string> roots;
+  } cases[] = {
+      {"<Rufo I> anything\r\nThird path=/third/\r\nCD=/d/\r\n", {"/d/", "", "/third/"}},
+      {"[Rufa I]\nCD=/x/\nThird path=/t/\n", {"", "", ""}},
+      {"[Rufo I]\nCD=" + longRoot.substr(0, 251) + "HD=/evil/" + longRoot + "\nThird path=/t/\n",
+       {longRoot.substr(0, 251), "", "/t/"}},
+      {"", {"", "", ""}},  // no file at all
+  };
+  for (const auto& c : cases) {
+    test::HeadlessEngine engine;
+    EXPECT_EQ(RootsAfterInit(engine, c.ini), c.roots) << c.ini.substr(0, 40);
+  }
 }
 
 TEST_F(DataPathsTest, OpenDataFileFallsBackBetweenTheMainRootsAndLogsTheSecondPath) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/headless_engine.h"
@@ -19,8 +20,8 @@ class DebugLinesTest : public ::testing::Test {
     const auto begin = frame.begin() + top * 640;
     return std::count(begin, begin + 16 * 640, 0xFFFFFFu) > 20;
   }
-  bool RateShows() { return LineShows(0); }
-  bool TextShows() { return LineShows(480 - 16); }
+  // Whether the frame-rate line and the text line show.
+  std::pair<bool, bool> Shown() { return {LineShows(0), LineShows(480 - 16)}; }
 
   // Starts with the lines shown from the start or not, tracing into the trace folder.
   void StartEngine(bool shownFromStart) {
@@ -38,22 +39,18 @@ class DebugLinesTest : public ::testing::Test {
 
 TEST_F(DebugLinesTest, HiddenUntilCtrlF11ShowsBothAndHidesThemAgain) {
   StartEngine(false);
-  EXPECT_FALSE(RateShows());
-  EXPECT_FALSE(TextShows());
+  EXPECT_EQ(Shown(), std::pair(false, false));
   engine_->Play("0 key LCtrl down\n0 key F11 down\n0 key F11 up");
-  EXPECT_TRUE(RateShows());
-  EXPECT_TRUE(TextShows());
+  EXPECT_EQ(Shown(), std::pair(true, true));
   engine_->Play("0 key F11 down\n0 key F11 up\n0 key LCtrl up");
-  EXPECT_FALSE(RateShows());
-  EXPECT_FALSE(TextShows());
+  EXPECT_EQ(Shown(), std::pair(false, false));
   engine_->Play("0 key F11 down\n0 key F11 up");
-  EXPECT_FALSE(RateShows()) << "F11 alone is the game's key";
+  EXPECT_EQ(Shown(), std::pair(false, false)) << "F11 alone is the game's key";
 }
 
 TEST_F(DebugLinesTest, ShownFromTheStartAndEveryChangeOfTheTextIsTraced) {
   StartEngine(true);
-  EXPECT_TRUE(RateShows());
-  EXPECT_TRUE(TextShows());
+  EXPECT_EQ(Shown(), std::pair(true, true));
   Interface& engine = engine_->Engine();
   engine.SetDebugText("Count = 3");  // unchanged: not traced again
   engine.SetDebugText("Count = 4");

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "engine/messages.h"
 #include "tests/support/headless_engine.h"
 
 namespace rufo {
@@ -16,7 +21,7 @@ struct ModeCase {
 
 class DisplayModeTest : public ::testing::TestWithParam<ModeCase> {};
 
-TEST_P(DisplayModeTest, PrimaryAndBackBufferFollowTheModeAndColoursConvert) {
+TEST_P(DisplayModeTest, PrimaryAndBackBufferFollowTheModeThereAndBackAndColoursConvert) {
   const ModeCase& mode = GetParam();
   test::HeadlessEngine engine;
   engine.WriteIni();
@@ -38,6 +43,26 @@ TEST_P(DisplayModeTest, PrimaryAndBackBufferFollowTheModeAndColoursConvert) {
   e.PumpInput();
   const std::pair<int, int> expected = mode.fullScreen ? std::pair(320, 240) : std::pair(-1, -1);
   EXPECT_EQ(std::pair(e.MouseX(), e.MouseY()), expected);
+  EXPECT_EQ(e.OwnCursor(), mode.fullScreen);
+
+  // Switching away and back makes the buffers anew each time and tells the game each time.
+  static int switches;
+  switches = 0;
+  e.SetGameCallbacks(nullptr, nullptr, nullptr, [](int32_t message, intptr_t, bool* flag) {
+    if (message == kMsgModeSwitched && *flag) ++switches;
+  });
+  e.SwitchMode();
+  EXPECT_NE(e.FullScreen(), mode.fullScreen);
+  EXPECT_EQ(e.BackBuffer()->Layout(),
+            mode.fullScreen ? PixelLayout::kBgrx32 : PixelLayout::kRgb565);
+  e.SwitchMode();
+  EXPECT_EQ(e.FullScreen(), mode.fullScreen);
+  EXPECT_EQ(e.BackBuffer()->Layout(), mode.layout);
+  EXPECT_EQ(e.BackBuffer()->Height(), 480);
+  EXPECT_EQ(switches, 2);
+  EXPECT_TRUE(!mode.fullScreen || e.Video().DisplayMode().has_value()) << "the mode is set again";
+  const std::string log = engine.LogText();
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 5) << log;
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, DisplayModeTest,
@@ -47,47 +72,17 @@ INSTANTIATE_TEST_SUITE_P(Modes, DisplayModeTest,
                                            ModeCase{true, 32, PixelLayout::kBgrx32, 0xFFFFFF},
                                            ModeCase{false, 16, PixelLayout::kBgrx32, 0xFFFFFF}));
 
-TEST(DisplayTest, SwitchModeTogglesTheDisplayAndTellsTheGame) {
-  test::HeadlessEngine engine;
-  Interface& e = engine.Start(true);
-  static int switches;
-  switches = 0;
-  e.SetGameCallbacks(nullptr, nullptr, nullptr, [](int32_t message, intptr_t, bool* flag) {
-    if (message == 257 && *flag) ++switches;
-  });
-  EXPECT_TRUE(e.OwnCursor());
-
-  e.SwitchMode();
-  EXPECT_FALSE(e.FullScreen());
-  EXPECT_EQ(e.BackBuffer()->Layout(), PixelLayout::kBgrx32);
-  EXPECT_EQ(e.BackBuffer()->Width(), 640);
-  e.SwitchMode();
-  EXPECT_TRUE(e.FullScreen());
-  EXPECT_EQ(e.BackBuffer()->Layout(), PixelLayout::kRgb565);
-  EXPECT_EQ(e.BackBuffer()->Height(), 480);
-  EXPECT_EQ(switches, 2);
-  EXPECT_TRUE(e.Video().DisplayMode().has_value()) << "switching keeps the game's mode set";
-  const std::string log = engine.LogText();
-  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 5) << log;
-}
-
-TEST(DisplayTest, BackBufferFallsBackToSystemMemory) {
+TEST(DisplayTest, BackBufferFallsBackToSystemMemoryAndQuitRestoresTheDesktopMode) {
   test::HeadlessEngine engine;
   engine.Engine().Video().SetVideoMemoryAvailable(false);
-  Interface& e = engine.Start();
-  ASSERT_NE(e.BackBuffer(), nullptr);
-  EXPECT_EQ(e.BackBuffer()->Memory(), platform::SurfaceMemory::kSystem);
-}
-
-TEST(DisplayTest, QuitRestoresTheDesktopModeAndShutdownIsSafeTwice) {
-  test::HeadlessEngine engine;
   Interface& e = engine.Start(true);
   ASSERT_TRUE(e.Video().DisplayMode().has_value());
+  EXPECT_EQ(e.BackBuffer()->Memory(), platform::SurfaceMemory::kSystem);
   e.RequestQuit();
   e.Shutdown();
   EXPECT_FALSE(e.Video().DisplayMode().has_value());
   EXPECT_EQ(e.Video().LiveSurfaceCount(), 0);
-  e.Shutdown();
+  e.Shutdown();  // a second shutdown is safe
 
   test::HeadlessEngine never;
   never.Engine().Shutdown();

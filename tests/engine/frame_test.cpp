@@ -64,6 +64,15 @@ class FrameTest : public ::testing::Test {
     return engine_.Start();
   }
 
+  // A control with a hint, 100 x 40 at (x, y), added to the screen.
+  static Control* AddHintedControl(int x, int y) {
+    auto* control = new Control(1);
+    control->SetSize(100, 40);
+    control->SetPosition(x, y);
+    control->SetHint("Klikni");
+    AddControl(control);
+    return control;
+  }
   uint32_t Pixel(int x, int y) {
     return engine_.Window().LastFrame()[static_cast<size_t>(y) * 640 + x];
   }
@@ -102,11 +111,15 @@ TEST_F(FrameTest, CursorFileErrorsAreFatalAndBadMasksAreDropped) {
   EXPECT_EXIT(engine_.Start(), ::testing::ExitedWithCode(255), "Chyba při otevírání " + loading);
 }
 
-TEST_F(FrameTest, CommentsBlanksAndLongCommentsDoNotCountTowardsTheLimit) {
+TEST_F(FrameTest, CommentsDoNotCountTowardsTheLimitAndCursorsOffThePictureAreNotDrawn) {
   WriteSolid(engine_.Folder(), "data/mask.png", 20, 20, 0x0000FF);
   std::string text = ";" + std::string(400, 'x') + ":box.png,0,0,static\n\n";
   text += "Masked:box.png:mask.png,0,0,loop,100\n";
-  for (int i = 1; i < 32; ++i)
+  // Hot spots so far off the picture that none of it is on the screen.
+  text +=
+      "Left:box.png,99999999999,0,static\nUp:box.png,0,-99999999999,static\n"
+      "Right:box.png,-99999999999,0,static\nDown:box.png,0,99999999999,static\n";
+  for (int i = 5; i < 32; ++i)
     text += "c" + std::to_string(i) + ":box.png,0,0,static\n";
   Interface& e = StartWithCursors(text);
   EXPECT_EQ(e.CursorCount(), 32);
@@ -125,6 +138,16 @@ TEST_F(FrameTest, CommentsBlanksAndLongCommentsDoNotCountTowardsTheLimit) {
   ASSERT_TRUE(e.SetCursor(-1));
   e.ComposeFrame();
   EXPECT_EQ(Pixel(100, 100), 0x000000u);
+
+  for (int cursor = 1; cursor <= 4; ++cursor) {
+    ASSERT_TRUE(e.SetCursor(cursor));
+    for (const char* place : {"0 move 0 0", "0 move 639 479"}) {
+      engine_.Play(place);
+      e.ComposeFrame();
+      const std::vector<uint32_t> frame = engine_.Window().LastFrame();
+      EXPECT_EQ(std::count(frame.begin(), frame.end(), 0xFF0000u), 0) << cursor << " " << place;
+    }
+  }
 }
 
 TEST_F(FrameTest, CursorIsClippedAtTheEdgesAndBlendedThroughItsMask) {
@@ -156,28 +179,9 @@ TEST_F(FrameTest, CursorIsClippedAtTheEdgesAndBlendedThroughItsMask) {
   EXPECT_EQ(Pixel(629, 449), 0x000000u) << "outside the game area the engine draws no cursor";
 }
 
-TEST_F(FrameTest, CursorsWithHotSpotsFarOffThePictureAreNotDrawn) {
-  Interface& e = StartWithCursors(
-      "Left:box.png,99999999999,0,static\nUp:box.png,0,-99999999999,static\n"
-      "Right:box.png,-99999999999,0,static\nDown:box.png,0,99999999999,static\n");
-  for (int cursor = 0; cursor < 4; ++cursor) {
-    ASSERT_TRUE(e.SetCursor(cursor));
-    for (const char* place : {"0 move 0 0", "0 move 639 479"}) {
-      engine_.Play(place);
-      e.ComposeFrame();
-      const std::vector<uint32_t> frame = engine_.Window().LastFrame();
-      EXPECT_EQ(std::count(frame.begin(), frame.end(), 0xFF0000u), 0) << cursor << " " << place;
-    }
-  }
-}
-
 TEST_F(FrameTest, HintAppearsAfterTheMouseRestsAndFollowsTheRules) {
   Interface& e = engine_.Start();
-  auto* control = new Control(1);
-  control->SetSize(100, 40);
-  control->SetPosition(200, 200);
-  control->SetHint("Klikni");
-  AddControl(control);
+  Control* control = AddHintedControl(200, 200);
   e.SetCursor(0);
 
   auto frameAfter = [&](uint32_t ms) {
@@ -258,11 +262,7 @@ TEST_F(FrameTest, BackgroundIsKeptByNameAndComesBackAfterLostSurfaces) {
 TEST_F(FrameTest, OnlyAChangedFrameIsPresentedAgain) {
   Interface& e = engine_.Start();
   ASSERT_TRUE(e.SetBackground("bg", false));
-  auto* box = new Control(1);
-  box->SetSize(40, 40);
-  box->SetPosition(100, 100);
-  box->SetHint("Klikni");
-  AddControl(box);
+  Control* box = AddHintedControl(100, 100);
   e.SetCursor(0);
   engine_.Play("0 move 300 300");
   e.ComposeFrame();
@@ -306,10 +306,7 @@ TEST_F(FrameTest, OnlyAChangedFrameIsPresentedAgain) {
 
 TEST_F(FrameTest, FramesNobodySeesStillKeepTheHintsTime) {
   Interface& e = engine_.Start();
-  auto* control = new Control(1);
-  control->SetSize(100, 40);
-  control->SetHint("Klikni");
-  AddControl(control);
+  AddHintedControl(0, 0);
   e.SetCursor(0);
   engine_.Play("0 move 20 20");
   e.KeepFrameState();
@@ -320,16 +317,15 @@ TEST_F(FrameTest, FramesNobodySeesStillKeepTheHintsTime) {
 
 TEST_F(FrameTest, FrameRateCountsWholeSeconds) {
   Interface& e = engine_.Start();
-  for (int i = 0; i < 50; ++i) {
-    engine_.Clock().Advance(10);
-    e.ComposeFrame();
-  }
-  EXPECT_EQ(e.FramesPerSecond(), 0) << "no full second yet";
-  for (int i = 0; i < 51; ++i) {
-    engine_.Clock().Advance(10);
-    e.ComposeFrame();
-  }
-  EXPECT_EQ(e.FramesPerSecond(), 100);
+  const auto framesEvery10Ms = [&](int count) {
+    for (int i = 0; i < count; ++i) {
+      engine_.Clock().Advance(10);
+      e.ComposeFrame();
+    }
+    return e.FramesPerSecond();
+  };
+  EXPECT_EQ(framesEvery10Ms(50), 0) << "no full second yet";
+  EXPECT_EQ(framesEvery10Ms(51), 100);
 }
 
 }  // namespace

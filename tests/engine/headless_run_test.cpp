@@ -14,26 +14,6 @@
 namespace rufo {
 namespace {
 
-class HeadlessRunTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_.Write("config/rufo.ini",
-                  "[Rufo I]\nCD=" + folder_.Root() + "data/\nHD=" + folder_.Root() + "rt/\n");
-    std::filesystem::create_directories(folder_.Path() / "rt");
-    test::WriteTestCursors(folder_, "data/");
-  }
-
-  std::map<std::string, std::string> Env(const std::string& runMs) const {
-    std::map<std::string, std::string> env{{"RUFO_HEADLESS", "1"},
-                                           {"RUFO_CONFIG_DIR", folder_.Root() + "config"},
-                                           {"XDG_RUNTIME_DIR", folder_.Root()}};
-    if (!runMs.empty()) env["RUFO_RUN_MS"] = runMs;
-    return env;
-  }
-
-  test::TempFolder folder_;
-};
-
 // Tests and scripted players run many copies at once: none waits for or stops another, each
 // writes its own log and its own user file, and each runs its game time far faster than real time.
 TEST(ParallelRunsTest, TwoHeadlessRunsStartedTogetherBothPlayToTheirEnd) {
@@ -70,18 +50,26 @@ TEST(ParallelRunsTest, TwoHeadlessRunsStartedTogetherBothPlayToTheirEnd) {
 }
 
 // The program driven from outside: a script of input and frames captured at given game times.
-TEST_F(HeadlessRunTest, ScriptedMouseMovesTheCursorInCapturedFrames) {
-  folder_.Write("input.txt",
-                "# the mouse comes in, then moves\n"
-                "100 move 50 60\n"
-                "300 move 200 100\n"
-                "300 key Escape down\n");
-  const std::string early = folder_.Root() + "early.png";
-  const std::string late = folder_.Root() + "late.png";
-  auto env = Env("600");
-  env["RUFO_INPUT"] = folder_.Root() + "input.txt";
-  env["RUFO_CAPTURE"] = "200:" + early + ",500:" + late;
-  test::Process rufo(test::BuiltProgram("rufo"), {}, env);
+TEST(HeadlessRunTest, ScriptedMouseMovesTheCursorInCapturedFrames) {
+  test::TempFolder folder;
+  folder.Write("config/rufo.ini",
+               "[Rufo I]\nCD=" + folder.Root() + "data/\nHD=" + folder.Root() + "rt/\n");
+  std::filesystem::create_directories(folder.Path() / "rt");
+  test::WriteTestCursors(folder, "data/");
+  folder.Write("input.txt",
+               "# the mouse comes in, then moves\n"
+               "100 move 50 60\n"
+               "300 move 200 100\n"
+               "300 key Escape down\n");
+  const std::string early = folder.Root() + "early.png";
+  const std::string late = folder.Root() + "late.png";
+  test::Process rufo(test::BuiltProgram("rufo"), {},
+                     {{"RUFO_HEADLESS", "1"},
+                      {"RUFO_CONFIG_DIR", folder.Root() + "config"},
+                      {"XDG_RUNTIME_DIR", folder.Root()},
+                      {"RUFO_RUN_MS", "600"},
+                      {"RUFO_INPUT", folder.Root() + "input.txt"},
+                      {"RUFO_CAPTURE", "200:" + early + ",500:" + late}});
   ASSERT_TRUE(rufo.Start());
   ASSERT_EQ(rufo.Wait(), 0) << rufo.StandardError();
 
@@ -94,16 +82,6 @@ TEST_F(HeadlessRunTest, ScriptedMouseMovesTheCursorInCapturedFrames) {
     EXPECT_EQ(frame[62 * 640 + 51], firstSpot) << path;
     EXPECT_EQ(frame[102 * 640 + 201], secondSpot) << path;
   }
-}
-
-TEST_F(HeadlessRunTest, BadScriptLineStopsTheProgramAndNamesTheLine) {
-  folder_.Write("input.txt", "10 move 1 2\n20 key NoSuchKey down\n");
-  auto env = Env("");
-  env["RUFO_INPUT"] = folder_.Root() + "input.txt";
-  test::Process rufo(test::BuiltProgram("rufo"), {}, env);
-  ASSERT_TRUE(rufo.Start());
-  EXPECT_NE(rufo.Wait(), 0);
-  EXPECT_NE(rufo.StandardError().find("line 2"), std::string::npos) << rufo.StandardError();
 }
 
 }  // namespace

@@ -39,19 +39,18 @@ bool WaitForText(const test::DemoRun& run, const std::string& file, const std::s
   return false;
 }
 
-std::string TraceOfFileScript() {
-  test::DemoRun run;
-  std::string script;
-  for (const auto& [actions, sync] : kBlocks)
-    script += actions + sync + "\n";
+// Runs the program on the demo data with that input file, tracing to trace.txt; returns the exit
+// code, and what the program wrote to standard error in *errors.
+int RunWithInputFile(const test::DemoRun& run, const std::string& script, std::string* errors) {
   run.Folder().Write("input.txt", script);
   auto env = run.Env(kRunMs);
   env["RUFO_INPUT"] = run.Path("input.txt");
   env["RUFO_TRACE"] = run.Path("trace.txt");
   test::Process rufo(test::BuiltProgram("rufo"), {}, env);
   EXPECT_TRUE(rufo.Start());
-  EXPECT_EQ(rufo.Wait(), 0) << rufo.StandardError();
-  return run.Read("trace.txt");
+  const int exitCode = rufo.Wait();
+  *errors = rufo.StandardError();
+  return exitCode;
 }
 
 // The program reading its input from a FIFO that the test writes, tracing to trace.txt.
@@ -118,11 +117,23 @@ TEST(LiveInputTest, GameWaitsAtEachSyncAndPlaysAsFromAFile) {
       EXPECT_GT(time, synced) << line;
     }
   }
-  EXPECT_EQ(trace, TraceOfFileScript());
+  test::DemoRun fromFile;
+  std::string script, errors;
+  for (const auto& [actions, sync] : kBlocks)
+    script += actions + sync + "\n";
+  EXPECT_EQ(RunWithInputFile(fromFile, script, &errors), 0) << errors;
+  EXPECT_EQ(trace, fromFile.Read("trace.txt"));
 }
 
-TEST(LiveInputTest, MalformedLiveLineStopsTheGameAndNamesIt) {
+// A malformed line stops the game and names it: from a file before the game starts, from a pipe
+// when it comes.
+TEST(LiveInputTest, MalformedLineStopsTheGameAndNamesIt) {
   if (!test::HaveDemoData()) GTEST_SKIP() << "no generated demo data";
+  test::DemoRun fromFile;
+  std::string errors;
+  EXPECT_NE(RunWithInputFile(fromFile, "10 move 1 2\n20 key NoSuchKey down\n", &errors), 0);
+  EXPECT_NE(errors.find("line 2: 20 key"), std::string::npos) << errors;
+
   LiveRun live;
   ASSERT_TRUE(live.Started());
   ASSERT_TRUE(live.Write("100 move 5 5\n\n200 jump\n"));

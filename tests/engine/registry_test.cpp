@@ -7,7 +7,12 @@ namespace {
 
 TEST(RegistryTest, ValuePathsSplitAtTheLastBackslashAndTypesMustMatch) {
   test::HeadlessEngine engine;
-  Interface& e = engine.Start();
+  Interface& e = engine.Engine();
+  EXPECT_FALSE(e.OpenAppKey("", "Rufo")) << "no key without the game's name";
+  EXPECT_FALSE(e.OpenAppKey("rufo", nullptr)) << "nor without its title";
+  EXPECT_FALSE(e.OpenAppKey("rufo", ""));
+  EXPECT_FALSE(e.RegSetDword("Count", 1));
+  engine.Start();
   ASSERT_TRUE(e.RegSetString("Data Path", "/data/"));
   ASSERT_TRUE(e.RegSetDword("Count", 42));
   ASSERT_TRUE(e.RegSetBytes("Blob", "\x01\x00\xFF", 3));
@@ -57,14 +62,6 @@ TEST(RegistryTest, SubKeyValuesAndRootsFromTheRegistry) {
   uint32_t volume = 0;
   EXPECT_TRUE(e.RegGetDword("Sounds\\Volume", &volume));
   EXPECT_EQ(volume, 10u);
-}
-
-TEST(RegistryTest, NoKeyWithoutAppNameOrTitle) {
-  test::HeadlessEngine engine;
-  Interface& e = engine.Engine();
-  EXPECT_FALSE(e.OpenAppKey("", "Rufo"));
-  EXPECT_FALSE(e.OpenAppKey("rufo", nullptr));
-  EXPECT_FALSE(e.RegSetDword("Count", 1));
 }
 
 }  // namespace

@@ -78,22 +78,5 @@ TEST_F(WaitablesTest, TableGrowsAndUnregisterKeepsTheOrderEvenDuringThePump) {
   EXPECT_EQ(ReceivedData(), (std::vector<intptr_t>{106, 107, 140, 166, 108}));
 }
 
-TEST_F(WaitablesTest, MainLoopPumpsSignalledEventsBeforeTheTick) {
-  Interface& e = Engine();
-  e.RegisterWaitable(&events_[0], 42);
-  events_[0].Set();
-  static size_t countAtTick;
-  e.SetGameCallbacks(
-      nullptr, nullptr,
-      [] {
-        countAtTick = g_received->size();
-        Engine().RequestQuit();
-      },
-      WaitableHook);
-  e.Run();
-  EXPECT_EQ(ReceivedData(), std::vector<intptr_t>{42});
-  EXPECT_EQ(countAtTick, 1u);
-}
-
 }  // namespace
 }  // namespace rufo

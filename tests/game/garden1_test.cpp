@@ -92,14 +92,6 @@ TEST_F(Garden1Test, AfterAWrongCountTheFrogsWaveAndTheSameNumberStaysAsked) {
   RunUntil([&] { return Frogs().Score().good == 1; });
 }
 
-// Coming back from the counting lesson, the game goes on at once, without its introduction.
-TEST_F(Garden1Test, FromTheLessonTheFrogsJumpWithoutTheIntroduction) {
-  GoTo(kScreenLearnCounting);
-  GoTo(kScreenFrogCount);
-  EXPECT_FALSE(Frogs().Speaking());
-  EXPECT_GE(Frogs().Number(), 1);
-}
-
 // The colours: never white first, never the same colour twice in a row; the tenth right answer
 // grows the last flower before the win is said.
 TEST_F(Garden1Test, ColoursNeverRepeatAndTheTenthGrowsItsFlowerBeforeTheWin) {

@@ -2,6 +2,7 @@
 // the picture series, and the series file's limits on data trees of the test's own.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,6 @@
 #include "gardens/garden2/watering.h"
 #include "tests/game/garden2_places.h"
 #include "tests/game/garden_game.h"
-#include "tests/game/left_out.h"
 #include "tests/support/pictures.h"
 
 namespace rufo {
@@ -24,18 +24,6 @@ class Garden2Test : public GardenGameTest {
   const ColourThings& Col() { return Shown<ColourThings>(); }
   const PictureSeries& Log() { return Shown<PictureSeries>(); }
 
-  void Press(int x, int y) {
-    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
-    Step();
-    engine_.Play("0 ldown");
-    Step();
-  }
-  void ReleaseAt(int x, int y) {
-    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
-    Step();
-    engine_.Play("0 lup");
-    Step();
-  }
   void AnswerDir(bool right) {
     AwaitQuestion<Watering>();
     const int asked = Dir().Direction();
@@ -50,8 +38,10 @@ class Garden2Test : public GardenGameTest {
   // Drags a piece onto the middle of the gap, held down and let go there.
   void DragInto(int piece) {
     const platform::Rect& gap = Log().Drop();
-    Press(PieceX(piece), kPieceY);
-    ReleaseAt((gap.left + gap.right) / 2, (gap.top + gap.bottom) / 2);
+    MoveTo(PieceX(piece), kPieceY);
+    Button(true);
+    MoveTo((gap.left + gap.right) / 2, (gap.top + gap.bottom) / 2);
+    Button(false);
   }
   int AnsweredRight() {
     AwaitQuestion<PictureSeries>();
@@ -184,55 +174,13 @@ TEST_F(Garden2Test, ADropBesideTheGapCountsForNothingAndThePieceGoesBack) {
   EXPECT_TRUE(Visible(filled));
 }
 
-// Rows as the series file gives them: what a child can solve is kept.
-TEST(SeriesRows, KeepOnlyRowsWithOneGapAndPictures) {
-  const auto line = [](const std::string& text) { return ParseRowFileLine(text); };
-  const std::vector<RowFileLine> lines = {
-      line("0,1,0,1,-1,0"), line(""),
-      line("0,1,0,1,0,1"),  line("-1,1,-1,1,0,1"),
-      line("0,7,0,7,-1,0"), line("0,1,0,1,-1,9"),
-      line("4=3,4,-1,4,3"), line(" "),
-  };
-  std::vector<LeftOutLines> leftOut;
-  const std::vector<SeriesRow> rows = SeriesRows(lines, &leftOut);
-  EXPECT_EQ(LeftOutReasons(leftOut), (std::vector<std::string>{
-                                         "3: it has no gap",
-                                         "4: it has more than one gap",
-                                         "5: its picture 7 is none of the pictures 0 to 4",
-                                         "6: its answer 9 is none of the pictures 0 to 4",
-                                     }));
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0].gap, 4);
-  EXPECT_EQ(rows[0].answer, 0);
-  EXPECT_EQ(rows[1].pictures, (std::array<int, 5>{4, 3, 4, -1, 4}));
-  EXPECT_EQ(rows[1].gap, 3);
-}
-
-// The LOG game on a data tree whose series file the test writes: everything else is the demo
-// data's, linked in.
+// The LOG game on a copy of the demo data whose series file the test writes.
 class SeriesFileTest : public Garden2Test {
  protected:
   virtual std::string SeriesText() const = 0;
 
   void BeforeStart() override {
-    const fs::path root = engine_.Folder().Path() / "series";
-    LinkAllBut(kDemoData, root, "Data");
-    LinkAllBut(kDemoData / "Data", root / "Data", "Garden2");
-    LinkAllBut(kDemoData / "Data" / "Garden2", root / "Data" / "Garden2", "Log");
-    LinkAllBut(kDemoData / "Data" / "Garden2" / "Log", root / "Data" / "Garden2" / "Log",
-               "log.dat");
-    engine_.Folder().Write("series/Data/Garden2/Log/log.dat", SeriesText());
-    UseDataRoot(root);
-  }
-
- private:
-  static void LinkAllBut(const fs::path& from, const fs::path& to, const std::string& own) {
-    fs::create_directories(to);
-    for (const fs::directory_entry& entry : fs::directory_iterator(from)) {
-      if (entry.path().filename() != own) {
-        fs::create_symlink(entry.path(), to / entry.path().filename());
-      }
-    }
+    std::ofstream(CopyOfDemoData() / "Data/Garden2/Log/log.dat", std::ios::binary) << SeriesText();
   }
 };
 
@@ -251,21 +199,6 @@ TEST_F(TwoRows, OnlyThoseTwoAreDrawnInTurn) {
   }
 }
 
-class ThirtyOneRows : public SeriesFileTest {
-  std::string SeriesText() const override {
-    std::string text;
-    for (int row = 0; row < 31; ++row)
-      text += row % 2 ? "0,1,0,1,-1,0\n" : "3,-1,3,4,3,4\n";
-    return text;
-  }
-};
-
-TEST_F(ThirtyOneRows, TheLinesPastTheThirtiethAreLeftOutAndLogged) {
-  GoTo(kScreenPictureSeries);
-  EXPECT_EQ(Log().Rows().size(), 30u);
-  EXPECT_NE(engine_.LogText().find("only the first 30 lines"), std::string::npos);
-}
-
 class OneRow : public SeriesFileTest {
   std::string SeriesText() const override { return "0,1,0,1,-1,0\r\n"; }
 };
@@ -276,27 +209,36 @@ TEST_F(OneRow, IsAsFatalAsNoFile) {
               "Chyba pri nacitani skriptu Log.dat!");
 }
 
-// A bad line costs only itself: the rows before and after it are played, and the log says which
-// line went and why.
-class BadLinesAmongGoodOnes : public SeriesFileTest {
+// Bad lines among 31: each costs only itself, with a log line that says which went and why; an
+// empty line goes without a word, and the lines past the thirtieth are left out too.
+class BadAndExtraLines : public SeriesFileTest {
   std::string SeriesText() const override {
-    return "0,1,0,1,-1,0\r\n3,-1,3,4,3,4\r\n0,1,999,1,-1,0\r\n2,-1,2,3,2,3\r\n-1,-1,2,3,2,3\r\n";
+    std::string text =
+        "0,1,0,1,-1,0\r\n3,-1,3,4,3,4\r\n0,1,999,1,-1,0\r\n2,-1,2,3,2,3\r\n-1,-1,2,3,2,3\r\n"
+        "0,1,0,1,0,1\r\n0,1,0,1,-1,9\r\n\r\n";
+    for (int line = 8; line < 31; ++line)
+      text += line % 2 ? "0,1,0,1,-1,0\n" : "3,-1,3,4,3,4\n";
+    return text;
   }
 };
 
-TEST_F(BadLinesAmongGoodOnes, AreLeftOutWithALogLineAndTheRestIsPlayed) {
+TEST_F(BadAndExtraLines, AreLeftOutWithALogLineAndTheRestIsPlayed) {
   GoTo(kScreenPictureSeries);
-  ASSERT_EQ(Log().Rows().size(), 3u);
+  ASSERT_EQ(Log().Rows().size(), 25u);
+  EXPECT_EQ(Log().Rows()[0].gap, 4);
+  EXPECT_EQ(Log().Rows()[0].answer, 0);
   EXPECT_EQ(Log().Rows()[2].pictures, (std::array<int, 5>{2, -1, 2, 3, 2}));
+  EXPECT_EQ(Log().Rows()[2].gap, 1);
   const std::string log = engine_.LogText();
-  EXPECT_NE(log.find("\"Data\\Garden2\\Log\\log.dat\": line 3 left out: its picture 999 is "
-                     "none of the pictures 0 to 4\n"),
-            std::string::npos)
-      << log;
-  EXPECT_NE(log.find("\"Data\\Garden2\\Log\\log.dat\": line 5 left out: it has more than one "
-                     "gap\n"),
-            std::string::npos)
-      << log;
+  for (const char* line :
+       {"line 3 left out: its picture 999 is none of the pictures 0 to 4\n",
+        "line 5 left out: it has more than one gap\n", "line 6 left out: it has no gap\n",
+        "line 7 left out: its answer 9 is none of the pictures 0 to 4\n",
+        "only the first 30 lines"}) {
+    EXPECT_NE(log.find(std::string("\"Data\\Garden2\\Log\\log.dat\": ") + line), std::string::npos)
+        << log;
+  }
+  EXPECT_EQ(log.find("log.dat\": line 8 "), std::string::npos) << log;
 }
 
 }  // namespace

@@ -23,45 +23,22 @@ class Garden3Test : public GardenGameTest {
   const ToolCart& Tools() { return Shown<ToolCart>(); }
   const FlowerBeds& Beds() { return Shown<FlowerBeds>(); }
 
-  void Move(int x, int y) {
-    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
-    Step();
-  }
-  void Press() {
-    engine_.Play("0 ldown");
-    Step();
-    engine_.Play("0 lup");
-    Step();
-  }
-  // The middle of a tool's picture at its place on the wall.
-  static std::pair<int, int> ToolPlace(int tool) {
-    const ScreenEntry& entry = State().screen->Entry(tool + 1);
-    int w = 0, h = 0;
-    if (entry.control) entry.control->GetSize(&w, &h);
-    return {entry.x + w / 2, entry.y + h / 2};
-  }
   // Picks the tool with a click and drops it with a click in the cart, coming down from above
   // or in from the side.
   void PutInCart(int tool, bool fromAbove) {
     const auto [x, y] = ToolPlace(tool);
     Click(x, y);
-    Move(fromAbove ? kCartX : kBesideCartX, fromAbove ? kOverCartY : kCartY);
-    Move(kCartX, kCartY);
-    Press();
+    MoveTo(fromAbove ? kCartX : kBesideCartX, fromAbove ? kOverCartY : kCartY);
+    MoveTo(kCartX, kCartY);
+    Button(true);
+    Button(false);
   }
   // The other tool of the asked one's pair, which is always on the wall beside it.
   static int Partner(int tool) { return tool < 10 ? tool + 10 : tool - 10; }
 
-  static std::pair<int, int> BedMiddle(int bed) {
-    const Control* control = ScriptedControl(("TVA" + std::to_string(bed + 1)).c_str());
-    int w = 0, h = 0;
-    control->GetSize(&w, &h);
-    return {control->Position().x + w / 2, control->Position().y + h / 2};
-  }
   void Plant(int colour, int bed) {
     Click(kPotX[colour], kPotY);
-    const auto [x, y] = BedMiddle(bed);
-    Click(x, y);
+    Click(kBedX[bed], kBedY[bed]);
   }
   // How much of a tool's small picture a frame shows in a place of the cart ("NAKLAD1" is 0).
   static double ShowsInCart(const Frame& frame, int place, int tool) {
@@ -193,7 +170,7 @@ TEST_F(Garden3Test, TheBedsNeverShareAShapeAndTheQuestionNamesOneOfThem) {
 TEST_F(Garden3Test, OnlyACarriedFlowerOfTheAskedColourInTheAskedBedIsRight) {
   EnterGame(kScreenFlowerBeds);
   AwaitQuestion<FlowerBeds>();
-  const auto [x, y] = BedMiddle(Beds().AskedBed());
+  const int x = kBedX[Beds().AskedBed()], y = kBedY[Beds().AskedBed()];
   Click(x, y);
   EXPECT_EQ(Beds().Score().good + Beds().Score().wrong, 0);
   EXPECT_TRUE(Beds().AnswerAllowed());

@@ -4,7 +4,6 @@
 // which nest RUFO asks about.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -48,120 +47,61 @@ int LastNestAsked(const test::LivePlayer& player) {
   return -1;
 }
 
-class Garden4Play : public LivePlayTest {
- protected:
-  // Awaits the next question of the game; its answer, or -1.
-  int AwaitQuestion(ScreenId game) {
-    question_ = player_.AwaitLine("question " + Hex(game));
-    return AnswerIn(question_);
-  }
-  // What led to the last question.
-  int CountBeforeQuestion(const std::string& text) const {
-    return CountBefore(player_, question_, text);
-  }
-  // The woodpecker's turn: it knocks as many times as the question says, one speech of
-  // "DATEL" each.
-  int AwaitKnocks() {
-    const int value = AwaitQuestion(kScreenWoodpeckerKnocks);
-    EXPECT_EQ(CountBeforeQuestion("speak DATEL"), value + 1);
-    return value;
-  }
-  void Enter(int x, int y, ScreenId game, const std::string& intro) {
-    player_.Click(x, y);
-    ASSERT_NE(player_.AwaitLine("screen " + Hex(game) + " 0x501"), "");
-    ASSERT_NE(player_.AwaitLine(intro), "");
-    player_.Release(320, 20);
-  }
-  void Lesson(ScreenId game) {
-    ASSERT_NE(player_.AwaitLine("screen 0x104 " + Hex(game)), "");
-    Back(player_);
-    ASSERT_NE(player_.AwaitLine("screen " + Hex(game) + " 0x104"), "");
-  }
-
-  test::LivePlayer player_{folder_, Environment()};
-  std::string question_;
-};
+class Garden4Play : public LivePlayTest {};
 
 TEST_F(Garden4Play, BothGamesLostIntoCountingAndWonToTheirStickers) {
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
-  // Left along the ring: Garden6, Garden5, Garden4.
-  for (const char* screen : {"screen 0x701 0x101", "screen 0x601 0x701", "screen 0x501 0x601"}) {
-    player_.Click(20, 300);
-    ASSERT_NE(player_.AwaitLine(screen), "") << screen;
-  }
+  test::LivePlayer player(folder_, Environment());
+  ASSERT_TRUE(player.Start());
+  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  ASSERT_NO_FATAL_FAILURE(Walk(player, false, {"0x701 0x101", "0x601 0x701", "0x501 0x601"}));
 
-  // The woodpecker: clicked, it knocks the same number again; a wrong number keeps it asked
-  // without knocking; three wrong numbers lead to counting.
-  ASSERT_NO_FATAL_FAILURE(Enter(kSceneWoodpeckerX, kSceneWoodpeckerY, kScreenWoodpeckerKnocks,
+  // The woodpecker knocks as many times as the question's number, one speech of "DATEL" each;
+  // clicked, it knocks the same number again; after a wrong number it asks without knocking.
+  ASSERT_NO_FATAL_FAILURE(Enter(player, kSceneWoodpeckerX, kSceneWoodpeckerY,
                                 "speak MLUVI Sounds\\Garden4\\NUM\\sp_intro"));
-  const int first = AwaitKnocks();
-  ASSERT_GE(first, 0);
-  player_.Click(kWoodpeckerX, kWoodpeckerY);
-  EXPECT_EQ(AwaitKnocks(), first);
-  for (int wrong = 1; wrong <= 3; ++wrong) {
-    player_.Click(CardX((first + 1) % 10), kCardY);
-    ASSERT_NE(player_.AwaitLine("answer 0x502 wrong 0 " + std::to_string(wrong)), "");
-    if (wrong < 3) {
-      EXPECT_EQ(AwaitQuestion(kScreenWoodpeckerKnocks), first);
-      EXPECT_EQ(CountBeforeQuestion("speak DATEL"), 0);
-    }
-  }
-  ASSERT_NO_FATAL_FAILURE(Lesson(kScreenWoodpeckerKnocks));
-  // Back from the lesson the knocking starts at once; ten right numbers earn sticker 5, and no
-  // turn knocks as many times as the one before.
-  int previous = -1;
-  for (int good = 1; good <= 10; ++good) {
-    const int value = AwaitKnocks();
-    ASSERT_GE(value, 0) << "turn " << good;
-    EXPECT_NE(value, previous);
-    previous = value;
-    player_.Click(CardX(value), kCardY);
-    ASSERT_NE(player_.AwaitLine("answer 0x502 good " + std::to_string(good)), "");
-  }
-  ASSERT_NE(player_.AwaitLine("sticker 5"), "");
-  ASSERT_NO_FATAL_FAILURE(LeaveAlbum(player_, kScreenGarden4));
+  int question = 0;
+  ASSERT_NO_FATAL_FAILURE(LoseThenWin(
+      player, kScreenWoodpeckerKnocks, kScreenLearnCounting, 5,
+      [&](const std::string& line, bool right) {
+        const int value = AnswerIn(line);
+        const bool afterWrong = question == 1 || question == 2;
+        EXPECT_EQ(CountBefore(player, line, "speak DATEL"), afterWrong ? 0 : value + 1) << line;
+        if (question++ == 0) {
+          player.Click(kWoodpeckerX, kWoodpeckerY);
+          const std::string again = player.AwaitLine("question 0x502");
+          EXPECT_EQ(AnswerIn(again), value);
+          EXPECT_EQ(CountBefore(player, again, "speak DATEL"), value + 1);
+        }
+        player.Click(CardX((value + !right) % 10), kCardY);
+      }));
   EXPECT_TRUE(StoredProfile().HasSticker(5));
 
-  // The nests: after a wrong count the same nest stays asked, RUFO clicked asks about it
-  // again; three wrong counts lead to counting.
-  ASSERT_NO_FATAL_FAILURE(Enter(kSceneNestX, kSceneNestY, kScreenNestBirds,
-                                "speak MLUVI Sounds\\Garden4\\NAD\\sp_intro"));
-  const int birds = AwaitQuestion(kScreenNestBirds);
-  const int nest = LastNestAsked(player_);
-  ASSERT_GE(nest, 0);
-  player_.Click(CardX((birds + 1) % 10), kCardY);
-  EXPECT_EQ(AwaitQuestion(kScreenNestBirds), birds);
-  EXPECT_EQ(CountBeforeQuestion(kNestQuestion), 0);
-  player_.Click(kGarden4RufoX, kGarden4RufoY);
-  EXPECT_EQ(AwaitQuestion(kScreenNestBirds), birds);
-  EXPECT_EQ(CountBeforeQuestion(kNestQuestion + std::to_string(nest)), 1);
-  for (int wrong = 2; wrong <= 3; ++wrong) {
-    player_.Click(CardX((birds + 1) % 10), kCardY);
-    ASSERT_NE(player_.AwaitLine("answer 0x503 wrong 0 " + std::to_string(wrong)), "");
-    if (wrong < 3) {
-      EXPECT_EQ(AwaitQuestion(kScreenNestBirds), birds);
-    }
-  }
-  ASSERT_NO_FATAL_FAILURE(Lesson(kScreenNestBirds));
-  // Ten right counts earn sticker 6; every round of four questions asks each nest once.
-  std::set<int> round;
-  for (int good = 1; good <= 10; ++good) {
-    const int value = AwaitQuestion(kScreenNestBirds);
-    ASSERT_GE(value, 0) << "question " << good;
-    round.insert(LastNestAsked(player_));
-    if (good % 4 == 0) {
-      EXPECT_EQ(round.size(), 4u) << "round " << good / 4;
-      round.clear();
-    }
-    player_.Click(CardX(value), kCardY);
-    ASSERT_NE(player_.AwaitLine("answer 0x503 good " + std::to_string(good)), "");
-  }
-  ASSERT_NE(player_.AwaitLine("sticker 6"), "");
-  ASSERT_NO_FATAL_FAILURE(LeaveAlbum(player_, kScreenGarden4));
+  // RUFO asks about one nest; after a wrong count the same nest stays asked without being named
+  // again, and RUFO clicked names it again.
+  ASSERT_NO_FATAL_FAILURE(
+      Enter(player, kSceneNestX, kSceneNestY, "speak MLUVI Sounds\\Garden4\\NAD\\sp_intro"));
+  question = 0;
+  int nest = -1;
+  ASSERT_NO_FATAL_FAILURE(LoseThenWin(
+      player, kScreenNestBirds, kScreenLearnCounting, 6, [&](const std::string& line, bool right) {
+        const int value = AnswerIn(line);
+        if (question == 1 || question == 2) {
+          EXPECT_EQ(LastNestAsked(player), nest);
+          EXPECT_EQ(CountBefore(player, line, kNestQuestion), 0) << line;
+        }
+        nest = LastNestAsked(player);
+        ASSERT_GE(nest, 0);
+        if (question++ == 1) {
+          player.Click(kGarden4RufoX, kGarden4RufoY);
+          const std::string again = player.AwaitLine("question 0x503");
+          EXPECT_EQ(AnswerIn(again), value);
+          EXPECT_EQ(CountBefore(player, again, kNestQuestion + std::to_string(nest)), 1);
+        }
+        player.Click(CardX((value + !right) % 10), kCardY);
+      }));
   EXPECT_TRUE(StoredProfile().HasSticker(6));
-  player_.Key("F12");
-  ASSERT_EQ(player_.Finish(), 0) << player_.StandardError();
+  player.Key("F12");
+  ASSERT_EQ(player.Finish(), 0) << player.StandardError();
 }
 
 }  // namespace

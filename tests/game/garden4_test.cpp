@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
@@ -37,7 +35,7 @@ class Garden4Test : public GardenGameTest {
 };
 
 // Every turn knocks a number other than the last one, exactly that many times, and no click
-// counts before the last knock is over; the woodpecker clicked knocks the same number again.
+// counts before the last knock is over.
 TEST_F(Garden4Test, TheWoodpeckerNeverKnocksTheSameNumberTwiceAndClicksWaitForTheLastKnock) {
   State().Profile().stickers[5] = 1;  // so that the turns go on past ten
   EnterGame(kScreenWoodpeckerKnocks);
@@ -54,13 +52,6 @@ TEST_F(Garden4Test, TheWoodpeckerNeverKnocksTheSameNumberTwiceAndClicksWaitForTh
       Step();
     EXPECT_EQ(std::lround(ms / 520.0), knocks);
     EXPECT_EQ(Woodpecker().Score().good, turn);
-    if (turn == 0) {
-      Click(kWoodpeckerX, kWoodpeckerY);
-      EXPECT_FALSE(Woodpecker().AnswerAllowed());
-      AwaitQuestion<WoodpeckerKnocks>();
-      EXPECT_EQ(Woodpecker().Knocks(), knocks);
-      EXPECT_EQ(Woodpecker().KnocksDone(), knocks);
-    }
     Click(CardX(knocks - 1), kCardY);
     EXPECT_EQ(Woodpecker().Score().good, turn + 1);
   }
@@ -115,14 +106,14 @@ TEST_F(Garden4Test, RufoClickedAsksTheSameNestAgain) {
 class Garden4ShortNestTest : public Garden4Test {
  protected:
   void BeforeStart() override {
-    const fs::path script = CopyOfDemoData() / "Data/Garden4/NaD/screen.dat";
-    std::ifstream in(script, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    CopyOfDemoData();
+    const std::string script = "demo/Data/Garden4/NaD/screen.dat";
+    std::string text = engine_.Folder().Read(script);
     const std::string strip = "Bitmaps\\Garden4\\nad\\PN,PN,10";
     const size_t at = text.find(strip);
     ASSERT_NE(at, std::string::npos);
     text.replace(at, strip.size(), "Bitmaps\\Garden4\\nad\\PN,PN,3");
-    std::ofstream(script, std::ios::binary) << text;
+    engine_.Folder().Write(script, text);
   }
 };
 

@@ -12,19 +12,11 @@
 #include "gardens/garden6/grid_file.h"
 #include "gardens/garden6/ladybird_dots.h"
 #include "gardens/garden6/picture_grids.h"
+#include "tests/game/garden6_places.h"
 #include "tests/game/garden_game.h"
 
 namespace rufo {
 namespace {
-
-constexpr int kOutsideX = 320, kOutsideY = 40;  // sky: no piece, no gap, no number
-
-platform::Point PiecePlace(int piece) {
-  return {440 + (piece % 2) * 104, 146 + (piece / 2) * 104};
-}
-platform::Point NumberPlace(int number) {
-  return {338 + (number - 1) % 5 * 60 + 28, (number <= 5 ? 292 : 358) + 29};
-}
 
 class Garden6Test : public GardenGameTest {
  protected:
@@ -35,26 +27,21 @@ class Garden6Test : public GardenGameTest {
     const platform::Rect& gap = Grids().Gap();
     return {(gap.left + gap.right) / 2, (gap.top + gap.bottom) / 2};
   }
-  // Picks a piece up with a click and puts it down with another.
-  void Carry(int piece, platform::Point to) {
-    const platform::Point from = PiecePlace(piece);
-    Click(from.x, from.y);
-    Click(to.x, to.y);
-  }
-  // Presses on a piece, drags it with the button held and lets go.
-  void Drag(int piece, platform::Point to) {
-    const platform::Point from = PiecePlace(piece);
-    engine_.Play("0 move " + std::to_string(from.x) + " " + std::to_string(from.y));
-    Step();
-    engine_.Play("0 ldown");
-    Step();
-    engine_.Play("0 move " + std::to_string(to.x) + " " + std::to_string(to.y));
-    Step();
-    engine_.Play("0 lup");
-    Step();
+  // Picks a piece up with a click and puts it down in the gap with another, or drags it there
+  // with the button held.
+  void IntoGap(int piece, bool drag) {
+    const platform::Point gap = GapPlace();
+    if (drag) {
+      MoveTo(GridPieceX(piece), GridPieceY(piece));
+      Button(true);
+      MoveTo(gap.x, gap.y);
+      Button(false);
+    } else {
+      Click(GridPieceX(piece), GridPieceY(piece));
+      Click(gap.x, gap.y);
+    }
   }
   int WrongPiece() { return (Grids().Grid().answer + 1) % kGridPieces; }
-  void AwaitLadybird() { AwaitQuestion<LadybirdDots>(); }
 };
 
 // A drop beside the gap only lets the piece go; a wrong piece in the gap brings the same grid
@@ -67,8 +54,7 @@ TEST_F(Garden6Test, GridsFollowTheirAnswersAndABadDropOnlyEndsTheDrag) {
   const PictureGrid& grid = Grids().Grid();
   const platform::Point beside = grid.gapRow == 0 && grid.gapColumn == 0 ? platform::Point{290, 350}
                                                                          : platform::Point{86, 148};
-  const platform::Point from = PiecePlace(grid.answer);
-  Click(from.x, from.y);
+  Click(GridPieceX(grid.answer), GridPieceY(grid.answer));
   EXPECT_TRUE(Grids().Carrying());
   EXPECT_TRUE(Visible("I" + std::to_string(grid.answer)));
   Click(beside.x, beside.y);
@@ -86,7 +72,7 @@ TEST_F(Garden6Test, GridsFollowTheirAnswersAndABadDropOnlyEndsTheDrag) {
     const std::string gap =
         "KI" + std::to_string(answered.gapRow) + std::to_string(answered.gapColumn);
     EXPECT_FALSE(Visible(gap));
-    Carry(WrongPiece(), GapPlace());
+    IntoGap(WrongPiece(), false);
     EXPECT_EQ(Grids().Score().wrong, round);
     EXPECT_TRUE(Playing("OPEN"));
     EXPECT_FALSE(Grids().AnswerAllowed());
@@ -94,7 +80,7 @@ TEST_F(Garden6Test, GridsFollowTheirAnswersAndABadDropOnlyEndsTheDrag) {
     EXPECT_EQ(Grids().Current(), shown);
     EXPECT_FALSE(Visible(gap));
 
-    Drag(answered.answer, GapPlace());
+    IntoGap(answered.answer, true);
     EXPECT_EQ(Grids().Score().good, round);
     ASSERT_TRUE(Visible(gap));
     EXPECT_EQ(static_cast<const BitmapControl*>(ScriptedControl(gap.c_str()))->GetCurrentFrame(),
@@ -211,14 +197,13 @@ TEST_F(Garden6Test, LadybirdsChangeTheirDotsAndAnUnansweredOneCountsNeitherWay) 
   int previous = 0;
   for (int round = 0; round < 8; ++round) {
     SCOPED_TRACE(round);
-    AwaitLadybird();
+    AwaitQuestion<LadybirdDots>();
     const int dots = Ladybird().Dots();
     EXPECT_NE(dots, previous);
     previous = dots;
     const GameScore before = Ladybird().Score();
     if (round % 2 == 0) {
-      const platform::Point number = NumberPlace(dots);
-      Click(number.x, number.y);
+      Click(DotsButtonX(dots), DotsButtonY(dots));
       EXPECT_EQ(Ladybird().Score().good, before.good + 1);
       RunUntil([&] { return Ladybird().Dots() != dots; });
       continue;
@@ -238,11 +223,10 @@ TEST_F(Garden6Test, WrongAnswersFallAtTheFallPointsAndTheThirdLosesAfterTheRetur
   EnterGame(kScreenLadybirdDots);
   for (int wrong = 1; wrong <= 3; ++wrong) {
     SCOPED_TRACE(wrong);
-    AwaitLadybird();
+    AwaitQuestion<LadybirdDots>();
     const int dots = Ladybird().Dots();
     const std::string flying = "B" + std::to_string(dots);
-    const platform::Point number = NumberPlace(dots % 9 + 1);
-    Click(number.x, number.y);
+    Click(DotsButtonX(dots % 9 + 1), DotsButtonY(dots % 9 + 1));
     EXPECT_TRUE(Ladybird().FallPending());
     int frame = -1;
     RunUntil([&] {

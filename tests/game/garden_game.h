@@ -57,12 +57,19 @@ class GardenGameTest : public DemoGameTest {
     const ScriptedAnimationControl* animation = ScriptedAnimation(name.c_str());
     return animation && animation->IsPlaying();
   }
+  // Mouse input, a tick each: a move, the left button pressed or let go.
+  void MoveTo(int x, int y) {
+    engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
+    Step();
+  }
+  void Button(bool down) {
+    engine_.Play(down ? "0 ldown" : "0 lup");
+    Step();
+  }
   // A release with the mouse where nothing can be clicked: cuts an introduction short.
   void Release() {
-    engine_.Play("0 move 320 40");
-    Step();
-    engine_.Play("0 lup");
-    Step();
+    MoveTo(320, 40);
+    Button(false);
   }
 
   // Enters a game from its garden's main scene, so that it is introduced, and skips the

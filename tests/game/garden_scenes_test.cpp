@@ -1,5 +1,5 @@
 // The six gardens' main scenes in-process on the demo data: a click on a game's animation plays
-// it, and the game follows only once it has ended.
+// it, and the game follows only once it has ended; the scenes' edges walk round the ring.
 #include <gtest/gtest.h>
 
 #include "engine/interface.h"
@@ -43,6 +43,22 @@ TEST_F(GardenScenesTest, EachGameFollowsTheEndOfItsAnimation) {
     EXPECT_TRUE(OnScreen(c.scene));
     RunUntil([&] { return OnScreen(c.game); });
     EXPECT_EQ(Engine().PreviousScreen(), c.scene);
+  }
+}
+
+// The learning garden and the six gardens lie in a ring: each edge leads to the neighbour on its
+// side.
+TEST_F(GardenScenesTest, TheEdgesWalkRoundTheRingBothWays) {
+  const ScreenId ring[] = {kScreenLearnHub, kScreenGarden1, kScreenGarden2, kScreenGarden3,
+                           kScreenGarden4,  kScreenGarden5, kScreenGarden6};
+  for (size_t i = 0; i < std::size(ring); ++i) {
+    const ScreenId next = ring[(i + 1) % std::size(ring)];
+    SCOPED_TRACE(next);
+    GoTo(ring[i]);
+    Click(620, 300);
+    RunUntil([&] { return OnScreen(next); });
+    Click(20, 300);
+    RunUntil([&] { return OnScreen(ring[i]); });
   }
 }
 

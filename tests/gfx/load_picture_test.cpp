@@ -5,6 +5,7 @@
 #include "engine/graphics.h"
 #include "tests/gfx/image_magick.h"
 #include "tests/support/headless_engine.h"
+#include "tests/support/pictures.h"
 #include "tools/assetkit/png_writer.h"
 
 namespace rufo {
@@ -27,10 +28,8 @@ class LoadPictureTest : public ::testing::Test {
   }
   // A green 4 × 3 PNG.
   void Png(const std::string& relative) const {
-    assetkit::PngPicture picture{4, 3, assetkit::PngColor::kRgb, {}};
-    for (int i = 0; i < 12; ++i)
-      picture.pixels.insert(picture.pixels.end(), {0, 255, 0});
-    ASSERT_TRUE(assetkit::WritePng(Place(relative), picture));
+    ASSERT_TRUE(
+        test::WritePicture(engine_.Folder(), relative, 4, 3, [](int, int) { return 0x00FF00u; }));
   }
   // A red 5 × 2 BMP.
   void Bmp(const std::string& relative) const {
@@ -47,7 +46,7 @@ class LoadPictureTest : public ::testing::Test {
   test::HeadlessEngine engine_;
 };
 
-TEST_F(LoadPictureTest, TheNameDecidesWhichFormatIsTriedFirst) {
+TEST_F(LoadPictureTest, TheNameDecidesTheFormatTriedFirstAndTheFallbackTheOtherRoot) {
   Png("data/both.png");
   Bmp("data/both.bmp");
   EXPECT_EQ(Loaded("both"), kRed565);
@@ -65,9 +64,8 @@ TEST_F(LoadPictureTest, TheNameDecidesWhichFormatIsTriedFirst) {
   // The file itself, under its own extension, is never tried.
   Png("data/odd.gif");
   EXPECT_EQ(Loaded("odd.gif"), 1u);
-}
 
-TEST_F(LoadPictureTest, TheOtherMainRootIsTriedOnlyWithTheFallback) {
+  // The other main root is tried only with the fallback.
   Png("runtime/late.png");
   Bmp("data/early.bmp");
   EXPECT_EQ(Loaded("late", kDataRoot, true), kGreen565);
@@ -134,49 +132,43 @@ assetkit::PngPicture MapPicture(int width, int height, int shift) {
   return picture;
 }
 
-// A map that cannot be had leaves no map, never the one before (its regions belong to another
-// picture), and the log names the map and what is wrong with it.
-TEST_F(LoadPictureTest, AMapOfAnotherSizeDamagedOrMissingLeavesNoRegions) {
-  ASSERT_TRUE(assetkit::WritePng(Place("data/good.png"), MapPicture(640, 480, 0)));
+// The map holds the red samples. A map found under the runtime root replaces the one before; no
+// name drops it, as does the end. A map that cannot be had leaves no map, never the one before
+// (its regions belong to another picture), and the log names the map and what is wrong with it.
+TEST_F(LoadPictureTest, TheMapHoldsRedSamplesUntilALaterOrAFaultyMapOrNoNameDropsIt) {
+  EXPECT_EQ(HitMapValue(0, 0), 255) << "no map yet";
+  ASSERT_TRUE(assetkit::WritePng(Place("data/Scene/first.png"), MapPicture(640, 480, 0)));
+  ASSERT_TRUE(LoadHitMap("scene\\FIRST.png"));
+  EXPECT_EQ(HitMapValue(0, 0), 0);
+  EXPECT_EQ(HitMapValue(17, 479), (17 / 8 + 479) & 0xFF);
+  for (const auto& [x, y] : {std::pair{640, 0}, {-1, 5}, {5, 480}})
+    EXPECT_EQ(HitMapValue(x, y), 255) << "outside at " << x << "," << y;
+
   ASSERT_TRUE(assetkit::WritePng(Place("data/dot.png"), MapPicture(1, 1, 1)));
   ASSERT_TRUE(assetkit::WritePng(Place("data/big.png"), MapPicture(700, 500, 1)));
   std::vector<uint8_t> damaged = assetkit::EncodePng(MapPicture(640, 480, 1));
   damaged.resize(damaged.size() * 2 / 3);
   test::WriteBytes(Place("data/damaged.png"), damaged);
   test::WriteBytes(Place("data/text.png"), {'h', 'i'});
-  const struct {
-    const char* name;
-    std::string logged;
-  } faults[] = {
+  const std::pair<const char*, std::string> faults[] = {
       {"dot.png", "Hit map \"dot.png\" is 1x1 pixels, not 640x480: no regions\n"},
       {"big.png", "Hit map \"big.png\" is 700x500 pixels, not 640x480: no regions\n"},
       {"damaged.png", "Hit map \"damaged.png\" is damaged: no regions\n"},
       {"text.png", "Hit map \"text.png\" is no PNG picture that can be read: no regions\n"},
       {"missing.png", "Cannot load file \"" + engine_.RuntimeRoot() + "missing.png\"\n"},
   };
-  for (const auto& f : faults) {
-    SCOPED_TRACE(f.name);
-    ASSERT_TRUE(LoadHitMap("good.png"));
+  for (const auto& [name, logged] : faults) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(LoadHitMap("scene\\FIRST.png"));
     ASSERT_EQ(HitMapValue(639, 10), (639 / 8 + 10) & 0xFF);
-    EXPECT_FALSE(LoadHitMap(f.name));
+    EXPECT_FALSE(LoadHitMap(name));
     EXPECT_FALSE(engine_.Engine().HitMap().Loaded());
     EXPECT_EQ(HitMapValue(639, 10), 255);
     EXPECT_EQ(HitMapValue(0, 479), 255);
-    EXPECT_NE(engine_.LogText().find(f.logged), std::string::npos) << engine_.LogText();
+    EXPECT_NE(engine_.LogText().find(logged), std::string::npos) << engine_.LogText();
   }
-}
 
-// The map holds the red samples. A map found under the runtime root replaces the one before; no
-// name drops it, as does the end.
-TEST_F(LoadPictureTest, TheMapHoldsRedSamplesUntilALaterMapOrNoNameDropsIt) {
-  EXPECT_EQ(HitMapValue(0, 0), 255) << "no map yet";
-  ASSERT_TRUE(assetkit::WritePng(Place("data/Scene/first.png"), MapPicture(640, 480, 0)));
   ASSERT_TRUE(LoadHitMap("scene\\FIRST.png"));
-  EXPECT_EQ(HitMapValue(0, 0), 0);
-  EXPECT_EQ(HitMapValue(639, 10), (639 / 8 + 10) & 0xFF);
-  EXPECT_EQ(HitMapValue(17, 479), (17 / 8 + 479) & 0xFF);
-  for (const auto& [x, y] : {std::pair{640, 0}, {-1, 5}, {5, 480}})
-    EXPECT_EQ(HitMapValue(x, y), 255) << "outside at " << x << "," << y;
   ASSERT_TRUE(assetkit::WritePng(Place("runtime/next.png"), MapPicture(640, 480, 1)));
   ASSERT_TRUE(LoadHitMap("next.png"));
   EXPECT_EQ(HitMapValue(0, 0), 1);

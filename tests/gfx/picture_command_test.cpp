@@ -2,9 +2,9 @@
 
 #include "platform/pixel_format.h"
 #include "tests/gfx/image_magick.h"
+#include "tests/support/pictures.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
-#include "tools/assetkit/png_writer.h"
 
 namespace rufo {
 namespace {
@@ -50,12 +50,8 @@ TEST(PictureCommandTest, ShowsWhatALayoutKeepsOfAPictureOrAHitMap) {
 
   // Hit maps come out as grey region values.
   const std::string map = (folder.Path() / "bg_mask.png").string();
-  assetkit::PngPicture picture{640, 480, assetkit::PngColor::kRgb, {}};
-  for (int i = 0; i < 640 * 480; ++i) {
-    picture.pixels.insert(picture.pixels.end(),
-                          {static_cast<uint8_t>(i % 640 < 320 ? 3 : 255), 90, 40});
-  }
-  ASSERT_TRUE(assetkit::WritePng(map, picture));
+  const auto halves = [](int x, int) { return x < 320 ? 0x035A28u : 0xFF5A28u; };
+  ASSERT_TRUE(test::WritePicture(folder, "bg_mask.png", 640, 480, halves));
   ASSERT_EQ(RufoData({map, out, "--hitmap"}), 0);
   const std::vector<uint8_t> grey = test::DecodeWithImageMagick(out);
   ASSERT_EQ(grey.size(), 640u * 480 * 3);
@@ -63,9 +59,7 @@ TEST(PictureCommandTest, ShowsWhatALayoutKeepsOfAPictureOrAHitMap) {
   EXPECT_EQ(grey[1], 3);
   EXPECT_EQ(grey[3 * 639], 255);
 
-  picture.width = 320;
-  picture.height = 960;
-  ASSERT_TRUE(assetkit::WritePng(map, picture));
+  ASSERT_TRUE(test::WritePicture(folder, "bg_mask.png", 320, 960, halves));
   EXPECT_EQ(RufoData({map, out, "--hitmap"}), 1);
 }
 

@@ -54,9 +54,10 @@ class PictureFileTest : public ::testing::Test {
     };
   }
 
-  // Loads the file in every layout and compares each pixel with the reference reduced to it.
-  void ExpectDecodesAs(const std::string& path, const std::vector<uint8_t>& reference,
-                       bool png = true) {
+  // Loads the file in every layout and compares each pixel with the independent decoder's
+  // reading reduced to it.
+  void ExpectDecodesAsImageMagick(const std::string& path, bool png = true) {
+    const std::vector<uint8_t> reference = DecodeWithImageMagick(path);
     ASSERT_EQ(reference.size(), static_cast<size_t>(kWidth * kHeight * 3)) << path;
     for (PixelLayout layout : test::kEveryLayout) {
       std::unique_ptr<Surface> surface;
@@ -118,7 +119,7 @@ TEST_F(PictureFileTest, EveryKindOfPngDecodesAsTheIndependentDecoderSeesItInEver
     ASSERT_TRUE(test::ReadPngHeader(path) == fixture.header) << fixture.name;
     ASSERT_EQ(test::PngHasChunk(path, "tRNS"), fixture.transparency) << fixture.name;
     ASSERT_FALSE(test::PngHasChunk(path, "gAMA")) << fixture.name;
-    ExpectDecodesAs(path, DecodeWithImageMagick(path));
+    ExpectDecodesAsImageMagick(path);
   }
 }
 
@@ -145,12 +146,13 @@ TEST_F(PictureFileTest, AGammaChunkIsCorrectedForTheScreen) {
 }
 
 TEST_F(PictureFileTest, BmpFilesDecodeInEveryLayout) {
-  for (std::string kind : {"BMP3", "BMP", "BMP2"}) {
-    Make(kind + ".bmp", "", false, kind + ":");
-    ExpectDecodesAs(Path(kind + ".bmp"), DecodeWithImageMagick(Path(kind + ".bmp")), false);
-  }
-  Make("palette.bmp", "-colors 100 -type Palette", false, "BMP3:");
-  ExpectDecodesAs(Path("palette.bmp"), DecodeWithImageMagick(Path("palette.bmp")), false);
+  const std::tuple<const char*, const char*, const char*> kinds[] = {
+      {"v3.bmp", "", "BMP3:"},
+      {"v4.bmp", "", "BMP:"},
+      {"v2.bmp", "", "BMP2:"},
+      {"palette.bmp", "-colors 100 -type Palette", "BMP3:"}};
+  for (const auto& [name, options, format] : kinds)
+    ExpectDecodesAsImageMagick(Make(name, options, false, format), false);
 }
 
 // The bytes with the given ones written from an offset; a size of 0 cuts the copy there.
@@ -160,7 +162,7 @@ std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, size_t at, std::vector<
   return bytes;
 }
 
-TEST_F(PictureFileTest, DamagedOrHugePicturesFailWithoutASurface) {
+TEST_F(PictureFileTest, DamagedOrHugePicturesAndFailingSurfacesFailWithoutASurface) {
   const std::vector<uint8_t> png =
       assetkit::EncodePng({64, 64, assetkit::PngColor::kRgb, test::NoiseBytes(64 * 64 * 3, 3)});
   // Headers declaring 99840 × 99840 and 8192 × 8192 pixels, with correct CRCs.
@@ -203,22 +205,21 @@ TEST_F(PictureFileTest, DamagedOrHugePicturesFailWithoutASurface) {
   std::unique_ptr<Surface> surface;
   EXPECT_FALSE(LoadPngPicture(Path("good.bmp"), Factory(PixelLayout::kRgb565), &surface));
   EXPECT_FALSE(LoadBmpPicture(Path("missing.bmp"), Factory(PixelLayout::kRgb565), &surface));
-  EXPECT_EQ(video_.LiveSurfaceCount(), 0);
-}
 
-TEST_F(PictureFileTest, AFailingSurfaceFailsTheLoad) {
-  const std::string path = Make("rgb8.png", kPlainChunks);
+  // A surface that cannot be made, or is lost at once, fails a sound file's load.
+  test::WriteBytes(Path("good.png"), png);
+  ASSERT_TRUE(LoadPngPicture(Path("good.png"), Factory(PixelLayout::kRgb565), &surface));
   const SurfaceFactory refuse = [](int, int, std::unique_ptr<Surface>*) {
     return platform::kDdErrOutOfMemory;
   };
-  std::unique_ptr<Surface> surface;
-  EXPECT_FALSE(LoadPngPicture(path, refuse, &surface));
+  EXPECT_FALSE(LoadPngPicture(Path("good.png"), refuse, &surface));
   const SurfaceFactory lost = [this](int w, int h, std::unique_ptr<Surface>* out) {
     platform::DdResult r = Factory(PixelLayout::kRgb565)(w, h, out);
     (*out)->MarkLost();
     return r;
   };
-  EXPECT_FALSE(LoadPngPicture(path, lost, &surface));
+  EXPECT_FALSE(LoadPngPicture(Path("good.png"), lost, &surface));
+  EXPECT_EQ(surface, nullptr);
   EXPECT_EQ(video_.LiveSurfaceCount(), 0);
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/input_device.h"
-#include "platform/key_names.h"
 
 namespace rufo::platform {
 namespace {
@@ -33,27 +32,6 @@ TEST(InputDeviceTest, BufferHoldsSixteenEventsAndOnlyWhileAcquiredInTheForegroun
   EXPECT_FALSE(mouse.Acquire());
   mouse.SetForeground(true);
   EXPECT_TRUE(mouse.Acquire());
-}
-
-TEST(InputDeviceTest, KeyboardReportsChangesOnlyWithDeviceKeyCodes) {
-  InputDevice keyboard(InputDevice::Kind::kKeyboard);
-  keyboard.SetBufferSize(16);
-  keyboard.Acquire();
-  const int up = DeviceKeyCode(Set1ScanCodeFromName("Up"));
-  keyboard.PushKey(up, true, 0);
-  keyboard.PushKey(up, true, 0);  // auto-repeat
-  keyboard.PushKey(up, false, 0);
-  DeviceEvent events[16];
-  int count = 16;
-  ASSERT_TRUE(keyboard.ReadBuffered(events, &count));
-  ASSERT_EQ(count, 2);
-  EXPECT_EQ(events[0].data, 0x80u);
-  EXPECT_EQ(events[1].data, 0u);
-
-  EXPECT_EQ(DeviceKeyCode(Set1ScanCodeFromName("Numlock")), 0x45);
-  EXPECT_EQ(DeviceKeyCode(Set1ScanCodeFromName("Pause")), 0xC5);
-  EXPECT_EQ(DeviceKeyCode(Set1ScanCodeFromName("RAlt")), 0xB8);
-  EXPECT_EQ(Set1ScanCodeFromName("Keypad Enter"), 0x11C);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/input_device.h"
 #include "platform/key_names.h"
 #include "platform/sdl/sdl_scan_codes.h"
 
@@ -44,6 +45,12 @@ TEST(KeyNamesTest, ShortFormsAndAnyLetterCase) {
   for (std::string_view unknown : {"", "F13", "Lef", "Leftt", "Left Alt ", "Mute"}) {
     EXPECT_EQ(Set1ScanCodeFromName(unknown), 0) << unknown;
   }
+  // Extended keys, and Pause and Num Lock that arrive with the other prefix, as the buffered
+  // keyboard reports them.
+  EXPECT_EQ(DeviceKeyCode(Set1ScanCodeFromName("Numlock")), 0x45);
+  EXPECT_EQ(DeviceKeyCode(Set1ScanCodeFromName("Pause")), 0xC5);
+  EXPECT_EQ(DeviceKeyCode(Set1ScanCodeFromName("RAlt")), 0xB8);
+  EXPECT_EQ(Set1ScanCodeFromName("Keypad Enter"), 0x11C);
 }
 
 }  // namespace

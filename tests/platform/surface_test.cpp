@@ -79,31 +79,29 @@ TEST_P(SurfaceTest, WholeRowBlitsLandAsRowByRowCopies) {
   }
 }
 
-TEST_P(SurfaceTest, LostSurfacesRefuseWorkUntilRestored) {
-  auto dst = Make(4, 4);
-  auto src = Make(4, 4);
-  device_.LoseAllSurfaces();
-  EXPECT_EQ(dst->Blit(0, 0, *src, nullptr, false), kDdErrSurfaceLost);
-  EXPECT_EQ(dst->Fill(nullptr, 0), kDdErrSurfaceLost);
-  EXPECT_EQ(dst->Lock(nullptr), nullptr);
-  device_.RestoreAllSurfaces();
-  EXPECT_EQ(dst->Blit(0, 0, *src, nullptr, false), kDdOk);
-  EXPECT_EQ(device_.LiveSurfaceCount(), 2);
-  dst.reset();
-  EXPECT_EQ(device_.LiveSurfaceCount(), 1);
-}
-
 INSTANTIATE_TEST_SUITE_P(Layouts, SurfaceTest,
                          ::testing::Values(PixelLayout::kRgb565, PixelLayout::kRgb555,
                                            PixelLayout::kBgr24, PixelLayout::kRgb24,
                                            PixelLayout::kBgrx32, PixelLayout::kRgbx32));
 
-TEST(SurfaceFormatTest, BlitBetweenFormatsIsRefusedAndVideoMemoryCanRunOut) {
+TEST(SurfaceDeviceTest, LostSurfacesRefuseWorkFormatsMustMatchAndVideoMemoryCanRunOut) {
   VideoDevice device;
   std::unique_ptr<Surface> a, b;
   device.CreateSurface(2, 2, FormatOf(PixelLayout::kRgb565), SurfaceMemory::kVideo, &a);
   device.CreateSurface(2, 2, FormatOf(PixelLayout::kBgrx32), SurfaceMemory::kSystem, &b);
   EXPECT_EQ(a->Blit(0, 0, *b, nullptr, false), kDdErrInvalidParams);
+  EXPECT_EQ(b->Blit(0, 0, *b, nullptr, false), kDdOk);
+
+  device.LoseAllSurfaces();
+  EXPECT_EQ(b->Blit(0, 0, *b, nullptr, false), kDdErrSurfaceLost);
+  EXPECT_EQ(b->Fill(nullptr, 0), kDdErrSurfaceLost);
+  EXPECT_EQ(b->Lock(nullptr), nullptr);
+  device.RestoreAllSurfaces();
+  EXPECT_EQ(b->Blit(0, 0, *b, nullptr, false), kDdOk);
+  EXPECT_EQ(device.LiveSurfaceCount(), 2);
+  b.reset();
+  EXPECT_EQ(device.LiveSurfaceCount(), 1);
+
   device.SetVideoMemoryAvailable(false);
   const PixelFormat format = a->Format();
   EXPECT_EQ(device.CreateSurface(2, 2, format, SurfaceMemory::kVideo, &a), kDdErrOutOfVideoMemory);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/play/play_fixtures.h"
 #include "tests/support/demo_run.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
@@ -21,11 +22,11 @@ namespace fs = std::filesystem;
 
 // How a screen of the fake game answers presses.
 struct FakeScreen {
-  Rect exit;  // a press inside leads to `next`
+  Rect exit{};  // a press inside leads to `next`
   int next = -1;
-  uint32_t deafMs = 0;  // for this long after the screen is built presses do nothing
-  std::string echo;     // written at every other press
-  std::string chatter;  // written every five seconds, press or not
+  uint32_t deafMs = 0;    // for this long after the screen is built presses do nothing
+  std::string echo{};     // written at every other press
+  std::string chatter{};  // written every five seconds, press or not
 };
 
 // A game in name only, on the virtual clock of the player's own steps: its screens write what
@@ -59,12 +60,10 @@ class FakeGame final : public GameLink {
     const FakeScreen& rules = screens_[screen_];
     for (; !rules.chatter.empty() && nextChatter_ <= until; nextChatter_ += 5000)
       Write(nextChatter_, rules.chatter);
-    std::stable_sort(pending_.begin(), pending_.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> lines;
-    auto due = pending_.begin();
-    for (; due != pending_.end() && due->first <= until; ++due)
-      lines.push_back(std::to_string(due->first) + " " + due->second);
+    const auto due = pending_.upper_bound(until);
+    for (auto line = pending_.begin(); line != due; ++line)
+      lines.push_back(std::to_string(line->first) + " " + line->second);
     pending_.erase(pending_.begin(), due);
     now_ = until;
     return lines;
@@ -81,7 +80,7 @@ class FakeGame final : public GameLink {
     return program.string();
   }
 
-  void Write(uint32_t at, const std::string& text) { pending_.emplace_back(at, text); }
+  void Write(uint32_t at, const std::string& text) { pending_.emplace(at, text); }
 
   void Show(int id, uint32_t at) {
     Write(at, "screen " + ScreenText(id) + " " + ScreenText(screen_));
@@ -103,7 +102,7 @@ class FakeGame final : public GameLink {
 
   GameProcess process_;
   std::map<int, FakeScreen> screens_;
-  std::vector<std::pair<uint32_t, std::string>> pending_;
+  std::multimap<uint32_t, std::string> pending_;  // by time, in the order written
   Point mouse_;
   int screen_ = -1;
   uint32_t now_ = 0;
@@ -120,12 +119,10 @@ class ExploreTest : public ::testing::Test {
   }
 
   // Explores the fake game for five minutes from the title, which any press leaves for the
-  // Start screen; the problems found.
+  // Start screen; the traps found.
   std::vector<std::string> Explore(const FakeScreen& start, uint32_t* endMs = nullptr) {
     rufo::test::TempFolder folder;
-    FakeScreen title;
-    title.exit = kWholeScreen;
-    title.next = kScreenStart;
+    const FakeScreen title{.exit = kWholeScreen, .next = kScreenStart};
     FakeGame game(folder, {{kScreenTitle, title}, {kScreenStart, start}});
     DataTree data(fs::absolute(rufo::test::DemoData()).string());
     PlayOptions options;
@@ -134,12 +131,8 @@ class ExploreTest : public ::testing::Test {
     options.exploreMs = 5 * 60000;
     const Report report = Player(game, data, options).Play();
     if (endMs) *endMs = report.gameMs;
-    return report.problems;
-  }
-
-  static std::vector<std::string> StuckLines(const std::vector<std::string>& problems) {
     std::vector<std::string> stuck;
-    std::copy_if(problems.begin(), problems.end(), std::back_inserter(stuck),
+    std::copy_if(report.problems.begin(), report.problems.end(), std::back_inserter(stuck),
                  [](const std::string& problem) { return problem.starts_with("stuck on "); });
     return stuck;
   }
@@ -147,11 +140,9 @@ class ExploreTest : public ::testing::Test {
 
 TEST_F(ExploreTest, AScreenThatOnlyRepeatsItselfIsATrap) {
   // Every press answers with the same line, and the screen chatters on its own.
-  FakeScreen trap;
-  trap.echo = "speak 0x24 Sounds\\ano";
-  trap.chatter = "speak MLUVI Sounds\\Start\\sp_wait";
   uint32_t endMs = 0;
-  const std::vector<std::string> stuck = StuckLines(Explore(trap, &endMs));
+  const std::vector<std::string> stuck = Explore(
+      {.echo = "speak 0x24 Sounds\\ano", .chatter = "speak MLUVI Sounds\\Start\\sp_wait"}, &endMs);
   ASSERT_EQ(stuck.size(), 1u);
   const int at = std::stoi(stuck[0].substr(stuck[0].find(" at ") + 4));
   EXPECT_EQ(stuck[0], "stuck on 0x1 at " + std::to_string(at));
@@ -164,24 +155,19 @@ TEST_F(ExploreTest, AScreenThatOnlyRepeatsItselfIsATrap) {
 
 TEST_F(ExploreTest, ALongSpeechOrTheToolbarAloneIsNoTrap) {
   // Deaf for most of a minute each time it is built, then any press builds it again.
-  FakeScreen slow;
-  slow.exit = kWholeScreen;
-  slow.next = kScreenStart;
-  slow.deafMs = 58000;
-  EXPECT_EQ(StuckLines(Explore(slow)), std::vector<std::string>{});
+  EXPECT_EQ(Explore({.exit = kWholeScreen, .next = kScreenStart, .deafMs = 58000}),
+            std::vector<std::string>{});
 
   // Only the toolbar's back button leads on, which no press on the Start screen itself reaches.
   DataTree data(fs::absolute(rufo::test::DemoData()).string());
   const ToolbarButton& back = ToolbarButtons()[kBack];
   const std::optional<Size> size = data.PictureSize(back.picture);
   ASSERT_TRUE(size);
-  FakeScreen toolbar;
-  toolbar.exit = {kToolbarX + back.at.x, kToolbarOpenY + back.at.y,
-                  kToolbarX + back.at.x + size->width,
-                  kToolbarOpenY + back.at.y + size->height / 4};
-  toolbar.next = kScreenStart;
-  toolbar.echo = "speak 0x24 Sounds\\ne";
-  EXPECT_EQ(StuckLines(Explore(toolbar)), std::vector<std::string>{});
+  const Rect button{kToolbarX + back.at.x, kToolbarOpenY + back.at.y,
+                    kToolbarX + back.at.x + size->width,
+                    kToolbarOpenY + back.at.y + size->height / 4};
+  EXPECT_EQ(Explore({.exit = button, .next = kScreenStart, .echo = "speak 0x24 Sounds\\ne"}),
+            std::vector<std::string>{});
 }
 
 // The demo game explored in Garden2 only, its trace kept.
@@ -191,11 +177,11 @@ TEST(ExploreGameTest, ExploringOneGardenStaysInItAndKeepsTheTrace) {
   const std::string trace = folder.Root() + "kept/trace.txt";
   fs::create_directories(folder.Path() / "kept");
   int exit = -1;
-  const std::string output = rufo::test::RunCommand(
-      "TMPDIR=" + folder.Root() + " " + rufo::test::BuiltProgram("rufo-play") +
-          " --explore 4 --garden 2 --seed 3 --trace " + trace + " --data " +
-          fs::absolute(rufo::test::DemoData()).string(),
-      &exit);
+  const std::string output =
+      test::RunPlayer(folder,
+                      "--explore 4 --garden 2 --seed 3 --trace " + trace + " --data " +
+                          fs::absolute(rufo::test::DemoData()).string(),
+                      &exit);
   std::istringstream lines(rufo::test::ReadFile(trace));
   std::string line;
   std::vector<int> screens;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/play/play_fixtures.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_folder.h"
 
@@ -11,45 +12,40 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Stand-ins for the game that fail in the ways a real one might: a shell script that answers
-// the player's sync lines as the game does and writes canned trace lines when their time
-// has passed, or that ends early.
+// A stand-in for the game: it answers the player's sync lines as the game does, writes the
+// canned trace lines of "events.txt" ("MS KIND ...") once game time passes MS, and ends with the
+// code in "exit" when they are all written.
+constexpr const char* kStandIn = R"sh(#!/bin/sh
+here=$(dirname "$0")
+events=$here/events.txt
+: > "$RUFO_TRACE"
+while read -r time verb rest; do
+  [ "$verb" = sync ] || continue
+  while read -r at line; do
+    [ "$at" -le "$time" ] && echo "$at $line" >> "$RUFO_TRACE"
+  done < "$events"
+  awk -v t="$time" '$1 > t' "$events" > "$events.next"; mv "$events.next" "$events"
+  [ -s "$events" ] || exit "$(cat "$here/exit")"
+  echo "$time sync" >> "$RUFO_TRACE"
+done < "$RUFO_INPUT"
+)sh";
+
+// Stand-ins that fail in the ways a real game might, or no game at all.
 class FailingGameTest : public ::testing::Test {
  protected:
-  // `events`: trace lines ("MS KIND ..."), written once game time passes MS; `exitCode`: how
-  // the stand-in ends when they are all written.
+  // Plays the stand-in with these events and exit code; without events, a game that is not there.
   std::string Play(const std::string& events, int exitCode) {
     folder_.Write("events.txt", events);
-    const fs::path game =
-        folder_.Write("game.sh",
-                      "#!/bin/sh\n"
-                      "events=" +
-                          folder_.Root() +
-                          "events.txt\n"
-                          ": > \"$RUFO_TRACE\"\n"
-                          "while read -r time verb rest; do\n"
-                          "  [ \"$verb\" = sync ] || continue\n"
-                          "  while read -r at line; do\n"
-                          "    [ \"$at\" -le \"$time\" ] && echo \"$at $line\" >> \"$RUFO_TRACE\"\n"
-                          "  done < \"$events\"\n"
-                          "  awk -v t=\"$time\" '$1 > t' \"$events\" > \"$events.next\"; mv "
-                          "\"$events.next\" \"$events\"\n"
-                          "  [ -s \"$events\" ] || exit " +
-                          std::to_string(exitCode) +
-                          "\n"
-                          "  echo \"$time sync\" >> \"$RUFO_TRACE\"\n"
-                          "done < \"$RUFO_INPUT\"\n");
-    fs::permissions(game, fs::perms::owner_exec, fs::perm_options::add);
-    int exit = -1;
-    std::string output =
-        rufo::test::RunCommand(rufo::test::BuiltProgram("rufo-play") + " --win-all --data " +
-                                   folder_.Root() + " --game " + game.string(),
-                               &exit);
-    EXPECT_EQ(exit, 1) << output;
-    const size_t kept = output.find("the game's folder is kept: ");
-    if (kept != std::string::npos) {
-      fs::remove_all(output.substr(kept + 27, output.find('\n', kept) - kept - 27));
+    folder_.Write("exit", std::to_string(exitCode));
+    fs::path game = folder_.Path() / "nothing";
+    if (!events.empty()) {
+      game = folder_.Write("game.sh", kStandIn);
+      fs::permissions(game, fs::perms::owner_exec, fs::perm_options::add);
     }
+    int exit = -1;
+    const std::string output = test::RunPlayer(
+        folder_, "--win-all --data " + folder_.Root() + " --game " + game.string(), &exit);
+    EXPECT_EQ(exit, 1) << output;
     return output;
   }
 
@@ -73,6 +69,7 @@ TEST_F(FailingGameTest, EachFaultIsNamed) {
       {"100 screen 0x4 0xffffffff\n200 screen 0x5 0x4\n900 screen 0x2 0x5\n2000 debug end\n",
        0,
        {"a click on the title screen led to 0x2 End screen, not to 0x1 Start screen"}},
+      {"", 0, {"cannot start"}},
   };
   for (const Case& c : cases) {
     const std::string output = Play(c.events, c.exitCode);
@@ -80,17 +77,6 @@ TEST_F(FailingGameTest, EachFaultIsNamed) {
       EXPECT_NE(output.find(text), std::string::npos) << text << "\n" << output;
     EXPECT_NE(output.find("result: FAILED"), std::string::npos) << output;
   }
-}
-
-TEST_F(FailingGameTest, AGameThatCannotStartIsNamed) {
-  int exit = -1;
-  // The folder the player keeps for a failed game goes into the test's own.
-  const std::string output = rufo::test::RunCommand(
-      "TMPDIR=" + folder_.Root() + " " + rufo::test::BuiltProgram("rufo-play") +
-          " --lose-all --data " + folder_.Root() + " --game " + folder_.Root() + "nothing",
-      &exit);
-  EXPECT_EQ(exit, 1) << output;
-  EXPECT_NE(output.find("cannot start"), std::string::npos) << output;
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "tests/play/play_fixtures.h"
 
 #include <filesystem>
+#include <fstream>
+
+#include "tests/support/demo_run.h"
+#include "tests/support/process.h"
 
 #include "tools/assetkit/png_writer.h"
 
@@ -28,12 +32,31 @@ void MaskDrawing::Write(const rufo::test::TempFolder& folder, const std::string&
                      {RegionMap::kWidth, RegionMap::kHeight, assetkit::PngColor::kGrey, values_});
 }
 
-void WritePicture(const rufo::test::TempFolder& folder, const std::string& relative, int width,
-                  int height) {
-  const std::filesystem::path path = folder.Path() / relative;
-  std::filesystem::create_directories(path.parent_path());
-  assetkit::WritePng(path.string(), {width, height, assetkit::PngColor::kRgb,
-                                     std::vector<uint8_t>(size_t(width) * height * 3, 0x40)});
+void LinkDemoTree(const std::filesystem::path& to) {
+  namespace fs = std::filesystem;
+  const fs::path demo = fs::canonical(rufo::test::DemoData());
+  fs::create_directories(to);
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(demo)) {
+    const fs::path here = to / fs::relative(entry.path(), demo);
+    if (entry.is_directory()) {
+      fs::create_directories(here);
+    } else {
+      fs::create_symlink(entry.path(), here);
+    }
+  }
+}
+
+void Replace(const std::filesystem::path& file, const std::string& content) {
+  std::filesystem::create_directories(file.parent_path());
+  std::filesystem::remove(file);
+  std::ofstream(file, std::ios::binary) << content;
+}
+
+std::string RunPlayer(const rufo::test::TempFolder& folder, const std::string& arguments,
+                      int* exitCode) {
+  return rufo::test::RunCommand(
+      "TMPDIR=" + folder.Root() + " " + rufo::test::BuiltProgram("rufo-play") + " " + arguments,
+      exitCode);
 }
 
 }  // namespace rufo::play::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,15 @@ class MaskDrawing {
   std::vector<uint8_t> values_;
 };
 
-// Writes an opaque picture of the given size.
-void WritePicture(const rufo::test::TempFolder& folder, const std::string& relative, int width,
-                  int height);
+// The demo data tree at `to`, made of links to its files, so that a test can replace single
+// files without touching the tree other tests read.
+void LinkDemoTree(const std::filesystem::path& to);
+// Writes `content` in place of a file or of its link.
+void Replace(const std::filesystem::path& file, const std::string& content);
+
+// Runs rufo-play with the arguments; what it printed. The folder it keeps for a failed game goes
+// into `folder`.
+std::string RunPlayer(const rufo::test::TempFolder& folder, const std::string& arguments,
+                      int* exitCode);
 
 }  // namespace rufo::play::test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/play/play_fixtures.h"
 
 namespace rufo::play {
@@ -61,10 +63,9 @@ TEST(RegionMapTest, AHitMapPictureIsReadWithItsValues) {
   const auto map = RegionMap::Load((folder.Path() / "m.png").string());
   ASSERT_TRUE(map);
   EXPECT_EQ(map->Values(), (std::vector<int>{0, 125}));
-  EXPECT_EQ(map->At(10, 20), 0);
-  EXPECT_EQ(map->At(9, 20), RegionMap::kNone);
-  EXPECT_EQ(map->At(639, 479), 125);
-  EXPECT_EQ(map->At(640, 0), RegionMap::kNone) << "outside the screen";
+  // Edges of the regions, and outside the screen.
+  EXPECT_EQ(std::tuple(map->At(10, 20), map->At(9, 20), map->At(639, 479), map->At(640, 0)),
+            std::tuple(0, RegionMap::kNone, 125, RegionMap::kNone));
 
   folder.Write("not.png", "not a picture");
   EXPECT_FALSE(RegionMap::Load((folder.Path() / "not.png").string()));

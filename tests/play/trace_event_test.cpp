@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <sstream>
+#include <tuple>
+#include <utility>
 
 #include "engine/trace.h"
 #include "tests/support/temp_folder.h"
@@ -16,47 +18,35 @@ namespace {
 using Kind = TraceEvent::Kind;
 using Form = ExpectedAnswer::Form;
 
+// A line that must be read; an empty event when it is not.
+TraceEvent Read(std::string_view line) {
+  const std::optional<TraceEvent> event = ParseTraceLine(line);
+  EXPECT_TRUE(event) << line;
+  return event.value_or(TraceEvent{});
+}
+
 TEST(TraceEventTest, EveryKindOfLineIsRead) {
-  const auto screen = ParseTraceLine("1200 screen 0x201 0x101");
-  ASSERT_TRUE(screen);
-  EXPECT_EQ(screen->kind, Kind::kScreen);
-  EXPECT_EQ(screen->timeMs, 1200u);
-  EXPECT_EQ(screen->screen, 0x201);
-  EXPECT_EQ(screen->previous, 0x101);
-
+  const TraceEvent screen = Read("1200 screen 0x201 0x101");
+  EXPECT_EQ(std::tuple(screen.kind, screen.timeMs, screen.screen, screen.previous),
+            std::tuple(Kind::kScreen, 1200u, 0x201, 0x101));
   // The first screen has none before it: -1, written as a 32-bit pattern.
-  const auto first = ParseTraceLine("5 screen 0x4 0xffffffff");
-  ASSERT_TRUE(first);
-  EXPECT_EQ(first->previous, -1);
-  EXPECT_EQ(ParseTraceLine("5 screen 0x4 -1")->previous, -1);
-
-  const auto speak = ParseTraceLine("300 speak MLUVI Sounds\\Start\\sp_intro");
-  ASSERT_TRUE(speak);
-  EXPECT_EQ(speak->kind, Kind::kSpeak);
-  EXPECT_EQ(speak->control, "MLUVI");
-  EXPECT_EQ(speak->text, "Sounds\\Start\\sp_intro");
-
-  const auto verdict = ParseTraceLine("900 answer 0x202 wrong 4 2");
-  ASSERT_TRUE(verdict);
-  EXPECT_EQ(verdict->kind, Kind::kAnswer);
-  EXPECT_FALSE(verdict->good);
-  EXPECT_EQ(verdict->goodCount, 4);
-  EXPECT_EQ(verdict->wrongCount, 2);
-
-  const auto sticker = ParseTraceLine("901 sticker 7");
-  ASSERT_TRUE(sticker);
-  EXPECT_EQ(sticker->number, 7);
-
-  const auto fatal = ParseTraceLine("902 fatal -1 Chyba při vytváření kontrolů");
-  ASSERT_TRUE(fatal);
-  EXPECT_EQ(fatal->kind, Kind::kFatal);
-  EXPECT_EQ(fatal->number, -1);
-  EXPECT_EQ(fatal->text, "Chyba při vytváření kontrolů");
-
-  EXPECT_EQ(ParseTraceLine("3 debug currNum = 4")->text, "currNum = 4");
-  EXPECT_EQ(ParseTraceLine("4 save")->kind, Kind::kSave);
-  EXPECT_EQ(ParseTraceLine("4000 sync")->kind, Kind::kSync);
-  EXPECT_EQ(ParseTraceLine("5 sparkle 1 2")->kind, Kind::kOther) << "kinds to come are skipped";
+  EXPECT_EQ(Read("5 screen 0x4 0xffffffff").previous, -1);
+  EXPECT_EQ(Read("5 screen 0x4 -1").previous, -1);
+  const TraceEvent speak = Read("300 speak MLUVI Sounds\\Start\\sp_intro");
+  EXPECT_EQ(std::tuple(speak.kind, speak.control, speak.text),
+            std::tuple(Kind::kSpeak, "MLUVI", "Sounds\\Start\\sp_intro"));
+  const TraceEvent verdict = Read("900 answer 0x202 wrong 4 2");
+  EXPECT_EQ(
+      std::tuple(verdict.kind, verdict.screen, verdict.good, verdict.goodCount, verdict.wrongCount),
+      std::tuple(Kind::kAnswer, 0x202, false, 4, 2));
+  EXPECT_EQ(Read("901 sticker 7").number, 7);
+  const TraceEvent fatal = Read("902 fatal -1 Chyba při vytváření kontrolů");
+  EXPECT_EQ(std::tuple(fatal.kind, fatal.number, fatal.text),
+            std::tuple(Kind::kFatal, -1, "Chyba při vytváření kontrolů"));
+  EXPECT_EQ(Read("3 debug currNum = 4").text, "currNum = 4");
+  EXPECT_EQ(Read("4 save").kind, Kind::kSave);
+  EXPECT_EQ(Read("4000 sync").kind, Kind::kSync);
+  EXPECT_EQ(Read("5 sparkle 1 2").kind, Kind::kOther) << "kinds to come are skipped";
 }
 
 TEST(TraceEventTest, DamagedLinesAreRefused) {
@@ -106,49 +96,29 @@ TEST(TraceEventTest, QuestionsReadAsTheGameWritesThem) {
       {trace::CarryToControl(1, "TVA2"), Form::kCarryToControl, {1}, "TVA2", {}, -1},
   };
   for (const Case& c : cases) {
-    const auto event = ParseTraceLine("77 question 0x302 " + c.answer);
-    ASSERT_TRUE(event) << c.answer;
-    EXPECT_EQ(event->kind, Kind::kQuestion);
-    EXPECT_EQ(event->screen, 0x302);
-    const ExpectedAnswer& got = event->expected;
-    EXPECT_EQ(got.form, c.form) << c.answer;
-    EXPECT_EQ(got.values, c.values) << c.answer;
-    EXPECT_EQ(got.control, c.control) << c.answer;
-    EXPECT_EQ(got.drop, c.drop) << c.answer;
-    EXPECT_EQ(got.hit, c.hit) << c.answer;
+    const TraceEvent event = Read("77 question 0x302 " + c.answer);
+    EXPECT_EQ(std::tuple(event.kind, event.screen), std::tuple(Kind::kQuestion, 0x302));
+    const ExpectedAnswer& got = event.expected;
+    EXPECT_EQ(std::tie(got.form, got.values, got.control, got.drop, got.hit),
+              std::tie(c.form, c.values, c.control, c.drop, c.hit))
+        << c.answer;
     EXPECT_EQ(got.Text(), c.answer) << "messages quote the question as the trace has it";
   }
 }
 
 // Numbers at the ends of an int, and lines from a file written with CRLF line ends.
 TEST(TraceEventTest, NumbersAreReadToTheLimitsOfAnInt) {
-  const struct {
-    const char* text;
-    std::optional<int> value;
-  } cases[] = {
-      {"2147483647", 2147483647},
-      {"-2147483648", INT32_MIN},
-      {"2147483648", std::nullopt},
-      {"-2147483649", std::nullopt},
-      {"0xffffffff", -1},
-      {"0x80000000", INT32_MIN},
-      {"-0x80000000", INT32_MIN},
-      {"0x100000000", std::nullopt},
-      {"0X1f", 31},
-      {"0x", std::nullopt},
-      {"-", std::nullopt},
-      {"+5", std::nullopt},
-      {" 5", std::nullopt},
-      {"5 ", std::nullopt},
-      {"--5", std::nullopt},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(ParseNumber(c.text), c.value) << c.text;
+  const std::pair<const char*, int> numbers[] = {
+      {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"0xffffffff", -1},
+      {"0x80000000", INT32_MIN},  {"-0x80000000", INT32_MIN}, {"0X1f", 31}};
+  for (const auto& [text, value] : numbers)
+    EXPECT_EQ(ParseNumber(text), value) << text;
+  for (const char* text :
+       {"2147483648", "-2147483649", "0x100000000", "0x", "-", "+5", " 5", "5 ", "--5"})
+    EXPECT_FALSE(ParseNumber(text)) << text;
 
-  const auto sticker = ParseTraceLine("12 sticker 7\r");
-  ASSERT_TRUE(sticker);
-  EXPECT_EQ(sticker->number, 7);
-  EXPECT_EQ(ParseTraceLine("12 speak MLUVI Sounds\\x\r")->text, "Sounds\\x");
+  EXPECT_EQ(Read("12 sticker 7\r").number, 7);
+  EXPECT_EQ(Read("12 speak MLUVI Sounds\\x\r").text, "Sounds\\x");
 }
 
 // The game tells its table in its trace; the player learns the gardens and games from it, a
@@ -166,11 +136,8 @@ TEST(TraceEventTest, ThePlayerLearnsTheGardensAndGamesTheGameTells) {
   trace::Close();
   std::istringstream lines(rufo::test::ReadFile(path));
   std::string line;
-  while (std::getline(lines, line)) {
-    const std::optional<TraceEvent> event = ParseTraceLine(line);
-    ASSERT_TRUE(event) << line;
-    Learn(*event);
-  }
+  while (std::getline(lines, line))
+    Learn(Read(line));
 
   ASSERT_EQ(Ring().size(), 2u) << "the learning garden, then Garden1";
   EXPECT_EQ(Ring()[1].scene.scripts, std::vector<std::string>{"Data\\Garden1\\screen.dat"});
@@ -178,14 +145,12 @@ TEST(TraceEventTest, ThePlayerLearnsTheGardensAndGamesTheGameTells) {
   ASSERT_EQ(Ring()[1].games.size(), 2u) << "the game told again replaced the first";
   const GameRow* frogs = FindGame(0x202);
   ASSERT_NE(frogs, nullptr);
-  EXPECT_EQ(frogs->enter, "ZABA");
-  EXPECT_EQ(frogs->winAt, 12);
-  EXPECT_TRUE(frogs->place.masks.empty());
+  EXPECT_EQ(std::tuple(frogs->enter, frogs->winAt, frogs->place.masks.size()),
+            std::tuple("ZABA", 12, 0u));
   const GameRow* added = FindGame(0x204);
   ASSERT_NE(added, nullptr);
-  EXPECT_EQ(added->place.scripts.size(), 2u);
-  EXPECT_EQ(added->sticker, 0);
-  EXPECT_EQ(added->lesson, 0x104);
+  EXPECT_EQ(std::tuple(added->place.scripts.size(), added->sticker, added->lesson),
+            std::tuple(2u, 0, 0x104));
   EXPECT_EQ(GardenOf(0x204), &Ring()[1]);
   EXPECT_EQ(Describe(0x204), "0x204 Garden1 FROG");
   EXPECT_EQ(FindGame(0x302), nullptr) << "a game of a garden not told";

@@ -13,6 +13,8 @@
 namespace rufo::progress {
 namespace {
 
+using namespace std::string_literals;
+
 const int32_t kToday = *ParseDate("2025-03-03");
 
 std::string Progress(const std::string& args, int* exitCode) {
@@ -27,10 +29,7 @@ bool Says(const std::string& output, const std::string& text) {
 TEST(ProgressCommand, WrongArgumentsShowTheUsageAndAMissingRecordFails) {
   test::TempFolder folder;
   const std::string dir = "'" + folder.Path().string() + "'";
-  const struct {
-    std::string args;
-    int exitCode;
-  } cases[] = {
+  const std::pair<std::string, int> cases[] = {
       {"", 2},
       {dir + " --today", 2},
       {dir + " --today 2025-13-01", 2},
@@ -39,13 +38,13 @@ TEST(ProgressCommand, WrongArgumentsShowTheUsageAndAMissingRecordFails) {
       {"--table " + dir, 2},
       {dir + " --today 2025-03-03", 1},
   };
-  for (const auto& c : cases) {
+  for (const auto& [args, expected] : cases) {
     int exitCode = -1;
-    const std::string output = Progress(c.args, &exitCode);
-    EXPECT_EQ(exitCode, c.exitCode) << c.args << "\n" << output;
-    EXPECT_TRUE(Says(output, c.exitCode == 2 ? "usage: rufo-data progress HD-FOLDER"
-                                             : "no progress record to read"))
-        << c.args << "\n"
+    const std::string output = Progress(args, &exitCode);
+    EXPECT_EQ(exitCode, expected) << args << "\n" << output;
+    EXPECT_TRUE(Says(output, expected == 2 ? "usage: rufo-data progress HD-FOLDER"
+                                           : "no progress record to read"))
+        << args << "\n"
         << output;
   }
 }
@@ -63,17 +62,15 @@ class ProgressRecordCommand : public ::testing::Test {
   test::TempFolder folder_;
 };
 
-TEST_F(ProgressRecordCommand, AnEmptyRecordSaysSoAndGivesOnlyTheSpreadsheetHeader) {
+// An empty record says so. Then the second child only, with a damaged line among theirs: their
+// tables, the damage named, a long day's bar held at an hour and the oldest of the fourteen days
+// first.
+TEST_F(ProgressRecordCommand, EachChildWithAHistoryGetsTablesAndRows) {
   WriteRecord("");
   EXPECT_EQ(Run(""), "Záznam zatím nic neobsahuje.\n");
   EXPECT_EQ(Run("--csv"),
-            "dítě,tabulka,název,správně,chybně,samolepka,návštěvy,po prohře,den,"
-            "minuty\n");
-}
+            "dítě,tabulka,název,správně,chybně,samolepka,návštěvy,po prohře,den,minuty\n");
 
-// The second child only, with a damaged line among theirs: their tables, the damage named, a
-// long day's bar held at an hour and the oldest of the fourteen days first.
-TEST_F(ProgressRecordCommand, EachChildWithAHistoryGetsTablesAndRows) {
   const Stamp today{kToday, 9 * 3600};
   WriteRecord(FormatLine(Event::Answer(today, 1, 0x503, true)) + "not a line of ours\n" +
               FormatLine(Event::Answer(today, 1, 0x503, false)) +
@@ -82,13 +79,13 @@ TEST_F(ProgressRecordCommand, EachChildWithAHistoryGetsTablesAndRows) {
               FormatLine(Event::Play(today, 1, 2 * 3600)) +
               FormatLine(Event::Play({kToday - 13, 0}, 1, 60)));
   const std::string tables = Run("");
-  EXPECT_TRUE(Says(tables, "1 damaged lines skipped")) << tables;
   EXPECT_FALSE(Says(tables, "Dítě 1")) << tables;
-  EXPECT_TRUE(Says(tables, "Dítě 2")) << tables;
-  EXPECT_TRUE(Says(tables, "  Hnízda – počítání             1       1  2025-03-02\n")) << tables;
-  EXPECT_TRUE(Says(tables, "  Počítání                      1          1\n")) << tables;
-  EXPECT_TRUE(Says(tables, "  3. 3.   120  " + std::string(60, '#') + "\n")) << tables;
-  EXPECT_TRUE(Says(tables, "  18. 2.    1  #\n")) << tables;
+  for (const std::string& line :
+       {"1 damaged lines skipped"s, "Dítě 2"s,
+        "  Hnízda – počítání             1       1  2025-03-02\n"s,
+        "  Počítání                      1          1\n"s,
+        "  3. 3.   120  " + std::string(60, '#') + "\n", "  18. 2.    1  #\n"s})
+    EXPECT_TRUE(Says(tables, line)) << tables;
   EXPECT_LT(tables.find("18. 2."), tables.find("3. 3.")) << "the oldest day first";
 
   const std::string csv = Run("--csv");
@@ -103,9 +100,9 @@ TEST_F(ProgressRecordCommand, EachChildWithAHistoryGetsTablesAndRows) {
     }
   }
   EXPECT_EQ(rows, 1 + 14 + 6 + 14) << "a header, then a row per game, lesson and day\n" << csv;
-  EXPECT_TRUE(Says(csv, "2,hra,Hnízda – počítání,1,1,2025-03-02,,,,\n")) << csv;
-  EXPECT_TRUE(Says(csv, "2,lekce,Počítání,,,,1,1,,\n")) << csv;
-  EXPECT_TRUE(Says(csv, "2,den,,,,,,,2025-03-03,120\n")) << csv;
+  for (const char* row : {"2,hra,Hnízda – počítání,1,1,2025-03-02,,,,\n",
+                          "2,lekce,Počítání,,,,1,1,,\n", "2,den,,,,,,,2025-03-03,120\n"})
+    EXPECT_TRUE(Says(csv, row)) << csv;
 }
 
 }  // namespace

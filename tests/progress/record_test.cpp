@@ -27,7 +27,13 @@ std::string Lines(std::initializer_list<Event> events) {
   return text;
 }
 
-TEST(ProgressLine, EveryKindReadsBackAsWritten) {
+// The event's own line read back, without its line end.
+std::optional<Event> ReadBack(const Event& e) {
+  const std::string line = FormatLine(e);
+  return ParseLine(std::string_view(line).substr(0, line.size() - 1));
+}
+
+TEST(ProgressLine, EveryKindReadsBackAsWrittenAndALineNotWholeAndOursIsDamaged) {
   const Event events[] = {
       Event::Answer(At(kMonday, 3723), 2, 0x202, true),
       Event::Answer(At(kMonday), 0, 0x703, false),
@@ -39,26 +45,17 @@ TEST(ProgressLine, EveryKindReadsBackAsWritten) {
       Event::Play(At(kMonday, 86399), 1, 86400),
       Event::Forget(At(kMonday), 2),
   };
+  // Every field of the line shows in its text, so the same text is the same event.
   for (const Event& e : events) {
-    const std::string line = FormatLine(e);
-    ASSERT_EQ(line.back(), '\n');
-    const auto read = ParseLine(std::string_view(line).substr(0, line.size() - 1));
-    ASSERT_TRUE(read) << line;
-    EXPECT_EQ(read->when.day, e.when.day) << line;
-    EXPECT_EQ(read->when.second, e.when.second) << line;
-    EXPECT_EQ(read->slot, e.slot) << line;
-    EXPECT_EQ(read->kind, e.kind) << line;
-    EXPECT_EQ(read->subject, e.subject) << line;
-    EXPECT_EQ(read->a, e.a) << line;
-    EXPECT_EQ(read->b, e.b) << line;
+    const auto read = ReadBack(e);
+    ASSERT_TRUE(read) << FormatLine(e);
+    EXPECT_EQ(FormatLine(*read), FormatLine(e));
   }
   EXPECT_EQ(FormatLine(events[0]).substr(0, 39), "2025-03-03\t01:02:03\t2\tanswer\t0x202\tgood");
-}
 
-TEST(ProgressLine, ALineThatIsNotWholeAndOursIsDamaged) {
-  const std::string good = FormatLine(Event::Answer(At(kMonday), 0, 0x202, true));
+  // A line that is not whole and ours is damaged.
+  const std::string good = FormatLine(events[0]);
   const std::string_view line = std::string_view(good).substr(0, good.size() - 1);
-  ASSERT_TRUE(ParseLine(line));
   // Cut anywhere, or one character changed, the checksum no longer fits.
   for (size_t cut = 0; cut < line.size(); ++cut)
     EXPECT_FALSE(ParseLine(line.substr(0, cut))) << cut;
@@ -74,40 +71,33 @@ TEST(ProgressLine, ALineThatIsNotWholeAndOursIsDamaged) {
       Event::Answer(At(kMonday), 4, 0x202, true),
       Event{At(kMonday), 0, Event::Kind::kLesson, 0x102, 2, 3},  // more after a loss than visits
   };
-  for (const Event& e : wrong) {
-    const std::string text = FormatLine(e);
-    EXPECT_FALSE(ParseLine(std::string_view(text).substr(0, text.size() - 1))) << text;
-  }
+  for (const Event& e : wrong)
+    EXPECT_FALSE(ReadBack(e)) << FormatLine(e);
   EXPECT_FALSE(ParseLine(std::string(kMaxLineLength + 1, 'x')));
   EXPECT_FALSE(ParseDate("2025-02-29"));
   EXPECT_FALSE(ParseDate("1999-12-31"));
 }
 
-TEST(ProgressRecord, CutAndDamagedLinesAreLeftOutAndCounted) {
-  const std::string whole =
-      Lines({Event::Answer(At(kMonday), 0, 0x202, true), Event::Sticker(At(kMonday), 0, 7)});
+// A forgotten child's earlier history is gone, their later stays; cut and damaged lines are left
+// out and counted.
+TEST(ProgressRecord, ForgottenHistoryAndDamagedLinesAreLeftOut) {
   const std::string last = FormatLine(Event::Play(At(kMonday), 0, 60));
+  const std::string text =
+      Lines({Event::Answer(At(kMonday), 1, 0x202, true), Event::Answer(At(kMonday), 2, 0x202, true),
+             Event::Forget(At(kMonday), 1), Event::Sticker(At(kMonday + 1), 1, 7)});
   const Record record =
-      ParseRecord(whole + "garbage\there\n\n\x01\xff\n" + last.substr(0, last.size() - 1));
-  EXPECT_EQ(record.events.size(), 2u);
+      ParseRecord(text + "garbage\there\n\n\x01\xff\n" + last.substr(0, last.size() - 1));
+  ASSERT_EQ(record.events.size(), 2u);
+  EXPECT_EQ(record.events[0].slot, 2);
+  EXPECT_EQ(record.events[1].kind, Event::Kind::kSticker);
   EXPECT_EQ(record.damagedLines, 2u);
   EXPECT_TRUE(record.tornEnd);
   EXPECT_FALSE(record.cutShort);
 }
 
-TEST(ProgressRecord, AForgottenChildsEarlierHistoryIsGoneTheirLaterStays) {
-  const Record record = ParseRecord(Lines({
-      Event::Answer(At(kMonday), 1, 0x202, true),
-      Event::Answer(At(kMonday), 2, 0x202, true),
-      Event::Forget(At(kMonday), 1),
-      Event::Sticker(At(kMonday + 1), 1, 7),
-  }));
-  ASSERT_EQ(record.events.size(), 2u);
-  EXPECT_EQ(record.events[0].slot, 2);
-  EXPECT_EQ(record.events[1].kind, Event::Kind::kSticker);
-}
-
-TEST(ProgressRecord, AnAppendAfterACutLineIsReadWholeAndTheCutLineStaysApart) {
+// An append after a cut line is read whole and the cut line stays apart; of fifty megabytes only
+// the end is read, and quickly.
+TEST(ProgressRecord, AppendsAfterACutLineAndReadsOnlyTheEndOfAHugeRecord) {
   test::TempFolder folder;
   const std::string path = (folder.Path() / kRecordFileName).string();
   const std::string play = FormatLine(Event::Play(At(kMonday), 0, 45));
@@ -115,18 +105,14 @@ TEST(ProgressRecord, AnAppendAfterACutLineIsReadWholeAndTheCutLineStaysApart) {
   folder.Write(kRecordFileName, play.substr(0, play.size() - 6));
   EXPECT_GT(AppendEvent(path, Event::Answer(At(kMonday), 0, 0x202, false)), 0u);
   EXPECT_GT(AppendEvent(path, Event::Sticker(At(kMonday), 0, 8)), 0u);
-  const Record record = ReadRecord(path);
+  Record record = ReadRecord(path);
   ASSERT_EQ(record.events.size(), 2u);
   EXPECT_EQ(record.events[0].b, 1);
   EXPECT_EQ(record.events[1].subject, 8);
   EXPECT_EQ(record.damagedLines, 1u);
   EXPECT_FALSE(record.tornEnd);
   EXPECT_EQ(AppendEvent((folder.Path() / "no" / "such").string(), record.events[0]), 0u);
-}
 
-TEST(ProgressRecord, OfFiftyMegabytesOnlyTheEndIsReadAndQuickly) {
-  test::TempFolder folder;
-  const std::string path = (folder.Path() / kRecordFileName).string();
   {
     std::ofstream out(path, std::ios::binary);
     const std::string old = FormatLine(Event::Answer(At(kMonday - 30), 0, 0x202, true));
@@ -138,7 +124,7 @@ TEST(ProgressRecord, OfFiftyMegabytesOnlyTheEndIsReadAndQuickly) {
     out << FormatLine(Event::Sticker(At(kMonday), 0, 7));
   }
   const auto start = std::chrono::steady_clock::now();
-  const Record record = ReadRecord(path);
+  record = ReadRecord(path);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
   EXPECT_TRUE(record.cutShort);
   EXPECT_EQ(record.damagedLines, 0u);
@@ -207,10 +193,8 @@ TEST(ProgressSummary, TablesAndTheLastFourteenDaysOfOneChild) {
   EXPECT_EQ(child.secondsByDay.front(), 90);
   EXPECT_EQ(child.secondsByDay.back(), 120);
   EXPECT_FALSE(Summarise(events, 3, kMonday).any);
-  EXPECT_EQ(Minutes(0), 0);
-  EXPECT_EQ(Minutes(5), 1);
-  EXPECT_EQ(Minutes(89), 1);
-  EXPECT_EQ(Minutes(90), 2);
+  for (const auto& [seconds, minutes] : {std::pair{0, 0}, {5, 1}, {89, 1}, {90, 2}})
+    EXPECT_EQ(Minutes(seconds), minutes) << seconds;
 }
 
 }  // namespace

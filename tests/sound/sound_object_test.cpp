@@ -220,28 +220,27 @@ TEST_P(SoundObjectTest, PlayRangePlaysThePartAndTwoSoundsMixWithSaturation) {
   EXPECT_EQ(mix[2 * first + 2000], 30000);
 }
 
-TEST_P(SoundObjectTest, DestroyingAPlayingSoundSendsNothing) {
+// A destroyed, reloaded or missing sound sends no end message; a missing one plays nothing.
+TEST_P(SoundObjectTest, DestroyedReloadedOrMissingSoundsSendNoEnd) {
   WriteSound("s.wav", test::TestSound(2, kRate, 4 * kRate));
-  auto sound = std::make_unique<SoundObject>();
-  ASSERT_TRUE(sound->Load("s"));
-  sound->Play();
+  auto destroyed = std::make_unique<SoundObject>();
+  ASSERT_TRUE(destroyed->Load("s"));
+  destroyed->Play();
   Pass(700);
-  sound->Stop();
-  sound.reset();
+  destroyed->Stop();
+  destroyed.reset();
   Pass(100);
   EXPECT_TRUE(ends_.empty()) << "the end event left the table with its object";
 
-  SoundObject other;
-  ASSERT_TRUE(other.Load("s"));
-  other.Play();
+  SoundObject sound;
+  ASSERT_TRUE(sound.Load("s"));
+  sound.Play();
   Pass(200);
-  ASSERT_TRUE(other.Load("s")) << "loading again unloads a playing sound silently";
+  ASSERT_TRUE(sound.Load("s")) << "loading again unloads a playing sound silently";
   Pass(200);
   EXPECT_TRUE(ends_.empty());
-}
 
-TEST_P(SoundObjectTest, MissingSoundLoadsNothingAndPlaysNothing) {
-  SoundObject sound;
+  const uint32_t start = Now();
   EXPECT_FALSE(sound.Load("Sounds\\none"));
   const std::string log = engine_.LogText();
   const size_t soundLine = log.find("Cannot open sound \"Sounds\\none\"\n");
@@ -253,41 +252,35 @@ TEST_P(SoundObjectTest, MissingSoundLoadsNothingAndPlaysNothing) {
   EXPECT_FALSE(sound.IsPlaying());
   Pass(100);
   EXPECT_TRUE(ends_.empty());
-  EXPECT_TRUE(Silent(FinishMix(), 0, FrameAt(100)));
+  EXPECT_TRUE(Silent(FinishMix(), FrameAt(start), FrameAt(start + 100)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Streaming, SoundObjectTest, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "Thread" : "Loop"; });
 
-TEST(SoundDeviceSetupTest, WithoutADeviceTheGameRunsSilently) {
-  Platform platform = Platform::Headless();
-  platform.openSound = [](const RunOptions&) { return nullptr; };
-  test::HeadlessEngine engine({}, std::move(platform));
-  Interface& e = engine.Start();
-  EXPECT_EQ(e.Sound(), nullptr);
-  EXPECT_NE(engine.LogText().find("Chyba při inicializaci Direct sound\n"), std::string::npos);
-  engine.Folder().Write("data/s.wav",
-                        test::AsString(assetkit::ImaAdpcmWav(test::TestSound(1, 22050, 100))));
+// Before any engine, without a device, and after its engine has gone, a sound neither loads nor
+// plays; one that outlives its engine is dropped without reaching back into it.
+TEST(SoundWithoutDeviceTest, LoadsAndPlaysNothingAndNeverReachesAGoneEngine) {
   SoundObject sound;
   EXPECT_FALSE(sound.Load("s"));
   sound.Play();
   EXPECT_FALSE(sound.IsPlaying());
-}
 
-// A sound needs a running engine for its device, files and end message; without one it does
-// nothing, and one that outlives its engine is dropped without reaching back into it.
-TEST(SoundWithoutEngineTest, DoesNothingAndNeverReachesAGoneEngine) {
-  SoundObject before;
-  EXPECT_FALSE(before.Load("s"));
-  before.Play();
-  EXPECT_FALSE(before.IsPlaying());
+  Platform platform = Platform::Headless();
+  platform.openSound = [](const RunOptions&) { return nullptr; };
+  auto engine = std::make_unique<test::HeadlessEngine>(RunOptions{}, std::move(platform));
+  EXPECT_EQ(engine->Start().Sound(), nullptr);
+  EXPECT_NE(engine->LogText().find("Chyba při inicializaci Direct sound\n"), std::string::npos);
+  engine->Folder().Write("data/s.wav",
+                         test::AsString(assetkit::ImaAdpcmWav(test::TestSound(1, 22050, 100))));
+  EXPECT_FALSE(sound.Load("s"));
+  sound.Play();
+  EXPECT_FALSE(sound.IsPlaying());
 
-  auto outlives = std::make_unique<test::HeadlessEngine>();
-  outlives->Start();
-  auto sound = std::make_unique<SoundObject>();
+  auto outlives = std::make_unique<SoundObject>();
+  engine.reset();
+  EXPECT_FALSE(outlives->Load("s"));
   outlives.reset();
-  EXPECT_FALSE(sound->Load("s"));
-  sound.reset();
 }
 
 }  // namespace

@@ -5,8 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <map>
+#include <optional>
+#include <tuple>
 
 #include "tests/sound/test_sound.h"
 #include "tests/support/headless_engine.h"
@@ -39,6 +40,13 @@ class WaveReaderTest : public ::testing::Test {
     }
     return out;
   }
+  // The `size` bytes the reader yields from `offset` on; nothing when the read fails.
+  static std::optional<std::string> ReadAt(WaveReader& reader, uint32_t offset, uint32_t size) {
+    reader.Seek(offset);
+    std::string bytes(size, '\0');
+    if (!reader.Read(reinterpret_cast<uint8_t*>(bytes.data()), &size)) return std::nullopt;
+    return bytes.substr(0, size);
+  }
   static bool RunSox(const std::string& arguments) {
     return std::system(("sox -q " + arguments + " 2>/dev/null").c_str()) == 0;
   }
@@ -50,23 +58,18 @@ class WaveReaderTest : public ::testing::Test {
 // sample as sox decodes them.
 TEST_F(WaveReaderTest, AdpcmDecodesSampleForSampleAsSoxDecodesIt) {
   if (std::system("sox --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "sox is not installed";
-  struct Case {
-    const char* soxEncoding;
-    int channels;
-    int rate;
-  };
-  for (const Case& c :
-       {Case{"ima-adpcm", 1, 22050}, Case{"ima-adpcm", 2, 44100}, Case{"ms-adpcm", 1, 22050},
-        Case{"ms-adpcm", 2, 11025}, Case{nullptr, 1, 22050}, Case{nullptr, 2, 22050}}) {
-    SCOPED_TRACE(std::string(c.soxEncoding ? c.soxEncoding : "asset kit") + " channels " +
-                 std::to_string(c.channels));
+  const std::tuple<const char*, int, int> cases[] = {
+      {"ima-adpcm", 1, 22050}, {"ima-adpcm", 2, 44100}, {"ms-adpcm", 1, 22050},
+      {"ms-adpcm", 2, 11025},  {nullptr, 1, 22050},     {nullptr, 2, 22050}};
+  for (const auto& [soxEncoding, channels, rate] : cases) {
+    SCOPED_TRACE(std::string(soxEncoding ? soxEncoding : "asset kit") + " channels " +
+                 std::to_string(channels));
     // Odd lengths leave a short last block.
     const assetkit::PcmSound sound =
-        test::TestSound(c.channels, c.rate, c.soxEncoding ? 3 * c.rate + 777 : c.rate + 333);
-    if (c.soxEncoding) {
+        test::TestSound(channels, rate, soxEncoding ? 3 * rate + 777 : rate + 333);
+    if (soxEncoding) {
       WriteData("in.wav", test::AsString(assetkit::PcmWav(sound)));
-      ASSERT_TRUE(
-          RunSox(DataPath("in.wav") + " -e " + c.soxEncoding + " " + DataPath("coded.wav")));
+      ASSERT_TRUE(RunSox(DataPath("in.wav") + " -e " + soxEncoding + " " + DataPath("coded.wav")));
     } else {
       WriteData("coded.wav", test::AsString(assetkit::ImaAdpcmWav(sound)));
     }
@@ -75,23 +78,22 @@ TEST_F(WaveReaderTest, AdpcmDecodesSampleForSampleAsSoxDecodesIt) {
 
     WaveReader reader;
     ASSERT_TRUE(reader.Open("coded.wav"));
-    EXPECT_EQ(reader.OutputFormat().formatTag, 1);
-    EXPECT_EQ(reader.OutputFormat().channels, c.channels);
-    EXPECT_EQ(reader.OutputFormat().samplesPerSec, uint32_t(c.rate));
-    EXPECT_EQ(reader.OutputFormat().bitsPerSample, 16);
-    EXPECT_EQ(reader.OutputBufferSize(), 65536u);
+    const platform::WaveFormat& format = reader.OutputFormat();
+    EXPECT_EQ(std::tuple(format.formatTag, format.channels, format.samplesPerSec,
+                         format.bitsPerSample, reader.OutputBufferSize()),
+              std::tuple(1, channels, uint32_t(rate), 16, 65536u));
     EXPECT_EQ(reader.OutputSize(), expected.size());
     const std::string decoded = ReadAll(reader, 10000);
     ASSERT_EQ(decoded.size(), expected.size());
     EXPECT_TRUE(decoded == expected)
         << "first difference at byte "
         << std::mismatch(decoded.begin(), decoded.end(), expected.begin()).first - decoded.begin();
-    if (c.soxEncoding) continue;
+    if (soxEncoding) continue;
 
     // The kit's short last block ends with the group that holds the last sample, and its coding
     // stays close to the source.
     ASSERT_GE(decoded.size() / 2, sound.samples.size());
-    EXPECT_LT(decoded.size() / 2 - sound.samples.size(), size_t(8 * c.channels));
+    EXPECT_LT(decoded.size() / 2 - sound.samples.size(), size_t(8 * channels));
     const auto* samples = reinterpret_cast<const int16_t*>(decoded.data());
     double error = 0, signal = 0;
     for (size_t i = 0; i < sound.samples.size(); ++i) {
@@ -102,44 +104,21 @@ TEST_F(WaveReaderTest, AdpcmDecodesSampleForSampleAsSoxDecodesIt) {
   }
 }
 
-// Blocks crafted against the Microsoft ADPCM arithmetic, kept as fuzzing seeds. One repeats the
-// code that multiplies the delta by 2.4 until an int would overflow, then steps down by one delta
-// at a time; one pairs coefficients of -32768 with samples of -32768. Exact arithmetic holds
-// their samples at full scale; an overflow throws them elsewhere.
-TEST_F(WaveReaderTest, CraftedMicrosoftAdpcmBlocksDecodeAsExactArithmeticDoes) {
+// Every input kept among the fuzzing seeds, those that once made the reader fail included, opens
+// and decodes to its end within the size the reader announced; the sanitizer build checks the
+// arithmetic on the way. Two are blocks crafted against the Microsoft ADPCM arithmetic: one
+// repeats the code that multiplies the delta by 2.4 until an int would overflow, then steps down
+// by one delta at a time; one pairs coefficients of -32768 with samples of -32768. Exact
+// arithmetic holds their samples at full scale; an overflow throws them elsewhere.
+TEST_F(WaveReaderTest, EveryFuzzingSeedDecodesWithinItsAnnouncedSizeAndCraftedOnesExactly) {
   struct Run {
     size_t first, last;
     int16_t sample;
   };
-  struct Case {
-    const char* seed;
-    std::vector<Run> runs;
-  };
-  const Case cases[] = {{"ms_delta_growth.wav", {{8, 41, 32767}, {42, 115, -32768}}},
-                        {"ms_prediction_overflow.wav", {{2, 2, 32767}}}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.seed);
-    WriteData("crafted.wav", test::ReadFile(std::string(RUFO_SOURCE_DIR) +
-                                            "/tests/fuzz/seeds/wave_reader/" + c.seed));
-    WaveReader reader;
-    ASSERT_TRUE(reader.Open("crafted.wav"));
-    const std::string decoded = ReadAll(reader, 4096);
-    ASSERT_EQ(decoded.size(), 116u * 2) << "one block of 64 bytes: two header samples and 114";
-    const auto* samples = reinterpret_cast<const int16_t*>(decoded.data());
-    for (const Run& run : c.runs) {
-      size_t i = run.first;
-      while (i <= run.last && samples[i] == run.sample)
-        ++i;
-      EXPECT_EQ(i, run.last + 1) << "sample " << i << " is " << samples[i];
-    }
-  }
-}
-
-// Every input kept among the fuzzing seeds, those that once made the reader fail included, opens
-// and decodes to its end within the size the reader announced; the sanitizer build checks the
-// arithmetic on the way.
-TEST_F(WaveReaderTest, EveryFuzzingSeedDecodesWithinItsAnnouncedSize) {
-  int opened = 0;
+  const std::map<std::string, std::vector<Run>> crafted = {
+      {"ms_delta_growth.wav", {{8, 41, 32767}, {42, 115, -32768}}},
+      {"ms_prediction_overflow.wav", {{2, 2, 32767}}}};
+  int opened = 0, exact = 0;
   for (const auto& seed : std::filesystem::directory_iterator(std::string(RUFO_SOURCE_DIR) +
                                                               "/tests/fuzz/seeds/wave_reader")) {
     SCOPED_TRACE(seed.path().filename().string());
@@ -147,9 +126,22 @@ TEST_F(WaveReaderTest, EveryFuzzingSeedDecodesWithinItsAnnouncedSize) {
     WaveReader reader;
     if (!reader.Open("seed.wav")) continue;
     ++opened;
-    EXPECT_LE(ReadAll(reader, 5000).size(), reader.OutputSize());
+    const std::string decoded = ReadAll(reader, 5000);
+    EXPECT_LE(decoded.size(), reader.OutputSize());
+    const auto runs = crafted.find(seed.path().filename().string());
+    if (runs == crafted.end()) continue;
+    ++exact;
+    ASSERT_EQ(decoded.size(), 116u * 2) << "one block of 64 bytes: two header samples and 114";
+    const auto* samples = reinterpret_cast<const int16_t*>(decoded.data());
+    for (const Run& run : runs->second) {
+      size_t i = run.first;
+      while (i <= run.last && samples[i] == run.sample)
+        ++i;
+      EXPECT_EQ(i, run.last + 1) << "sample " << i << " is " << samples[i];
+    }
   }
   EXPECT_GE(opened, 7);
+  EXPECT_EQ(exact, 2);
 }
 
 // Replaces the 4 bytes at offset with a little-endian number.
@@ -158,7 +150,7 @@ void Put32(std::string& file, size_t offset, uint32_t value) {
     file[offset + i] = static_cast<char>(value >> (8 * i));
 }
 
-TEST_F(WaveReaderTest, PcmPassesThroughAndSkipsChunksBeforeTheData) {
+TEST_F(WaveReaderTest, PcmPassesThroughAndCompressedReadsAndSeeksAgreeWithOneWholeDecoding) {
   const assetkit::PcmSound sound = test::TestSound(2, 22050, 5000);
   std::string file = test::AsString(assetkit::PcmWav(sound));
   // A "LIST" chunk with an odd size between the format chunk and "data".
@@ -169,43 +161,28 @@ TEST_F(WaveReaderTest, PcmPassesThroughAndSkipsChunksBeforeTheData) {
 
   WaveReader reader;
   ASSERT_TRUE(reader.Open("pcm.wav"));
-  EXPECT_EQ(reader.OutputFormat().channels, 2);
-  EXPECT_EQ(reader.OutputFormat().samplesPerSec, 22050u);
-  EXPECT_EQ(reader.OutputSize(), 20000u);
+  EXPECT_EQ(std::tuple(reader.OutputFormat().channels, reader.OutputFormat().samplesPerSec,
+                       reader.OutputSize()),
+            std::tuple(2, 22050u, 20000u));
   uint32_t count = 0;
   EXPECT_TRUE(reader.Read(nullptr, &count));
   EXPECT_EQ(ReadAll(reader, 3000), data);
 
-  reader.Seek(19990);
-  uint8_t tail[64];
-  count = sizeof tail;
-  ASSERT_TRUE(reader.Read(tail, &count));
-  EXPECT_EQ(std::string(tail, tail + count), data.substr(19990));
-  reader.Seek(30000);
-  count = sizeof tail;
-  EXPECT_TRUE(reader.Read(tail, &count));
-  EXPECT_EQ(count, 0u) << "past the end nothing is left";
-}
+  EXPECT_EQ(ReadAt(reader, 19990, 64), data.substr(19990));
+  EXPECT_EQ(ReadAt(reader, 30000, 64), "") << "past the end nothing is left";
 
-TEST_F(WaveReaderTest, CompressedReadsAndSeeksAgreeWithOneWholeDecoding) {
-  // Stereo at 44100 Hz: a piece of output is 64 KB, so reads and seeks cross pieces.
+  // Compressed reads and seeks agree with one whole decoding. Stereo at 44100 Hz: a piece of
+  // output is 64 KB, so reads and seeks cross pieces.
   WriteData("ima.wav",
             test::AsString(assetkit::ImaAdpcmWav(test::TestSound(2, 44100, 3 * 44100 + 5))));
-  WaveReader reader;
   ASSERT_TRUE(reader.Open("ima.wav"));
   const std::string whole = ReadAll(reader, reader.OutputSize() + 1);
   ASSERT_EQ(whole.size(), reader.OutputSize());
 
   reader.Seek(0);
   EXPECT_EQ(ReadAll(reader, 777), whole) << "odd pieces take the surplus from the carry";
-  for (uint32_t offset : {1000u, 65530u, 200000u}) {
-    reader.Seek(offset);
-    uint8_t bytes[100];
-    uint32_t count = sizeof bytes;
-    ASSERT_TRUE(reader.Read(bytes, &count));
-    ASSERT_EQ(count, 100u);
-    EXPECT_EQ(std::string(bytes, bytes + 100), whole.substr(offset, 100)) << "at " << offset;
-  }
+  for (uint32_t offset : {1000u, 65530u, 200000u})
+    EXPECT_EQ(ReadAt(reader, offset, 100), whole.substr(offset, 100)) << "at " << offset;
 }
 
 TEST_F(WaveReaderTest, MalformedFilesFailWithoutReadingPastTheirEnd) {
@@ -241,12 +218,9 @@ TEST_F(WaveReaderTest, MalformedFilesFailWithoutReadingPastTheirEnd) {
   Put32(dataPastEnd, 56, 10'000'000);
   WriteData("long.wav", dataPastEnd);
   WaveReader reader;
-  uint32_t none = 10;
-  EXPECT_FALSE(reader.Read(nullptr, &none)) << "a reader that is not open reads nothing";
+  EXPECT_FALSE(ReadAt(reader, 0, 10)) << "a reader that is not open reads nothing";
   ASSERT_TRUE(reader.Open("long.wav"));
-  std::vector<uint8_t> buffer(1 << 20);
-  uint32_t count = static_cast<uint32_t>(buffer.size());
-  EXPECT_FALSE(reader.Read(buffer.data(), &count));
+  EXPECT_FALSE(ReadAt(reader, 0, 1 << 20));
 
   // A last block cut inside its header yields nothing more; the blocks before it decode.
   const size_t blocks = (ima.size() - 60) / 512;

@@ -8,16 +8,6 @@
 
 namespace rufo::test {
 
-namespace {
-
-// Tests repeat exactly: without a seed of their own the game would draw from the time.
-RunOptions WithFixedSeed(RunOptions options) {
-  if (!options.seed) options.seed = 1;
-  return options;
-}
-
-}  // namespace
-
 HeadlessEngine::HeadlessEngine(RunOptions options, Platform platform)
     : configDir_("RUFO_CONFIG_DIR", folder_.Root() + "config"),
       runtimeDir_("XDG_RUNTIME_DIR", folder_.Root()) {
@@ -28,7 +18,9 @@ HeadlessEngine::HeadlessEngine(RunOptions options, Platform platform)
   WriteTestCursors(folder_, "work/");
   previousDirectory_ = std::filesystem::current_path();
   std::filesystem::current_path(folder_.Path() / "work");
-  engine_ = std::make_unique<Interface>(std::move(platform), WithFixedSeed(std::move(options)));
+  // Tests repeat exactly: without a seed of their own the game would draw from the time.
+  if (!options.seed) options.seed = 1;
+  engine_ = std::make_unique<Interface>(std::move(platform), std::move(options));
 }
 
 HeadlessEngine::~HeadlessEngine() {

@@ -8,8 +8,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+
+#include "tests/support/temp_folder.h"
 
 extern char** environ;
 
@@ -83,10 +83,7 @@ void Process::Kill() {
 }
 
 std::string Process::StandardError() const {
-  std::ifstream in(stderrFile_);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return ReadFile(stderrFile_);
 }
 
 std::string BuiltProgram(const std::string& name) {

@@ -29,25 +29,22 @@ std::vector<int> ColourBlobs(const std::vector<uint32_t>& pixels, int width, int
                              uint32_t colour) {
   const int height = static_cast<int>(pixels.size()) / width;
   std::vector<bool> seen(pixels.size(), false);
+  // Marks the pixel seen when it is one of the group's not yet seen.
+  const auto take = [&](int x, int y) -> bool {
+    if (x < x0 || x >= x0 + w || y < 0 || y >= height || seen[y * width + x]) return false;
+    return seen[y * width + x] = NearColour(pixels[y * width + x], colour);
+  };
   std::vector<int> sizes;
   for (int y = 0; y < height; ++y) {
     for (int x = x0; x < x0 + w; ++x) {
-      if (seen[y * width + x] || !NearColour(pixels[y * width + x], colour)) continue;
+      if (!take(x, y)) continue;
       int size = 0;
-      std::vector<std::pair<int, int>> open{{x, y}};
-      seen[y * width + x] = true;
-      while (!open.empty()) {
+      for (std::vector<std::pair<int, int>> open{{x, y}}; !open.empty(); ++size) {
         const auto [px, py] = open.back();
         open.pop_back();
-        ++size;
         const std::pair<int, int> next[] = {{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}};
-        for (const auto& [nx, ny] : next) {
-          if (nx < x0 || nx >= x0 + w || ny < 0 || ny >= height) continue;
-          const int i = ny * width + nx;
-          if (seen[i] || !NearColour(pixels[i], colour)) continue;
-          seen[i] = true;
-          open.push_back({nx, ny});
-        }
+        for (const auto& [nx, ny] : next)
+          if (take(nx, ny)) open.push_back({nx, ny});
       }
       if (size >= 10) sizes.push_back(size);
     }

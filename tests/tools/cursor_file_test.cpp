@@ -7,6 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/cursor_file.h"
@@ -26,13 +27,11 @@ TEST(CursorFileWriter, EveryLineReadsBackAsItsCursor) {
     ASSERT_TRUE(std::getline(lines, line));
     CursorLine read;
     ASSERT_EQ(ParseCursorLine(line, &read), CursorLineKind::kCursor) << line;
+    EXPECT_EQ(
+        std::tie(read.picture, read.mask, read.hotspotX, read.hotspotY, read.loop, read.delay),
+        std::tie(written.picture, written.mask, written.hotspotX, written.hotspotY, written.loop,
+                 written.delay));
     EXPECT_EQ(read.name, platform::Utf8ToCp1250(written.name));
-    EXPECT_EQ(read.picture, written.picture);
-    EXPECT_EQ(read.mask, written.mask);
-    EXPECT_EQ(read.hotspotX, written.hotspotX);
-    EXPECT_EQ(read.hotspotY, written.hotspotY);
-    EXPECT_EQ(read.loop, written.loop);
-    EXPECT_EQ(read.delay, written.delay);
   }
   EXPECT_FALSE(std::getline(lines, line));
 }

@@ -28,27 +28,5 @@ TEST(Description, BlocksWordsOptionsAndTexts) {
   EXPECT_EQ(statements[1].Words().size(), 2u);
 }
 
-TEST(Description, FaultsNameTheirLine) {
-  auto message = [](const std::string& text) {
-    try {
-      ParseDescription(text, "d.txt");
-    } catch (const DescriptionError& e) {
-      return std::string(e.what());
-    }
-    return std::string("no error");
-  };
-  EXPECT_EQ(message("  sky\n"), "d.txt:1: indented line without a block");
-  EXPECT_EQ(message("a\nspeech rufo x \"open\n"), "d.txt:2: unclosed quote");
-  EXPECT_EQ(message("a b\"c\"\n"), "d.txt:1: quote inside a word");
-  EXPECT_EQ(message("=x\n"), "d.txt:1: '=' without a key");
-
-  const auto statements = ParseDescription("picture p 64x 48 frames=two\n", "p.txt");
-  EXPECT_THROW(statements[0].Int(1), DescriptionError);
-  EXPECT_THROW(statements[0].Word(5), DescriptionError);
-  EXPECT_THROW(statements[0].IntOption("frames", 1), DescriptionError);
-  EXPECT_THROW(statements[0].Quoted(), DescriptionError);
-  EXPECT_EQ(statements[0].IntOption("rows", 3), 3);
-}
-
 }  // namespace
 }  // namespace rufo::demogen

@@ -114,6 +114,15 @@ TEST_F(GeneratorTest, FaultsNameTheirLine) {
   EXPECT_EQ(Fault("sound s kazoo\n"), "test.txt:1: unknown sound effect \"kazoo\"");
   EXPECT_EQ(Fault("frames s 1-0.5\n"), "test.txt:1: a frame step is FRAME:SECONDS, not 1-0.5");
   EXPECT_EQ(Fault("bogus 1\n"), "test.txt:1: unknown keyword bogus");
+  // What the description's reader refuses.
+  EXPECT_EQ(Fault("  sky\n"), "test.txt:1: indented line without a block");
+  EXPECT_EQ(Fault("a\nspeech rufo x \"open\n"), "test.txt:2: unclosed quote");
+  EXPECT_EQ(Fault("a b\"c\"\n"), "test.txt:1: quote inside a word");
+  EXPECT_EQ(Fault("=x\n"), "test.txt:1: '=' without a key");
+  EXPECT_EQ(Fault("picture p 64x 48\n"), "test.txt:1: \"64x\" is not a whole number");
+  EXPECT_EQ(Fault("picture p 64\n"), "test.txt:1: picture needs at least 3 plain values");
+  EXPECT_EQ(Fault("picture p 6 4 frames=two\n"), "test.txt:1: frames= needs a whole number");
+  EXPECT_EQ(Fault("speech rufo x ahoj\n"), "test.txt:1: speech needs a quoted text");
 }
 
 }  // namespace

@@ -1,18 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numeric>
 
 #include "tools/demogen/speech.h"
 
 namespace rufo::demogen {
 namespace {
-
-double Total(const std::vector<assetkit::FrameStep>& steps) {
-  double total = 0;
-  for (const auto& step : steps)
-    total += step.seconds;
-  return total;
-}
 
 TEST(MouthFrames, FollowLoudnessAndLastAsLongAsTheSound) {
   assetkit::PcmSound sound;
@@ -42,7 +36,9 @@ TEST(MouthFrames, FollowLoudnessAndLastAsLongAsTheSound) {
   EXPECT_TRUE(sawWide);
   for (size_t i = 1; i < steps.size(); ++i)
     EXPECT_NE(steps[i].frame, steps[i - 1].frame);
-  EXPECT_NEAR(Total(steps), 1.8, 1e-6);
+  EXPECT_NEAR(std::accumulate(steps.begin(), steps.end(), 0.0,
+                              [](double total, const auto& step) { return total + step.seconds; }),
+              1.8, 1e-6);
 
   sound.samples.assign(22050, 0);
   const auto shut = MouthFrames(sound);

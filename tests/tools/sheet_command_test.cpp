@@ -1,5 +1,6 @@
 // rufo-data sheet on a small tree of its own: every picture gets its tile, whatever the letter
-// case of its extension, and a long Czech label cut short spoils none of the tiles after it.
+// case of its extension, and a long Czech label cut short spoils none of the tiles after it; a
+// tree without pictures makes no sheet.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,14 +17,23 @@ namespace {
 constexpr int kTileWidth = 170;
 constexpr int kBoxMiddleY = 4 + 130 / 2;
 
-std::string Sheet(const test::TempFolder& folder, int* exitCode) {
-  return test::RunCommand(test::BuiltProgram("rufo-data") + " sheet '" + folder.Root() + "tree' '" +
-                              folder.Root() + "sheet.png' 2>&1",
-                          exitCode);
+// rufo-data sheet of the folder's "tree" into its "sheet.png"; what it printed.
+std::string Sheet(const test::TempFolder& folder, int expectedExit) {
+  int exitCode = -1;
+  const std::string output =
+      test::RunCommand(test::BuiltProgram("rufo-data") + " sheet '" + folder.Root() + "tree' '" +
+                           folder.Root() + "sheet.png' 2>&1",
+                       &exitCode);
+  EXPECT_EQ(exitCode, expectedExit) << output;
+  return output;
 }
 
-TEST(SheetCommand, EveryPictureGetsItsTileAfterALongCzechLabel) {
+TEST(SheetCommand, EveryPictureGetsItsTileAfterALongCzechLabelAndNoPictureNoSheet) {
   test::TempFolder folder;
+  folder.Write("tree/d/notes.txt", "not a picture");
+  EXPECT_NE(Sheet(folder, 1).find("rufo-data sheet: no pictures under"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "sheet.png")) << "no sheet of nothing";
+
   // Forty two-byte letters: the label's cut falls inside one of them.
   std::string czech;
   for (int i = 0; i < 40; ++i)
@@ -36,12 +46,7 @@ TEST(SheetCommand, EveryPictureGetsItsTileAfterALongCzechLabel) {
   paint("b/red.PNG", 0xFF0000);
   paint("c/blue.png", 0x0000FF);
   folder.Write("tree/d/broken.png", "not a picture");
-  folder.Write("tree/d/notes.txt", "not a picture either");
-
-  int exitCode = -1;
-  const std::string output = Sheet(folder, &exitCode);
-  ASSERT_EQ(exitCode, 0) << output;
-  EXPECT_EQ(output, "4 pictures and frames on " + folder.Root() + "sheet.png\n");
+  EXPECT_EQ(Sheet(folder, 0), "4 pictures and frames on " + folder.Root() + "sheet.png\n");
   int width = 0;
   const std::vector<uint32_t> sheet = test::ReadPicture(folder.Root() + "sheet.png", &width);
   ASSERT_FALSE(sheet.empty());
@@ -50,15 +55,6 @@ TEST(SheetCommand, EveryPictureGetsItsTileAfterALongCzechLabel) {
     EXPECT_EQ(sheet[kBoxMiddleY * width + tile * kTileWidth + kTileWidth / 2], colours[tile])
         << "tile " << tile;
   }
-}
-
-TEST(SheetCommand, ATreeWithoutPicturesMakesNoSheet) {
-  test::TempFolder folder;
-  folder.Write("tree/readme.txt", "no pictures here");
-  int exitCode = -1;
-  EXPECT_NE(Sheet(folder, &exitCode).find("rufo-data sheet: no pictures under"), std::string::npos);
-  EXPECT_EQ(exitCode, 1);
-  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "sheet.png"));
 }
 
 }  // namespace
