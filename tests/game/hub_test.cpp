@@ -25,8 +25,7 @@ TEST_F(HubTest, ComingFromAGardenOrALessonPlaysNothing) {
   for (ScreenId from : {kScreenGarden1, kScreenLearnShapes}) {
     GoTo(from);
     GoTo(kScreenLearnHub);
-    for (int i = 0; i < 200; ++i)
-      Step();
+    Run(200);
     EXPECT_FALSE(Playing("SKOK")) << std::hex << from;
     EXPECT_FALSE(Playing("MLUVI")) << std::hex << from;
   }

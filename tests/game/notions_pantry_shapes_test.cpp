@@ -105,8 +105,7 @@ TEST_F(PantryTest, OnlyTheRightThingDroppedInsideTheGapFillsIt) {
   for (auto [x, y] : {std::pair{kWallX, kWallY}, std::pair{at.x + 64, at.y + 10},
                       std::pair{at.x + 10, at.y + 64}}) {
     Carry(answer, x, y);
-    for (int i = 0; i < 100; ++i)
-      Step();
+    Run(100);
     EXPECT_TRUE(gap->IsHidden());
     EXPECT_FALSE(Playing("BAD"));
     EXPECT_FALSE(Learning().speaking);

@@ -233,8 +233,7 @@ TEST_F(FarPositionsTest, AreBoundedWhereTheyAreRead) {
   for (int shape = 0; shape < 6; ++shape) {
     Engine().SetCursor(shape);
     engine_.Play("0 move " + std::to_string(shape * 100) + " " + std::to_string(shape * 80));
-    for (int i = 0; i < 50; ++i)
-      Step();
+    Run(50);
   }
   EXPECT_EQ(Engine().CurrentScreen(), kScreenStart);
 }
