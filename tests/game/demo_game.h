@@ -26,6 +26,22 @@ namespace rufo {
 namespace fs = std::filesystem;
 
 const fs::path kDemoData = fs::path(RUFO_BINARY_DIR) / "data";
+
+// The user file's bytes for a table of profiles, and one slot's record read back from them
+// (empty when the file has another size).
+inline std::string UserFileBytes(const ProfileTable& table) {
+  std::string bytes(kProfileCount * ProfileRecord::kSize, '\0');
+  for (int i = 0; i < kProfileCount; ++i)
+    table[i].Store(reinterpret_cast<uint8_t*>(bytes.data()) + i * ProfileRecord::kSize);
+  return bytes;
+}
+inline ProfileRecord StoredRecord(const std::string& bytes, int slot) {
+  ProfileRecord record;
+  if (bytes.size() == kProfileCount * ProfileRecord::kSize) {
+    record.Load(reinterpret_cast<const uint8_t*>(bytes.data()) + slot * ProfileRecord::kSize);
+  }
+  return record;
+}
 // Places on the demo data's Start screen: slot 0's face and the cap at rest.
 constexpr int kFace0X = 116;
 constexpr int kFace0Y = 283;
@@ -41,6 +57,14 @@ constexpr int kNoX = 392, kNoY = 180;
 struct Frame {
   std::vector<uint32_t> pixels;
 
+  // Two 0xRRGGBB colours within the rounding of a 16-bit display.
+  static bool Close(uint32_t a, uint32_t b) {
+    for (int shift = 0; shift < 24; shift += 8) {
+      if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 8) return false;
+    }
+    return true;
+  }
+
   double Shows(const std::string& picture, int sx, int sy, int w, int h, int x, int y) const {
     int width = 0;
     const std::vector<uint32_t> source = test::ReadPicture((kDemoData / picture).string(), &width);
@@ -52,12 +76,7 @@ struct Frame {
         const uint32_t a = source[(sy + row) * width + sx + col];
         if (a == 0xFF00FF) continue;
         ++compared;
-        const uint32_t b = pixels[(y + row) * 640 + x + col];
-        bool close = true;
-        for (int shift = 0; shift < 24; shift += 8) {
-          close = close && std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) <= 8;
-        }
-        same += close;
+        same += Close(a, pixels[(y + row) * 640 + x + col]);
       }
     }
     return compared ? double(same) / compared : 0;
@@ -96,10 +115,9 @@ struct Frame {
           const uint16_t p = picture[row * w + col];
           if (p == key565) continue;
           ++compared;
-          const uint32_t b = pixels[(y + row) * 640 + x + col];
-          const int r = (p >> 11) << 3, g = ((p >> 5) & 0x3F) << 2, bl = (p & 0x1F) << 3;
-          same += std::abs(r - int((b >> 16) & 0xFF)) <= 8 &&
-                  std::abs(g - int((b >> 8) & 0xFF)) <= 8 && std::abs(bl - int(b & 0xFF)) <= 8;
+          const uint32_t rgb =
+              uint32_t(p >> 11) << 19 | uint32_t((p >> 5) & 0x3F) << 10 | uint32_t(p & 0x1F) << 3;
+          same += Close(rgb, pixels[(y + row) * 640 + x + col]);
         }
       }
       if (compared) best = std::max(best, double(same) / compared);
@@ -159,12 +177,26 @@ class DemoGameTest : public ::testing::Test {
     Engine().PumpInput();
     Engine().RunTick();
   }
-  void Click(int x, int y) {
+  void Run(int ms) {
+    for (int i = 0; i < ms; ++i)
+      Step();
+  }
+  // Moves there and presses the left button, holding it down.
+  void Press(int x, int y) {
     engine_.Play("0 move " + std::to_string(x) + " " + std::to_string(y));
     Step();
     engine_.Play("0 ldown");
     Step();
+  }
+  void Click(int x, int y) {
+    Press(x, y);
     engine_.Play("0 lup");
+    Step();
+  }
+  void Key(const std::string& name) {
+    engine_.Play("0 key " + name + " down");
+    Step();
+    engine_.Play("0 key " + name + " up");
     Step();
   }
   // The screens shown now (the test fails when another one is shown).

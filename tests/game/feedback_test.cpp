@@ -4,9 +4,6 @@
 
 #include <set>
 
-#include "game/mini_game.h"
-#include "gardens/garden_screens.h"
-
 namespace rufo {
 namespace {
 
@@ -28,17 +25,6 @@ TEST(FeedbackTest, NoNumberFollowsItselfAcrossSetsAndEveryNumberComes) {
     last = pick;
   }
   EXPECT_EQ(praised.size(), 21u);
-}
-
-TEST(FeedbackTest, ThresholdsComeFromTheGamesTable) {
-  ScreenTable screens;
-  RegisterGardenScreens(screens);
-  const MiniGameInfo& notions = *FindMiniGame(0x402);
-  ASSERT_EQ(notions.winAt, 15);
-  GameScore score;
-  for (int i = 1; i < 15; ++i)
-    ASSERT_EQ(JudgeAnswer(score, true, notions.winAt, false), Verdict::kPraise) << "answer " << i;
-  EXPECT_EQ(JudgeAnswer(score, true, notions.winAt, false), Verdict::kWin);
 }
 
 TEST(FeedbackTest, SoundsAreNamedBySet) {

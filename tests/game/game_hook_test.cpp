@@ -43,19 +43,6 @@ class GameHookTest : public ::testing::Test {
   test::HeadlessEngine engine_;
 };
 
-TEST_F(GameHookTest, OnlyTheLastOfTwoChangesWithinTheWaitIsLoaded) {
-  Engine().ChangeScreen(0x201, 0, false);
-  for (int i = 0; i < 5; ++i)
-    Engine().RunTick();
-  Engine().ChangeScreen(0x301, 0, false);
-  for (int i = 0; i < 5; ++i)
-    Engine().RunTick();
-  EXPECT_TRUE(Engine().ScreenChangePending());
-  Engine().RunTick();
-  EXPECT_FALSE(Engine().ScreenChangePending());
-  EXPECT_EQ(Engine().CurrentScreen(), 0x301);
-}
-
 TEST_F(GameHookTest, WalkOnlyBeyondTheEdgesOfAMainSceneAndNeverWithTheHand) {
   GoTo(0x401);
   engine_.Play("0 move 580 200");

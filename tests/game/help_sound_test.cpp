@@ -50,8 +50,7 @@ TEST_F(HelpSoundTest, TheToolbarStaysOpenUntilTheHelpEnds) {
   Click(kHelpX, kItemY);
   ASSERT_TRUE(HelpPlaying());
   engine_.Play("0 move 320 100");
-  for (int ms = 0; ms < 2000; ++ms)
-    Step();
+  Run(2000);
   EXPECT_FALSE(Toolbar()->IsRetracted());
   EXPECT_NE(Toolbar()->SlideDirection(), -1) << "kept open while the help speaks";
 

@@ -1,5 +1,5 @@
-// The learning garden's hub played in-process on the demo data: RUFO's jump and introduction
-// on arrival from the Start screen only, the way back from a lesson and the farewell.
+// The learning garden's hub played in-process on the demo data: RUFO's introduction on arrival
+// from the Start screen only, the way back from a lesson and the farewell.
 #include <gtest/gtest.h>
 
 #include "controls/toolbar_control.h"
@@ -12,27 +12,20 @@ namespace {
 
 class HubTest : public GardenGameTest {};
 
-TEST_F(HubTest, FromTheStartScreenRufoJumpsInThenIntroducesTheGarden) {
+// A release cuts RUFO's introduction short and takes him away.
+TEST_F(HubTest, FromTheStartScreenAReleaseCutsTheIntroductionAndHidesRufo) {
   GoTo(kScreenLearnHub);
-  EXPECT_TRUE(Playing("SKOK"));
-  EXPECT_FALSE(Toolbar()->IsHidden());
-  EXPECT_FALSE(Learning().speaking);
-  RunUntil([&] { return !Playing("SKOK"); });
-  EXPECT_TRUE(Playing("MLUVI"));
-  EXPECT_EQ(Learning().speechKind, kHubIntroKind);
+  RunUntil([&] { return Playing("MLUVI") && Learning().speechKind == kHubIntroKind; });
   Release();
-  EXPECT_FALSE(Playing("MLUVI"));
   EXPECT_FALSE(Visible("MLUVI"));
   EXPECT_FALSE(Learning().speaking);
-  EXPECT_EQ(Engine().DebugText(), "ther 15");
 }
 
 TEST_F(HubTest, ComingFromAGardenOrALessonPlaysNothing) {
   for (ScreenId from : {kScreenGarden1, kScreenLearnShapes}) {
     GoTo(from);
     GoTo(kScreenLearnHub);
-    for (int i = 0; i < 200; ++i)
-      Step();
+    Run(200);
     EXPECT_FALSE(Playing("SKOK")) << std::hex << from;
     EXPECT_FALSE(Playing("MLUVI")) << std::hex << from;
   }

@@ -1,18 +1,16 @@
 // Leaving a scene, played from outside on the demo data: a walk decided while an object's
 // animation is still running, the goodbye at the end of a session, by the toolbar and from
 // the End screen, and the screens without a toolbar, which must always let the child go on:
-// the Start screen visited again, the End screen after "no", an album whose sticker cannot
-// arrive.
+// the Start screen visited again, the End screen after "no".
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "game/profile.h"
-#include "tests/game/garden_game.h"
+#include "tests/game/demo_game.h"
 #include "tests/game/live_player.h"
 #include "tests/game/play_steps.h"
 
@@ -84,8 +82,7 @@ class LeavingPlay : public LivePlayTest {
 // The ladybird leads into Garden6's dots game once its animation is over; a press on the edge
 // just before that walks on instead, and the game is not entered behind the walk's back.
 TEST_F(LeavingPlay, AWalkDecidedWhileAnObjectsAnimationEndsWins) {
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player_));
   player_.Click(kLeftEdgeX, kEdgeY);
   Await("screen 0x701 0x101");
   player_.Advance(500);
@@ -113,59 +110,32 @@ TEST_F(LeavingPlay, AWalkDecidedWhileAnObjectsAnimationEndsWins) {
   for (const std::string& line : player_.Trace())
     entries += line.find(" screen 0x703 ") != std::string::npos;
   EXPECT_EQ(entries, 1) << "the dots game was entered behind the walk's back";
-  player_.Key("F12");
-  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
-}
-
-// RUFO says good-bye once, as the child answers yes; in the learning garden he then only waves
-// ("KONEC") before the Credits.
-TEST_F(LeavingPlay, TheToolbarsEndSaysGoodbyeOnceThenRufoWaves) {
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
-  ClickOnToolbar(player_, kEndX);
-  const std::vector<std::string> said = SaidUntilCredits(AnswerYes());
-  EXPECT_EQ(Count(said, " speak 0x2 Sounds\\end"), 1);
-  ASSERT_EQ(Count(said, " speak KONEC "), 1);
-  EXPECT_EQ(said.size(), 2u);
-  EXPECT_NE(said.back().find(" speak KONEC "), std::string::npos);
-  player_.Key("F12");
-  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
-}
-
-TEST_F(LeavingPlay, TheEndScreenSaysGoodbyeOnceAndGoesStraightToTheCredits) {
-  WriteCompleteAlbum();
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
-  AlbumToTheEnd();
-  const std::vector<std::string> said = SaidUntilCredits(AnswerYes());
-  EXPECT_EQ(Count(said, " speak 0x2 Sounds\\end"), 1);
-  EXPECT_EQ(said.size(), 1u);
-  player_.Key("F12");
-  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+  EndPlay(player_);
 }
 
 // "No" on the End screen leads back to the learning garden, where the toolbar works; the full
-// album leads to the End screen again, whose question is answered yes this time.
-TEST_F(LeavingPlay, NoOnTheEndScreenGoesOnPlayingAndTheQuestionComesBack) {
+// album leads to the End screen again, whose "yes" says good-bye once and goes straight to the
+// Credits.
+TEST_F(LeavingPlay, NoOnTheEndScreenPlaysOnAndYesSaysGoodbyeOnce) {
   WriteCompleteAlbum();
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player_));
   AlbumToTheEnd();
   Answer(kNoX, kNoY, "ne");
   Await("screen 0x101 0x2");
   player_.Advance(500);
   AlbumToTheEnd();
-  AnswerYes();
-  Await("screen 0x3 0x2");
-  player_.Key("F12");
-  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+  const std::vector<std::string> said = SaidUntilCredits(AnswerYes());
+  EXPECT_EQ(Count(said, " speak 0x2 Sounds\\end"), 1);
+  EXPECT_EQ(said.size(), 1u);
+  EndPlay(player_);
 }
 
 // The house button leads to the Start screen, which has no toolbar: the returning child hears
-// the introduction and puts the cap on a face of a new slot to play on.
-TEST_F(LeavingPlay, TheStartScreenVisitedAgainLetsAnotherChildPlay) {
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+// the introduction and puts the cap on a face of a new slot to play on. Then the toolbar's end:
+// RUFO says good-bye once, as the child answers yes; in the learning garden he then only waves
+// ("KONEC") before the Credits.
+TEST_F(LeavingPlay, AnotherChildPlaysAfterTheHouseButtonThenTheEndSaysGoodbyeOnce) {
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player_));
   ClickOnToolbar(player_, kHouseX);
   Await("screen 0x1 0x101");
   Await("speak MLUVI Sounds\\Start\\sp_intro");
@@ -174,49 +144,18 @@ TEST_F(LeavingPlay, TheStartScreenVisitedAgainLetsAnotherChildPlay) {
   player_.Click(kFace1X, kFace1Y);
   Await("speak MLUVI Sounds\\Start\\sp_go");
   Await("screen 0x101 0x1");
-  player_.Key("F12");
-  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
-  const std::string user = folder_.Read("rt/rufo_usr.dat");
-  ASSERT_EQ(user.size(), kProfileCount * ProfileRecord::kSize);
-  ProfileRecord second;
-  second.Load(reinterpret_cast<const uint8_t*>(user.data()) + ProfileRecord::kSize);
+  Await("speak MLUVI Sounds\\LearnG\\sp_intro");
+  player_.Release(320, 20);
+  ClickOnToolbar(player_, kEndX);
+  const std::vector<std::string> said = SaidUntilCredits(AnswerYes());
+  EXPECT_EQ(Count(said, " speak 0x2 Sounds\\end"), 1);
+  ASSERT_EQ(Count(said, " speak KONEC "), 1);
+  EXPECT_EQ(said.size(), 2u);
+  EXPECT_NE(said.back().find(" speak KONEC "), std::string::npos);
+  EndPlay(player_);
+  const ProfileRecord second = StoredRecord(folder_.Read("rt/rufo_usr.dat"), 1);
   EXPECT_EQ(second.inUse, 1);
   EXPECT_EQ(second.face, 1);
-}
-
-// The sticker won in Garden1 has no arrival in the album's screen script: the album is ready
-// at once, its click leads back to the garden, and the sticker is saved.
-class AlbumWithoutArrivalPlay : public LeavingPlay {
- protected:
-  void SetUp() override {
-    LeavingPlay::SetUp();
-    if (IsSkipped()) return;
-    const fs::path data = folder_.Path() / "data";
-    fs::copy(kDemoData, data, fs::copy_options::recursive);
-    std::ifstream in(data / "Data" / "album" / "screen.dat");
-    std::string text, line;
-    while (std::getline(in, line)) {
-      if (line.find(",S7,") == std::string::npos) text += line + "\n";
-    }
-    folder_.Write("data/Data/album/screen.dat", text);
-    Configure(folder_, data);
-  }
-};
-
-TEST_F(AlbumWithoutArrivalPlay, TheClickLeavesTheAlbumAfterAWin) {
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
-  player_.Click(620, 300);  // the right edge: on to Garden1
-  Await("screen 0x201 0x101");
-  Enter(player_, kGardenRufoX, kGardenRufoY, "speak MLUVI Sounds\\Garden1\\NUM\\sp_intro");
-  LoseThenWin(player_, kScreenFrogCount, kScreenLearnCounting, 7,
-              [&](const std::string& question, bool right) {
-                const int number = AnswerIn(question) + (right ? 0 : 1);
-                player_.Click(NumberButtonX(number % 10 + 1), kNumberButtonY);
-              });
-  EXPECT_TRUE(StoredProfile().HasSticker(7));
-  player_.Key("F12");
-  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
 }
 
 }  // namespace

@@ -44,16 +44,7 @@ class LessonsTest : public GardenGameTest {
     RunUntil([&] { return Shown<Lesson>().Clickable(); });
     return Shown<Lesson>();
   }
-  void Press(Spot at) {
-    engine_.Play("0 move " + std::to_string(at.x) + " " + std::to_string(at.y));
-    Step();
-    engine_.Play("0 ldown");
-    Step();
-  }
-  void ReleaseHere() {
-    engine_.Play("0 lup");
-    Step();
-  }
+  void Press(Spot at) { GardenGameTest::Press(at.x, at.y); }
   void Click(Spot at) { GardenGameTest::Click(at.x, at.y); }
   // The places of the birds shown, from the left.
   static std::vector<int> PerchesTaken() {
@@ -95,7 +86,7 @@ TEST_F(LessonsTest, ColoursShowTheChosenThingsPictureAndTakeTheNextChoiceAfterBo
   // A press on a thing takes the picture away; the release there chooses it.
   Press(ColourThing(9));
   EXPECT_FALSE(Visible("C2BMP"));
-  ReleaseHere();
+  Button(false);
   EXPECT_TRUE(Playing("C9"));
   EXPECT_EQ(lesson.Chosen(), 9);
 }
@@ -187,8 +178,7 @@ TEST_F(LessonsWithoutSpeakerTest, TheWayBackStillLeadsOut) {
   for (ScreenId lesson : {kScreenLearnColours, kScreenLearnDirections, kScreenLearnCounting}) {
     GoTo(kScreenGarden1);
     GoTo(lesson);
-    for (int i = 0; i < 3000; ++i)
-      Step();
+    Run(3000);
     EXPECT_FALSE(Learning().speaking) << std::hex << lesson;
     CurrentScreen()->OnBack();
     RunUntil([&] { return OnScreen(kScreenGarden1); });

@@ -24,8 +24,7 @@ class NoticedRulesPlay : public LivePlayTest {};
 // plays.
 TEST_F(NoticedRulesPlay, TheFlowersNeverAskForTheSameColourTwiceRunning) {
   test::LivePlayer player(folder_, Environment("11", 1800000));
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
   ASSERT_NO_FATAL_FAILURE(Walk(player, true, {"0x201 0x101"}));
   for (int answers : {10, 40}) {
     ASSERT_NO_FATAL_FAILURE(Enter(player, kGardenFlowersX, kGardenFlowersY,
@@ -43,8 +42,7 @@ TEST_F(NoticedRulesPlay, TheFlowersNeverAskForTheSameColourTwiceRunning) {
       ASSERT_NO_FATAL_FAILURE(LeaveAlbum(player, kScreenGarden1));
     }
   }
-  player.Key("F12");
-  EXPECT_EQ(player.Finish(), 0) << player.StandardError();
+  EndPlay(player);
 }
 
 // The watering takes no answer while RUFO speaks: the right bed clicked during his correction
@@ -52,8 +50,7 @@ TEST_F(NoticedRulesPlay, TheFlowersNeverAskForTheSameColourTwiceRunning) {
 // on its very edges, and nothing one pixel past them.
 TEST_F(NoticedRulesPlay, WateringWaitsForRufoAndTheSeriesGapTakesItsEdges) {
   test::LivePlayer player(folder_, Environment("11"));
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
   ASSERT_NO_FATAL_FAILURE(Walk(player, true, {"0x201 0x101", "0x301 0x201"}));
 
   ASSERT_NO_FATAL_FAILURE(
@@ -104,16 +101,14 @@ TEST_F(NoticedRulesPlay, WateringWaitsForRufoAndTheSeriesGapTakesItsEdges) {
   EXPECT_NE(player.AwaitLine("answer 0x304 good 2 0", 1000), "") << "the gap's upper left corner";
   EXPECT_GT(right - left, 0);
   EXPECT_GT(bottom - top, 0);
-  player.Key("F12");
-  EXPECT_EQ(player.Finish(), 0) << player.StandardError();
+  EndPlay(player);
 }
 
 // When the light comes back after the tenth tool, the badge "S" shows only once the sticker is
 // earned.
 TEST_F(NoticedRulesPlay, AfterTheDarkTheBadgeShowsOnlyWithTheSticker) {
   test::LivePlayer player(folder_, Environment("5", 1800000));
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
   ASSERT_NO_FATAL_FAILURE(Walk(player, true, {"0x201", "0x301", "0x401"}));
   std::vector<int> lightBack;
   for (int visit = 0; visit < 2; ++visit) {
@@ -135,8 +130,7 @@ TEST_F(NoticedRulesPlay, AfterTheDarkTheBadgeShowsOnlyWithTheSticker) {
     }
   }
   player.Advance(1000);  // past the last moment shot
-  player.Key("F12");
-  ASSERT_EQ(player.Finish(), 0) << player.StandardError();
+  EndPlay(player);
   const std::vector<Frame> frames = ReplayFrames(player, "5", lightBack);
   ASSERT_EQ(frames.size(), 2u);
   EXPECT_LT(frames[0].ShowsWhole("Bitmaps/Garden3/NOT/S.png", 0, 406), 0.5)
@@ -149,8 +143,7 @@ TEST_F(NoticedRulesPlay, AfterTheDarkTheBadgeShowsOnlyWithTheSticker) {
 // flowers grow, and while it asks for a colour.
 TEST_F(NoticedRulesPlay, TheMeadowShowsTheCaterpillarOfItsLayout) {
   test::LivePlayer player(folder_, Environment("11"));
-  ASSERT_TRUE(player.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player));
   ASSERT_NO_FATAL_FAILURE(Walk(player, false, {"0x701 0x101", "0x601 0x701"}));
   ASSERT_NO_FATAL_FAILURE(Enter(player, 314, 290, "speak MLUVI Sounds\\Garden5\\COL\\sp_intro"));
   std::vector<int> moments, layouts;
@@ -174,8 +167,7 @@ TEST_F(NoticedRulesPlay, TheMeadowShowsTheCaterpillarOfItsLayout) {
   }
   EXPECT_EQ(std::set<int>(layouts.begin(), layouts.end()).size(), 3u) << "every layout came";
   player.Advance(1000);  // past the last moment shot
-  player.Key("F12");
-  ASSERT_EQ(player.Finish(), 0) << player.StandardError();
+  EndPlay(player);
   const std::vector<Frame> frames = ReplayFrames(player, "11", moments);
   ASSERT_EQ(frames.size(), moments.size());
   for (size_t i = 0; i < frames.size(); ++i) {

@@ -161,8 +161,7 @@ class NotionsPantryShapesPlay : public LivePlayTest {
 };
 
 TEST_F(NotionsPantryShapesPlay, FromTheHubIntoNotionsPantryAndShapesAndBack) {
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player_));
 
   Enter(kMushroomX, kMushroomY, "0x105", "Sounds\\LearnG\\NOT\\sp_intro");
   PlayNotions(5);
@@ -180,22 +179,19 @@ TEST_F(NotionsPantryShapesPlay, FromTheHubIntoNotionsPantryAndShapesAndBack) {
   PlayShapes(3);
   BackToHub("0x107");
 
-  player_.Key("F12");
-  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+  EndPlay(player_);
 }
 
 // The shapes lesson's remarks vary: in two hundred rounds RUFO never says the same one twice
 // running.
 TEST_F(NotionsPantryShapesPlay, ShapesRemarksNeverComeTwiceRunning) {
-  ASSERT_TRUE(player_.Start());
-  ASSERT_NO_FATAL_FAILURE(ChooseAChild(player_));
+  ASSERT_NO_FATAL_FAILURE(StartAndChooseAChild(player_));
   Enter(kDwarfX, kDwarfY, "0x107", "Sounds\\LearnG\\TVA\\sp_intro");
   const std::vector<int> remarks = PlayShapes(200);
   ASSERT_EQ(remarks.size(), 200u);
   for (size_t i = 1; i < remarks.size(); ++i)
     EXPECT_NE(remarks[i], remarks[i - 1]) << "remarks " << i - 1 << " and " << i;
-  player_.Key("F12");
-  EXPECT_EQ(player_.Finish(), 0) << player_.StandardError();
+  EndPlay(player_);
 }
 
 }  // namespace

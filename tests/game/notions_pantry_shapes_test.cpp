@@ -105,8 +105,7 @@ TEST_F(PantryTest, OnlyTheRightThingDroppedInsideTheGapFillsIt) {
   for (auto [x, y] : {std::pair{kWallX, kWallY}, std::pair{at.x + 64, at.y + 10},
                       std::pair{at.x + 10, at.y + 64}}) {
     Carry(answer, x, y);
-    for (int i = 0; i < 100; ++i)
-      Step();
+    Run(100);
     EXPECT_TRUE(gap->IsHidden());
     EXPECT_FALSE(Playing("BAD"));
     EXPECT_FALSE(Learning().speaking);
@@ -226,9 +225,9 @@ class ShapesTest : public GardenGameTest {
   }
 };
 
-// Each click names the shape, one of four ways, and lights up that shape alone; the picture
-// after a remark is drawn from all four, the one shown included.
-TEST_F(ShapesTest, EachClickNamesItsShapeAndAnyPictureMayComeNext) {
+// Each click lights up that shape alone; the picture after a remark is drawn from all four, the
+// one shown included.
+TEST_F(ShapesTest, EachClickLightsItsShapeAndAnyPictureMayComeNext) {
   GoTo(kScreenLearnShapes);
   RunUntil([&] { return Learning().speechKind == kShapesIntroKind && Learning().speaking; });
   Release();
@@ -246,11 +245,6 @@ TEST_F(ShapesTest, EachClickNamesItsShapeAndAnyPictureMayComeNext) {
     EXPECT_FALSE(Shapes().Clickable());
     for (int s = 0; s < 4; ++s)
       EXPECT_EQ(Visible("I" + std::to_string(s)), s == shape);
-    const std::string said = ScriptedAnimation("MLUVI")->SoundName();
-    const std::string name = "Sounds\\LearnG\\TVA\\TVA_NAME\\TVA_" + std::to_string(shape) + "\\";
-    EXPECT_EQ(said.rfind(name, 0), 0u) << said;
-    const int variant = std::stoi(said.substr(name.size()));
-    EXPECT_TRUE(variant >= 0 && variant < 4) << said;
     RunUntil([&] { return Learning().speechKind == kShapesRemarkKind; });
   }
   EXPECT_TRUE(repeated) << "no picture followed itself";

@@ -42,6 +42,26 @@ class LivePlayTest : public ::testing::Test {
             {"RUFO_RUN_MS", std::to_string(runMs)}};
   }
 
+  // The environment of a run that replays everything `player` sent, from a file in `replay`
+  // (configured as the first run was), with its trace in "trace.txt" and the frames `captures`
+  // names.
+  static std::map<std::string, std::string> ReplayEnvironment(const test::LivePlayer& player,
+                                                              const test::TempFolder& replay,
+                                                              const std::string& captures,
+                                                              const std::string& seed = "11") {
+    Configure(replay, kDemoData);
+    std::string script;
+    for (const std::string& line : player.Sent())
+      script += line + "\n";
+    replay.Write("input.txt", script);
+    std::map<std::string, std::string> env = Environment(replay, seed);
+    env["RUFO_HEADLESS"] = "1";
+    env["RUFO_INPUT"] = replay.Root() + "input.txt";
+    env["RUFO_TRACE"] = replay.Root() + "trace.txt";
+    env["RUFO_CAPTURE"] = captures;
+    return env;
+  }
+
  protected:
   void SetUp() override {
     if (!fs::exists(kDemoData / ".demogen")) GTEST_SKIP() << "no generated data";
@@ -51,32 +71,7 @@ class LivePlayTest : public ::testing::Test {
                                                  int runMs = 600000) const {
     return Environment(folder_, seed, runMs);
   }
-  // The environment of a run that replays everything `player` sent, from a file in `replay`
-  // (configured as the first run was), with its trace in "trace.txt" and the frames `captures`
-  // names.
-  static std::map<std::string, std::string> ReplayEnvironment(const test::LivePlayer& player,
-                                                              const test::TempFolder& replay,
-                                                              const std::string& captures) {
-    Configure(replay, kDemoData);
-    std::string script;
-    for (const std::string& line : player.Sent())
-      script += line + "\n";
-    replay.Write("input.txt", script);
-    std::map<std::string, std::string> env = Environment(replay);
-    env["RUFO_HEADLESS"] = "1";
-    env["RUFO_INPUT"] = replay.Root() + "input.txt";
-    env["RUFO_TRACE"] = replay.Root() + "trace.txt";
-    env["RUFO_CAPTURE"] = captures;
-    return env;
-  }
-  ProfileRecord StoredProfile() const {
-    const std::string user = folder_.Read("rt/rufo_usr.dat");
-    ProfileRecord slot0;
-    if (user.size() == kProfileCount * ProfileRecord::kSize) {
-      slot0.Load(reinterpret_cast<const uint8_t*>(user.data()));
-    }
-    return slot0;
-  }
+  ProfileRecord StoredProfile() const { return StoredRecord(folder_.Read("rt/rufo_usr.dat"), 0); }
 
   test::TempFolder folder_;
 };
@@ -84,19 +79,15 @@ class LivePlayTest : public ::testing::Test {
 // A user file whose slot 0 holds a child's profile with the stickers given (face 1, album
 // complete when all are there) and whose other slots are empty.
 inline std::string UserFileWithStickers(const std::array<uint8_t, kStickerCount>& stickers) {
-  std::string user(kProfileCount * ProfileRecord::kSize, '\0');
-  for (int slot = 0; slot < kProfileCount; ++slot) {
-    ProfileRecord record = ProfileRecord::Empty();
-    if (slot == 0) {
-      record.inUse = 1;
-      record.face = 1;
-      record.stickers = stickers;
-      record.newSticker = -1;
-      record.albumComplete = record.AllStickers() ? 1 : 0;
-    }
-    record.Store(reinterpret_cast<uint8_t*>(user.data()) + slot * ProfileRecord::kSize);
-  }
-  return user;
+  ProfileTable table;
+  table.fill(ProfileRecord::Empty());
+  ProfileRecord& child = table[0];
+  child.inUse = 1;
+  child.face = 1;
+  child.stickers = stickers;
+  child.newSticker = -1;
+  child.albumComplete = child.AllStickers() ? 1 : 0;
+  return UserFileBytes(table);
 }
 
 inline std::string Hex(ScreenId id) {
@@ -109,6 +100,12 @@ inline std::string Hex(ScreenId id) {
 inline int AnswerIn(const std::string& line) {
   std::smatch m;
   return std::regex_search(line, m, std::regex(" hit (\\d+)$")) ? std::stoi(m[1]) : -1;
+}
+
+// Ends the play with F12 and expects the program to close cleanly.
+inline void EndPlay(test::LivePlayer& player) {
+  player.Key("F12");
+  EXPECT_EQ(player.Finish(), 0) << player.StandardError();
 }
 
 // The toolbar's back button, once the toolbar has slid open under the mouse.
@@ -151,6 +148,12 @@ inline void ChooseAChild(test::LivePlayer& player) {
   ASSERT_NO_FATAL_FAILURE(ArriveAtTheHub(player));
   player.Release(320, 20);
   ASSERT_NE(player.AwaitLine("debug ther 15"), "");
+}
+
+// Starts the program and chooses a child as ChooseAChild does.
+inline void StartAndChooseAChild(test::LivePlayer& player) {
+  ASSERT_TRUE(player.Start());
+  ChooseAChild(player);
 }
 
 // Walks across the right (or left) edge of the scene shown through the scenes given, each
@@ -206,23 +209,14 @@ inline void LoseThenWin(test::LivePlayer& player, ScreenId game, ScreenId lesson
 inline std::vector<Frame> ReplayFrames(const test::LivePlayer& player, const std::string& seed,
                                        const std::vector<int>& times) {
   test::TempFolder replay;
-  LivePlayTest::Configure(replay, kDemoData);
-  std::string script;
-  for (const std::string& line : player.Sent())
-    script += line + "\n";
-  replay.Write("input.txt", script);
   std::string captures;
   std::vector<std::string> files;
   for (int at : times) {
     files.push_back(replay.Root() + "frame" + std::to_string(files.size()) + ".png");
     captures += (captures.empty() ? "" : ",") + std::to_string(at) + ":" + files.back();
   }
-  std::map<std::string, std::string> env = LivePlayTest::Environment(replay, seed);
-  env["RUFO_HEADLESS"] = "1";
-  env["RUFO_INPUT"] = replay.Root() + "input.txt";
-  env["RUFO_TRACE"] = replay.Root() + "trace.txt";
-  env["RUFO_CAPTURE"] = captures;
-  test::Process again(test::BuiltProgram("rufo"), {}, env);
+  test::Process again(test::BuiltProgram("rufo"), {},
+                      LivePlayTest::ReplayEnvironment(player, replay, captures, seed));
   if (!again.Start() || again.Wait() != 0) {
     ADD_FAILURE() << "the replay failed: " << again.StandardError();
     return {};

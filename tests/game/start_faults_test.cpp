@@ -30,10 +30,7 @@ void WriteProfiles(const test::TempFolder& folder, int32_t face) {
   table[0].inUse = 1;
   table[0].face = face;
   table[1].face = face;
-  std::string bytes(kProfileCount * ProfileRecord::kSize, '\0');
-  for (int i = 0; i < kProfileCount; ++i)
-    table[i].Store(reinterpret_cast<uint8_t*>(bytes.data()) + i * ProfileRecord::kSize);
-  folder.Write("runtime/rufo_usr.dat", bytes);
+  folder.Write("runtime/rufo_usr.dat", UserFileBytes(table));
 }
 
 class StartFaultsTest : public DemoGameTest {
@@ -161,45 +158,36 @@ TEST_F(ProfileRegionsTest, OnlyTheFourWipeButtonsAskTheDeleteQuestion) {
   EXPECT_TRUE(DeleteQuestionUp()) << "slot 1 has a face to wipe";
 }
 
-// A face picture and the toolbar's picture are missing: they draw nothing and the child plays
-// on to the learning garden.
-class MissingPicturesTest : public StartFaultsTest {
+// Data the Start screen can do without: a face picture and the toolbar's picture, which then
+// draw nothing, or every speech and the jump, after which the faces take clicks at once. The
+// chosen child still reaches the learning garden.
+class MissingDataTest : public StartFaultsTest,
+                        public ::testing::WithParamInterface<std::vector<std::string>> {
  protected:
   void BeforeStart() override {
     StartFaultsTest::BeforeStart();
     const fs::path data = CopyOfDemoData();
-    fs::remove(data / "face2.png");
-    fs::remove(data / "tbar.png");
+    for (const std::string& file : GetParam())
+      fs::remove(data / file);
   }
 };
 
-TEST_F(MissingPicturesTest, TheGameGoesOnWithoutThem) {
-  EXPECT_EQ(FindControl(kFirstFaceId + 1), nullptr);
-  EXPECT_EQ(Toolbar(), nullptr);
-  SkipIntroduction();
-  ChooseSlot0();
-  RunUntil([&] { return OnScreen(kScreenLearnHub); });
-}
-
-// None of the Start screen's speeches nor the jump can play: the faces take clicks at once and
-// the chosen child still reaches the learning garden.
-class SilentStartTest : public StartFaultsTest {
- protected:
-  void BeforeStart() override {
-    StartFaultsTest::BeforeStart();
-    const fs::path data = CopyOfDemoData();
-    for (const char* script : {"Sounds/Start/sp_wait.dat", "Sounds/Start/sp_intro.dat",
-                               "Sounds/Start/sp_go.dat", "Bitmaps/Start/Ani/A_JUMP.dat"}) {
-      fs::remove(data / script);
-    }
+TEST_P(MissingDataTest, TheChildStillReachesTheLearningGarden) {
+  if (!Toolbar()) {  // the pictures are missing, the speeches play
+    EXPECT_EQ(FindControl(kFirstFaceId + 1), nullptr);
+    SkipIntroduction();
   }
-};
-
-TEST_F(SilentStartTest, StillLeadsOnToTheLearningGarden) {
   EXPECT_TRUE(Start().FacesClickable());
   ChooseSlot0();
   RunUntil([&] { return OnScreen(kScreenLearnHub); });
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, MissingDataTest,
+    ::testing::Values(std::vector<std::string>{"face2.png", "tbar.png"},
+                      std::vector<std::string>{
+                          "Sounds/Start/sp_wait.dat", "Sounds/Start/sp_intro.dat",
+                          "Sounds/Start/sp_go.dat", "Bitmaps/Start/Ani/A_JUMP.dat"}));
 
 // The toolbar's pictures come from the runtime root first.
 class RuntimeToolbarTest : public StartFaultsTest {
@@ -245,8 +233,7 @@ TEST_F(FarPositionsTest, AreBoundedWhereTheyAreRead) {
   for (int shape = 0; shape < 6; ++shape) {
     Engine().SetCursor(shape);
     engine_.Play("0 move " + std::to_string(shape * 100) + " " + std::to_string(shape * 80));
-    for (int i = 0; i < 50; ++i)
-      Step();
+    Run(50);
   }
   EXPECT_EQ(Engine().CurrentScreen(), kScreenStart);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "tests/support/headless_engine.h"
 
@@ -25,6 +26,18 @@ class UserFileTest : public ::testing::Test {
     return table;
   }
 
+  // Saves a table whose only child, in `slot`, has the given face.
+  static bool SaveFace(int face, int slot = 0) {
+    ProfileTable table = Fresh();
+    table[slot].inUse = 1;
+    table[slot].face = face;
+    return WriteUserFile(table, slot);
+  }
+  static ProfileTable Read() {
+    ProfileTable table = Fresh();
+    ReadUserFile(table);
+    return table;
+  }
   std::string FileBytes() const { return engine_.Folder().Read("runtime/rufo_usr.dat"); }
 
   test::HeadlessEngine engine_;
@@ -46,17 +59,14 @@ TEST_F(UserFileTest, RecordsRoundTripByteForByteAndUnchosenSlotsAreStoredEmpty) 
   ASSERT_EQ(bytes.size(), 224u);
   const char* record = bytes.data() + 2 * 56;
   EXPECT_STREQ(record, "Ema");
-  EXPECT_EQ(record[28], 5);
-  EXPECT_EQ(record[32], 1);
-  EXPECT_EQ(record[45], 1);
-  EXPECT_EQ(record[48], 13);
-  EXPECT_EQ(record[52], 1);
-  EXPECT_EQ(record[54], 1);
+  // The face, stickers 0 and 13, the new sticker, the delete phase and "in use".
+  EXPECT_EQ(
+      (std::vector<int>{record[28], record[32], record[45], record[48], record[52], record[54]}),
+      (std::vector<int>{5, 1, 1, 13, 1, 1}));
   EXPECT_EQ(static_cast<uint8_t>(bytes[56 + 28]), 0xFF) << "slot 1's face is -1 again";
   EXPECT_EQ(table[1].face, -1);
 
-  ProfileTable loaded = Fresh();
-  ReadUserFile(loaded);
+  ProfileTable loaded = Read();
   ASSERT_TRUE(WriteUserFile(loaded, 2));
   EXPECT_EQ(FileBytes(), bytes) << "what is read back is stored byte for byte as it was";
 }
@@ -74,13 +84,9 @@ TEST_F(UserFileTest, AlbumCompleteIsCurrentInTheFileItself) {
 }
 
 TEST_F(UserFileTest, ShortFileFillsOnlyWhatItHolds) {
-  ProfileTable table = Fresh();
-  table[0].face = 7;
-  table[0].inUse = 1;
-  ASSERT_TRUE(WriteUserFile(table, 0));
+  ASSERT_TRUE(SaveFace(7));
   engine_.Folder().Write("runtime/rufo_usr.dat", FileBytes().substr(0, 66));
-  table = Fresh();
-  ReadUserFile(table);
+  const ProfileTable table = Read();
   EXPECT_EQ(table[0].face, 7);
   EXPECT_EQ(table[0].inUse, 1);
   EXPECT_EQ(table[1].face, -1) << "ten bytes of slot 1 do not reach its face";
@@ -102,8 +108,7 @@ TEST_F(UserFileTest, FacesAndNewStickersOutOfRangeAreMadeSafe) {
     bytes[slot * 56 + 54] = 1;
   }
   engine_.Folder().Write("runtime/rufo_usr.dat", bytes);
-  ProfileTable table = Fresh();
-  ReadUserFile(table);
+  const ProfileTable table = Read();
   const std::pair<int32_t, int32_t> read[] = {{0, -1}, {0, -1}, {0, -1}, {7, 13}};
   for (int slot = 0; slot < 4; ++slot) {
     EXPECT_EQ(std::pair(table[slot].face, table[slot].newSticker), read[slot]) << slot;
@@ -115,9 +120,7 @@ TEST_F(UserFileTest, FacesAndNewStickersOutOfRangeAreMadeSafe) {
 TEST_F(UserFileTest, MissingFileIsLoggedAndLeavesTheTable) {
   ::mkfifo((engine_.RuntimeRoot() + "rufo_usr.dat").c_str(), 0600);
   std::filesystem::create_directories(engine_.DataRoot() + "rufo_usr.dat");
-  ProfileTable table = Fresh();
-  ReadUserFile(table);
-  EXPECT_EQ(table[0].face, -1);
+  EXPECT_EQ(Read()[0].face, -1);
   EXPECT_NE(engine_.LogText().find("Cannot load file \"" + engine_.DataRoot() + "rufo_usr.dat\""),
             std::string::npos);
 }
@@ -126,10 +129,7 @@ TEST_F(UserFileTest, MissingFileIsLoggedAndLeavesTheTable) {
 TEST_F(UserFileTest, TheCopyWithTheLastSaveIsRead) {
   namespace fs = std::filesystem;
   const auto copy = [&](const char* root, int face, size_t size, int ageSeconds) {
-    ProfileTable table = Fresh();
-    table[0].inUse = 1;
-    table[0].face = face;
-    ASSERT_TRUE(WriteUserFile(table, 0));
+    ASSERT_TRUE(SaveFace(face));
     const fs::path path =
         engine_.Folder().Write(std::string(root) + "/rufo_usr.dat", FileBytes().substr(0, size));
     fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::seconds(ageSeconds));
@@ -150,9 +150,7 @@ TEST_F(UserFileTest, TheCopyWithTheLastSaveIsRead) {
     SCOPED_TRACE(c.what);
     copy("data", 2, c.dataSize, c.dataAge);
     copy("runtime", 1, c.runtimeSize, c.runtimeAge);
-    ProfileTable table = Fresh();
-    ReadUserFile(table);
-    EXPECT_EQ(table[0].face, c.face);
+    EXPECT_EQ(Read()[0].face, c.face);
   }
 }
 
@@ -163,25 +161,14 @@ TEST_F(UserFileTest, TheCopyWithTheLastSaveIsRead) {
 TEST_F(UserFileTest, ASaveTheRuntimeRootCannotTakeGoesToTheDataRootAndIsReadFromThere) {
   namespace fs = std::filesystem;
   const fs::path runtime = engine_.Folder().Path() / "runtime";
-  const auto save = [&](int face) {
-    ProfileTable table = Fresh();
-    table[0].inUse = 1;
-    table[0].face = face;
-    return WriteUserFile(table, 0);
-  };
-  const auto read = [] {
-    ProfileTable table = Fresh();
-    ReadUserFile(table);
-    return table[0].face;
-  };
-  ASSERT_TRUE(save(1));
+  ASSERT_TRUE(SaveFace(1));
   fs::last_write_time(runtime / "rufo_usr.dat",
                       fs::file_time_type::clock::now() + std::chrono::hours(1));
   fs::create_directories(runtime / "rufo_usr.dat.new/x");
-  ASSERT_TRUE(save(2));
-  EXPECT_EQ(read(), 2);
-  ASSERT_TRUE(save(3));
-  EXPECT_EQ(read(), 3);
+  ASSERT_TRUE(SaveFace(2));
+  EXPECT_EQ(Read()[0].face, 2);
+  ASSERT_TRUE(SaveFace(3));
+  EXPECT_EQ(Read()[0].face, 3);
   const std::string line = "Cannot save file \"" + engine_.RuntimeRoot() +
                            "rufo_usr.dat\" (Is a directory), saved to \"" + engine_.DataRoot() +
                            "rufo_usr.dat\" instead\n";
@@ -190,8 +177,8 @@ TEST_F(UserFileTest, ASaveTheRuntimeRootCannotTakeGoesToTheDataRootAndIsReadFrom
   EXPECT_EQ(log.find(line), log.rfind(line)) << "said once a run";
 
   fs::remove_all(runtime / "rufo_usr.dat.new");
-  ASSERT_TRUE(save(4));
-  EXPECT_EQ(read(), 4);
+  ASSERT_TRUE(SaveFace(4));
+  EXPECT_EQ(Read()[0].face, 4);
   EXPECT_EQ(engine_.Folder().Read("data/rufo_usr.dat")[28], 3) << "written to the runtime root";
 }
 
@@ -207,15 +194,11 @@ TEST_F(UserFileTest, AFailedWriteLeavesTheOldFileWhole) {
     SCOPED_TRACE(name);
     std::filesystem::remove_all(folder / "runtime/rufo_usr.dat.new");
     std::filesystem::remove_all(folder / "data/rufo_usr.dat.new");
-    ProfileTable table = Fresh();
-    table[1].inUse = 1;
-    table[1].face = 3;
-    ASSERT_TRUE(WriteUserFile(table, 1));
+    ASSERT_TRUE(SaveFace(3, 1));
     const std::string before = FileBytes();
     block(folder / "runtime/rufo_usr.dat.new");
     block(folder / "data/rufo_usr.dat.new");
-    table[1].face = 5;
-    EXPECT_FALSE(WriteUserFile(table, 1));
+    EXPECT_FALSE(SaveFace(5, 1));
     EXPECT_EQ(FileBytes(), before);
     EXPECT_NE(engine_.LogText().find("): the children's progress is not saved\n"),
               std::string::npos);
