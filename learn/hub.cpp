@@ -40,7 +40,6 @@ void HubScreen::Build() {
     return;
   }
   if (PreviousScreen() != kScreenStart) return;
-  ShowToolbar();
   ToolbarToTop();
   PlayAnimation("SKOK");
 }

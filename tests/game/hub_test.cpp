@@ -12,9 +12,12 @@ namespace {
 
 class HubTest : public GardenGameTest {};
 
-// A release cuts RUFO's introduction short and takes him away.
-TEST_F(HubTest, FromTheStartScreenAReleaseCutsTheIntroductionAndHidesRufo) {
+// From the Start screen the toolbar comes back; a release cuts RUFO's introduction short and
+// takes him away.
+TEST_F(HubTest, FromTheStartScreenTheToolbarShowsAndAReleaseCutsTheIntroduction) {
+  ASSERT_TRUE(Toolbar()->IsHidden());
   GoTo(kScreenLearnHub);
+  EXPECT_FALSE(Toolbar()->IsHidden());
   RunUntil([&] { return Playing("MLUVI") && Learning().speechKind == kHubIntroKind; });
   Release();
   EXPECT_FALSE(Visible("MLUVI"));
