@@ -31,12 +31,17 @@ constexpr const char* kEndSequence[] = {"RUFO", "MLUVI", "SKOLNIK"};
 constexpr int kEndSteps = static_cast<int>(std::size(kEndSequence));
 
 // Plays the End screen's sequence from `step` on, passing over what cannot play, so that the
-// end question always comes.
+// end question always comes. Without the question's pictures the End screen goes on as after
+// "no": the child plays on in the learning garden.
 void PlayEndFrom(int step) {
   for (; step < kEndSteps; ++step) {
     if (Animate(kEndSequence[step])) return;
   }
-  if (ShowDialog(kEndQuestionId)) PlayQuestion("Sounds\\end_que", kSpeechEndQuestion);
+  if (ShowDialog(kEndQuestionId)) {
+    PlayQuestion("Sounds\\end_que", kSpeechEndQuestion);
+  } else {
+    Engine().ChangeScreen(kScreenLearnHub, 0, false);
+  }
 }
 
 }  // namespace

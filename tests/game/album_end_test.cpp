@@ -121,6 +121,20 @@ TEST_F(EndWithoutSpeechTest, TheQuestionStillComesAndNoPlaysOn) {
   EXPECT_FALSE(FindControl(kToolbarId)->IsDisabled());
 }
 
+// Without the question's bubble the End screen cannot ask: the child plays on in the learning
+// garden instead of being left on the End screen.
+class EndWithoutQuestionTest : public AlbumEndTest {
+ protected:
+  void BeforeStart() override { fs::remove(CopyOfDemoData() / "Bitmaps/buble.png"); }
+};
+
+TEST_F(EndWithoutQuestionTest, TheChildPlaysOnInTheLearningGarden) {
+  GoTo(kScreenEnd);
+  RunUntil([&] { return OnScreen(kScreenLearnHub); });
+  EXPECT_FALSE(ModalDialog());
+  EXPECT_FALSE(FindControl(kToolbarId)->IsHidden());
+}
+
 TEST_F(AlbumEndTest, DeletingAProfileAsksFirstThenWipesFaceStickersAndName) {
   ProfileRecord& child = State().profiles[0];
   child.inUse = 1;
