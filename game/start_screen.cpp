@@ -70,6 +70,15 @@ void CentreCapOnMouse(Control& cap) {
   cap.SetPosition(Engine().MouseX() - w / 2, Engine().MouseY() - h / 2);
 }
 
+// A cap without its picture has no size: nobody can see or pick it up.
+bool CapUsable() {
+  const Control* cap = ScriptedControl("CEPKA");
+  int w = 0;
+  int h = 0;
+  if (cap) cap->GetSize(&w, &h);
+  return w > 0 && h > 0;
+}
+
 }  // namespace
 
 void StartScreen::Say(int speech) {
@@ -236,7 +245,11 @@ void StartScreen::OnControlEvent(Control* control, int32_t event, bool live) {
   }
   if (event == kEventClicked && live && control) {
     const int slot = control->GetId() - kFirstFaceId;
-    if (slot >= 0 && slot < kProfileCount && Face(slot) == control) CycleFace(slot);
+    if (slot < 0 || slot >= kProfileCount || Face(slot) != control) return;
+    CycleFace(slot);
+    // Without the cap nothing can be carried onto a face: a click on a face chooses it.
+    const int face = State().profiles[slot].face;
+    if (!CapUsable() && State().facesClickable && face != -1) ChooseSlot(slot, face);
   }
 }
 
